@@ -1,0 +1,31 @@
+# Native build: the core and its unit tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+target_compile_options(rominado_core PRIVATE ${SANITIZE})
+
+add_executable(unit_tests ${UNIT_TEST_SOURCES} ${FAKE_SOURCES})
+target_compile_options(unit_tests PRIVATE ${SANITIZE})
+target_link_options(unit_tests PRIVATE ${SANITIZE})
+target_link_libraries(unit_tests PRIVATE rominado_core GTest::gmock GTest::gtest_main)
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
+
+# The Windows build's tests (win32 and e2e) join this build's ctest run, so one summary covers all tiers.
+set(ROMINADO_WINDOWS_BUILD "" CACHE PATH "Build folder of the Windows cross build whose tests ctest also runs")
+if(ROMINADO_WINDOWS_BUILD)
+  file(WRITE ${CMAKE_BINARY_DIR}/windows_tests.cmake "subdirs(\"${ROMINADO_WINDOWS_BUILD}\")\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows_tests.cmake)
+endif()
+
+
+# A short run of each libFuzzer target built in its own folder (tests/fuzz); long runs are in the README.
+set(ROMINADO_FUZZ_BUILD "" CACHE PATH "Build folder of the libFuzzer targets")
+if(ROMINADO_FUZZ_BUILD)
+  foreach(target HenkanJ)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+    add_test(NAME fuzz.${target}
+             COMMAND ${ROMINADO_FUZZ_BUILD}/${target}_fuzz -max_total_time=5 -print_final_stats=1
+                     ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+  endforeach()
+endif()

@@ -1,0 +1,43 @@
+# Windows build: the program, its Win32 layer and the test binaries that run under Wine.
+enable_language(RC)
+include(GoogleTest)
+
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+add_compile_definitions(STRICT WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+# The Win32 layer: service implementations and the windows.
+add_library(rominado_win32 STATIC)
+target_link_libraries(rominado_win32 PUBLIC rominado_core comctl32 comdlg32 shell32 ole32 uuid mpr gdi32)
+foreach(dir platform/win32 collect edit app shell)
+  include(${dir}/win32_sources.cmake OPTIONAL)
+endforeach()
+
+add_executable(Rominado WIN32 app/Main.cpp res/Rominado.rc)
+target_link_libraries(Rominado PRIVATE rominado_win32)
+
+# GoogleTest from its sources (Debian's package puts them in /usr/src/googletest), built for Windows.
+set(ROMINADO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source folder for the Windows test binaries")
+if(NOT EXISTS ${ROMINADO_GTEST_SOURCE}/CMakeLists.txt)
+  message(STATUS "No GoogleTest sources at ${ROMINADO_GTEST_SOURCE}: building the program only")
+  return()
+endif()
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${ROMINADO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
+add_executable(win32_tests ${UNIT_TEST_SOURCES} ${WIN32_TEST_SOURCES} ${FAKE_SOURCES})
+target_link_libraries(win32_tests PRIVATE rominado_win32 gmock gtest_main)
+gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120)
+
+# End to end: the real program under Wine on an X display, driven from outside.
+add_executable(e2e_driver tests/e2e/driver.cpp)
+target_link_libraries(e2e_driver PRIVATE user32)
+set(E2E_ENV "ROMINADO_EXE=$<TARGET_FILE:Rominado>;E2E_DRIVER=$<TARGET_FILE:e2e_driver>;E2E_OUT=${CMAKE_BINARY_DIR}/e2e")
+file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
+foreach(script ${E2E_SCRIPTS})
+  get_filename_component(name ${script} NAME_WE)
+  string(REGEX REPLACE "_test$" "" name ${name})
+  add_test(NAME e2e.${name} COMMAND sh ${script})
+  set_tests_properties(e2e.${name} PROPERTIES ENVIRONMENT "${E2E_ENV}" TIMEOUT 300)
+endforeach()

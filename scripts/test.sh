@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs what is missing, builds both builds and runs every tier: unit (native), win32 (under Wine), e2e (the
+# program under Wine on a virtual display), and a short fuzz run. Extra arguments go to ctest, e.g. -R '^unit\.'.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all
+mkdir -p "$root/build"
+
+xvfb_pid=""
+stop_all() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap stop_all EXIT INT TERM
+
+# One virtual display for the whole run; Wine programs and the e2e tests use it.
+fifo="$root/build/displayfd.$$"
+rm -f "$fifo"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r display_number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$display_number"
+
+"$root/scripts/build.sh"
+
+# Keep one wineserver for the whole run instead of one per test program.
+mkdir -p "$WINEPREFIX"
+"$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+wineserver -p >/dev/null 2>&1 </dev/null
+
+ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" "$@"
