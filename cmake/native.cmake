@@ -11,6 +11,10 @@ target_link_options(unit_tests PRIVATE ${SANITIZE})
 target_link_libraries(unit_tests PRIVATE rominado_core GTest::gmock GTest::gtest_main)
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
 
+# The pixel-art converter of the icon and glyphs.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME art.make_art COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/res/test_make_art.py)
+
 # The Windows build's tests (win32 and e2e) join this build's ctest run, so one summary covers all tiers.
 set(ROMINADO_WINDOWS_BUILD "" CACHE PATH "Build folder of the Windows cross build whose tests ctest also runs")
 if(ROMINADO_WINDOWS_BUILD)

@@ -1,6 +1,7 @@
 # Windows build: the program, its Win32 layer and the test binaries that run under Wine.
 enable_language(RC)
 include(GoogleTest)
+include(res/art.cmake)
 
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
 add_compile_definitions(STRICT WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -14,6 +15,7 @@ endforeach()
 
 add_executable(Rominado WIN32 app/Main.cpp res/Rominado.rc)
 target_link_libraries(Rominado PRIVATE rominado_win32)
+add_dependencies(Rominado rominado_art)
 
 # GoogleTest from its sources (Debian's package puts them in /usr/src/googletest), built for Windows.
 set(ROMINADO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source folder for the Windows test binaries")

@@ -26,11 +26,15 @@ read -r display_number <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$display_number"
 
+# One wineserver for the whole run instead of one per Wine program (it may already be up).
+mkdir -p "$WINEPREFIX"
+wineserver -p >/dev/null 2>&1 </dev/null || true
+
 "$root/scripts/build.sh"
 
-# Keep one wineserver for the whole run instead of one per test program.
-mkdir -p "$WINEPREFIX"
-"$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
-wineserver -p >/dev/null 2>&1 </dev/null
+# Wine's system processes start with the first Wine program and end with the last one. Started by a test, they
+# would inherit its output and ctest would wait for them; a holder started here gives them /dev/null instead.
+"$root/scripts/wine-run.sh" "$root/build/windows/e2e_driver.exe" hold >/dev/null 2>&1 </dev/null &
+"$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" "$@"

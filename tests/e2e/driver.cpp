@@ -2,6 +2,8 @@
 //   e2e_driver wait-window TITLE SECONDS   waits until a visible top-level window TITLE exists
 //   e2e_driver close TITLE                 asks that window to close, as its close box does
 //   e2e_driver wait-gone TITLE SECONDS     waits until no window TITLE exists
+//   e2e_driver hold                        stays until killed, keeping the Wine session (its system processes
+//                                          and the clipboard) alive for the programs started after it
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
@@ -29,8 +31,12 @@ bool WaitUntil(bool want_present, const char* title, double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
+        Sleep(INFINITE);
+        return 0;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: e2e_driver wait-window|close|wait-gone TITLE [SECONDS]\n");
+        std::fprintf(stderr, "usage: e2e_driver wait-window|close|wait-gone TITLE [SECONDS] | hold\n");
         return 2;
     }
     const char* command = argv[1];
