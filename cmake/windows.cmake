@@ -17,6 +17,9 @@ add_executable(Rominado WIN32 app/Main.cpp res/Rominado.rc)
 target_link_libraries(Rominado PRIVATE rominado_win32)
 add_dependencies(Rominado rominado_art)
 
+# Benchmarks: built with the program, run by hand (bench/README.md).
+add_subdirectory(bench ${CMAKE_BINARY_DIR}/bench)
+
 # GoogleTest from its sources (Debian's package puts them in /usr/src/googletest), built for Windows.
 set(ROMINADO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source folder for the Windows test binaries")
 if(NOT EXISTS ${ROMINADO_GTEST_SOURCE}/CMakeLists.txt)

@@ -30,11 +30,14 @@ export DISPLAY=":$display_number"
 mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1 </dev/null || true
 
-"$root/scripts/build.sh"
-
-# Wine's system processes start with the first Wine program and end with the last one. Started by a test, they
-# would inherit its output and ctest would wait for them; a holder started here gives them /dev/null instead.
+# Wine's system processes start with the first Wine program and, under the persistent wineserver, outlive it.
+# Started by a test or by test discovery they would inherit its output, and ctest or CMake would wait for them
+# forever; a holder started first, with its output on /dev/null, starts them and keeps them for the whole run.
+cmake -S "$root" -B "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$root/build/windows" --target e2e_driver >/dev/null
 "$root/scripts/wine-run.sh" "$root/build/windows/e2e_driver.exe" hold >/dev/null 2>&1 </dev/null &
 "$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 </dev/null || true
+
+"$root/scripts/build.sh"
 
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" "$@"

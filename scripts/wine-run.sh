@@ -16,7 +16,6 @@ if [ ! -f "$WINEPREFIX/.rominado-ready" ]; then
             wineboot -i >/dev/null 2>&1
             # Without a window manager Wine waits for each hidden window; unmanaged windows do not.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-            wineserver -w
             touch "$WINEPREFIX/.rominado-ready"
         fi
     ) 9>"$WINEPREFIX/.lock"
