@@ -1,0 +1,35 @@
+// The drop handler: turns one drop of files and folders onto the text area into lines, refusing it while
+// another operation runs.
+#pragma once
+
+#include "collect/ContentsReader.h"
+#include "collect/DropState.h"
+#include "platform/Drop.h"
+#include "platform/FileSystem.h"
+#include "platform/Network.h"
+#include "platform/View.h"
+#include "text/Text.h"
+
+// Status panel 3 while a drop runs.
+inline const Text kAbortPrompt = "[ESC]キーで中断";
+
+class DropHandler {
+public:
+    DropHandler(DropState& state, View& view, FileSystem& files, Network& network, ContentsReader& reader)
+        : state_(state), view_(view), files_(files), network_(network), reader_(reader) {}
+
+    // Handles one drop. While busy it shows kBusyMessage and changes nothing, leaving handled as the caller
+    // preset it and the drop unreleased. Otherwise it walks the names, writes the output, releases the drop
+    // and sets handled. An error that escapes the walk leaves here only after all of that has been done.
+    void HandleDrop(DroppedNames& names, bool& handled);
+
+private:
+    void Walk(DroppedNames& names, const OptionSnapshot& options);
+    void Finish(DroppedNames& names, const OptionSnapshot& options, bool& handled);
+
+    DropState& state_;
+    View& view_;
+    FileSystem& files_;
+    Network& network_;
+    ContentsReader& reader_;
+};

@@ -1,0 +1,6 @@
+target_sources(rominado_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DropHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ExtFilter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NetworkForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathWalker.cpp)

@@ -1,0 +1,66 @@
+// File-system services: attributes, folder listings, full and short path forms.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "text/Text.h"
+
+namespace FileAttr {
+constexpr std::uint32_t ReadOnly = 0x01;
+constexpr std::uint32_t Hidden = 0x02;
+constexpr std::uint32_t System = 0x04;
+constexpr std::uint32_t VolumeLabel = 0x08;
+constexpr std::uint32_t Directory = 0x10;
+constexpr std::uint32_t Archive = 0x20;
+// What an attribute query answers when it fails: every bit set, the directory bit included.
+constexpr std::uint32_t Invalid = 0xFFFFFFFF;
+}  // namespace FileAttr
+
+// The listing rule: each of the bits hidden, system, volume label and directory that is missing from mask
+// excludes an entry that carries it. Entries without any of these bits always pass.
+constexpr bool PassesAttributeMask(std::uint32_t attributes, std::uint32_t mask) {
+    constexpr std::uint32_t special =
+        FileAttr::Hidden | FileAttr::System | FileAttr::VolumeLabel | FileAttr::Directory;
+    return (attributes & ~mask & special) == 0;
+}
+
+// Path answers (full and short forms) fit a buffer of this many bytes, the terminating NUL included.
+constexpr std::size_t kPathBufferBytes = 260;
+
+struct FolderEntry {
+    Text name;  // the stored name: its bytes up to the first NUL, at most 260 bytes
+    std::uint32_t attributes = 0;
+};
+
+// One open listing of a folder. Destroying it ends the listing and releases what it holds.
+class FolderListing {
+public:
+    virtual ~FolderListing() = default;
+
+    // Fills entry with the next entry that passes the listing's mask, in the order the file system gives them
+    // ("." and ".." included where the file system reports them). False when there are no more entries or the
+    // listing fails; an entry removed meanwhile may or may not be reported.
+    virtual bool Next(FolderEntry& entry) = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The attributes of the entry at path, FileAttr::Invalid when they cannot be read.
+    virtual std::uint32_t Attributes(const Text& path) = 0;
+
+    // Opens a listing of the entries matching pattern (a folder path followed by "\*") that pass
+    // PassesAttributeMask(attributes, mask). Null when nothing can be listed: no such folder, no access,
+    // a pattern too long, or no entry at all.
+    virtual std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) = 0;
+
+    // The absolute form of path. Empty when the expansion fails or its answer does not fit kPathBufferBytes
+    // with its terminating NUL; an answer is never longer than kPathBufferBytes - 1 bytes.
+    virtual Text FullPath(const Text& path) = 0;
+
+    // The short (8.3) form of an existing path, with the same bound; empty when it cannot be obtained.
+    virtual Text ShortPath(const Text& path) = 0;
+};

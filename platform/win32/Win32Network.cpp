@@ -1,0 +1,79 @@
+#include "platform/win32/Win32Network.h"
+
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/Handles.h"
+
+namespace {
+
+constexpr DWORD kUniversalNameBuffer = 1024;
+
+// A string that the provider placed inside buffer [begin, end): its bytes up to the NUL. Pointers outside the
+// buffer, or a string without its NUL inside it, give nothing.
+std::optional<Text> StringIn(const char* s, const char* begin, const char* end) {
+    if (s == nullptr || s < begin || s >= end) return std::nullopt;
+    const std::size_t room = static_cast<std::size_t>(end - s);
+    const std::size_t length = strnlen(s, room);
+    if (length == room) return std::nullopt;
+    return Text(s, length);
+}
+
+class Win32ConnectionListing : public ConnectionListing {
+public:
+    explicit Win32ConnectionListing(NetEnumHandle handle) : handle_(std::move(handle)) {}
+
+    EnumAnswer Next(std::uint32_t bufferBytes, std::vector<NetConnection>& entries,
+                    std::uint32_t& neededBytes) override {
+        // max_align_t storage keeps the NETRESOURCEA records the provider writes at the front aligned.
+        std::vector<std::max_align_t> storage((bufferBytes + sizeof(std::max_align_t) - 1) /
+                                              sizeof(std::max_align_t));
+        DWORD count = 0xFFFFFFFF;
+        DWORD size = bufferBytes;
+        const DWORD answer = WNetEnumResourceA(handle_.Get(), &count, storage.data(), &size);
+        if (answer == ERROR_MORE_DATA) {
+            neededBytes = size;
+            return EnumAnswer::MoreData;
+        }
+        if (answer != NO_ERROR) return EnumAnswer::Finished;
+        const auto* begin = reinterpret_cast<const char*>(storage.data());
+        const char* end = begin + bufferBytes;
+        const auto* records = reinterpret_cast<const NETRESOURCEA*>(storage.data());
+        const DWORD fits = static_cast<DWORD>(bufferBytes / sizeof(NETRESOURCEA));
+        entries.clear();
+        for (DWORD i = 0; i < count && i < fits; ++i) {
+            entries.push_back({StringIn(records[i].lpLocalName, begin, end).value_or(Text()),
+                               StringIn(records[i].lpRemoteName, begin, end).value_or(Text())});
+        }
+        return EnumAnswer::Entries;
+    }
+
+private:
+    NetEnumHandle handle_;
+};
+
+}  // namespace
+
+Win32Network::Win32Network() {
+    // The platform does not change while the program runs; one query serves every path.
+    const DWORD v = GetVersion();
+    version_.ntFamily = (v & 0x80000000u) == 0;
+    version_.major = v & 0xFFu;
+}
+
+std::optional<Text> Win32Network::UniversalName(const Text& path) {
+    if (path.find('\0') != Text::npos) return std::nullopt;
+    alignas(std::max_align_t) char buffer[kUniversalNameBuffer];
+    DWORD size = sizeof buffer;
+    if (WNetGetUniversalNameA(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size) != NO_ERROR)
+        return std::nullopt;
+    const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer);
+    return StringIn(info->lpUniversalName, buffer, buffer + sizeof buffer);
+}
+
+std::unique_ptr<ConnectionListing> Win32Network::OpenConnectedDisks() {
+    HANDLE raw = nullptr;
+    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &raw) != NO_ERROR) return nullptr;
+    return std::make_unique<Win32ConnectionListing>(NetEnumHandle(raw));
+}

@@ -1,0 +1,5 @@
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/AppMessage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32Locale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32Network.cpp)

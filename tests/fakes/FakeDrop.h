@@ -1,0 +1,37 @@
+// A drop's names and, in the walker's file-contents mode, a reader that records what it was handed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "collect/ContentsReader.h"
+#include "platform/Drop.h"
+
+class FakeDroppedNames : public DroppedNames {
+public:
+    explicit FakeDroppedNames(std::vector<Text> names) : names(std::move(names)) {}
+
+    std::vector<Text> names;
+    std::vector<std::uint32_t> fetched;
+    int releases = 0;
+
+    std::uint32_t Count() override { return static_cast<std::uint32_t>(names.size()); }
+    Text Name(std::uint32_t index) override {
+        fetched.push_back(index);
+        return names.at(index);
+    }
+    void Release() override { ++releases; }
+};
+
+class FakeContentsReader : public ContentsReader {
+public:
+    std::vector<Text> paths;
+    std::function<void(const Text&)> onRead;  // runs after the path is recorded; may throw
+
+    void AddFileContents(const Text& path) override {
+        paths.push_back(path);
+        if (onRead) onRead(path);
+    }
+};

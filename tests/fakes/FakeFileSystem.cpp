@@ -1,0 +1,185 @@
+#include "tests/fakes/FakeFileSystem.h"
+
+#include <algorithm>
+
+#include "text/AsciiUpper.h"
+
+namespace {
+
+bool SameName(const Text& a, const Text& b) {
+    return AsciiUpper(a) == AsciiUpper(b);
+}
+
+Text Bounded(Text answer) {
+    return answer.size() < kPathBufferBytes ? answer : Text();
+}
+
+}  // namespace
+
+// Reports the children as they stood when the listing opened, less those removed since, after "." and "..".
+class FakeFileSystem::Listing : public FolderListing {
+public:
+    Listing(FakeFileSystem& owner, Text folder, std::shared_ptr<Node> node, bool dots, std::uint32_t mask)
+        : owner_(owner), folder_(std::move(folder)), node_(std::move(node)), mask_(mask) {
+        if (dots) names_ = {{".", FileAttr::Directory}, {"..", FileAttr::Directory}};
+        for (const auto& child : node_->children)
+            names_.push_back({child->name, child->attributes});
+        ++owner_.listingsOpened;
+        ++owner_.listingsOpen;
+    }
+    ~Listing() override { --owner_.listingsOpen; }
+
+    bool Next(FolderEntry& entry) override {
+        while (next_ < names_.size()) {
+            const FolderEntry& candidate = names_[next_++];
+            const bool dot = candidate.name == "." || candidate.name == "..";
+            const bool present = dot || std::any_of(node_->children.begin(), node_->children.end(),
+                                                    [&](const auto& c) { return c->name == candidate.name; });
+            if (!present || !PassesAttributeMask(candidate.attributes, mask_)) continue;
+            entry = candidate;
+            const auto action = owner_.onListed_.find(Key(folder_ + "\\" + candidate.name));
+            if (action != owner_.onListed_.end()) action->second();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    FakeFileSystem& owner_;
+    Text folder_;
+    std::shared_ptr<Node> node_;
+    std::uint32_t mask_;
+    std::vector<FolderEntry> names_;
+    std::size_t next_ = 0;
+};
+
+std::vector<Text> FakeFileSystem::Components(const Text& path) {
+    std::vector<Text> parts(1);
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsKanjiLead(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+            parts.back() += path.substr(i++, 2);
+        } else if (path[i] == '\\') {
+            parts.emplace_back();
+        } else {
+            parts.back() += path[i];
+        }
+    }
+    parts.erase(std::remove(parts.begin(), parts.end(), Text()), parts.end());
+    return parts;
+}
+
+Text FakeFileSystem::Key(const Text& path) {
+    Text key;
+    for (const Text& part : Components(path))
+        key += AsciiUpper(part) + "\\";
+    return key;
+}
+
+std::shared_ptr<FakeFileSystem::Node> FakeFileSystem::Find(const Text& path) {
+    const auto parts = Components(path);
+    std::vector<std::shared_ptr<Node>>* level = &drives_;
+    std::shared_ptr<Node> node;
+    for (const Text& part : parts) {
+        const auto it = std::find_if(level->begin(), level->end(),
+                                     [&](const auto& n) { return SameName(n->name, part); });
+        if (it == level->end()) return nullptr;
+        node = *it;
+        level = &node->children;
+    }
+    return node;
+}
+
+FakeFileSystem::Node* FakeFileSystem::Make(const Text& path, std::uint32_t attributes) {
+    const auto parts = Components(path);
+    std::vector<std::shared_ptr<Node>>* level = &drives_;
+    Node* node = nullptr;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const auto it =
+            std::find_if(level->begin(), level->end(), [&](const auto& n) { return n->name == parts[i]; });
+        if (it != level->end()) {
+            node = it->get();
+            if (last) node->attributes = attributes;
+        } else {
+            level->push_back(std::make_shared<Node>());
+            node = level->back().get();
+            node->name = parts[i];
+            node->attributes = last ? attributes : FileAttr::Directory;
+        }
+        level = &node->children;
+    }
+    return node;
+}
+
+void FakeFileSystem::AddFolder(const Text& path, std::uint32_t attributes) {
+    Make(path, attributes);
+}
+
+void FakeFileSystem::AddFile(const Text& path, std::uint32_t attributes) {
+    Make(path, attributes);
+}
+
+void FakeFileSystem::SetShortName(const Text& path, const Text& shortName) {
+    if (const auto node = Find(path)) node->shortName = shortName;
+}
+
+void FakeFileSystem::SetAttributes(const Text& path, std::uint32_t attributes) {
+    if (const auto node = Find(path)) node->attributes = attributes;
+}
+
+void FakeFileSystem::Remove(const Text& path) {
+    auto parts = Components(path);
+    if (parts.empty()) return;
+    const Text name = parts.back();
+    parts.pop_back();
+    Text parentPath;
+    for (const Text& part : parts)
+        parentPath += part + "\\";
+    const auto parent = parts.empty() ? nullptr : Find(parentPath);
+    if (!parts.empty() && !parent) return;
+    auto& level = parent ? parent->children : drives_;
+    const auto it =
+        std::find_if(level.begin(), level.end(), [&](const auto& n) { return SameName(n->name, name); });
+    if (it != level.end()) level.erase(it);
+}
+
+std::uint32_t FakeFileSystem::Attributes(const Text& path) {
+    ++attributeQueries;
+    const auto node = Find(path);
+    if (!node || failAttributes_.count(Key(path)) != 0) return FileAttr::Invalid;
+    return node->attributes;
+}
+
+std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask) {
+    listedPatterns.push_back(pattern);
+    if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0) return nullptr;
+    const Text folder = pattern.substr(0, pattern.size() - 2);
+    const auto node = Find(folder);
+    if (!node || (node->attributes & FileAttr::Directory) == 0 || failListing_.count(Key(folder)) != 0)
+        return nullptr;
+    const bool root = Components(folder).size() == 1;
+    return std::make_unique<Listing>(*this, folder, node, !root, mask);
+}
+
+Text FakeFileSystem::FullPath(const Text& path) {
+    const auto fixed = fullPath_.find(path);
+    if (fixed != fullPath_.end()) return Bounded(fixed->second.value_or(Text()));
+    const bool absolute = (path.size() >= 2 && path[1] == ':') || path.compare(0, 2, "\\\\") == 0;
+    return Bounded(absolute ? path : currentFolder + "\\" + path);
+}
+
+Text FakeFileSystem::ShortPath(const Text& path) {
+    const auto fixed = shortPath_.find(path);
+    if (fixed != shortPath_.end()) return Bounded(fixed->second.value_or(Text()));
+    const auto parts = Components(path);
+    Text walked;
+    Text answer;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        walked += parts[i] + "\\";
+        const auto node = Find(walked);
+        if (!node) return Text();
+        answer += node->shortName.empty() ? node->name : node->shortName;
+        if (i + 1 < parts.size() || parts.size() == 1) answer += "\\";
+    }
+    return Bounded(answer);
+}

@@ -1,0 +1,74 @@
+// An in-memory file system: drives, folders and files with attributes, stored names and 8.3 names, and
+// failures and vanishing entries on demand. Paths are matched like Windows paths: ASCII case ignored, empty
+// components (doubled backslashes) skipped, backslashes inside double-byte characters left alone.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+class FakeFileSystem : public FileSystem {
+public:
+    // Adds a folder or file, creating missing folders on the way. The last component is stored as spelled.
+    void AddFolder(const Text& path, std::uint32_t attributes = FileAttr::Directory);
+    void AddFile(const Text& path, std::uint32_t attributes = FileAttr::Archive);
+    void SetShortName(const Text& path, const Text& shortName);
+    void SetAttributes(const Text& path, std::uint32_t attributes);
+    void Remove(const Text& path);
+
+    // Failures: attributes that cannot be read, a folder that cannot be listed, and fixed answers (nothing
+    // meaning failure) for the full and short forms.
+    void FailAttributes(const Text& path) { failAttributes_.insert(Key(path)); }
+    void FailListing(const Text& folder) { failListing_.insert(Key(folder)); }
+    void SetFullPathAnswer(const Text& path, std::optional<Text> answer) {
+        fullPath_[path] = std::move(answer);
+    }
+    void SetShortPathAnswer(const Text& path, std::optional<Text> answer) {
+        shortPath_[path] = std::move(answer);
+    }
+
+    // Runs action right after a listing has reported the entry at path (folder + "\" + name).
+    void OnListed(const Text& path, std::function<void()> action) {
+        onListed_[Key(path)] = std::move(action);
+    }
+
+    // Prefix for relative paths in FullPath.
+    Text currentFolder = "C:\\work";
+
+    int attributeQueries = 0;
+    int listingsOpened = 0;
+    int listingsOpen = 0;
+    std::vector<Text> listedPatterns;
+
+    std::uint32_t Attributes(const Text& path) override;
+    std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
+    Text FullPath(const Text& path) override;
+    Text ShortPath(const Text& path) override;
+
+private:
+    struct Node {
+        Text name;
+        std::uint32_t attributes = 0;
+        Text shortName;
+        std::vector<std::shared_ptr<Node>> children;  // shared: a listing keeps its folder alive
+    };
+    class Listing;
+
+    static std::vector<Text> Components(const Text& path);
+    static Text Key(const Text& path);
+    std::shared_ptr<Node> Find(const Text& path);
+    Node* Make(const Text& path, std::uint32_t attributes);
+
+    std::vector<std::shared_ptr<Node>> drives_;
+    std::set<Text> failAttributes_;
+    std::set<Text> failListing_;
+    std::map<Text, std::optional<Text>> fullPath_;
+    std::map<Text, std::optional<Text>> shortPath_;
+    std::map<Text, std::function<void()>> onListed_;
+};

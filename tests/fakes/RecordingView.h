@@ -1,0 +1,53 @@
+// A view that records every call in order as a short line of text ("progress 64", "status 3 [ESC]キーで中断")
+// and keeps a model of the text area, clipboard, panels and progress bar. Actions can be hooked to the N-th
+// message pump, counting from 1: an Esc that sets the abort flag, a second drop.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/View.h"
+
+class RecordingView : public View {
+public:
+    OptionSnapshot options;
+
+    std::vector<Text> calls;
+    std::vector<Text> lines;  // the text area, one entry per line
+    Text clipboard;
+    std::array<Text, 4> panels;
+    std::int32_t progressMax = 1000;
+    std::int32_t progressPosition = 0;
+    bool topPanelEnabled = true;
+    int pumps = 0;
+
+    void OnPump(int n, std::function<void()> action) { onPump_[n] = std::move(action); }
+
+    // The recorded calls that start with prefix, in order.
+    std::vector<Text> CallsStartingWith(const Text& prefix) const;
+
+    OptionSnapshot ReadOptions() override;
+    void AppendLine(const Text& line) override;
+    void AppendLines(const std::vector<Text>& lines) override;
+    void SuspendRedraw() override;
+    void ResumeRedraw() override;
+    std::vector<Text> ReadAllLines() override;
+    void ReplaceAllLines(const std::vector<Text>& lines) override;
+    void CopyAllText() override;
+    void PlaceCaretAtEnd() override;
+    void SetStatusText(int panel, const Text& text) override;
+    void SetProgressMax(std::int32_t maximum) override;
+    void SetProgressPosition(std::int32_t position) override;
+    void EnableTopPanel(bool enabled) override;
+    void RefreshCaretIndicator() override;
+    void PumpMessages() override;
+    void ShowMessage(const Text& text) override;
+
+private:
+    Text WholeText() const;
+
+    std::map<int, std::function<void()>> onPump_;
+};

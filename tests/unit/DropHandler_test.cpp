@@ -1,0 +1,236 @@
+#include "collect/DropHandler.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeNetwork.h"
+#include "tests/fakes/RecordingView.h"
+#include "text/AppError.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+const Text kPrompt = "status 3 [ESC]キーで中断";
+
+class DropHandlerTest : public ::testing::Test {
+protected:
+    bool Drop(FakeDroppedNames& names) {
+        bool handled = false;
+        handler.HandleDrop(names, handled);
+        return handled;
+    }
+
+    // A folder of n files, so that a recursive walk pumps at every 64th entry.
+    void AddFolder(const Text& folder, int n) {
+        for (int i = 0; i < n; ++i)
+            files.AddFile(folder + "\\f" + std::to_string(1000 + i));
+    }
+
+    FakeFileSystem files;
+    FakeNetwork network;
+    FakeLocale locale;
+    RecordingView view;
+    FakeContentsReader reader;
+    DropState state{locale};
+    DropHandler handler{state, view, files, network, reader};
+};
+
+TEST_F(DropHandlerTest, ThreeFilesInFullPathMode) {
+    FakeDroppedNames names({"C:\\d\\b.txt", "C:\\d\\C.txt", "C:\\d\\a.txt"});
+    EXPECT_TRUE(Drop(names));
+    EXPECT_EQ(view.calls,
+              (Lines{"top panel off", kPrompt, "options", "progress max 3072", "append lines 3", "copy",
+                     "caret to end", "progress 0", "caret indicator", "top panel on", "status 3 "}));
+    EXPECT_EQ(view.lines, (Lines{"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\C.txt"}));
+    EXPECT_EQ(view.clipboard, "C:\\d\\a.txt\r\nC:\\d\\b.txt\r\nC:\\d\\C.txt\r\n");
+    EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0, 1, 2}));
+    EXPECT_EQ(names.releases, 1);
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_TRUE(state.FPathList.Empty());
+    EXPECT_TRUE(view.topPanelEnabled);
+}
+
+TEST_F(DropHandlerTest, ZeroNamesRunOnlyTheFinishingSteps) {
+    view.lines = {"kept"};
+    FakeDroppedNames names({});
+    EXPECT_TRUE(Drop(names));
+    EXPECT_EQ(view.calls,
+              (Lines{"top panel off", kPrompt, "options", "progress max 0", "append lines 0", "copy",
+                     "caret to end", "progress 0", "caret indicator", "top panel on", "status 3 "}));
+    EXPECT_EQ(view.clipboard, "kept\r\n");
+    EXPECT_EQ(names.releases, 1);
+}
+
+TEST_F(DropHandlerTest, DropWhileBusyChangesNothing) {
+    for (const bool preset : {false, true}) {
+        state.FBusy = true;
+        state.FAbort = true;
+        state.FPathList.Add("C:\\earlier");
+        view.calls.clear();
+        view.panels[3] = "[ESC]キーで中断";
+        view.progressPosition = 77;
+        FakeDroppedNames names({"C:\\x"});
+        bool handled = preset;
+        handler.HandleDrop(names, handled);
+        EXPECT_EQ(handled, preset);
+        EXPECT_EQ(view.calls, (Lines{"message 編集中のため処理できません。"}));
+        EXPECT_TRUE(names.fetched.empty());
+        EXPECT_EQ(names.releases, 0);
+        EXPECT_TRUE(state.FBusy);
+        EXPECT_TRUE(state.FAbort);
+        EXPECT_EQ(state.FPathList.Entries(), (Lines{"C:\\earlier"}));
+        EXPECT_EQ(view.panels[3], "[ESC]キーで中断");
+        EXPECT_EQ(view.progressPosition, 77);
+        EXPECT_TRUE(view.lines.empty());
+    }
+}
+
+TEST_F(DropHandlerTest, SecondDropDuringTheWalkIsRefused) {
+    AddFolder("C:\\d", 200);
+    view.options.ChkFAll = true;
+    FakeDroppedNames second({"C:\\other"});
+    bool secondHandled = false;
+    view.OnPump(2, [&] { handler.HandleDrop(second, secondHandled); });
+    FakeDroppedNames first({"C:\\d"});
+    EXPECT_TRUE(Drop(first));
+    EXPECT_FALSE(secondHandled);
+    EXPECT_TRUE(second.fetched.empty());
+    EXPECT_EQ(second.releases, 0);
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_EQ(view.lines.size(), 201u);
+    EXPECT_EQ(view.CallsStartingWith("progress"),
+              (Lines{"progress max 1024", "progress 64", "progress 128", "progress 192", "progress 0"}));
+}
+
+TEST_F(DropHandlerTest, AbortWritesWhatWasCollectedAndTheNextDropRunsNormally) {
+    AddFolder("C:\\d", 200);
+    files.AddFile("C:\\e.txt");
+    view.options.ChkFAll = true;
+    view.OnPump(1, [&] { state.FAbort = true; });
+    FakeDroppedNames first({"C:\\d", "C:\\e.txt"});
+    EXPECT_TRUE(Drop(first));
+    // The 64th entry was walked before the abort was seen; the next name was never fetched.
+    EXPECT_EQ(view.lines.size(), 65u);
+    EXPECT_EQ(view.lines.front(), "C:\\d");
+    EXPECT_EQ(view.lines.back(), "C:\\d\\f1063");
+    EXPECT_EQ(first.fetched, (std::vector<std::uint32_t>{0}));
+    EXPECT_EQ(view.CallsStartingWith("copy").size(), 1u);
+    EXPECT_FALSE(state.FBusy);
+
+    FakeDroppedNames next({"C:\\e.txt"});
+    EXPECT_TRUE(Drop(next));
+    EXPECT_EQ(view.lines.size(), 66u);
+    EXPECT_EQ(view.lines.back(), "C:\\e.txt");
+    EXPECT_FALSE(state.FAbort);
+}
+
+TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
+    view.options.RdoFull = false;
+    view.options.RdoShow = true;
+    int read = 0;
+    reader.onRead = [&](const Text&) {
+        if (++read == 3) throw AppError("ファイルへのアクセスが拒否されました");
+        state.FTotalLines += 5;
+    };
+    FakeDroppedNames names({"C:\\a", "C:\\b", "C:\\c", "C:\\d"});
+    bool handled = false;
+    try {
+        handler.HandleDrop(names, handled);
+        ADD_FAILURE() << "the error did not reach the caller";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.Message(), "ファイルへのアクセスが拒否されました");
+    }
+    EXPECT_EQ(view.calls,
+              (Lines{"top panel off", kPrompt, "options", "progress max 4096", "progress 0", "pump",
+                     "progress 1024", "pump", "status 2 ", "caret to end", "progress 0", "caret indicator",
+                     "top panel on", "status 3 ", "append         10行:Ｔｏｔａｌ"}));
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(names.releases, 1);
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0, 1, 2}));
+}
+
+TEST_F(DropHandlerTest, ContentsModeEndings) {
+    view.options.RdoFull = false;
+    view.options.RdoShow = true;
+    FakeDroppedNames empty({"C:\\none"});
+    EXPECT_TRUE(Drop(empty));
+    EXPECT_EQ(view.lines, (Lines{"         0行:Ｔｏｔａｌ"}));
+    EXPECT_TRUE(view.CallsStartingWith("copy").empty());
+
+    view.options.RdoLineCnt = false;
+    view.options.RdoLineAll = true;
+    view.calls.clear();
+    FakeDroppedNames all({"C:\\none"});
+    EXPECT_TRUE(Drop(all));
+    EXPECT_EQ(view.lines.size(), 1u);
+    EXPECT_TRUE(view.CallsStartingWith("copy").empty());
+    EXPECT_EQ(view.CallsStartingWith("status 2"), (Lines{"status 2 "}));
+}
+
+TEST_F(DropHandlerTest, EachDropAppendsAndDuplicatesSurviveAcrossDrops) {
+    FakeDroppedNames first({"C:\\x", "C:\\X"});
+    FakeDroppedNames second({"C:\\x"});
+    Drop(first);
+    Drop(second);
+    EXPECT_EQ(view.lines, (Lines{"C:\\x", "C:\\x"}));
+    EXPECT_EQ(view.clipboard, "C:\\x\r\nC:\\x\r\n");
+}
+
+TEST_F(DropHandlerTest, FilterSlotsAreBuiltOnlyWhenTheFilterIsOn) {
+    view.options.ChkGet = true;
+    view.options.GridGet = {"txt", "", "/", ".csv", "Md"};
+    FakeDroppedNames names({"C:\\a.TXT", "C:\\b.csv", "C:\\c", "C:\\d.md"});
+    Drop(names);
+    EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
+    EXPECT_EQ(view.lines, (Lines{"C:\\a.TXT", "C:\\c", "C:\\d.md"}));
+
+    view.options.ChkGet = false;
+    view.options.GridGet = {};
+    FakeDroppedNames again({"C:\\b.csv"});
+    Drop(again);
+    EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
+    EXPECT_EQ(view.lines.back(), "C:\\b.csv");
+}
+
+TEST_F(DropHandlerTest, AllFilterCellsEmptyPassNothingButTheTextIsStillCopied) {
+    view.lines = {"before"};
+    view.options.ChkGet = true;
+    FakeDroppedNames names({"C:\\a.txt", "C:\\b"});
+    Drop(names);
+    EXPECT_EQ(view.lines, (Lines{"before"}));
+    EXPECT_EQ(view.clipboard, "before\r\n");
+}
+
+TEST_F(DropHandlerTest, ProgressRangeIsThirtyTwoBits) {
+    std::vector<Text> many;
+    for (int i = 0; i < 70; ++i)
+        many.push_back("C:\\n" + std::to_string(i));
+    FakeDroppedNames names(many);
+    Drop(names);
+    EXPECT_EQ(view.CallsStartingWith("progress max"), (Lines{"progress max 71680"}));
+}
+
+TEST_F(DropHandlerTest, ProgressValuesSaturateInsteadOfWrapping) {
+    // A drop claiming more names than the bar's range can band; the first name's walk aborts the rest.
+    class Huge : public FakeDroppedNames {
+    public:
+        Huge(DropState& state) : FakeDroppedNames({}), state_(state) {}
+        std::uint32_t Count() override { return 3000000; }
+        Text Name(std::uint32_t) override {
+            state_.FAbort = true;
+            return "C:\\x";
+        }
+        DropState& state_;
+    } names(state);
+    bool handled = false;
+    handler.HandleDrop(names, handled);
+    EXPECT_EQ(view.CallsStartingWith("progress max"), (Lines{"progress max 2147483647"}));
+}
+
+}  // namespace

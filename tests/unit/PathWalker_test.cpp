@@ -1,0 +1,280 @@
+#include "collect/PathWalker.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "collect/ExtFilter.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeNetwork.h"
+#include "tests/fakes/RecordingView.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+class PathWalkerTest : public ::testing::Test {
+protected:
+    // Walks path as dropped name index, the way the drop handler prepares each name, and returns the list.
+    Lines Collect(const Text& path, std::int32_t index = 0) {
+        state.FDropIndex = index;
+        state.FTick = 0;
+        PathWalker(state, options, view, files, network, reader).CollectPath(path);
+        return state.FPathList.Entries();
+    }
+
+    void Recurse() { options.ChkFAll = true; }
+    void Mode(bool OptionSnapshot::*mode) {
+        options.RdoFull = false;
+        options.*mode = true;
+    }
+    void Filter(std::array<Text, 5> cells) {
+        options.ChkGet = true;
+        state.FExtFilter = FilterSlots(cells);
+    }
+
+    FakeFileSystem files;
+    FakeNetwork network;
+    FakeLocale locale;
+    RecordingView view;
+    FakeContentsReader reader;
+    DropState state{locale};
+    OptionSnapshot options;
+};
+
+TEST_F(PathWalkerTest, WithoutRecursionAFolderIsOneEntry) {
+    files.AddFile("C:\\d\\a.txt");
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d"}));
+    EXPECT_EQ(files.attributeQueries, 0);
+    EXPECT_TRUE(files.listedPatterns.empty());
+}
+
+TEST_F(PathWalkerTest, RecursionSkipsHiddenAndSystemEntriesAndWhatIsBelowThem) {
+    files.AddFile("C:\\d\\b.txt");
+    files.AddFile("C:\\d\\Hidden.txt", FileAttr::Archive | FileAttr::Hidden);
+    files.AddFile("C:\\d\\sys.dat", FileAttr::System);
+    files.AddFile("C:\\d\\ro.txt", FileAttr::ReadOnly);
+    files.AddFolder("C:\\d\\hid", FileAttr::Directory | FileAttr::Hidden);
+    files.AddFile("C:\\d\\hid\\inner.txt");
+    files.AddFolder("C:\\d\\sysdir", FileAttr::Directory | FileAttr::System);
+    files.AddFile("C:\\d\\sysdir\\inner.txt");
+    files.AddFile("C:\\d\\Sub\\deep\\x");
+    files.AddFolder("C:\\d\\Sub\\empty");
+    files.AddFile("C:\\d\\label", FileAttr::VolumeLabel);
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\b.txt", "C:\\d\\label", "C:\\d\\ro.txt", "C:\\d\\Sub",
+                                       "C:\\d\\Sub\\deep", "C:\\d\\Sub\\deep\\x", "C:\\d\\Sub\\empty"}));
+    // One query for the dropped name; everything below takes its attributes from the listing.
+    EXPECT_EQ(files.attributeQueries, 1);
+    EXPECT_EQ(files.listingsOpen, 0);
+}
+
+TEST_F(PathWalkerTest, HiddenEntriesDroppedDirectlyAreOutput) {
+    files.AddFile("C:\\d\\h.txt", FileAttr::Hidden);
+    files.AddFolder("C:\\hd", FileAttr::Directory | FileAttr::Hidden | FileAttr::System);
+    files.AddFile("C:\\hd\\in.txt");
+    Recurse();
+    Collect("C:\\d\\h.txt");
+    EXPECT_EQ(Collect("C:\\hd"), (Lines{"C:\\d\\h.txt", "C:\\hd", "C:\\hd\\in.txt"}));
+}
+
+TEST_F(PathWalkerTest, FoldersAreHandledAfterEverythingBelowThem) {
+    files.AddFile("C:\\d\\a");
+    files.AddFile("C:\\d\\s\\x");
+    files.AddFile("C:\\d\\s\\t\\y");
+    files.AddFile("C:\\d\\b");
+    Recurse();
+    Mode(&OptionSnapshot::RdoShow);
+    Collect("C:\\d");
+    EXPECT_EQ(reader.paths, (Lines{"C:\\d\\a", "C:\\d\\s\\x", "C:\\d\\s\\t\\y", "C:\\d\\s\\t", "C:\\d\\s",
+                                   "C:\\d\\b", "C:\\d"}));
+    EXPECT_TRUE(state.FPathList.Empty());
+}
+
+TEST_F(PathWalkerTest, DroppedRootGivesChildPathsWithTwoBackslashes) {
+    files.AddFile("C:\\a.txt");
+    files.AddFile("C:\\d\\f");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\"), (Lines{"C:\\", "C:\\\\a.txt", "C:\\\\d", "C:\\\\d\\f"}));
+    EXPECT_EQ(files.listedPatterns, (Lines{"C:\\\\*", "C:\\\\d\\*"}));
+}
+
+TEST_F(PathWalkerTest, CaseOnlyDuplicatesCollapseToTheFirstAdded) {
+    // As on a case-sensitive disk seen through the platform: both spellings are listed, in this order.
+    files.AddFile("C:\\d\\ReadMe.txt");
+    files.AddFile("C:\\d\\README.TXT");
+    files.AddFile("C:\\e\\readme.txt");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\ReadMe.txt"}));
+    state.FPathList.Clear();
+    Mode(&OptionSnapshot::RdoName);
+    Collect("C:\\d");
+    EXPECT_EQ(Collect("C:\\e", 1), (Lines{"d", "e", "ReadMe.txt"}));
+}
+
+TEST_F(PathWalkerTest, FilterAppliesToEveryPathButNeverStopsTheDescent) {
+    files.AddFile("C:\\d\\a.txt");
+    files.AddFile("C:\\d\\b.TXT");
+    files.AddFile("C:\\d\\c.csv");
+    files.AddFile("C:\\d\\noext");
+    files.AddFile("C:\\d\\sub\\e.Txt");
+    files.AddFile("C:\\d\\f.d\\g");
+    Recurse();
+    Filter({"txt", "", "", "", ""});
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d\\a.txt", "C:\\d\\b.TXT", "C:\\d\\sub\\e.Txt"}));
+
+    state.FPathList.Clear();
+    Filter({"/", "", "", "", ""});
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\f.d\\g", "C:\\d\\noext", "C:\\d\\sub"}));
+
+    for (const std::array<Text, 5>& cells :
+         {std::array<Text, 5>{".txt", "", "", "", ""}, std::array<Text, 5>{}}) {
+        state.FPathList.Clear();
+        Filter(cells);
+        EXPECT_EQ(Collect("C:\\d"), Lines{}) << cells[0];
+    }
+}
+
+TEST_F(PathWalkerTest, ProgressEverySixtyFourEntriesWithinTheNamesBand) {
+    for (int i = 0; i < 2000; ++i)
+        files.AddFile("C:\\big\\f" + std::to_string(i));
+    Recurse();
+    Collect("C:\\big", 1);
+    Lines expected;
+    for (int tick = 64; tick <= 960; tick += 64) {
+        expected.push_back("progress " + std::to_string(1024 + tick));
+        expected.push_back("pump");
+    }
+    EXPECT_EQ(view.calls, expected);
+    EXPECT_EQ(state.FTick, 1023);
+    EXPECT_EQ(state.FPathList.Size(), 2001u);
+}
+
+TEST_F(PathWalkerTest, TickCountsEntriesAtEveryDepth) {
+    for (int d = 0; d < 10; ++d) {
+        for (int f = 0; f < 10; ++f)
+            files.AddFile("C:\\t\\d" + std::to_string(d) + "\\f" + std::to_string(f));
+    }
+    Recurse();
+    Collect("C:\\t", 2);
+    EXPECT_EQ(view.calls, (Lines{"progress 2112", "pump"}));
+    EXPECT_EQ(state.FTick, 110);
+}
+
+TEST_F(PathWalkerTest, SingleFileNeverMovesTheBarInPathModes) {
+    files.AddFile("C:\\one.txt");
+    Recurse();
+    Collect("C:\\one.txt", 3);
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(PathWalkerTest, ContentsModeReportsAfterEveryPath) {
+    files.AddFile("C:\\d\\a");
+    files.AddFile("C:\\d\\b");
+    Recurse();
+    Mode(&OptionSnapshot::RdoShow);
+    Collect("C:\\d", 1);
+    EXPECT_EQ(view.calls, (Lines{"progress 1025", "pump", "progress 1026", "pump", "progress 1026", "pump"}));
+}
+
+TEST_F(PathWalkerTest, AbortStopsEveryListingButOpenFoldersAreStillOutput) {
+    for (int i = 0; i < 100; ++i)
+        files.AddFile("C:\\d\\sub\\f" + std::to_string(100 + i));
+    files.AddFile("C:\\d\\sub\\zz\\never");
+    files.AddFile("C:\\d\\z");
+    Recurse();
+    view.OnPump(1, [&] { state.FAbort = true; });
+    const Lines got = Collect("C:\\d");
+    // The pump comes at the 64th entry (sub, then f100 to f162); that entry is still walked, nothing after
+    // it.
+    Lines expected{"C:\\d", "C:\\d\\sub"};
+    for (int i = 0; i < 63; ++i)
+        expected.push_back("C:\\d\\sub\\f" + std::to_string(100 + i));
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(view.pumps, 1);
+    EXPECT_EQ(files.listingsOpen, 0);
+}
+
+TEST_F(PathWalkerTest, VanishingAndUnlistableEntriesAreWalkedOver) {
+    files.AddFile("C:\\d\\a");
+    files.AddFile("C:\\d\\gone");
+    files.AddFile("C:\\d\\sub\\x");
+    files.AddFile("C:\\d\\locked\\y");
+    files.FailListing("C:\\d\\locked");
+    files.OnListed("C:\\d\\a", [&] { files.Remove("C:\\d\\gone"); });
+    files.OnListed("C:\\d\\sub", [&] { files.Remove("C:\\d\\sub"); });
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\a", "C:\\d\\locked", "C:\\d\\sub"}));
+    EXPECT_EQ(files.listingsOpen, 0);
+}
+
+TEST_F(PathWalkerTest, UnreadableAttributesStillTryTheListing) {
+    files.AddFile("C:\\d\\a");
+    files.FailAttributes("C:\\d");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\missing"), (Lines{"C:\\missing"}));
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\a", "C:\\missing"}));
+    EXPECT_EQ(files.listedPatterns, (Lines{"C:\\missing\\*", "C:\\d\\*"}));
+}
+
+TEST_F(PathWalkerTest, OutputModes) {
+    files.AddFile("Z:\\表\\ソ.txt");
+    files.SetShortName("Z:\\表", "HYO");
+    files.SetShortName("Z:\\表\\ソ.txt", "SO~1.TXT");
+    network.mappedDrives['Z'] = "\\\\srv\\share";
+    Recurse();
+    const struct {
+        bool OptionSnapshot::*mode;
+        Lines expected;
+    } cases[] = {
+        {&OptionSnapshot::RdoFull, {"Z:\\表", "Z:\\表\\ソ.txt"}},
+        {&OptionSnapshot::RdoName, {"ソ.txt", "表"}},
+        {&OptionSnapshot::RdoNET, {"\\\\srv\\share\\表", "\\\\srv\\share\\表\\ソ.txt"}},
+        {&OptionSnapshot::RdoShort, {"Z:\\HYO", "Z:\\HYO\\SO~1.TXT"}},
+    };
+    for (const auto& c : cases) {
+        state.FPathList.Clear();
+        options = OptionSnapshot();
+        Recurse();
+        Mode(c.mode);
+        EXPECT_EQ(Collect("Z:\\表"), c.expected);
+    }
+}
+
+TEST_F(PathWalkerTest, FailedShortAndNetworkFormsGiveOneEmptyLine) {
+    files.AddFile("C:\\d\\a");
+    files.AddFile("C:\\d\\b");
+    Recurse();
+    files.SetShortPathAnswer("C:\\d\\a", std::nullopt);
+    files.SetShortPathAnswer("C:\\d\\b", std::nullopt);
+    files.SetShortPathAnswer("C:\\d", Text(300, 'x'));  // too long for its buffer
+    Mode(&OptionSnapshot::RdoShort);
+    EXPECT_EQ(Collect("C:\\d"), (Lines{""}));
+
+    state.FPathList.Clear();
+    options = OptionSnapshot();
+    Recurse();
+    Mode(&OptionSnapshot::RdoNET);
+    files.SetFullPathAnswer("C:\\d\\a", std::nullopt);
+    files.SetFullPathAnswer("C:\\d\\b", std::nullopt);
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"", "C:\\d"}));
+}
+
+// Any byte but the delimiters can stand in a name, even a lead byte with nothing after it.
+TEST_F(PathWalkerTest, NamesOfAnyBytesAndFullLength) {
+    Text anyBytes;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\\' && b != ':') anyBytes += static_cast<char>(b);
+    }
+    const Text longName(255, 'n');
+    files.AddFile("C:\\d\\" + anyBytes);
+    files.AddFile("C:\\d\\" + longName);
+    files.AddFile("C:\\d\\tail\x95");
+    Recurse();
+    Mode(&OptionSnapshot::RdoName);
+    EXPECT_EQ(Collect("C:\\d"), (Lines{anyBytes, "d", longName, "tail\x95"}));
+}
+
+}  // namespace

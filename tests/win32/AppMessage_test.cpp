@@ -1,0 +1,93 @@
+// The hook with a real drop: an HDROP built in memory as the shell builds it, handed over in a WM_DROPFILES.
+#include "platform/win32/AppMessage.h"
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Network.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/RecordingView.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+HDROP MakeDrop(const Lines& names) {
+    std::size_t bytes = sizeof(DROPFILES) + 1;
+    for (const Text& name : names)
+        bytes += name.size() + 1;
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    char* at = reinterpret_cast<char*>(header + 1);
+    for (const Text& name : names) {
+        std::memcpy(at, name.data(), name.size());
+        at += name.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+MSG DropMessage(HDROP drop) {
+    MSG message{};
+    message.message = WM_DROPFILES;
+    message.wParam = reinterpret_cast<WPARAM>(drop);
+    return message;
+}
+
+class AppMessageTest : public ::testing::Test {
+protected:
+    Win32FileSystem files;
+    Win32Network network;
+    Win32Locale locale;
+    RecordingView view;
+    FakeContentsReader reader;
+    DropState state{locale};
+    DropHandler handler{state, view, files, network, reader};
+};
+
+TEST_F(AppMessageTest, OtherMessagesPassUntouched) {
+    MSG message{};
+    message.message = WM_KEYDOWN;
+    bool handled = true;
+    AppMessage(handler, message, handled);
+    EXPECT_FALSE(handled);
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(AppMessageTest, DroppedNamesReachTheTextAreaSorted) {
+    const Text longName = "C:\\" + Text(300, 'n');
+    const Lines names{"C:\\表\\b.txt", "C:\\ソ", "C:\\A.txt", longName};
+    bool handled = false;
+    AppMessage(handler, DropMessage(MakeDrop(names)), handled);
+    EXPECT_TRUE(handled);
+    // The long name arrives cut to what fits the 256-byte buffer.
+    EXPECT_EQ(view.lines, (Lines{"C:\\A.txt", longName.substr(0, 255), "C:\\ソ", "C:\\表\\b.txt"}));
+    EXPECT_EQ(view.CallsStartingWith("progress max"), (Lines{"progress max 4096"}));
+}
+
+TEST_F(AppMessageTest, BusyRefusalLeavesHandledAsPreset) {
+    state.FBusy = true;
+    bool handled = false;
+    AppMessage(handler, DropMessage(MakeDrop({"C:\\x"})), handled);
+    EXPECT_FALSE(handled);
+    EXPECT_EQ(view.calls, (Lines{"message 編集中のため処理できません。"}));
+}
+
+TEST(HDropNames, CountAndNamesOfTheDrop) {
+    HDropNames names(MakeDrop({"C:\\one", "D:\\二\\表"}));
+    ASSERT_EQ(names.Count(), 2u);
+    EXPECT_EQ(names.Name(0), "C:\\one");
+    EXPECT_EQ(names.Name(1), "D:\\二\\表");
+    names.Release();
+    names.Release();
+    EXPECT_EQ(names.Count(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// The walker over a real tree with the real services, in every output mode. Names whose second byte is 0x5C
+// (表, ソ) must come through each mode whole.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "collect/PathWalker.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Network.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/RecordingView.h"
+#include "tests/win32/TempTree.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+class PathWalkerModes : public ::testing::Test {
+protected:
+    PathWalkerModes() {
+        tree.Folder("表");
+        tree.File("表\\ソ.txt");
+        tree.File("表\\plain.txt");
+        tree.File("表\\hidden.txt");
+        tree.Attributes("表\\hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+        tree.Folder("表\\system");
+        tree.File("表\\system\\inside.txt");
+        tree.Attributes("表\\system", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
+        options.ChkFAll = true;
+    }
+
+    Lines Collect(bool OptionSnapshot::*mode) {
+        options.RdoFull = false;
+        options.*mode = true;
+        state.FPathList.Clear();
+        state.FTick = 0;
+        PathWalker(state, options, view, files, network, reader).CollectPath(tree.Path("表"));
+        return state.FPathList.Entries();
+    }
+
+    static Text Short(const Text& path) {
+        char buffer[MAX_PATH];
+        const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+        return Text(buffer, length);
+    }
+
+    TempTree tree;
+    Win32FileSystem files;
+    Win32Network network;
+    Win32Locale locale;
+    RecordingView view;
+    FakeContentsReader reader;
+    DropState state{locale};
+    OptionSnapshot options;
+};
+
+TEST_F(PathWalkerModes, FullPaths) {
+    EXPECT_EQ(Collect(&OptionSnapshot::RdoFull),
+              (Lines{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")}));
+}
+
+TEST_F(PathWalkerModes, FileNames) {
+    EXPECT_EQ(Collect(&OptionSnapshot::RdoName), (Lines{"plain.txt", "ソ.txt", "表"}));
+}
+
+TEST_F(PathWalkerModes, NetworkPathsOnALocalDriveAreTheAbsolutePaths) {
+    EXPECT_EQ(Collect(&OptionSnapshot::RdoNET),
+              (Lines{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")}));
+}
+
+TEST_F(PathWalkerModes, ShortPathsNameTheSameEntries) {
+    const Lines got = Collect(&OptionSnapshot::RdoShort);
+    ASSERT_EQ(got.size(), 3u);
+    Lines longForms;
+    for (const Text& s : got) {
+        char buffer[MAX_PATH];
+        const DWORD length = GetLongPathNameA(s.c_str(), buffer, MAX_PATH);
+        longForms.push_back(Text(buffer, length));
+    }
+    std::sort(longForms.begin(), longForms.end());
+    Lines expected{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(longForms, expected);
+    EXPECT_NE(std::find(got.begin(), got.end(), Short(tree.Path("表\\ソ.txt"))), got.end());
+}
+
+TEST_F(PathWalkerModes, ContentsModeHandsOverEveryPathInPostOrder) {
+    Collect(&OptionSnapshot::RdoShow);
+    ASSERT_EQ(reader.paths.size(), 3u);
+    EXPECT_EQ(reader.paths.back(), tree.Path("表"));
+    Lines files(reader.paths.begin(), reader.paths.end() - 1);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (Lines{tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")}));
+}
+
+TEST_F(PathWalkerModes, HiddenFileDroppedDirectlyIsOutput) {
+    options.ChkFAll = false;
+    state.FTick = 0;
+    PathWalker(state, options, view, files, network, reader).CollectPath(tree.Path("表\\hidden.txt"));
+    EXPECT_EQ(state.FPathList.Entries(), (Lines{tree.Path("表\\hidden.txt")}));
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/win32/TempTree.h"
+#include "text/PathPieces.h"
+
+namespace {
+
+std::set<Text> ListNames(FileSystem& files, const Text& folder, std::uint32_t mask) {
+    std::set<Text> names;
+    const auto listing = files.List(folder + "\\*", mask);
+    if (!listing) return names;
+    FolderEntry entry;
+    while (listing->Next(entry))
+        names.insert(entry.name);
+    return names;
+}
+
+TEST(Win32FileSystem, ListingPassesOverHiddenAndSystemEntries) {
+    TempTree tree;
+    tree.Folder("sub");
+    tree.Folder("hidden dir");
+    tree.File("plain.txt");
+    tree.File("hidden.txt");
+    tree.File("system.dat");
+    tree.File("readonly.txt");
+    tree.Attributes("hidden dir", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+    tree.Attributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+    tree.Attributes("system.dat", FILE_ATTRIBUTE_SYSTEM);
+    tree.Attributes("readonly.txt", FILE_ATTRIBUTE_READONLY);
+    Win32FileSystem files;
+    EXPECT_EQ(ListNames(files, tree.Root(), 24),
+              (std::set<Text>{".", "..", "plain.txt", "readonly.txt", "sub"}));
+    // With every special bit in the mask nothing is passed over.
+    EXPECT_EQ(ListNames(files, tree.Root(), 0x1E).size(), 8u);
+    EXPECT_NE(files.Attributes(tree.Path("hidden.txt")) & FileAttr::Hidden, 0u);
+    EXPECT_NE(files.Attributes(tree.Path("sub")) & FileAttr::Directory, 0u);
+}
+
+TEST(Win32FileSystem, ListingEntriesCarryTheirAttributes) {
+    TempTree tree;
+    tree.Folder("d");
+    tree.File("f");
+    Win32FileSystem files;
+    const auto listing = files.List(tree.Root() + "\\*", 24);
+    ASSERT_TRUE(listing);
+    FolderEntry entry;
+    int seen = 0;
+    while (listing->Next(entry)) {
+        if (entry.name == "d" || entry.name == "f") {
+            ++seen;
+            EXPECT_EQ(entry.attributes, files.Attributes(tree.Path(entry.name))) << entry.name;
+        }
+    }
+    EXPECT_EQ(seen, 2);
+}
+
+TEST(Win32FileSystem, MissingThingsFail) {
+    TempTree tree;
+    Win32FileSystem files;
+    EXPECT_EQ(files.Attributes(tree.Path("nothing")), FileAttr::Invalid);
+    EXPECT_EQ(files.List(tree.Path("nothing") + "\\*", 24), nullptr);
+    EXPECT_EQ(files.ShortPath(tree.Path("nothing")), "");
+    EXPECT_EQ(files.Attributes(tree.Root() + Text(1, '\0') + "x"), FileAttr::Invalid);
+}
+
+TEST(Win32FileSystem, FullPathExpandsRelativePathsWithinTheBuffer) {
+    TempTree tree;
+    tree.File("a.txt");
+    Win32FileSystem files;
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryA(tree.Root().c_str()));
+    EXPECT_EQ(files.FullPath("a.txt"), tree.Path("a.txt"));
+    SetCurrentDirectoryA(saved);
+    // The answer must fit 259 bytes and the NUL; one byte more is a failure, not a cut answer.
+    const Text base = "C:\\";
+    EXPECT_EQ(files.FullPath(base + Text(256, 'a')), base + Text(256, 'a'));
+    EXPECT_EQ(files.FullPath(base + Text(257, 'a')), "");
+    EXPECT_EQ(files.FullPath(base + Text(400, 'a')), "");
+}
+
+bool IsEightDotThree(const Text& name) {
+    const auto dot = name.find('.');
+    const Text base = name.substr(0, dot);
+    const Text extension = dot == Text::npos ? Text() : name.substr(dot + 1);
+    return !base.empty() && base.size() <= 8 && extension.size() <= 3 && extension.find('.') == Text::npos;
+}
+
+TEST(Win32FileSystem, ShortPathNamesTheSameEntryInEightDotThree) {
+    TempTree tree;
+    tree.Folder("a long folder name");
+    tree.File("a long folder name\\表示されるソフトの名前.text");
+    Win32FileSystem files;
+    const Text path = tree.Path("a long folder name\\表示されるソフトの名前.text");
+    const Text shortForm = files.ShortPath(path);
+    ASSERT_FALSE(shortForm.empty());
+    const Text folder = PathDirectory(shortForm);
+    EXPECT_TRUE(IsEightDotThree(PathFileName(shortForm))) << shortForm;
+    EXPECT_TRUE(IsEightDotThree(PathFileName(folder.substr(0, folder.size() - 1)))) << shortForm;
+    char longForm[MAX_PATH];
+    const DWORD length = GetLongPathNameA(shortForm.c_str(), longForm, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    EXPECT_EQ(Text(longForm, length), path);
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+target_sources(rominado_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/NumberField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathPieces.cpp)
