@@ -3,7 +3,7 @@
 # build (build/native), whose ctest run covers every tier.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
+build="${ROMINADO_BUILD_DIR:-$root/build}"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null

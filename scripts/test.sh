@@ -5,9 +5,12 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
-export WINEPREFIX="$root/build/wineprefix"
+# ROMINADO_BUILD_DIR puts every build folder and the Wine prefix elsewhere (default: build/ in the tree).
+build="${ROMINADO_BUILD_DIR:-$root/build}"
+export ROMINADO_BUILD_DIR="$build"
+export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
-mkdir -p "$root/build"
+mkdir -p "$build"
 
 xvfb_pid=""
 stop_all() {
@@ -17,7 +20,7 @@ stop_all() {
 trap stop_all EXIT INT TERM
 
 # One virtual display for the whole run; Wine programs and the e2e tests use it.
-fifo="$root/build/displayfd.$$"
+fifo="$build/displayfd.$$"
 rm -f "$fifo"
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
@@ -33,11 +36,11 @@ wineserver -p >/dev/null 2>&1 </dev/null || true
 # Wine's system processes start with the first Wine program and, under the persistent wineserver, outlive it.
 # Started by a test or by test discovery they would inherit its output, and ctest or CMake would wait for them
 # forever; a holder started first, with its output on /dev/null, starts them and keeps them for the whole run.
-cmake -S "$root" -B "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$root/build/windows" --target e2e_driver >/dev/null
-"$root/scripts/wine-run.sh" "$root/build/windows/e2e_driver.exe" hold >/dev/null 2>&1 </dev/null &
+cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/windows" --target e2e_driver >/dev/null
+"$root/scripts/wine-run.sh" "$build/windows/e2e_driver.exe" hold >/dev/null 2>&1 </dev/null &
 "$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 "$root/scripts/build.sh"
 
-ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" "$@"
+ctest --test-dir "$build/native" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)" "$@"
