@@ -3,3 +3,7 @@ target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Locale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Network.cpp)
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Window.cpp)

@@ -1,0 +1,89 @@
+#include "platform/win32/Controls.h"
+
+#include <algorithm>
+#include <vector>
+
+FontOwner MakeFont(const char* face, int pixelHeight, bool bold) {
+    return FontOwner(CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                 SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+namespace {
+
+LRESULT CALLBACK PanelProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, msg, wparam, lparam);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wparam, lparam);
+}
+
+}  // namespace
+
+const char* PanelClassName(HINSTANCE instance) {
+    static constexpr char kName[] = "RominadoPanel";
+    WNDCLASSEXA wc{};
+    if (!GetClassInfoExA(instance, kName, &wc)) {
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = PanelProcedure;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kName;
+        RegisterClassExA(&wc);
+    }
+    return kName;
+}
+
+bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HFONT font) {
+    // Siblings in tab order; the groups of siblings keep the table's order, so parents come before children.
+    std::vector<std::size_t> group(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        group[i] = i;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (specs[j].parentId == specs[i].parentId) {
+                group[i] = group[j];
+                break;
+            }
+        }
+    }
+    auto rank = [](const ControlSpec& s) { return s.tabOrder < 0 ? 1 << 30 : s.tabOrder; };
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (group[a] != group[b]) return group[a] < group[b];
+        return rank(specs[a]) < rank(specs[b]);
+    });
+
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    for (std::size_t index : order) {
+        const ControlSpec* spec = &specs[index];
+        HWND parent = spec->parentId == 0 ? window : FindControl(window, spec->parentId);
+        if (!parent) return false;
+        DWORD style = spec->style | WS_CHILD | WS_VISIBLE;
+        if (spec->tabOrder >= 0) style |= WS_TABSTOP;
+        HWND control = CreateWindowExA(spec->exStyle, spec->windowClass, spec->caption, style, spec->left,
+                                       spec->top, spec->width, spec->height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance, nullptr);
+        if (!control) return false;
+        if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return true;
+}
+
+HWND FindControl(HWND window, int id) {
+    if (HWND direct = GetDlgItem(window, id)) return direct;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (HWND found = FindControl(child, id)) return found;
+    }
+    return nullptr;
+}

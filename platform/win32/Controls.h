@@ -1,0 +1,52 @@
+// Child controls created from tables that read like the window layouts: kind, caption, position, size,
+// style, id, tab order; plus the GDI owners the windows need.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <type_traits>
+
+// Owns one GDI object (font, bitmap, brush) and deletes it once.
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const {
+        if (object) DeleteObject(object);
+    }
+};
+template <typename Handle>
+using GdiOwner = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using FontOwner = GdiOwner<HFONT>;
+using BitmapOwner = GdiOwner<HBITMAP>;
+
+// A font of the given face and pixel height in the Shift_JIS character set.
+FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false);
+
+// Class name of a plain container that hands its children's notifications (WM_COMMAND, WM_NOTIFY,
+// WM_CTLCOLOR*, WM_DRAWITEM) on to its own parent, so that a window's handlers see the clicks of controls that
+// sit on its panels. Registered on first use.
+const char* PanelClassName(HINSTANCE instance);
+
+struct ControlSpec {
+    int id;  // control id; also how the table refers to a parent (0: the window itself)
+    const char* windowClass;  // "BUTTON", "EDIT", "STATIC", PanelClassName(...), a common control class
+    const char* caption;
+    DWORD style;  // WS_CHILD and WS_VISIBLE are added
+    int left, top, width, height;  // pixels at 96 DPI, relative to the parent
+    int parentId;
+    int tabOrder;  // position among its siblings' tab stops; -1 for controls without one
+    DWORD exStyle = 0;
+};
+
+// Creates the controls of a table under window, giving each the font. Siblings are created in their tab
+// order (the system's tab order is the creation order); controls without a tab stop come after them. A
+// parent must come before its children in the table. Returns false when a control cannot be created.
+bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HFONT font);
+
+template <std::size_t N>
+bool CreateControls(HWND window, const ControlSpec (&specs)[N], HFONT font) {
+    return CreateControls(window, specs, N, font);
+}
+
+// The control of that id anywhere below window (controls on panels included).
+HWND FindControl(HWND window, int id);

@@ -1,0 +1,84 @@
+#include "platform/win32/Window.h"
+
+#include <exception>
+
+#include "text/AppError.h"
+#include "text/ErrorText.h"
+
+namespace {
+
+int Box(HWND owner, const Text& text, const char* caption, UINT type) {
+    // MB_TASKMODAL keeps every window of the thread from input while the box is open, whatever its owner.
+    return MessageBoxA(owner, text.c_str(), caption, type | MB_TASKMODAL | MB_SETFOREGROUND);
+}
+
+}  // namespace
+
+void ShowErrorReport(HWND owner, const Text& message) {
+    Box(owner, WithFullStop(message), kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+void ShowPlainMessage(HWND owner, const Text& text) {
+    Box(owner, text, kAppTitle, MB_OK);
+}
+
+bool AskConfirmation(HWND owner, const Text& text) {
+    return Box(owner, text, "確認", MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON1) == IDOK;
+}
+
+void ShowInformation(HWND owner, const Text& text) {
+    Box(owner, text, "情報", MB_OK | MB_ICONINFORMATION);
+}
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& spec) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::Procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = spec.className;
+    wc.hIcon = spec.icon;
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+
+    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
+    CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style, spec.left, spec.top,
+                    frame.right - frame.left, frame.bottom - frame.top, spec.owner, nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    return Default(msg, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wparam, lparam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, msg, wparam, lparam);
+    }
+    // No C++ exception may cross into the system's code that called us.
+    try {
+        return self->HandleMessage(msg, wparam, lparam);
+    } catch (const AppError& error) {
+        ShowErrorReport(hwnd, error.Message());
+    } catch (const std::exception& error) {
+        ShowErrorReport(hwnd, error.what());
+    }
+    return 0;
+}

@@ -1,0 +1,56 @@
+// The base of the program's windows: one C++ object per window, found from the handle through
+// GWLP_USERDATA, and the one place where an error raised by a handler is caught and reported.
+#pragma once
+
+#include <windows.h>
+
+#include "text/Text.h"
+
+// The application title: caption of the main window and of plain and error message boxes.
+inline constexpr char kAppTitle[] = "ロミナード";
+
+// The error report: a message box captioned with the application title, the error icon, one OK button and
+// the text with its full stop.
+void ShowErrorReport(HWND owner, const Text& message);
+
+// Plain, confirmation and information boxes, modal and centred on the screen.
+void ShowPlainMessage(HWND owner, const Text& text);
+bool AskConfirmation(HWND owner, const Text& text);  // true for "OK"
+void ShowInformation(HWND owner, const Text& text);
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    struct FrameSpec {
+        const char* className;
+        const char* caption;
+        DWORD style;
+        DWORD exStyle;
+        int left, top;  // CW_USEDEFAULT or screen pixels
+        int clientWidth, clientHeight;  // the frame is sized around this client area
+        HWND owner;
+        HICON icon;
+    };
+
+    // Registers the class on first use and creates the window attached to this object. False when the
+    // system refuses.
+    bool CreateFrame(HINSTANCE instance, const FrameSpec& spec);
+
+    // One message. The default passes it to DefWindowProc. An exception that leaves it is reported with
+    // ShowErrorReport and the message counts as handled.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+
+    LRESULT Default(UINT msg, WPARAM wparam, LPARAM lparam) { return DefWindowProcA(hwnd_, msg, wparam, lparam); }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+
+    HWND hwnd_ = nullptr;
+};
