@@ -1,21 +1,53 @@
-// Start-up: the main window and the message loop.
+// Start-up: the application title, the main window, the other windows hidden, then the message loop. Started
+// with arguments, the program puts their long forms on the clipboard and ends without showing a window.
 #include <windows.h>
+
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/MainWindow.h"
+#include "collect/CommandLine.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/Win32NameLookup.h"
+
+namespace {
+
+// COM for the thread (shell links, the font and save dialogs), released when start-up's scope ends.
+class ComApartment {
+public:
+    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (ok_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool ok_;
+};
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    ComApartment com;
 
-    TForm1 form;
+    MessageLoop loop;
+    TForm1 form(loop);
     if (!form.Create(instance)) return 1;
-    ShowWindow(form.Handle(), show);
 
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    const std::vector<Text> arguments = CommandLineArguments(GetCommandLineA());
+    if (!arguments.empty()) {
+        // Command-line mode: the window stays hidden, nothing else is created, the settings are not touched.
+        Win32NameLookup lookup;
+        RunCommandLineMode(arguments, lookup, form);
+        PostQuitMessage(0);
+        return loop.Run();
     }
-    return static_cast<int>(msg.wParam);
+
+    form.PrepareForDrops();
+    loop.AddModeless(form.Handle());
+    ShowWindow(form.Handle(), show);
+    return loop.Run();
 }

@@ -1,1 +1,3 @@
-target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/HenkanJ.cpp)
+target_sources(rominado_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/EditOperations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HenkanJ.cpp)

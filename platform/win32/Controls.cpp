@@ -13,16 +13,16 @@ namespace {
 
 LRESULT CALLBACK PanelProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-        if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, msg, wparam, lparam);
-        break;
-    default:
-        break;
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, msg, wparam, lparam);
+            break;
+        default:
+            break;
     }
     return DefWindowProcA(hwnd, msg, wparam, lparam);
 }
@@ -58,7 +58,8 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
     }
     auto rank = [](const ControlSpec& s) { return s.tabOrder < 0 ? 1 << 30 : s.tabOrder; };
     std::vector<std::size_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[i] = i;
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (group[a] != group[b]) return group[a] < group[b];
         return rank(specs[a]) < rank(specs[b]);
@@ -71,9 +72,9 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
         if (!parent) return false;
         DWORD style = spec->style | WS_CHILD | WS_VISIBLE;
         if (spec->tabOrder >= 0) style |= WS_TABSTOP;
-        HWND control = CreateWindowExA(spec->exStyle, spec->windowClass, spec->caption, style, spec->left,
-                                       spec->top, spec->width, spec->height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance, nullptr);
+        HWND control = CreateWindowExA(
+            spec->exStyle, spec->windowClass, spec->caption, style, spec->left, spec->top, spec->width,
+            spec->height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance, nullptr);
         if (!control) return false;
         if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }

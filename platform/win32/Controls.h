@@ -23,15 +23,15 @@ using BitmapOwner = GdiOwner<HBITMAP>;
 FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false);
 
 // Class name of a plain container that hands its children's notifications (WM_COMMAND, WM_NOTIFY,
-// WM_CTLCOLOR*, WM_DRAWITEM) on to its own parent, so that a window's handlers see the clicks of controls that
-// sit on its panels. Registered on first use.
+// WM_CTLCOLOR*, WM_DRAWITEM) on to its own parent, so that a window's handlers see the clicks of controls
+// that sit on its panels. Registered on first use.
 const char* PanelClassName(HINSTANCE instance);
 
 struct ControlSpec {
-    int id;  // control id; also how the table refers to a parent (0: the window itself)
+    int id;                   // control id; also how the table refers to a parent (0: the window itself)
     const char* windowClass;  // "BUTTON", "EDIT", "STATIC", PanelClassName(...), a common control class
     const char* caption;
-    DWORD style;  // WS_CHILD and WS_VISIBLE are added
+    DWORD style;                   // WS_CHILD and WS_VISIBLE are added
     int left, top, width, height;  // pixels at 96 DPI, relative to the parent
     int parentId;
     int tabOrder;  // position among its siblings' tab stops; -1 for controls without one

@@ -43,6 +43,14 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
+// CreateFileA answers INVALID_HANDLE_VALUE on failure, not null.
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { CloseHandle(h); }
+};
+using FileHandle = UniqueHandle<FileHandleTraits>;
+
 struct NetEnumHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return nullptr; }

@@ -16,7 +16,8 @@ void MessageLoop::RemoveModeless(HWND window) {
 
 int MessageLoop::Run() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Process(msg);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        Process(msg);
     return static_cast<int>(msg.wParam);
 }
 

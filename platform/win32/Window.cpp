@@ -49,7 +49,7 @@ bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& spec) {
     if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
     RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
-    AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
+    if (!spec.sizeIsOuter) AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
     CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style, spec.left, spec.top,
                     frame.right - frame.left, frame.bottom - frame.top, spec.owner, nullptr, instance, this);
     return hwnd_ != nullptr;

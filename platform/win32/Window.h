@@ -33,10 +33,11 @@ protected:
         const char* caption;
         DWORD style;
         DWORD exStyle;
-        int left, top;  // CW_USEDEFAULT or screen pixels
-        int clientWidth, clientHeight;  // the frame is sized around this client area
+        int left, top;                  // CW_USEDEFAULT or screen pixels
+        int clientWidth, clientHeight;  // the client area's size; the outer size when sizeIsOuter
         HWND owner;
         HICON icon;
+        bool sizeIsOuter = false;
     };
 
     // Registers the class on first use and creates the window attached to this object. False when the
@@ -47,7 +48,9 @@ protected:
     // ShowErrorReport and the message counts as handled.
     virtual LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
 
-    LRESULT Default(UINT msg, WPARAM wparam, LPARAM lparam) { return DefWindowProcA(hwnd_, msg, wparam, lparam); }
+    LRESULT Default(UINT msg, WPARAM wparam, LPARAM lparam) {
+        return DefWindowProcA(hwnd_, msg, wparam, lparam);
+    }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);

@@ -1,9 +1,17 @@
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppMessage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32FileReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Locale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32NameLookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Network.cpp)
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp)
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Win32Profile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32ShellLinks.cpp)
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Win32CaseMapper.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32Collation.cpp)

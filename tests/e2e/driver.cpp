@@ -1,11 +1,20 @@
 // Drives the program from another Wine process during end-to-end tests.
-//   e2e_driver wait-window TITLE SECONDS   waits until a visible top-level window TITLE exists
+//   e2e_driver wait-window TITLE SECONDS   waits until a visible top-level window TITLE exists and its program
+//                                          waits for input (so it has painted)
 //   e2e_driver close TITLE                 asks that window to close, as its close box does
 //   e2e_driver wait-gone TITLE SECONDS     waits until no window TITLE exists
+//   e2e_driver dump TITLE                  prints the window's controls: depth, id, class, visibility, rectangle
+//                                          (relative to the parent's client area) and text
 //   e2e_driver hold                        stays until killed, keeping the Wine session (its system processes
 //                                          and the clipboard) alive for the programs started after it
+//   e2e_driver clipboard                   writes the clipboard's CF_TEXT bytes, up to their NUL, to standard
+//                                          output unchanged (code page 932, CR LF)
+//   e2e_driver short-name PATH             prints the short (8.3) form of an existing path
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +37,37 @@ bool WaitUntil(bool want_present, const char* title, double seconds) {
     }
 }
 
+void Dump(HWND window, int depth) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[64] = {};
+        char text[256] = {};
+        GetClassNameA(child, className, sizeof className);
+        GetWindowTextA(child, text, sizeof text);
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+        std::printf("%*s%d %s %s %ld,%ld %ldx%ld \"%s\"\n", depth * 2, "", GetDlgCtrlID(child), className,
+                    IsWindowVisible(child) ? "shown" : "hidden", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, text);
+        Dump(child, depth + 1);
+    }
+}
+
+int PrintClipboard() {
+    if (!OpenClipboard(nullptr)) return 1;
+    int result = 1;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+            _setmode(_fileno(stdout), _O_BINARY);
+            std::fwrite(text, 1, strnlen(text, GlobalSize(data)), stdout);
+            GlobalUnlock(data);
+            result = 0;
+        }
+    }
+    CloseClipboard();
+    return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,6 +75,7 @@ int main(int argc, char** argv) {
         Sleep(INFINITE);
         return 0;
     }
+    if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc < 3) {
         std::fprintf(stderr, "usage: e2e_driver wait-window|close|wait-gone TITLE [SECONDS] | hold\n");
         return 2;
@@ -43,8 +84,30 @@ int main(int argc, char** argv) {
     const char* title = argv[2];
     const double seconds = argc > 3 ? std::atof(argv[3]) : 30.0;
 
-    if (std::strcmp(command, "wait-window") == 0) return WaitUntil(true, title, seconds) ? 0 : 1;
+    if (std::strcmp(command, "wait-window") == 0) {
+        if (!WaitUntil(true, title, seconds)) return 1;
+        DWORD processId = 0;
+        GetWindowThreadProcessId(FindVisible(title), &processId);
+        if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
+            WaitForInputIdle(process, static_cast<DWORD>(seconds * 1000));
+            CloseHandle(process);
+        }
+        return 0;
+    }
+    if (std::strcmp(command, "short-name") == 0) {
+        char buffer[MAX_PATH];
+        const DWORD length = GetShortPathNameA(title, buffer, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return 1;
+        std::printf("%s\n", buffer);
+        return 0;
+    }
     if (std::strcmp(command, "wait-gone") == 0) return WaitUntil(false, title, seconds) ? 0 : 1;
+    if (std::strcmp(command, "dump") == 0) {
+        HWND hwnd = FindWindowA(nullptr, title);
+        if (!hwnd) return 1;
+        Dump(hwnd, 0);
+        return 0;
+    }
     if (std::strcmp(command, "close") == 0) {
         HWND hwnd = FindWindowA(nullptr, title);
         return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/AsciiUpper.h"
+#include "text/PathPieces.h"
 
 namespace {
 
@@ -12,6 +13,16 @@ bool SameName(const Text& a, const Text& b) {
 
 Text Bounded(Text answer) {
     return answer.size() < kPathBufferBytes ? answer : Text();
+}
+
+// ASCII case ignored, as the file system compares names; * matches any run of bytes, ? any one byte.
+bool WildcardMatch(const char* pattern, const char* name) {
+    if (*pattern == '\0') return *name == '\0';
+    if (*pattern == '*')
+        return WildcardMatch(pattern + 1, name) || (*name != '\0' && WildcardMatch(pattern, name + 1));
+    if (*name == '\0') return false;
+    const bool same = *pattern == '?' || AsciiUpper(Text(1, *pattern)) == AsciiUpper(Text(1, *name));
+    return same && WildcardMatch(pattern + 1, name + 1);
 }
 
 }  // namespace
@@ -182,4 +193,37 @@ Text FakeFileSystem::ShortPath(const Text& path) {
         if (i + 1 < parts.size() || parts.size() == 1) answer += "\\";
     }
     return Bounded(answer);
+}
+
+Text FakeFileSystem::StoredName(const Text& path) {
+    lookups.push_back(path);
+    // A path that ends in a separating backslash names no entry.
+    if (!path.empty() && LastDelimiter(path, "\\") == path.size() - 1) return Text();
+    Text absolute = path;
+    const bool unc = path.compare(0, 2, "\\\\") == 0;
+    const bool drive = path.size() >= 2 && path[1] == ':';
+    if (drive && path.size() == 2) return Text();
+    if (drive && path[2] != '\\') {
+        if (!SameName(currentFolder.substr(0, 2), path.substr(0, 2))) return Text();
+        absolute = currentFolder + "\\" + path.substr(2);
+    } else if (!unc && !drive && !path.empty() && path[0] == '\\') {
+        absolute = currentFolder.substr(0, 2) + path;
+    } else if (!unc && !drive) {
+        absolute = currentFolder + "\\" + path;
+    }
+    const auto parts = Components(absolute);
+    if (parts.size() < (unc ? 3u : 2u)) return Text();
+    std::vector<std::shared_ptr<Node>>* level = &drives_;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        if (!last && parts[i].find_first_of("*?") != Text::npos) return Text();
+        const auto it = std::find_if(level->begin(), level->end(), [&](const auto& n) {
+            return WildcardMatch(parts[i].c_str(), n->name.c_str()) ||
+                   (!n->shortName.empty() && WildcardMatch(parts[i].c_str(), n->shortName.c_str()));
+        });
+        if (it == level->end()) return Text();
+        if (last) return (*it)->name;
+        level = &(*it)->children;
+    }
+    return Text();
 }

@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/NameLookup.h"
 
-class FakeFileSystem : public FileSystem {
+class FakeFileSystem : public FileSystem, public NameLookup {
 public:
     // Adds a folder or file, creating missing folders on the way. The last component is stored as spelled.
     void AddFolder(const Text& path, std::uint32_t attributes = FileAttr::Directory);
@@ -50,6 +51,12 @@ public:
     std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
+
+    // The lookup matches each component by its stored or its short name; a relative path starts from
+    // currentFolder. Wildcards (* and ?) match in the last component only. A drive, server or share root is
+    // no entry.
+    std::vector<Text> lookups;
+    Text StoredName(const Text& path) override;
 
 private:
     struct Node {

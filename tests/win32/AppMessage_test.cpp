@@ -12,27 +12,11 @@
 #include "platform/win32/Win32Network.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/RecordingView.h"
+#include "tests/win32/MakeDrop.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
-
-HDROP MakeDrop(const Lines& names) {
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const Text& name : names)
-        bytes += name.size() + 1;
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* at = reinterpret_cast<char*>(header + 1);
-    for (const Text& name : names) {
-        std::memcpy(at, name.data(), name.size());
-        at += name.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 MSG DropMessage(HDROP drop) {
     MSG message{};

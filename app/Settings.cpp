@@ -1,0 +1,121 @@
+#include "app/Settings.h"
+
+#include <cstddef>
+
+#include "text/AppError.h"
+
+namespace {
+
+struct Key {
+    const char* section;
+    const char* name;
+};
+
+// Both operations handle the keys in this order.
+constexpr Key kFormTop{"MainForm", "FormTop"};
+constexpr Key kFormLeft{"MainForm", "FormLeft"};
+constexpr Key kFullPath{"GetMode", "FullPath"};
+constexpr Key kFontSize{"Show", "FontSize"};
+constexpr Key kFontName{"Show", "FontName"};
+constexpr Key kDeskTopSet{"System", "DeskTopSet"};
+constexpr Key kSendToSet{"System", "SendToSet"};
+
+int HexDigit(unsigned char b) {
+    if (b >= '0' && b <= '9') return b - '0';
+    if (b >= 'A' && b <= 'F') return b - 'A' + 10;
+    if (b >= 'a' && b <= 'f') return b - 'a' + 10;
+    return -1;
+}
+
+std::int32_t ParseHex(const Text& value, std::size_t at, std::int32_t fallback) {
+    const std::size_t digits = value.size() - at;
+    if (digits == 0 || digits > 8) return fallback;
+    std::uint32_t pattern = 0;
+    for (std::size_t i = at; i < value.size(); ++i) {
+        const int digit = HexDigit(static_cast<unsigned char>(value[i]));
+        if (digit < 0) return fallback;
+        pattern = pattern << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return static_cast<std::int32_t>(pattern);
+}
+
+std::int32_t ParseDecimal(const Text& value, std::size_t at, std::int32_t fallback) {
+    bool negative = false;
+    if (at < value.size() && (value[at] == '-' || value[at] == '+')) negative = value[at++] == '-';
+    if (at == value.size()) return fallback;
+    // One past the largest magnitude is enough to tell every out-of-range value, however many digits follow.
+    constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
+    for (std::size_t i = at; i < value.size(); ++i) {
+        const auto b = static_cast<unsigned char>(value[i]);
+        if (b < '0' || b > '9') return fallback;
+        magnitude = magnitude * 10 + (b - '0');
+        if (magnitude > kLimit) magnitude = kLimit + 1;
+    }
+    if (magnitude > (negative ? kLimit : kLimit - 1)) return fallback;
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::int32_t ReadInteger(Profile& profile, const Text& path, const Key& key, std::int32_t fallback) {
+    return ParseIntegerValue(profile.Read(path, key.section, key.name, Text()), fallback);
+}
+
+void Write(Profile& profile, const Text& path, const Key& key, const Text& value) {
+    if (!profile.Write(path, key.section, key.name, value)) throw AppError(path + " に書き込めません");
+}
+
+void WriteInteger(Profile& profile, const Text& path, const Key& key, std::int32_t value) {
+    Write(profile, path, key, std::to_string(value));
+}
+
+}  // namespace
+
+std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback) {
+    std::size_t at = 0;
+    while (at < value.size() && value[at] == ' ') ++at;
+    if (at < value.size() && (value[at] == '$' || value[at] == 'x' || value[at] == 'X'))
+        return ParseHex(value, at + 1, fallback);
+    if (at + 1 < value.size() && value[at] == '0' && (value[at + 1] == 'x' || value[at + 1] == 'X'))
+        return ParseHex(value, at + 2, fallback);
+    return ParseDecimal(value, at, fallback);
+}
+
+Text SettingsFilePath(const Text& appDir) {
+    return appDir + "Data.INI";
+}
+
+StoredSettings LoadSettings(Profile& profile, const Text& appDir) {
+    const Text path = SettingsFilePath(appDir);
+    StoredSettings s;
+    s.formTop = ReadInteger(profile, path, kFormTop, s.formTop);
+    s.formLeft = ReadInteger(profile, path, kFormLeft, s.formLeft);
+    s.modeIndex = ReadInteger(profile, path, kFullPath, s.modeIndex);
+    s.fontSize = ReadInteger(profile, path, kFontSize, s.fontSize);
+    s.fontName = profile.Read(path, kFontName.section, kFontName.name, s.fontName);
+    s.deskTopSet = ReadInteger(profile, path, kDeskTopSet, 0) != 0;
+    s.sendToSet = ReadInteger(profile, path, kSendToSet, 0) != 0;
+    return s;
+}
+
+void SaveSettings(Profile& profile, const Text& appDir, const StoredSettings& settings) {
+    const Text path = SettingsFilePath(appDir);
+    WriteInteger(profile, path, kFormTop, settings.formTop);
+    WriteInteger(profile, path, kFormLeft, settings.formLeft);
+    WriteInteger(profile, path, kFullPath, settings.modeIndex);
+    WriteInteger(profile, path, kFontSize, settings.fontSize);
+    Write(profile, path, kFontName, settings.fontName);
+    Write(profile, path, kDeskTopSet, settings.deskTopSet ? "1" : "0");
+    Write(profile, path, kSendToSet, settings.sendToSet ? "1" : "0");
+}
+
+std::int32_t SelectedMode(std::int32_t modeIndex) {
+    return modeIndex >= 0 && modeIndex <= 4 ? modeIndex : 0;
+}
+
+std::int32_t ModeIndex(const OptionSnapshot& options) {
+    if (options.RdoFull) return 0;
+    if (options.RdoName) return 1;
+    if (options.RdoShow) return 2;
+    if (options.RdoNET) return 3;
+    return 4;
+}

@@ -1,0 +1,45 @@
+// The settings store: seven values of the main window kept in Data.INI beside the program, read once at
+// start-up and written at every close request.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Profile.h"
+#include "platform/View.h"
+#include "text/Text.h"
+
+// The values as the main window holds them. The defaults are what a start without Data.INI gets.
+struct StoredSettings {
+    std::int32_t formTop = 200;   // the main window's Top, screen pixels
+    std::int32_t formLeft = 300;  // its Left
+    std::int32_t modeIndex = 0;   // output mode: 0 RdoFull, 1 RdoName, 2 RdoShow, 3 RdoNET, 4 RdoShort
+    std::int32_t fontSize = 12;   // the text area's font size in points
+    Text fontName = "ＭＳ ゴシック";  // and its face name
+    bool deskTopSet = false;      // the last applied choice for the desktop shortcut
+    bool sendToSet = false;       // and for the Send To shortcut
+};
+
+// An INI value as an integer: decimal digits with an optional sign after leading spaces, within the 32-bit
+// signed range; or up to eight hexadecimal digits after $, x, X, 0x or 0X, taken as a 32-bit pattern (so
+// $FFFFFFFF is -1). Anything else, the empty text included, gives fallback.
+std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback);
+
+// The settings file: the program's folder (ending in "\") followed by "Data.INI".
+Text SettingsFilePath(const Text& appDir);
+
+// Reads the seven values from the settings file in appDir; a missing file, section or key, or a value that
+// is no integer, gives the default. The mode index is returned as read, unchecked: SelectedMode maps it to a
+// button.
+StoredSettings LoadSettings(Profile& profile, const Text& appDir);
+
+// Writes the seven values in their fixed order. A write that the system refuses raises AppError
+// "<full path of the settings file> に書き込めません": the values before it are written, the later ones are
+// not tried.
+void SaveSettings(Profile& profile, const Text& appDir, const StoredSettings& settings);
+
+// The mode button a stored index selects: 0 to 4 as they stand, any other index 0 (RdoFull).
+std::int32_t SelectedMode(std::int32_t modeIndex);
+
+// The index of the selected mode button, testing RdoFull, RdoName, RdoShow and RdoNET in turn; 4 when none of
+// them is set.
+std::int32_t ModeIndex(const OptionSnapshot& options);

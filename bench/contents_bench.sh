@@ -1,0 +1,31 @@
+#!/bin/sh
+# Line counting: the contents reader in count mode under Wine against the native `wc -l` on the same 200 MiB
+# file. Prints both medians and their ratio (target at most 3).
+#   bench/contents_bench.sh [runs]   after a Windows build (ROMINADO_BUILD_DIR as for scripts/test.sh)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${ROMINADO_BUILD_DIR:-$root/build}"
+export WINEPREFIX="$build/wineprefix"
+runs=${1:-5}
+data="$build/bench-data/contents"
+mkdir -p "$data"
+windows_data=$(printf 'Z:%s' "$data" | tr / '\\')
+
+"$root/scripts/wine-run.sh" "$build/windows/bench/contents_bench.exe" "$windows_data" "$runs" | tr -d '\r' \
+    | tee "$data/reader.out"
+reader=$(sed -n 's/^count-mode-median //p' "$data/reader.out")
+
+times=""
+i=0
+while [ "$i" -lt "$runs" ]; do
+    start=$(date +%s.%N)
+    lines=$(wc -l <"$data/lines.txt")
+    stop=$(date +%s.%N)
+    t=$(awk -v a="$start" -v b="$stop" 'BEGIN { printf "%.3f", b - a }')
+    echo "wc -l run $((i + 1)): $t s ($lines lines)"
+    times="$times$t\n"
+    i=$((i + 1))
+done
+wc_median=$(printf "$times" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+printf 'median count mode (Wine): %s s\nmedian wc -l (native):    %s s\n' "$reader" "$wc_median"
+awk -v a="$reader" -v b="$wc_median" 'BEGIN { printf "count mode / wc -l = %.2f (target <= 3)\n", a / b }'

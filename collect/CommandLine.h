@@ -1,0 +1,23 @@
+// Command-line mode: the program started with arguments writes their long forms to the clipboard, one line
+// each, and ends without showing a window.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/NameLookup.h"
+#include "platform/View.h"
+#include "text/Text.h"
+
+// An argument holds at most this many bytes; the bytes beyond start the next argument.
+constexpr std::size_t kArgumentLimit = 4096;
+
+// The arguments of a command line, the executable's own word left out. Bytes up to 0x20 separate arguments
+// (a NUL ends the line); a double quote opens a stretch, up to the next double quote or the end, whose bytes
+// are taken as they are, spaces included, while the quotes are dropped; an empty pair of quotes where an
+// argument would begin is passed over.
+std::vector<Text> CommandLineArguments(const Text& commandLine);
+
+// Appends the long form of each argument as one line, in argument order, to the (empty) text area, and copies
+// the whole text to the clipboard: each line followed by CR LF.
+void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view);

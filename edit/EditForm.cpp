@@ -1,0 +1,120 @@
+#include "edit/EditForm.h"
+
+namespace {
+
+constexpr char kClassName[] = "TForm3";
+constexpr int kClientWidth = 194;
+constexpr int kClientHeight = 278;
+
+constexpr DWORD kButton = BS_PUSHBUTTON;
+
+// clang-format off
+const ControlSpec kControls[] = {
+    // id                class     caption     style           left  top  width height parent tab
+    {TForm3::BtnUpper,  "BUTTON", "大文字",    kButton,          16,  16,  75,  25,   0,     0},
+    {TForm3::BtnLower,  "BUTTON", "小文字",    kButton,         104,  16,  75,  25,   0,     1},
+    {TForm3::BtnHalf,   "BUTTON", "半角",      kButton,          16,  48,  75,  25,   0,     2},
+    {TForm3::BtnAll,    "BUTTON", "全角",      kButton,         104,  48,  75,  25,   0,     3},
+    {TForm3::BtnSortD,  "BUTTON", "名昇順",    kButton,          16,  80,  75,  25,   0,     4},
+    {TForm3::BtnSortU,  "BUTTON", "名降順",    kButton,         104,  80,  75,  25,   0,     5},
+    {TForm3::BtnKindDn, "BUTTON", "拡昇順",    kButton,          16, 112,  75,  25,   0,     9},
+    {TForm3::BtnKindUp, "BUTTON", "拡降順",    kButton,         104, 112,  75,  25,   0,    10},
+    {TForm3::BtnName,   "BUTTON", "ﾌｧｲﾙ名",    kButton,          16, 144,  75,  25,   0,    11},
+    {TForm3::BitBtn1,   "BUTTON", "パス",      kButton,         104, 144,  75,  25,   0,    12},
+    {TForm3::BtnDist,   "BUTTON", "重複削除",  kButton,          16, 176, 161,  25,   0,     6},
+    {TForm3::BtnBack,   "BUTTON", "戻す",      kButton,          16, 208, 161,  25,   0,     8},
+    {TForm3::BtnClose,  "BUTTON", "戻る",      kButton,         104, 248,  75,  25,   0,     7},
+    {TForm3::BtnBreak,  "BUTTON", "中止",      kButton,          16, 248,  75,  25,   0,    13},
+    // The frame around the operation buttons: created last, so it lies below them, and clipped by them.
+    {TForm3::Bevel1,    "STATIC", "",          SS_ETCHEDFRAME | WS_CLIPSIBLINGS, 8, 8, 177, 233, 0, -1},
+};
+// clang-format on
+
+}  // namespace
+
+TForm3::TForm3(View& view, DropState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop)
+    : loop_(loop), operations_(view, state, cases, collation, *this) {}
+
+TForm3::~TForm3() {
+    if (Handle()) loop_.RemoveModeless(Handle());
+}
+
+bool TForm3::Create(HINSTANCE instance, HWND mainWindow) {
+    mainWindow_ = mainWindow;
+    font_ = MakeFont("ＭＳ Ｐゴシック", 12);
+    FrameSpec frame{};
+    frame.className = kClassName;
+    frame.caption = "編集";
+    // A dialog frame: fixed size, no minimize or maximize box; above every other window.
+    frame.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    frame.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+    frame.clientWidth = kClientWidth;
+    frame.clientHeight = kClientHeight;
+    frame.owner = mainWindow;
+    if (!CreateFrame(instance, frame)) return false;
+    if (!CreateControls(Handle(), kControls, font_.get())) return false;
+    ShowWindow(FindControl(Handle(), BtnBreak), SW_HIDE);
+    loop_.AddModeless(Handle());
+    return true;
+}
+
+void TForm3::FormShow() {
+    if (IsWindowVisible(Handle())) {
+        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        return;
+    }
+    RECT main{};
+    GetWindowRect(mainWindow_, &main);
+    SetWindowPos(Handle(), nullptr, main.right, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(Handle(), SW_SHOW);
+}
+
+LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    switch (msg) {
+    case WM_COMMAND: {
+        if (HIWORD(wparam) != BN_CLICKED) break;
+        const int id = LOWORD(wparam);
+        if (id > kOperationIdBase && id <= kOperationIdBase + kTagDistinct) {
+            BtnUpperClick(id - kOperationIdBase);
+        } else if (id == BtnBack) {
+            BtnBackClick();
+        } else if (id == BtnClose) {
+            BtnCloseClick();
+        } else if (id == BtnBreak) {
+            BtnBreakClick();
+        }
+        return 0;
+    }
+    case WM_CLOSE:
+        // The close box only hides the window; the undo copy stays.
+        ShowWindow(Handle(), SW_HIDE);
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wparam, lparam);
+}
+
+void TForm3::SetBreakVisible(bool visible) {
+    const HWND button = FindControl(Handle(), BtnBreak);
+    // A hidden control that keeps the focus would leave the keyboard with nowhere to go.
+    if (!visible && GetFocus() == button) SetFocus(GetNextDlgTabItem(Handle(), button, FALSE));
+    ShowWindow(button, visible ? SW_SHOW : SW_HIDE);
+}
+
+void TForm3::BtnUpperClick(int tag) {
+    operations_.Run(tag);
+}
+
+void TForm3::BtnBackClick() {
+    operations_.Undo();
+}
+
+void TForm3::BtnCloseClick() {
+    operations_.ForgetUndo();
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm3::BtnBreakClick() {
+    operations_.Abort();
+}

@@ -1,0 +1,66 @@
+// The edit window TForm3: eleven operation buttons over the main window's text area, undo, abort and close.
+// Created hidden at start-up, shown modeless from the main window, hidden (never destroyed) when closed.
+#pragma once
+
+#include <windows.h>
+
+#include "collect/DropState.h"
+#include "edit/EditOperations.h"
+#include "platform/CaseMapper.h"
+#include "platform/Collation.h"
+#include "platform/View.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/Window.h"
+
+class TForm3 : public Window, private BreakButton {
+public:
+    // Control ids. An operation button's id is kOperationIdBase plus its tag; none is IDOK or IDCANCEL, so
+    // Enter and Esc, which the dialog keyboard turns into those, run nothing.
+    enum : int {
+        kOperationIdBase = 100,
+        BtnUpper = kOperationIdBase + kTagUpper,
+        BtnLower = kOperationIdBase + kTagLower,
+        BtnHalf = kOperationIdBase + kTagHalf,
+        BtnAll = kOperationIdBase + kTagFull,
+        BtnSortD = kOperationIdBase + kTagNameAsc,
+        BtnSortU = kOperationIdBase + kTagNameDesc,
+        BtnKindDn = kOperationIdBase + kTagExtAsc,
+        BtnKindUp = kOperationIdBase + kTagExtDesc,
+        BtnName = kOperationIdBase + kTagFileName,
+        BitBtn1 = kOperationIdBase + kTagDirectory,
+        BtnDist = kOperationIdBase + kTagDistinct,
+        BtnBack = 300,
+        BtnClose,
+        BtnBreak,
+        Bevel1,
+    };
+
+    // view, state (its FBusy), the services and loop must outlive the window.
+    TForm3(View& view, DropState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop);
+    ~TForm3() override;
+
+    // Creates the window hidden, owned by the main window, and lets the loop give it the dialog keyboard.
+    // False when the system refuses.
+    bool Create(HINSTANCE instance, HWND mainWindow);
+
+    // Shows the window against the main window's right edge, tops aligned; when it is visible already, only
+    // brings it to the front.
+    void FormShow();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+
+private:
+    void SetBreakVisible(bool visible) override;
+
+    void BtnUpperClick(int tag);
+    void BtnBackClick();
+    void BtnCloseClick();
+    void BtnBreakClick();
+
+    MessageLoop& loop_;
+    EditOperations operations_;
+    HWND mainWindow_ = nullptr;
+    FontOwner font_;
+};

@@ -1,0 +1,356 @@
+#include "edit/EditOperations.h"
+
+#include <cstring>
+#include <exception>
+#include <unordered_set>
+#include <utility>
+
+#include "collect/DropHandler.h"
+#include "edit/HenkanJ.h"
+#include "text/PathPieces.h"
+
+namespace {
+
+// Messages are processed on every 1025th step: the counter must exceed 1024.
+constexpr std::int32_t kPaceSteps = 1024;
+
+// Unsigned byte order of two keys, a prefix first, as -1, 0 or 1. Eight bytes at a time: the C library's
+// memcmp goes byte by byte under Wine, and this runs some twenty million times for a million lines.
+int CompareKeys(std::string_view a, std::string_view b) {
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    std::size_t i = 0;
+    for (; i + 8 <= common; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) {
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+            x = __builtin_bswap64(x);
+            y = __builtin_bswap64(y);
+#endif
+            return x < y ? -1 : 1;
+        }
+    }
+    for (; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+}  // namespace
+
+// The sort keys of one operation, packed into large blocks: one allocation per few thousand lines instead of
+// one per line, and nothing moves once stored.
+class EditOperations::KeyStore {
+public:
+    explicit KeyStore(Collation& collation) : collation_(collation) {}
+
+    std::string_view Make(const Text& s) {
+        collation_.SortKey(s, scratch_);
+        if (scratch_.empty()) return std::string_view("", 0);
+        if (scratch_.size() > blockSize_ - used_) {
+            // Small lists take small blocks; long ones soon take large ones.
+            if (blockSize_ < kMaxBlockSize) blockSize_ *= 2;
+            if (blockSize_ < scratch_.size()) blockSize_ = scratch_.size();
+            blocks_.push_back(std::unique_ptr<char[]>(new char[blockSize_]));
+            used_ = 0;
+        }
+        char* at = blocks_.back().get() + used_;
+        std::memcpy(at, scratch_.data(), scratch_.size());
+        used_ += scratch_.size();
+        return std::string_view(at, scratch_.size());
+    }
+
+private:
+    static constexpr std::size_t kMaxBlockSize = 1 << 20;
+
+    Collation& collation_;
+    Text scratch_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t blockSize_ = 2048;
+    std::size_t used_ = blockSize_;
+};
+
+EditOperations::EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation,
+                               BreakButton& button)
+    : view_(view), state_(state), cases_(cases), collation_(collation), button_(button) {}
+
+EditOperations::~EditOperations() = default;
+
+void EditOperations::Run(int tag) {
+    if (state_.FBusy) {
+        view_.ShowMessage(kBusyMessage);
+        return;
+    }
+    FAbort = false;
+    state_.FBusy = true;
+    view_.SetStatusText(3, kAbortPrompt);
+    button_.SetBreakVisible(true);
+    FTick = 0;
+
+    // Whatever escapes, the program must not stay busy: the finishing steps run in any case, and the text
+    // area is written only by an operation that ended normally.
+    std::exception_ptr escaped;
+    try {
+        view_.PumpMessages();
+        FWorkList = view_.ReadAllLines();
+        FUndoList = FWorkList;
+        Operate(tag);
+    } catch (...) {
+        escaped = std::current_exception();
+    }
+    try {
+        view_.SetStatusText(3, Text());
+        if (!escaped && !FAbort) view_.ReplaceAllLines(FWorkList);
+    } catch (...) {
+        if (!escaped) escaped = std::current_exception();
+    }
+    state_.FBusy = false;
+    std::vector<Text>().swap(FWorkList);
+    std::vector<SortEntry>().swap(entries_);
+    keys_.reset();
+    extKeys_.clear();
+    button_.SetBreakVisible(false);
+    if (escaped) std::rethrow_exception(escaped);
+}
+
+void EditOperations::Undo() {
+    view_.ReplaceAllLines(FUndoList);
+}
+
+void EditOperations::ForgetUndo() {
+    std::vector<Text>().swap(FUndoList);
+}
+
+void EditOperations::Abort() {
+    FAbort = true;
+    view_.SetStatusText(3, kAbortingText);
+    view_.PumpMessages();
+}
+
+void EditOperations::Operate(int tag) {
+    switch (tag) {
+    case kTagUpper:
+        EachLine([this](Text& line) { cases_.ToUpper(line); });
+        break;
+    case kTagLower:
+        EachLine([this](Text& line) { cases_.ToLower(line); });
+        break;
+    case kTagHalf:
+        EachLine([](Text& line) { line = HenkanJ::ZenToHan(line); });
+        break;
+    case kTagFull:
+        EachLine([](Text& line) { line = HenkanJ::HanToZen(line); });
+        break;
+    case kTagFileName:
+        EachLine([](Text& line) { line = PathFileName(line); });
+        break;
+    case kTagDirectory:
+        EachLine([](Text& line) { line = PathDirectory(line); });
+        break;
+    case kTagNameAsc:
+    case kTagNameDesc:
+    case kTagExtAsc:
+    case kTagExtDesc:
+        Sort(tag);
+        break;
+    case kTagDistinct:
+        RemoveDuplicates();
+        break;
+    default:
+        break;
+    }
+}
+
+void EditOperations::Pace() {
+    if (++FTick > kPaceSteps) {
+        FTick = 0;
+        view_.PumpMessages();
+    }
+}
+
+template <typename Transform>
+void EditOperations::EachLine(Transform transform) {
+    for (Text& line : FWorkList) {
+        transform(line);
+        if (FAbort) return;
+        Pace();
+    }
+}
+
+void EditOperations::Sort(int tag) {
+    const std::size_t n = FWorkList.size();
+    if (n < 2) return;
+    keys_ = std::make_unique<KeyStore>(collation_);
+    entries_.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        entries_[i] = SortEntry{i, {}, {}};
+
+    switch (tag) {
+    case kTagNameAsc:
+        QuickSort([this](std::size_t a, std::size_t b) { return CompareNameAsc(a, b); });
+        break;
+    case kTagNameDesc:
+        QuickSort([this](std::size_t a, std::size_t b) { return CompareNameDesc(a, b); });
+        break;
+    case kTagExtAsc:
+        QuickSort([this](std::size_t a, std::size_t b) { return CompareExtAsc(a, b); });
+        break;
+    default:
+        QuickSort([this](std::size_t a, std::size_t b) { return CompareExtDesc(a, b); });
+        break;
+    }
+
+    // The entries were exchanged in the lines' stead; the lines now move once into their places.
+    std::vector<Text> sorted(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        sorted[i] = std::move(FWorkList[entries_[i].line]);
+        entries_[i].line = i;
+    }
+    FWorkList.swap(sorted);
+}
+
+// Partitions around the line at the middle index, following that line through exchanges, then sorts the
+// left part before the right one. The left parts wait on a list of their own instead of the call stack, so a
+// badly ordered input that makes them deep cannot overflow it; the order of comparisons and exchanges is
+// that of recursing into the left part and looping on the right.
+template <typename Compare>
+void EditOperations::QuickSort(Compare compare) {
+    struct Range {
+        std::ptrdiff_t lower, upper;
+    };
+    std::vector<Range> pending;
+    std::ptrdiff_t lower = 0;
+    std::ptrdiff_t upper = static_cast<std::ptrdiff_t>(entries_.size()) - 1;
+    for (;;) {
+        std::ptrdiff_t i = lower;
+        std::ptrdiff_t j = upper;
+        std::ptrdiff_t pivot = (lower + upper) / 2;
+        do {
+            while (compare(static_cast<std::size_t>(i), static_cast<std::size_t>(pivot)) < 0) ++i;
+            while (compare(static_cast<std::size_t>(j), static_cast<std::size_t>(pivot)) > 0) --j;
+            if (i <= j) {
+                Exchange(static_cast<std::size_t>(i), static_cast<std::size_t>(j));
+                if (pivot == i) {
+                    pivot = j;
+                } else if (pivot == j) {
+                    pivot = i;
+                }
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (i < upper) pending.push_back(Range{i, upper});
+        if (lower < j) {
+            upper = j;
+            continue;
+        }
+        if (pending.empty()) return;
+        lower = pending.back().lower;
+        upper = pending.back().upper;
+        pending.pop_back();
+    }
+}
+
+int EditOperations::CompareNameAsc(std::size_t index1, std::size_t index2) {
+    const int result = FAbort ? 0 : CompareLines(index1, index2);
+    Pace();
+    return result;
+}
+
+int EditOperations::CompareNameDesc(std::size_t index1, std::size_t index2) {
+    const int result = FAbort ? 0 : -CompareLines(index1, index2);
+    Pace();
+    return result;
+}
+
+int EditOperations::CompareExtAsc(std::size_t index1, std::size_t index2) {
+    if (FAbort) return 0;
+    Pace();
+    const int result = CompareExtensions(index1, index2);
+    return result != 0 ? result : CompareLines(index1, index2);
+}
+
+int EditOperations::CompareExtDesc(std::size_t index1, std::size_t index2) {
+    return -CompareExtAsc(index1, index2);
+}
+
+int EditOperations::CompareLines(std::size_t index1, std::size_t index2) {
+    return CompareKeys(LineKey(index1), LineKey(index2));
+}
+
+int EditOperations::CompareExtensions(std::size_t index1, std::size_t index2) {
+    return CompareKeys(ExtKey(index1), ExtKey(index2));
+}
+
+std::string_view EditOperations::LineKey(std::size_t index) {
+    SortEntry& entry = entries_[index];
+    if (!entry.key.data()) entry.key = keys_->Make(FWorkList[entry.line]);
+    return entry.key;
+}
+
+// Lines share a handful of extensions, so each extension's key is made once for all of them.
+std::string_view EditOperations::ExtKey(std::size_t index) {
+    SortEntry& entry = entries_[index];
+    if (!entry.extKey.data()) {
+        Text extension = PathExtension(FWorkList[entry.line]);
+        const auto found = extKeys_.find(extension);
+        if (found != extKeys_.end()) {
+            entry.extKey = found->second;
+        } else {
+            entry.extKey = keys_->Make(extension);
+            extKeys_.emplace(std::move(extension), entry.extKey);
+        }
+    }
+    return entry.extKey;
+}
+
+void EditOperations::RemoveDuplicates() {
+    const std::size_t n = FWorkList.size();
+    if (n < 2) return;
+    Sort(kTagNameAsc);
+
+    // From the end: a line equal byte for byte to the one before it goes. Marked here, removed in one pass
+    // below, so that a list of many copies does not cost a move of the rest at every removal.
+    std::vector<char> removed(n, 0);
+    for (std::size_t k = n - 1; k-- > 0;) {
+        if (FWorkList[k + 1] == FWorkList[k]) removed[k + 1] = 1;
+        if (FAbort) return;
+        Pace();
+    }
+    DropScatteredCopies(removed);
+
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!removed[i]) {
+            if (kept != i) FWorkList[kept] = std::move(FWorkList[i]);
+            ++kept;
+        }
+    }
+    FWorkList.resize(kept);
+}
+
+// Lines with different bytes may still collate equal (the same kanji in its NEC and IBM codes, for one); the
+// sort leaves such lines in any order among themselves, so copies of one of them need not end up side by
+// side. Within each such run of equal lines, every copy after the first goes too.
+void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
+    const std::size_t n = FWorkList.size();
+    std::size_t start = 0;
+    while (start < n) {
+        std::size_t end = start + 1;
+        bool mixed = false;
+        while (end < n && (FWorkList[end] == FWorkList[end - 1] || CompareLines(end - 1, end) == 0)) {
+            if (FWorkList[end] != FWorkList[end - 1]) mixed = true;
+            ++end;
+        }
+        if (mixed) {
+            std::unordered_set<std::string_view> seen;
+            for (std::size_t i = start; i < end; ++i) {
+                if (!seen.insert(FWorkList[i]).second) removed[i] = 1;
+            }
+        }
+        start = end;
+    }
+}

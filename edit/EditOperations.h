@@ -1,0 +1,114 @@
+// The edit window's operations on the text area's lines: case, width, sorts, file names, directories,
+// duplicate removal, and one level of undo. Each operation works on a copy of the lines, pumps messages as it
+// goes so that its abort button stays reachable, and writes the text area once, at the end, unless aborted.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "collect/DropState.h"
+#include "platform/CaseMapper.h"
+#include "platform/Collation.h"
+#include "platform/View.h"
+#include "text/Text.h"
+
+// The tags of the operation buttons.
+enum EditTag : int {
+    kTagUpper = 10,
+    kTagLower = 11,
+    kTagHalf = 20,
+    kTagFull = 21,
+    kTagNameAsc = 30,
+    kTagNameDesc = 31,
+    kTagExtAsc = 40,
+    kTagExtDesc = 41,
+    kTagFileName = 50,
+    kTagDirectory = 51,
+    kTagDistinct = 90,
+};
+
+// Status panel 3 once the abort button has been pressed.
+inline const Text kAbortingText = "中断中! 少々お待ちください";
+
+// The edit window's abort button: visible only while an operation runs.
+class BreakButton {
+public:
+    virtual ~BreakButton() = default;
+    virtual void SetBreakVisible(bool visible) = 0;
+};
+
+class EditOperations {
+public:
+    EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation, BreakButton& button);
+    ~EditOperations();
+    EditOperations(const EditOperations&) = delete;
+    EditOperations& operator=(const EditOperations&) = delete;
+
+    // Runs the operation of tag over the text area's lines. While a drop or another operation runs it only
+    // shows kBusyMessage. The text area's lines before the operation become the undo copy, aborted or not. An
+    // error that escapes the operation leaves the text area as it was, the busy flag cleared, panel 3 empty
+    // and the abort button hidden, and is then passed on.
+    void Run(int tag);
+
+    // Replaces the text area's lines with the undo copy, which stays; allowed while an operation runs (that
+    // operation's result then overwrites it).
+    void Undo();
+
+    // Empties the undo copy; "戻す" then empties the text area.
+    void ForgetUndo();
+
+    // Asks the running operation to stop at its next abort test, says so in panel 3 and processes messages.
+    void Abort();
+
+private:
+    class KeyStore;
+    struct SortEntry {
+        std::size_t line;         // index in FWorkList when the sort began
+        std::string_view key;     // the line's sort key; no data until first compared
+        std::string_view extKey;  // its extension's
+    };
+
+    void Operate(int tag);
+    void Pace();
+    template <typename Transform>
+    void EachLine(Transform transform);
+
+    // Sorts FWorkList in place with the comparison of tag; entries_ then holds the lines' keys in the new
+    // order.
+    void Sort(int tag);
+    template <typename Compare>
+    void QuickSort(Compare compare);
+    void Exchange(std::size_t i, std::size_t j) { std::swap(entries_[i], entries_[j]); }
+
+    int CompareNameAsc(std::size_t index1, std::size_t index2);
+    int CompareNameDesc(std::size_t index1, std::size_t index2);
+    int CompareExtAsc(std::size_t index1, std::size_t index2);
+    int CompareExtDesc(std::size_t index1, std::size_t index2);
+    int CompareLines(std::size_t index1, std::size_t index2);
+    int CompareExtensions(std::size_t index1, std::size_t index2);
+    std::string_view LineKey(std::size_t index);
+    std::string_view ExtKey(std::size_t index);
+
+    void RemoveDuplicates();
+    void DropScatteredCopies(std::vector<char>& removed);
+
+    View& view_;
+    DropState& state_;
+    CaseMapper& cases_;
+    Collation& collation_;
+    BreakButton& button_;
+
+    std::vector<Text> FUndoList;
+    std::vector<Text> FWorkList;
+    bool FAbort = false;
+    std::int32_t FTick = 0;
+
+    // The state of one sort, kept only while an operation runs.
+    std::vector<SortEntry> entries_;
+    std::unique_ptr<KeyStore> keys_;
+    std::unordered_map<Text, std::string_view> extKeys_;
+};

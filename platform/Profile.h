@@ -1,0 +1,24 @@
+// INI-file services: one value read or written per call, nothing cached, no file left open.
+#pragma once
+
+#include <cstddef>
+
+#include "text/Text.h"
+
+// A value read back holds at most this many bytes; longer ones are cut.
+constexpr std::size_t kProfileValueBytes = 2047;
+
+class Profile {
+public:
+    virtual ~Profile() = default;
+
+    // The value of key in section of the INI file at path, as the file holds it (at most kProfileValueBytes
+    // bytes); fallback when the file, the section or the key is missing.
+    virtual Text Read(const Text& path, const Text& section, const Text& key, const Text& fallback) = 0;
+
+    // Sets key in section to value, creating the file, the section and the key when missing and keeping the
+    // rest of the file (its order, other sections and keys, comments) as it stands. False when the system
+    // refuses the write (a read-only file, a folder without write access, no such folder) or the file does not
+    // hold value afterwards.
+    virtual bool Write(const Text& path, const Text& section, const Text& key, const Text& value) = 0;
+};

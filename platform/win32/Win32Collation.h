@@ -1,0 +1,17 @@
+// The collation on the Win32 API: CompareStringA and LCMapStringA(LCMAP_SORTKEY) in the user's default
+// locale, without flags, so that letter case counts.
+#pragma once
+
+#include <vector>
+
+#include "platform/Collation.h"
+
+class Win32Collation : public Collation {
+public:
+    int Compare(const Text& a, const Text& b) override;
+    void SortKey(const Text& s, Text& key) override;
+
+private:
+    // Reused from key to key, so that making a key is one call into the system.
+    std::vector<char> keyBuffer_ = std::vector<char>(2048);
+};

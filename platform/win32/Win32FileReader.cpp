@@ -1,0 +1,56 @@
+#include "platform/win32/Win32FileReader.h"
+
+#include <algorithm>
+
+#include "platform/win32/Handles.h"
+
+namespace {
+
+// The API reads paths up to their first NUL; a Text holding a NUL would name another path.
+bool Passable(const Text& path) {
+    return path.find('\0') == Text::npos;
+}
+
+class Win32SequentialFile : public SequentialFile {
+public:
+    explicit Win32SequentialFile(FileHandle file) : file_(std::move(file)) {}
+
+    ReadResult Read(char* buffer, std::size_t capacity) override {
+        const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(capacity, 0x40000000));
+        DWORD got = 0;
+        if (!ReadFile(file_.Get(), buffer, asked, &got, nullptr)) return {0, GetLastError()};
+        return {got, 0};
+    }
+
+private:
+    FileHandle file_;
+};
+
+}  // namespace
+
+bool Win32FileReader::Exists(const Text& path) {
+    if (!Passable(path)) return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::uint64_t> Win32FileReader::PlainFileSize(const Text& path) {
+    if (!Passable(path)) return std::nullopt;
+    constexpr DWORD excluded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+    WIN32_FIND_DATAA data;
+    const FindHandle find(FindFirstFileA(path.c_str(), &data));
+    if (!find) return std::nullopt;
+    do {
+        if ((data.dwFileAttributes & excluded) == 0)
+            return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    } while (FindNextFileA(find.Get(), &data));
+    return std::nullopt;
+}
+
+FileReader::OpenResult Win32FileReader::Open(const Text& path) {
+    if (!Passable(path)) return {nullptr, ERROR_INVALID_NAME};
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return {nullptr, GetLastError()};
+    return {std::make_unique<Win32SequentialFile>(std::move(file)), 0};
+}

@@ -1,0 +1,9 @@
+// The stored name of a directory entry on the Win32 API: FindFirstFileA, then FindClose.
+#pragma once
+
+#include "platform/NameLookup.h"
+
+class Win32NameLookup : public NameLookup {
+public:
+    Text StoredName(const Text& path) override;
+};

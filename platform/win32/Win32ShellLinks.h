@@ -1,0 +1,14 @@
+// Shell-link services on the Win32 API: the desktop folder through SHGetSpecialFolderLocation, links through
+// the shell link object's IShellLinkA and IPersistFile. The thread must have initialised COM.
+#pragma once
+
+#include "platform/ShellLinks.h"
+
+class Win32ShellLinks : public ShellLinks {
+public:
+    Text DesktopFolder() override;
+    bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
+    bool FileExists(const Text& path) override;
+    void RemoveFile(const Text& path) override;
+    Text OwnPath() override;
+};

@@ -1,0 +1,73 @@
+#include "shell/Shortcuts.h"
+
+#include "collect/LongFileName.h"
+#include "text/PathPieces.h"
+
+namespace {
+
+// Where a path's last backslash stands, when it is a backslash of its own and not the second byte of a
+// character such as 表 (0x95 0x5C).
+std::size_t LastBackslash(const Text& path) {
+    return LastDelimiter(path, "\\");
+}
+
+}  // namespace
+
+Text ConfirmationText(bool chkDesk, bool chkSend) {
+    Text text = chkDesk ? "ﾃﾞｨｽｸﾄｯﾌﾟへｼｮｰﾄｶｯﾄを作成します。" : "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。";
+    text += "\r\n";
+    text += chkSend ? "ｴｸｽﾌﾟﾛｰﾗの「送る」に登録します。" : "ｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。";
+    text += "\r\nよろしいですか？";
+    return text;
+}
+
+Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup) {
+    const Text folder = shell.DesktopFolder();
+    return folder.empty() ? Text() : LongFileName(folder, lookup);
+}
+
+bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const Text& Target, const Text& Arguments,
+                    const Text& Description, const Text& WorkDir) {
+    const LinkSpec link{Target, Arguments, WorkDir.empty() ? PathDirectory(Target) : WorkDir, Description};
+    return !shell.SaveLink(LinkFile, link);
+}
+
+bool ShortcutSettings::ConfirmAndApply(bool chkDesk, bool chkSend) {
+    if (!prompts_.Confirm(ConfirmationText(chkDesk, chkSend))) return false;
+    ApplyShortcuts(chkDesk, chkSend);
+    flags_.FDeskTopSet = chkDesk;
+    flags_.FSendToSet = chkSend;
+    return true;
+}
+
+void ShortcutSettings::ApplyShortcuts(bool chkDesk, bool chkSend) {
+    const Text desktop = GetDesktopDir(shell_, lookup_);
+    if (desktop.empty()) {
+        prompts_.Inform("設定できません。");
+        return;
+    }
+    const std::size_t lastBackslash = LastBackslash(desktop);
+    Text folder = desktop;
+    if (lastBackslash != desktop.size() - 1) folder += '\\';
+    Handle(folder + kShortcutFileName, chkDesk);
+    flags_.FDeskTopSet = chkDesk;
+
+    // The parent folder is cut at the desktop path's last backslash as it came back, so a path that already
+    // ends in one (a drive root) keeps Send To beside it: C:\ gives C:\SendTo.
+    if (lastBackslash == Text::npos || lastBackslash == 0) {
+        prompts_.Inform("エクスプローラへ設定できません。");
+        return;
+    }
+    Handle(desktop.substr(0, lastBackslash + 1) + "SendTo\\" + kShortcutFileName, chkSend);
+    flags_.FSendToSet = chkSend;
+}
+
+void ShortcutSettings::Handle(const Text& linkFile, bool wanted) {
+    if (!wanted) {
+        shell_.RemoveFile(linkFile);
+        return;
+    }
+    if (shell_.FileExists(linkFile)) return;
+    if (CreateShortcut(shell_, linkFile, shell_.OwnPath(), Text(), "ロミナード", Text()))
+        prompts_.Inform("ショートカット " + linkFile + " を作成できません。");
+}

@@ -1,0 +1,43 @@
+# Started with arguments, the program shows no window, leaves the long form of each argument on the clipboard,
+# one line each ending in CR LF, in argument order, and ends without touching Data.INI.
+. "$(dirname "$0")/lib.sh"
+
+ensure_display
+
+# A private copy of the program, so that Data.INI beside it belongs to this test alone.
+work="$E2E_OUT/commandline"
+rm -rf "$work"
+mkdir -p "$work/bin" "$work/tree/Long Folder Name" "$work/tree/表"
+cp "$ROMINADO_EXE" "$work/bin/Rominado.exe"
+: >"$work/tree/Long Folder Name/Mixed Case File.Txt"
+tree=$(printf 'Z:%s' "$work/tree" | tr / '\\')
+
+# The clipboard lives as long as the Wine session: keep a program of this test running while it is read.
+"$WINE_RUN" "$E2E_DRIVER" hold >/dev/null 2>&1 </dev/null &
+holder_pid=$!
+trap 'kill "$holder_pid" 2>/dev/null || true; cleanup' EXIT
+
+long="$tree\\Long Folder Name\\Mixed Case File.Txt"
+short=$(driver short-name "$long" | tr -d '\r') || fail "no short name for $long"
+case "$short" in *"Long Folder Name"*) fail "the short name $short is the long one" ;; esac
+missing="$tree\\Nope\\Mixed Case File.Txt"
+
+ROMINADO_EXE="$work/bin/Rominado.exe"
+start_program commandline "$short" "$tree\\long folder name\\mixed case file.txt" "$tree\\表\\" "$missing" \
+    "$short"
+if driver wait-window "ロミナード" 3; then fail "a window was shown"; fi
+wait_program_exit 60
+[ "$program_exit" = 0 ] || fail "the program ended with code $program_exit"
+
+driver clipboard >"$work/clipboard.bin" || fail "the clipboard holds no text"
+# The folder 表 ends in the byte 0x5C in code page 932, which the clipboard holds.
+printf '%s\r\n' "$long" "$long" "$tree\\表" "$missing" "$long" | iconv -f UTF-8 -t CP932 >"$work/expected.bin"
+cmp -s "$work/clipboard.bin" "$work/expected.bin" || {
+    echo "expected:" >&2
+    od -c "$work/expected.bin" >&2
+    echo "clipboard:" >&2
+    od -c "$work/clipboard.bin" >&2
+    fail "the clipboard does not hold the long forms"
+}
+[ ! -e "$work/bin/Data.INI" ] || fail "Data.INI was written"
+echo "five arguments, five lines on the clipboard, no window, no Data.INI"

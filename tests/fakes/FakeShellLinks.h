@@ -1,0 +1,28 @@
+// Shell links kept in memory: a desktop folder answer, the files that exist, the links saved (with their
+// fields) and the deletions asked for, in the order they came. Saving into a file named in failSaves fails;
+// with failObject set no link object can be made at all.
+#pragma once
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "platform/ShellLinks.h"
+
+class FakeShellLinks : public ShellLinks {
+public:
+    Text desktop = "C:\\WINDOWS\\Desktop";
+    Text ownPath = "C:\\Tools\\Rominado.exe";
+    std::set<Text> files;          // existing files; a saved link joins them, a deleted one leaves
+    std::set<Text> failSaves;      // link files that cannot be saved
+    bool failObject = false;
+
+    std::map<Text, LinkSpec> links;  // every link saved, by file
+    std::vector<Text> calls;         // "save <file>", "remove <file>", in order
+
+    Text DesktopFolder() override { return desktop; }
+    bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
+    bool FileExists(const Text& path) override { return files.count(path) != 0; }
+    void RemoveFile(const Text& path) override;
+    Text OwnPath() override { return ownPath; }
+};

@@ -1,0 +1,403 @@
+#include "edit/EditOperations.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <random>
+#include <set>
+#include <string>
+
+#include "collect/DropHandler.h"
+#include "tests/fakes/FakeCaseMapper.h"
+#include "tests/fakes/FakeCollation.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeNetwork.h"
+#include "tests/fakes/RecordingView.h"
+#include "tests/unit/EditReferenceSort.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+const int kAllTags[] = {kTagUpper,   kTagLower,   kTagHalf,     kTagFull,      kTagNameAsc,  kTagNameDesc,
+                        kTagExtAsc,  kTagExtDesc, kTagFileName, kTagDirectory, kTagDistinct};
+const int kSortTags[] = {kTagNameAsc, kTagNameDesc, kTagExtAsc, kTagExtDesc};
+
+// The abort button, recorded among the view's calls so that their order shows.
+class RecordingBreak : public BreakButton {
+public:
+    explicit RecordingBreak(RecordingView& view) : view_(view) {}
+    bool visible = false;
+    void SetBreakVisible(bool shown) override {
+        visible = shown;
+        view_.calls.push_back(shown ? "break shown" : "break hidden");
+    }
+
+private:
+    RecordingView& view_;
+};
+
+class EditOperationsTest : public ::testing::Test {
+protected:
+    Lines Run(int tag, const Lines& lines) {
+        view.lines = lines;
+        edit.Run(tag);
+        return view.lines;
+    }
+
+    // Every pump from the second on, so that an action hooked there sees the state of a running operation.
+    void ExpectRunningAt(int pump) {
+        view.OnPump(pump, [this] {
+            EXPECT_TRUE(state.FBusy);
+            EXPECT_TRUE(button.visible);
+            EXPECT_EQ(view.panels[3], "[ESC]キーで中断");
+        });
+    }
+
+    FakeLocale locale;
+    DropState state{locale};
+    RecordingView view;
+    FakeCaseMapper cases;
+    FakeCollation collation;
+    FakeCollation referenceCollation;  // the yardstick's, so that the counts above are the operations' alone
+    RecordingBreak button{view};
+    EditOperations edit{view, state, cases, collation, button};
+};
+
+struct Case {
+    int tag;
+    Lines input;
+    Lines expected;
+};
+
+// The edge cases of each operation. The collation is not byte order: small letters before capitals, the
+// hyphen ignored.
+const Case kCases[] = {
+    {kTagUpper, {"abc", "", "ａｂ表z", "ｶﾞ"}, {"ABC", "", "ＡＢ表Z", "ｶﾞ"}},
+    {kTagUpper, {"x"}, {"X"}},
+    {kTagLower, {"ABC", "ＡＢ表Z", "ｱ"}, {"abc", "ａｂ表z", "ｱ"}},
+    {kTagHalf, {"ＡＢＣ　１２３", "ガ", "漢字"}, {"ABC 123", "ｶﾞ", "漢字"}},
+    {kTagFull, {"ABC 123", "ｶﾞ", ""}, {"ＡＢＣ　１２３", "ガ", ""}},
+    {kTagNameAsc, {"b", "a", "c"}, {"a", "b", "c"}},
+    {kTagNameDesc, {"b", "a", "c"}, {"c", "b", "a"}},
+    {kTagNameAsc, {"B", "a", "b", "A"}, {"a", "A", "b", "B"}},
+    {kTagNameAsc, {"only"}, {"only"}},
+    {kTagExtAsc, {"x.txt", "y.bmp", "z", "a.txt"}, {"z", "y.bmp", "a.txt", "x.txt"}},
+    {kTagExtDesc, {"x.txt", "y.bmp", "z", "a.txt"}, {"x.txt", "a.txt", "y.bmp", "z"}},
+    {kTagExtAsc, {"a.TXT", "b.txt", "c.Txt"}, {"b.txt", "c.Txt", "a.TXT"}},
+    {kTagExtAsc, {"C:\\d.x\\file", "C:\\d\\a.tar.gz", "end."}, {"C:\\d.x\\file", "end.", "C:\\d\\a.tar.gz"}},
+    {kTagExtDesc, {"only.txt"}, {"only.txt"}},
+    {kTagDistinct, {"b", "a", "b", "a", "a"}, {"a", "b"}},
+    {kTagDistinct, {"A", "a", "A"}, {"a", "A"}},
+    {kTagDistinct, {"same"}, {"same"}},
+    {kTagFileName, {"C:\\dir\\a.txt", "C:a.txt", "C:\\dir\\", "a.txt", "C:\\dir\\表"}, {"a.txt", "a.txt", "", "a.txt", "表"}},
+    {kTagDirectory, {"C:\\dir\\a.txt", "C:a.txt", "a.txt", "C:\\dir\\表"}, {"C:\\dir\\", "C:", "", "C:\\dir\\"}},
+    {kTagDirectory, {"ソ\\表"}, {"ソ\\"}},
+    {0, {"b", "a"}, {"b", "a"}},
+    {99, {"b", "a"}, {"b", "a"}},
+};
+
+TEST_F(EditOperationsTest, EdgeCasesOfEachOperation) {
+    for (const Case& c : kCases) {
+        EXPECT_EQ(Run(c.tag, c.input), c.expected) << "tag " << c.tag << ", first line " << c.input.front();
+        edit.Undo();
+        EXPECT_EQ(view.lines, c.input) << "undo after tag " << c.tag;
+    }
+}
+
+TEST_F(EditOperationsTest, AnEmptyTextAreaStaysEmptyAndSoDoesTheUndoCopy) {
+    for (int tag : kAllTags) {
+        view.calls.clear();
+        EXPECT_TRUE(Run(tag, {}).empty()) << tag;
+        EXPECT_EQ(view.calls, (Lines{"status 3 [ESC]キーで中断", "break shown", "pump", "read lines", "status 3 ",
+                                     "replace lines 0", "break hidden"}))
+            << tag;
+        view.lines = {"later"};
+        edit.Undo();
+        EXPECT_TRUE(view.lines.empty()) << tag;
+    }
+    EXPECT_EQ(collation.sortKeys + collation.compares + cases.calls, 0);
+}
+
+TEST_F(EditOperationsTest, StepsRunInOrderAndTheBusyFlagCoversThem) {
+    view.OnPump(1, [this] {
+        EXPECT_TRUE(state.FBusy);
+        EXPECT_TRUE(button.visible);
+        view.lines = {"b", "changed while pumping", "a"};
+    });
+    EXPECT_EQ(Run(kTagNameAsc, {"b", "a"}), (Lines{"a", "b", "changed while pumping"}));
+    EXPECT_EQ(view.calls, (Lines{"status 3 [ESC]キーで中断", "break shown", "pump", "read lines", "status 3 ",
+                                 "replace lines 3", "break hidden"}));
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_FALSE(button.visible);
+    EXPECT_EQ(view.panels[3], "");
+    // The lines are read after the first pump, so the undo copy holds what the text area held then.
+    edit.Undo();
+    EXPECT_EQ(view.lines, (Lines{"b", "changed while pumping", "a"}));
+}
+
+// The text area's lines reach the operations whole, however long.
+TEST_F(EditOperationsTest, LongLinesAreNotCut) {
+    const Text longLine = Text(10000, 'x') + "b";
+    Text longKanji;
+    for (int i = 0; i < 3000; ++i)
+        longKanji += "表";  // 95 5C: every other byte is a backslash's
+    EXPECT_EQ(Run(kTagNameDesc, {"a", longLine, longKanji}), (Lines{longKanji, longLine, "a"}));
+    EXPECT_EQ(Run(kTagUpper, {longLine}), (Lines{Text(10000, 'X') + "B"}));
+    EXPECT_EQ(Run(kTagFileName, {longKanji}), (Lines{longKanji}));
+}
+
+TEST_F(EditOperationsTest, PerLineOperationsPumpOnEvery1025thLine) {
+    ExpectRunningAt(2);
+    ExpectRunningAt(3);
+    Run(kTagUpper, Lines(3000, "a"));
+    EXPECT_EQ(cases.calls, 3000);
+    EXPECT_EQ(view.pumps, 3);  // the dispatcher's, then after lines 1025 and 2050
+    view = RecordingView();
+    Run(kTagFileName, Lines(2049, "x"));
+    EXPECT_EQ(view.pumps, 2);
+}
+
+TEST_F(EditOperationsTest, AbortStopsAfterTheLineThatSawIt) {
+    view.OnPump(2, [this] { edit.Abort(); });
+    const Lines lines(3000, "a");
+    EXPECT_EQ(Run(kTagUpper, lines), lines);
+    // Lines 1 to 1025 before the pump, line 1026 after it; then the abort is seen.
+    EXPECT_EQ(cases.calls, 1026);
+    EXPECT_EQ(view.pumps, 3);  // the abort button's own
+    EXPECT_EQ(view.CallsStartingWith("status 3"),
+              (Lines{"status 3 [ESC]キーで中断", "status 3 中断中! 少々お待ちください", "status 3 "}));
+    EXPECT_TRUE(view.CallsStartingWith("replace").empty());
+}
+
+// Lines of every kind the operations change: mixed case, widths, extensions, paths, duplicates.
+Lines VariedLines(std::size_t n) {
+    const char* const names[] = {"a.txt", "B.TXT", "ｶﾞ.dat", "ＡＢ", "c-d", "cd", "C:\\d\\x.bmp", "z"};
+    Lines lines;
+    for (std::size_t i = 0; i < n; ++i)
+        lines.push_back("C:\\" + std::to_string(i % 97) + "\\" + names[i % 8]);
+    return lines;
+}
+
+TEST_F(EditOperationsTest, AbortAtAChosenPumpInEveryOperation) {
+    const Lines before = VariedLines(3000);
+    for (int tag : kAllTags) {
+        view = RecordingView();
+        Run(kTagLower, before);
+        const Lines lowered = view.lines;
+        ASSERT_NE(lowered, before);
+        view.calls.clear();
+        view.pumps = 0;
+        view.OnPump(2, [this] { edit.Abort(); });
+        EXPECT_EQ(Run(tag, lowered), lowered) << tag;
+        EXPECT_TRUE(view.CallsStartingWith("replace").empty()) << tag;
+        EXPECT_FALSE(state.FBusy) << tag;
+        EXPECT_FALSE(button.visible) << tag;
+        EXPECT_EQ(view.calls.back(), "break hidden") << tag;
+        EXPECT_EQ(view.panels[3], "") << tag;
+        EXPECT_GE(view.pumps, 3) << tag;
+        // The undo copy is the text as the aborted operation found it, not as the operation before found it.
+        view.lines.clear();
+        edit.Undo();
+        EXPECT_EQ(view.lines, lowered) << tag;
+
+        // The next operation runs normally.
+        view.OnPump(2, [] {});
+        view.pumps = 0;
+        view.calls.clear();
+        EXPECT_NE(Run(tag, lowered), Lines{}) << tag;
+        EXPECT_EQ(view.CallsStartingWith("replace").size(), 1u) << tag;
+    }
+}
+
+TEST_F(EditOperationsTest, UndoRestoresTheStateBeforeTheLastOperationAsOftenAsPressed) {
+    view.lines = {"x"};
+    edit.Undo();  // right after start-up: nothing to restore
+    EXPECT_TRUE(view.lines.empty());
+
+    Run(kTagUpper, {"b", "a"});
+    Run(kTagNameAsc, view.lines);
+    EXPECT_EQ(view.lines, (Lines{"A", "B"}));
+    for (int press = 0; press < 3; ++press) {
+        edit.Undo();
+        EXPECT_EQ(view.lines, (Lines{"B", "A"})) << press;
+    }
+    edit.ForgetUndo();
+    edit.Undo();
+    EXPECT_TRUE(view.lines.empty());
+}
+
+TEST_F(EditOperationsTest, UndoDuringAnOperationIsOverwrittenByItsResult) {
+    Run(kTagUpper, {"a"});
+    const Lines input = VariedLines(2000);
+    Lines duringUndo;
+    view.OnPump(2, [&] {
+        edit.Undo();
+        duringUndo = view.lines;
+        edit.ForgetUndo();
+    });
+    view.pumps = 0;
+    Run(kTagNameDesc, input);
+    EXPECT_EQ(duringUndo, input);  // the undo copy was already this operation's
+    EditReferenceSort reference(referenceCollation, input);
+    reference.Sort(kTagNameDesc);
+    EXPECT_EQ(view.lines, reference.lines);
+    edit.Undo();
+    EXPECT_TRUE(view.lines.empty());  // forgotten while the operation ran
+}
+
+TEST_F(EditOperationsTest, OperationButtonDuringAnOperationIsRefused) {
+    view.OnPump(1, [this] { edit.Run(kTagLower); });
+    EXPECT_EQ(Run(kTagUpper, {"aB"}), (Lines{"AB"}));
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_EQ(view.CallsStartingWith("read").size(), 1u);
+    edit.Undo();
+    EXPECT_EQ(view.lines, (Lines{"aB"}));
+}
+
+TEST_F(EditOperationsTest, ErrorInAnOperationLeavesNothingBusy) {
+    class FailingCases : public CaseMapper {
+    public:
+        void ToUpper(Text&) override { throw std::bad_alloc(); }
+        void ToLower(Text&) override {}
+    } failing;
+    EditOperations failingEdit(view, state, failing, collation, button);
+    view.lines = {"a", "b"};
+    EXPECT_THROW(failingEdit.Run(kTagUpper), std::bad_alloc);
+    EXPECT_EQ(view.lines, (Lines{"a", "b"}));
+    EXPECT_TRUE(view.CallsStartingWith("replace").empty());
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_FALSE(button.visible);
+    EXPECT_EQ(view.panels[3], "");
+    failingEdit.Run(kTagLower);
+    EXPECT_EQ(view.CallsStartingWith("replace").size(), 1u);
+}
+
+// The drop handler and the edit window share the busy flag.
+class EditAndDropTest : public EditOperationsTest {
+protected:
+    EditAndDropTest() {
+        for (int i = 0; i < 200; ++i)
+            files.AddFile("C:\\d\\f" + std::to_string(1000 + i));
+        view.options.ChkFAll = true;
+    }
+
+    FakeFileSystem files;
+    FakeNetwork network;
+    FakeContentsReader reader;
+    DropHandler drops{state, view, files, network, reader};
+};
+
+TEST_F(EditAndDropTest, AnEditDuringADropIsRefused) {
+    Run(kTagUpper, {"x"});
+    view.pumps = 0;
+    view.OnPump(1, [this] { edit.Run(kTagLower); });
+    FakeDroppedNames names({"C:\\d"});
+    bool handled = false;
+    drops.HandleDrop(names, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_EQ(view.lines.size(), 202u);
+    EXPECT_EQ(view.lines.front(), "X");
+    edit.Undo();
+    EXPECT_EQ(view.lines, (Lines{"x"}));  // the refused edit did not take the undo copy
+}
+
+TEST_F(EditAndDropTest, ADropDuringAnEditIsRefused) {
+    FakeDroppedNames names({"C:\\d"});
+    bool handled = false;
+    view.OnPump(1, [&] { drops.HandleDrop(names, handled); });
+    EXPECT_EQ(Run(kTagUpper, {"x"}), (Lines{"X"}));
+    EXPECT_FALSE(handled);
+    EXPECT_TRUE(names.fetched.empty());
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_FALSE(state.FBusy);
+    drops.HandleDrop(names, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(view.lines.size(), 202u);
+}
+
+// Small lists of few distinct texts, many of them equal in the collation with different bytes ("ab" and
+// "a-b", "x.t" and "x-.t"), so that the order among equal lines shows.
+Lines RandomLines(std::mt19937& random, std::size_t n) {
+    const char* const words[] = {"a", "A", "ab", "a-b", "-ab", "b", "B", "x.t", "x-.t", "y.T", "y.t", "z.", "", "ソ.t"};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(words) - 1);
+    Lines lines;
+    for (std::size_t i = 0; i < n; ++i)
+        lines.push_back(words[pick(random)]);
+    return lines;
+}
+
+TEST_F(EditOperationsTest, SortsMatchTheReferenceLineByLine) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        const Lines input = RandomLines(random, static_cast<std::size_t>(round % 41));
+        for (int tag : kSortTags) {
+            EditReferenceSort reference(referenceCollation, input);
+            reference.Sort(tag);
+            collation.sortKeys = 0;
+            collation.compares = 0;
+            ASSERT_EQ(Run(tag, input), reference.lines) << "round " << round << ", tag " << tag;
+            EXPECT_EQ(collation.compares, 0);
+            // One key per line, one per distinct extension.
+            EXPECT_LE(collation.sortKeys, static_cast<int>(input.size() * (tag < kTagExtAsc ? 1 : 2)));
+        }
+    }
+}
+
+TEST_F(EditOperationsTest, PacingAndAbortInSortsMatchTheReference) {
+    std::mt19937 random(11);
+    const Lines input = RandomLines(random, 1500);
+    for (int tag : kSortTags) {
+        for (int abortAt : {0, 1, 3}) {
+            EditReferenceSort reference(referenceCollation, input, abortAt);
+            reference.Sort(tag);
+            view.pumps = 0;
+            if (abortAt > 0) view.OnPump(abortAt + 1, [this] { edit.Abort(); });
+            Run(tag, input);
+            view.OnPump(abortAt + 1, [] {});
+            // One more pump than the reference's: the dispatcher's; one more after an abort: the button's.
+            EXPECT_EQ(view.pumps, reference.pumps + 1 + (abortAt > 0 ? 1 : 0))
+                << "tag " << tag << ", abort at " << abortAt;
+            if (abortAt == 0) {
+                EXPECT_EQ(view.lines, reference.lines) << tag;
+            }
+        }
+    }
+}
+
+TEST_F(EditOperationsTest, DuplicateRemovalMatchesTheReferenceWhereCopiesMeet) {
+    std::mt19937 random(3);
+    const char* const words[] = {"a", "A", "b", "ab", "Ab", "aB", "表", "ｱ"};
+    for (int round = 0; round < 200; ++round) {
+        Lines input;
+        for (int i = 0; i < round % 30; ++i)
+            input.push_back(words[random() % std::size(words)]);
+        EditReferenceSort reference(referenceCollation, input);
+        reference.Distinct();
+        view.pumps = 0;
+        ASSERT_EQ(Run(kTagDistinct, input), reference.lines) << round;
+        EXPECT_EQ(view.pumps, reference.pumps + 1) << round;
+    }
+}
+
+TEST_F(EditOperationsTest, DuplicateRemovalLeavesNoCopyAmongEqualLines) {
+    // "ab", "a-b" and "-ab" are equal in the collation; the sort may leave copies of one apart.
+    std::mt19937 random(5);
+    for (int round = 0; round < 100; ++round) {
+        const Lines input = RandomLines(random, 40);
+        const Lines result = Run(kTagDistinct, input);
+        const std::set<Text> distinct(input.begin(), input.end());
+        EXPECT_EQ(std::set<Text>(result.begin(), result.end()), distinct) << round;
+        EXPECT_EQ(result.size(), distinct.size()) << round;
+        EXPECT_TRUE(std::is_sorted(result.begin(), result.end(), [](const Text& a, const Text& b) {
+            return FakeCollation::Key(a) < FakeCollation::Key(b);
+        })) << round;
+    }
+}
+
+}  // namespace

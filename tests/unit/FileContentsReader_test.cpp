@@ -1,0 +1,445 @@
+#include "collect/FileContentsReader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "collect/DropHandler.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/FakeFileReader.h"
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeNetwork.h"
+#include "tests/fakes/RecordingView.h"
+#include "text/AppError.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+const Text kPath = "C:\\d\\a.txt";
+
+// The count line as the user sees it: the count right-aligned in ten places.
+Text CountLine(std::size_t count, const Text& middle = "行:", const Text& path = kPath) {
+    const std::string digits = std::to_string(count);
+    return Text(digits.size() < 10 ? 10 - digits.size() : 0, ' ') + digits + middle + path;
+}
+
+// The lines of a file read the plain way, one byte after another, as the rules are worded.
+Lines ReferenceLines(const Text& bytes, bool skipBlank) {
+    Lines lines;
+    std::size_t i = 0;
+    const auto atEnd = [&] { return i >= bytes.size() || bytes[i] == 0x1A; };
+    while (!atEnd()) {
+        Text line;
+        while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != 0x1A)
+            line += bytes[i++];
+        if (i < bytes.size() && bytes[i] == '\r') {
+            ++i;
+            if (i < bytes.size() && bytes[i] == '\n') ++i;
+        }
+        bool blank = true;
+        for (const char c : line)
+            blank = blank && static_cast<unsigned char>(c) <= 0x20;
+        if (!(skipBlank && blank)) lines.push_back(line);
+    }
+    return lines;
+}
+
+// n lines "L0000" ... each ended by CR LF.
+Text NumberedLines(int n) {
+    Text text;
+    for (int i = 0; i < n; ++i) {
+        const std::string number = std::to_string(10000 + i).substr(1);
+        text += "L" + number + "\r\n";
+    }
+    return text;
+}
+
+class FileContentsReaderTest : public ::testing::Test {
+protected:
+    void AllLines(bool skipBlank = false) {
+        view.options.RdoLineCnt = false;
+        view.options.RdoLineAll = true;
+        view.options.ChkNull = skipBlank;
+    }
+    void CountMode(bool skipBlank = false) {
+        view.options.RdoLineCnt = true;
+        view.options.RdoLineAll = false;
+        view.options.ChkNull = skipBlank;
+    }
+
+    // Reads kPath holding contents and returns what it wrote to the text area.
+    Lines Read(const Text& contents) {
+        files.Add(kPath, contents);
+        view.lines.clear();
+        reader.AddFileContents(kPath);
+        return view.lines;
+    }
+
+    Text ErrorOf(const Text& path) {
+        try {
+            reader.AddFileContents(path);
+        } catch (const AppError& e) {
+            return e.Message();
+        }
+        return "(no error)";
+    }
+
+    FakeFileReader files;
+    RecordingView view;
+    FakeLocale locale;
+    DropState state{locale};
+    FileContentsReader reader{state, view, files};
+};
+
+struct SplitCase {
+    const char* name;
+    Text bytes;
+    Lines lines;     // every line, as written in all-lines mode
+    Lines nonBlank;  // with blank lines skipped
+};
+
+TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
+    const Text longLine(1000, 'x');
+    const std::vector<SplitCase> cases = {
+        {"the worked example",
+         Text("a\r\nb\rc\nd\x1A"
+              "e\r\n"),
+         {"a", "b", "c\nd"},
+         {"a", "b", "c\nd"}},
+        {"empty file", "", {}, {}},
+        {"CR LF only", "\r\n", {""}, {}},
+        {"empty line between", "a\r\n\r\nb", {"a", "", "b"}, {"a", "b"}},
+        {"lone CR at the end", "a\r", {"a"}, {"a"}},
+        {"two CRs at the end", "a\r\r", {"a", ""}, {"a"}},
+        {"LF after CR LF starts a line", "\r\n\n", {"", "\n"}, {}},
+        {"LF then CR", "a\n\rb", {"a\n", "b"}, {"a\n", "b"}},
+        {"LF line ends only", "a\nb\nc\n", {"a\nb\nc\n"}, {"a\nb\nc\n"}},
+        {"0x1A in the middle",
+         Text("ab\x1A"
+              "cd\r\nef"),
+         {"ab"},
+         {"ab"}},
+        {"0x1A first",
+         Text("\x1A"
+              "abc"),
+         {},
+         {}},
+        {"CR then 0x1A",
+         Text("\r\x1A"
+              "x"),
+         {""},
+         {}},
+        {"a 1000-byte line", longLine, {longLine}, {longLine}},
+        {"spaces and tabs", " \t \r\n\t\t\r\n x \r\n", {" \t ", "\t\t", " x "}, {" x "}},
+        {"control bytes are blank", Text("\x01\x00\x1F\r\n", 5), {Text("\x01\x00\x1F", 3)}, {}},
+        {"full-width spaces", "\x81\x40\x81\x40\r\n", {"\x81\x40\x81\x40"}, {"\x81\x40\x81\x40"}},
+        {"trail byte 0x5C and high bytes", "表\r\nソ\xFF", {"表", "ソ\xFF"}, {"表", "ソ\xFF"}},
+    };
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7}, FileContentsReader::kBlockBytes}) {
+        files.readPiece = piece;
+        for (const SplitCase& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + ", reads of " + std::to_string(piece) + " bytes");
+            AllLines();
+            EXPECT_EQ(Read(c.bytes), c.lines);
+            AllLines(true);
+            EXPECT_EQ(Read(c.bytes), c.nonBlank);
+            CountMode();
+            EXPECT_EQ(Read(c.bytes), Lines{CountLine(c.lines.size())});
+            CountMode(true);
+            EXPECT_EQ(Read(c.bytes), Lines{CountLine(c.nonBlank.size())});
+        }
+    }
+}
+
+TEST_F(FileContentsReaderTest, RandomFilesMatchThePlainReading) {
+    std::mt19937 random(20240531);
+    const char alphabet[] = {'\r', '\n', '\r', '\n', 0x1A, ' ', '\t', 'a', 'b', '\0', '\x81', '\x40', '\x5C'};
+    for (int round = 0; round < 400; ++round) {
+        Text bytes(random() % 300, ' ');
+        for (char& c : bytes)
+            c = alphabet[random() % sizeof alphabet];
+        // Mostly a late 0x1A or none, so that whole files get read too.
+        if (round % 2 == 0) {
+            for (char& c : bytes)
+                if (c == 0x1A) c = 'z';
+        }
+        const bool skipBlank = round % 3 == 0;
+        files.readPiece = 1 + random() % 20;
+        SCOPED_TRACE("round " + std::to_string(round));
+        const Lines expected = ReferenceLines(bytes, skipBlank);
+        AllLines(skipBlank);
+        EXPECT_EQ(Read(bytes), expected);
+        CountMode(skipBlank);
+        EXPECT_EQ(Read(bytes), Lines{CountLine(expected.size())});
+    }
+}
+
+TEST_F(FileContentsReaderTest, ReadsInLargeBlocksAndAppendsInLargeBatches) {
+    AllLines();
+    const int n = 2 * static_cast<int>(FileContentsReader::kBatchLines) + 100;
+    const Text contents = NumberedLines(n);
+    EXPECT_EQ(Read(contents).size(), static_cast<std::size_t>(n));
+    EXPECT_EQ(view.lines[12345], "L2345");
+    EXPECT_EQ(view.CallsStartingWith("append"),
+              (Lines{"append lines 16384", "append lines 16384", "append lines 100"}));
+    EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
+    EXPECT_EQ(view.calls.back(), "redraw on");
+    for (const std::size_t asked : files.readSizes)
+        EXPECT_EQ(asked, FileContentsReader::kBlockBytes);
+    EXPECT_EQ(files.readSizes.size(), contents.size() / FileContentsReader::kBlockBytes + 2);
+    EXPECT_EQ(files.openFiles, 0);
+}
+
+TEST_F(FileContentsReaderTest, LongLinesGoInBatchesBoundedByBytes) {
+    AllLines();
+    const Text line(1024 * 1024, 'q');
+    Text contents;
+    for (int i = 0; i < 9; ++i)
+        contents += line + "\r\n";
+    EXPECT_EQ(Read(contents), Lines(9, line));
+    EXPECT_EQ(view.CallsStartingWith("append"),
+              (Lines{"append lines 4", "append lines 4", "append lines 1"}));
+}
+
+TEST_F(FileContentsReaderTest, CountModeWritesOneLineAndAddsToTheTotal) {
+    CountMode();
+    state.FTotalLines = 10;
+    EXPECT_EQ(Read("one\r\ntwo\r\nthree"), (Lines{"         3行:C:\\d\\a.txt"}));
+    EXPECT_EQ(state.FTotalLines, 13);
+    EXPECT_EQ(view.calls,
+              (Lines{"status 2 0%", "options", "redraw off", "append " + CountLine(3), "redraw on"}));
+    AllLines();
+    Read("x\r\ny");
+    EXPECT_EQ(state.FTotalLines, 13);
+}
+
+TEST_F(FileContentsReaderTest, EmptyFileInBothModes) {
+    CountMode();
+    EXPECT_EQ(Read(""), (Lines{"         0行:C:\\d\\a.txt"}));
+    EXPECT_EQ(view.panels[2], "0%");
+    AllLines();
+    view.calls.clear();
+    EXPECT_EQ(Read(""), Lines{});
+    EXPECT_EQ(view.calls, (Lines{"status 2 0%", "options", "redraw off", "redraw on"}));
+}
+
+TEST_F(FileContentsReaderTest, EntriesThatAreNoPlainFilesGiveNothing) {
+    files.Add("C:\\d\\hidden.txt", "a\r\n", FileAttr::Archive | FileAttr::Hidden);
+    files.Add("C:\\d\\system.txt", "a\r\n", FileAttr::System);
+    files.AddFolder("C:\\d\\folder");
+    files.Add("C:\\d\\readonly.txt", "a\r\n", FileAttr::ReadOnly);
+    for (const bool count : {true, false}) {
+        count ? CountMode() : AllLines();
+        for (const Text path :
+             {"C:\\d\\hidden.txt", "C:\\d\\system.txt", "C:\\d\\folder", "C:\\d\\missing"}) {
+            reader.AddFileContents(path);
+            EXPECT_TRUE(view.calls.empty()) << path;
+        }
+        EXPECT_EQ(files.opens, 0);
+        EXPECT_EQ(state.FTotalLines, 0);
+    }
+    reader.AddFileContents("C:\\d\\readonly.txt");
+    EXPECT_EQ(view.lines, (Lines{"a"}));
+}
+
+TEST_F(FileContentsReaderTest, ReportsAfterEvery1025CountedLines) {
+    CountMode();
+    struct Case {
+        int lines;
+        Lines reports;
+    };
+    // Lines of five bytes and two terminator bytes: the share counts the lines' bytes only.
+    for (const Case& c :
+         {Case{1024, {}}, Case{1025, {"status 2 71%"}}, Case{3000, {"status 2 24%", "status 2 48%"}}}) {
+        view.calls.clear();
+        view.pumps = 0;
+        Read(NumberedLines(c.lines));
+        Lines expected{"status 2 0%"};
+        expected.insert(expected.end(), c.reports.begin(), c.reports.end());
+        EXPECT_EQ(view.CallsStartingWith("status"), expected) << c.lines;
+        EXPECT_EQ(view.pumps, static_cast<int>(c.reports.size()));
+    }
+    // Each report is followed by the pump.
+    view.calls.clear();
+    Read(NumberedLines(3000));
+    const auto status = std::find(view.calls.begin(), view.calls.end(), "status 2 24%");
+    ASSERT_NE(status, view.calls.end());
+    EXPECT_EQ(*(status + 1), "pump");
+}
+
+TEST_F(FileContentsReaderTest, ReportsComeAtTheRightLines) {
+    // Abort at the n-th pump shows exactly how many lines were counted when it ran.
+    for (const int pump : {1, 2}) {
+        CountMode();
+        view.pumps = 0;
+        view.OnPump(1, [&] { state.FAbort = pump == 1; });
+        view.OnPump(2, [&] { state.FAbort = true; });
+        state.FAbort = false;
+        EXPECT_EQ(Read(NumberedLines(5000)),
+                  Lines{CountLine(1025 * static_cast<std::size_t>(pump), "行:[中断]")});
+    }
+}
+
+TEST_F(FileContentsReaderTest, SkippedLinesDoNotAdvanceTheReports) {
+    Text contents;
+    for (int i = 0; i < 1025; ++i)
+        contents += "xxxx\r\n \t\r\n";
+    CountMode(true);
+    EXPECT_EQ(Read(contents), Lines{CountLine(1025)});
+    // 1025 counted lines of four bytes out of 10250 bytes.
+    EXPECT_EQ(view.CallsStartingWith("status"), (Lines{"status 2 0%", "status 2 40%"}));
+    view.calls.clear();
+    CountMode(false);
+    EXPECT_EQ(Read(contents), Lines{CountLine(2050)});
+    // Without skipping, the 1025th line is the 513th text line: 513 * 4 + 512 * 2 bytes are counted then.
+    EXPECT_EQ(view.CallsStartingWith("status"), (Lines{"status 2 0%", "status 2 30%", "status 2 60%"}));
+}
+
+TEST_F(FileContentsReaderTest, SizeZeroOrLargeStillGivesAShare) {
+    CountMode();
+    files.Add(kPath, NumberedLines(1025)).reportedSize = 0;
+    reader.AddFileContents(kPath);
+    EXPECT_EQ(view.CallsStartingWith("status"), (Lines{"status 2 0%", "status 2 0%"}));
+    // A size beyond 32 bits must not be cut: 5125 bytes of 2^32 + 5125 is below 1%.
+    view.calls.clear();
+    files.Add(kPath, NumberedLines(1025)).reportedSize = (std::uint64_t{1} << 32) + 5125;
+    reader.AddFileContents(kPath);
+    EXPECT_EQ(view.CallsStartingWith("status"), (Lines{"status 2 0%", "status 2 0%"}));
+}
+
+TEST_F(FileContentsReaderTest, AbortAfterAReportInBothModes) {
+    view.OnPump(2, [&] { state.FAbort = true; });
+    CountMode();
+    state.FTotalLines = 7;
+    EXPECT_EQ(Read(NumberedLines(5000)), (Lines{"      2050行:[中断]C:\\d\\a.txt"}));
+    EXPECT_EQ(state.FTotalLines, 7 + 2050);
+    EXPECT_EQ(files.openFiles, 0);
+
+    view.pumps = 0;
+    state.FAbort = false;
+    AllLines();
+    const Lines written = Read(NumberedLines(5000));
+    ASSERT_EQ(written.size(), 2051u);
+    EXPECT_EQ(written[2049], "L2049");
+    EXPECT_EQ(written.back(), "[中断]");
+    EXPECT_EQ(state.FTotalLines, 7 + 2050);
+}
+
+TEST_F(FileContentsReaderTest, AbortOnTheLastLineStillMarksTheFile) {
+    view.OnPump(1, [&] { state.FAbort = true; });
+    AllLines();
+    const Lines written = Read(NumberedLines(1025));
+    EXPECT_EQ(written.size(), 1026u);
+    EXPECT_EQ(written.back(), "[中断]");
+}
+
+TEST_F(FileContentsReaderTest, OpenFailuresGiveTheirTexts) {
+    const std::vector<std::pair<std::uint32_t, Text>> cases = {
+        {2, "ファイルが見つかりません"},
+        {3, "不正なファイル名です"},
+        {4, "オープンしたファイルが多すぎます"},
+        {5, "ファイルへのアクセスが拒否されました"},
+        {100, "ファイルの末尾以降を読み込みました"},
+        {101, "ディスクがいっぱいです"},
+        {106, "入力値が数値ではありません"},
+        {32, "I/O エラー (32)"},
+        {1234, "I/O エラー (1234)"},
+    };
+    for (const bool count : {true, false}) {
+        count ? CountMode() : AllLines();
+        for (const auto& [code, text] : cases) {
+            files.Add(kPath, "a\r\nb\r\n").openError = code;
+            view.calls.clear();
+            EXPECT_EQ(ErrorOf(kPath), text) << code;
+            EXPECT_EQ(view.calls, (Lines{"status 2 0%", "options"})) << code;
+            EXPECT_EQ(state.FTotalLines, 0);
+        }
+    }
+}
+
+TEST_F(FileContentsReaderTest, ReadFailureKeepsWhatWasReadInAllLinesMode) {
+    // Lines of seven bytes; the failure comes three bytes into line 2000, counting from 0.
+    AllLines();
+    files.readPiece = 100;
+    files.Add(kPath, NumberedLines(3000)).failReadAt = 2000 * 7 + 3;
+    EXPECT_EQ(ErrorOf(kPath), "I/O エラー (23)");
+    ASSERT_EQ(view.lines.size(), 2000u);
+    EXPECT_EQ(view.lines.back(), "L1999");
+    EXPECT_EQ(view.calls.back(), "redraw on");
+    EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
+    EXPECT_EQ(files.openFiles, 0);
+}
+
+TEST_F(FileContentsReaderTest, ReadFailureWritesNoCountLineAndNoMark) {
+    // 20000 bytes hold 2857 whole lines of seven bytes.
+    for (const std::size_t at : {std::size_t{0}, std::size_t{20000}}) {
+        for (const bool count : {true, false}) {
+            count ? CountMode() : AllLines();
+            view.lines.clear();
+            view.calls.clear();
+            files.Add(kPath, NumberedLines(5000)).failReadAt = at;
+            EXPECT_EQ(ErrorOf(kPath), "I/O エラー (23)");
+            EXPECT_EQ(state.FTotalLines, 0);
+            EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
+            EXPECT_EQ(view.lines.size(), count ? 0u : at / 7) << at;
+            EXPECT_EQ(files.openFiles, 0);
+        }
+    }
+}
+
+// The reader inside a whole drop: the walker hands it each file, the drop handler writes the total.
+class ContentsDropTest : public FileContentsReaderTest {
+protected:
+    ContentsDropTest() {
+        view.options.RdoFull = false;
+        view.options.RdoShow = true;
+        view.options.ChkFAll = true;
+        for (const Text name : {"a.txt", "b.txt", "c.txt"})
+            tree.AddFile("C:\\d\\" + name);
+        files.Add("C:\\d\\a.txt", "1\r\n2\r\n");
+        files.Add("C:\\d\\b.txt", "1\r\n2\r\n3");
+        files.Add("C:\\d\\c.txt", "1");
+    }
+
+    Text Drop() {
+        FakeDroppedNames names({"C:\\d"});
+        bool handled = false;
+        try {
+            handler.HandleDrop(names, handled);
+        } catch (const AppError& e) {
+            return e.Message();
+        }
+        return "(no error)";
+    }
+
+    FakeFileSystem tree;
+    FakeNetwork network;
+    DropHandler handler{state, view, tree, network, reader};
+};
+
+TEST_F(ContentsDropTest, CountModeEndsWithTheTotalLine) {
+    CountMode();
+    EXPECT_EQ(Drop(), "(no error)");
+    EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), CountLine(3, "行:", "C:\\d\\b.txt"),
+                                 CountLine(1, "行:", "C:\\d\\c.txt"), "         6行:Ｔｏｔａｌ"}));
+    EXPECT_EQ(view.panels[2], "");
+    EXPECT_EQ(view.clipboard, "");
+}
+
+TEST_F(ContentsDropTest, AFileThatCannotBeOpenedEndsTheDropAfterItsFinishingSteps) {
+    CountMode();
+    files.Add("C:\\d\\b.txt", "x").openError = 32;
+    EXPECT_EQ(Drop(), "I/O エラー (32)");
+    EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), "         2行:Ｔｏｔａｌ"}));
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_TRUE(view.topPanelEnabled);
+    EXPECT_EQ(view.panels[2], "");
+    EXPECT_EQ(files.opens, 1);
+}
+
+}  // namespace

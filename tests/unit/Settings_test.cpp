@@ -1,0 +1,217 @@
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "tests/fakes/FakeProfile.h"
+#include "text/AppError.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+TEST(ParseIntegerValue, TextToValueOrTheFallback) {
+    constexpr std::int32_t kFallback = 42;
+    const struct {
+        Text value;
+        std::int32_t expected;
+    } cases[] = {
+        {"0x64", 100},
+        {"0X64", 100},
+        {"$64", 100},
+        {"x64", 100},
+        {"X64", 100},
+        {"$ff", 255},
+        {"100", 100},
+        {"  -5", -5},
+        {"+7", 7},
+        {"7", 7},
+        {"-1", -1},
+        {"5", 5},
+        {"0", 0},
+        {"007", 7},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"$FFFFFFFF", -1},
+        {"0x80000000", INT_MIN},
+        {"$0000000A", 10},
+        {"abc", kFallback},
+        {"yes", kFallback},
+        {"", kFallback},
+        {"   ", kFallback},
+        {"-", kFallback},
+        {"$", kFallback},
+        {"0x", kFallback},
+        {"5 ", kFallback},
+        {"1.5", kFallback},
+        {"12a", kFallback},
+        {"--5", kFallback},
+        {"- 5", kFallback},
+        {"-$5", kFallback},
+        {"$-5", kFallback},
+        {"2147483648", kFallback},
+        {"-2147483649", kFallback},
+        {"99999999999999999999", kFallback},
+        {"$100000000", kFallback},
+        {"$000000064", kFallback},
+        {"0xG", kFallback},
+        {"１２", kFallback},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseIntegerValue(c.value, kFallback), c.expected) << '"' << c.value << '"';
+}
+
+class SettingsStore : public ::testing::Test {
+protected:
+    const Text appDir = "C:\\ツール\\表\\";
+    const Text path = "C:\\ツール\\表\\Data.INI";
+    FakeProfile profile;
+
+    void Set(const Text& section, const Text& key, const Text& value) { profile.values[{path, section, key}] = value; }
+    Text Get(const Text& section, const Text& key) const {
+        const auto found = profile.values.find({path, section, key});
+        return found == profile.values.end() ? "<missing>" : found->second;
+    }
+};
+
+TEST_F(SettingsStore, LoadWithoutTheFileGivesTheDefaultsInKeyOrder) {
+    const StoredSettings s = LoadSettings(profile, appDir);
+    EXPECT_EQ(s.formTop, 200);
+    EXPECT_EQ(s.formLeft, 300);
+    EXPECT_EQ(s.modeIndex, 0);
+    EXPECT_EQ(s.fontSize, 12);
+    EXPECT_EQ(s.fontName, "ＭＳ ゴシック");
+    EXPECT_FALSE(s.deskTopSet);
+    EXPECT_FALSE(s.sendToSet);
+    EXPECT_EQ(profile.calls, (Lines{"read " + path + " [MainForm] FormTop", "read " + path + " [MainForm] FormLeft",
+                                    "read " + path + " [GetMode] FullPath", "read " + path + " [Show] FontSize",
+                                    "read " + path + " [Show] FontName", "read " + path + " [System] DeskTopSet",
+                                    "read " + path + " [System] SendToSet"}));
+}
+
+TEST_F(SettingsStore, LoadTakesTheStoredValues) {
+    Set("MainForm", "FormTop", "0x64");
+    Set("MainForm", "FormLeft", "-20");
+    Set("GetMode", "FullPath", "2");
+    Set("Show", "FontSize", "$A");
+    Set("Show", "FontName", "ＭＳ 明朝");
+    Set("System", "DeskTopSet", "5");
+    Set("System", "SendToSet", "yes");
+    const StoredSettings s = LoadSettings(profile, appDir);
+    EXPECT_EQ(s.formTop, 100);
+    EXPECT_EQ(s.formLeft, -20);
+    EXPECT_EQ(s.modeIndex, 2);
+    EXPECT_EQ(s.fontSize, 10);
+    EXPECT_EQ(s.fontName, "ＭＳ 明朝");
+    EXPECT_TRUE(s.deskTopSet);
+    EXPECT_FALSE(s.sendToSet);
+}
+
+TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
+    for (const auto& [section, key] : {std::pair<Text, Text>{"MainForm", "FormTop"},
+                                       {"MainForm", "FormLeft"},
+                                       {"GetMode", "FullPath"},
+                                       {"Show", "FontSize"},
+                                       {"System", "DeskTopSet"},
+                                       {"System", "SendToSet"}})
+        Set(section, key, "1e3");
+    const StoredSettings s = LoadSettings(profile, appDir);
+    EXPECT_EQ(s.formTop, 200);
+    EXPECT_EQ(s.formLeft, 300);
+    EXPECT_EQ(s.modeIndex, 0);
+    EXPECT_EQ(s.fontSize, 12);
+    EXPECT_FALSE(s.deskTopSet);
+    EXPECT_FALSE(s.sendToSet);
+}
+
+TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {
+    Set("Show", "FontName", "");
+    EXPECT_EQ(LoadSettings(profile, appDir).fontName, "");
+    const Text longName(3000, 'f');
+    Set("Show", "FontName", longName);
+    EXPECT_EQ(LoadSettings(profile, appDir).fontName, Text(2047, 'f'));
+}
+
+TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
+    StoredSettings s;
+    s.formTop = 20;
+    s.formLeft = -10;
+    s.modeIndex = 3;
+    s.fontSize = 10;
+    s.fontName = "ＭＳ 明朝";
+    s.deskTopSet = true;
+    s.sendToSet = false;
+    SaveSettings(profile, appDir, s);
+    EXPECT_EQ(profile.calls,
+              (Lines{"write " + path + " [MainForm] FormTop=20", "write " + path + " [MainForm] FormLeft=-10",
+                     "write " + path + " [GetMode] FullPath=3", "write " + path + " [Show] FontSize=10",
+                     "write " + path + " [Show] FontName=ＭＳ 明朝", "write " + path + " [System] DeskTopSet=1",
+                     "write " + path + " [System] SendToSet=0"}));
+}
+
+TEST_F(SettingsStore, SavedValuesLoadBack) {
+    StoredSettings s;
+    s.formTop = INT_MIN;
+    s.formLeft = INT_MAX;
+    s.modeIndex = 4;
+    s.fontSize = 72;
+    s.fontName = "IPAGothic";
+    s.deskTopSet = false;
+    s.sendToSet = true;
+    SaveSettings(profile, appDir, s);
+    const StoredSettings back = LoadSettings(profile, appDir);
+    EXPECT_EQ(back.formTop, s.formTop);
+    EXPECT_EQ(back.formLeft, s.formLeft);
+    EXPECT_EQ(back.modeIndex, s.modeIndex);
+    EXPECT_EQ(back.fontSize, s.fontSize);
+    EXPECT_EQ(back.fontName, s.fontName);
+    EXPECT_EQ(back.deskTopSet, s.deskTopSet);
+    EXPECT_EQ(back.sendToSet, s.sendToSet);
+}
+
+TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyKeepsTheFirstTwoAndStops) {
+    Set("GetMode", "FullPath", "1");
+    profile.refuseFromWrite = 3;
+    StoredSettings s;
+    s.formTop = 20;
+    s.formLeft = 10;
+    s.modeIndex = 2;
+    try {
+        SaveSettings(profile, appDir, s);
+        FAIL() << "the refused write raised nothing";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.Message(), "C:\\ツール\\表\\Data.INI に書き込めません");
+    }
+    EXPECT_EQ(Get("MainForm", "FormTop"), "20");
+    EXPECT_EQ(Get("MainForm", "FormLeft"), "10");
+    EXPECT_EQ(Get("GetMode", "FullPath"), "1");
+    EXPECT_EQ(profile.calls.size(), 3u) << "later keys were tried";
+}
+
+TEST(OutputMode, StoredIndexSelectsItsButtonOrFullPath) {
+    const struct {
+        std::int32_t stored;
+        std::int32_t selected;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}, {7, 0}, {-1, 0}, {INT_MIN, 0}, {INT_MAX, 0}};
+    for (const auto& c : cases) EXPECT_EQ(SelectedMode(c.stored), c.selected) << c.stored;
+}
+
+TEST(OutputMode, IndexOfTheSelectedButton) {
+    const auto with = [](bool full, bool name, bool show, bool net, bool shortPath) {
+        OptionSnapshot o;
+        o.RdoFull = full;
+        o.RdoName = name;
+        o.RdoShow = show;
+        o.RdoNET = net;
+        o.RdoShort = shortPath;
+        return o;
+    };
+    EXPECT_EQ(ModeIndex(with(true, false, false, false, false)), 0);
+    EXPECT_EQ(ModeIndex(with(false, true, false, false, false)), 1);
+    EXPECT_EQ(ModeIndex(with(false, false, true, false, false)), 2);
+    EXPECT_EQ(ModeIndex(with(false, false, false, true, false)), 3);
+    EXPECT_EQ(ModeIndex(with(false, false, false, false, true)), 4);
+    EXPECT_EQ(ModeIndex(with(false, false, false, false, false)), 4);
+}
+
+}  // namespace

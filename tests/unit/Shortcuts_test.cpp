@@ -1,0 +1,194 @@
+#include "shell/Shortcuts.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakePrompts.h"
+#include "tests/fakes/FakeShellLinks.h"
+#include "text/AppError.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+const Text kDeskLink = "C:\\WINDOWS\\Desktop\\ロミナード.lnk";
+const Text kSendLink = "C:\\WINDOWS\\SendTo\\ロミナード.lnk";
+
+TEST(ConfirmationText, TwoLinesChosenByTheBoxesThenTheQuestion) {
+    const struct {
+        bool desk, send;
+        Text text;
+    } cases[] = {
+        {true, true,
+         "ﾃﾞｨｽｸﾄｯﾌﾟへｼｮｰﾄｶｯﾄを作成します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」に登録します。\r\nよろしいですか？"},
+        {true, false,
+         "ﾃﾞｨｽｸﾄｯﾌﾟへｼｮｰﾄｶｯﾄを作成します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？"},
+        {false, true,
+         "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」に登録します。\r\nよろしいですか？"},
+        {false, false,
+         "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ConfirmationText(c.desk, c.send), c.text) << c.desk << c.send;
+}
+
+TEST(CreateShortcut, EmptyWorkDirStandsForTheTargetsDirectory) {
+    FakeShellLinks shell;
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\a.lnk", "C:\\表\\Rominado.exe", "", "ロミナード", ""));
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\b.lnk", "C:\\x.exe", "-a", "d", "E:\\w\\"));
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\c.lnk", "C:x.exe", "", "", ""));
+    const LinkSpec& a = shell.links["D:\\a.lnk"];
+    EXPECT_EQ(a.target, "C:\\表\\Rominado.exe");
+    EXPECT_EQ(a.arguments, "");
+    EXPECT_EQ(a.workDir, "C:\\表\\");
+    EXPECT_EQ(a.description, "ロミナード");
+    EXPECT_EQ(shell.links["D:\\b.lnk"].workDir, "E:\\w\\");
+    EXPECT_EQ(shell.links["D:\\b.lnk"].arguments, "-a");
+    EXPECT_EQ(shell.links["D:\\c.lnk"].workDir, "C:");
+}
+
+TEST(CreateShortcut, TrueWhenTheSaveFails) {
+    FakeShellLinks shell;
+    shell.failSaves.insert("D:\\a.lnk");
+    EXPECT_TRUE(CreateShortcut(shell, "D:\\a.lnk", "C:\\x.exe", "", "", ""));
+    shell.failObject = true;
+    EXPECT_THROW(CreateShortcut(shell, "D:\\b.lnk", "C:\\x.exe", "", "", ""), AppError);
+}
+
+class ShortcutSettingsTest : public ::testing::Test {
+protected:
+    ShortcutSettingsTest() {
+        lookup.AddFolder("C:\\WINDOWS\\Desktop");
+        lookup.AddFolder("C:\\WINDOWS\\SendTo");
+    }
+
+    FakeShellLinks shell;
+    FakeFileSystem lookup;
+    FakePrompts prompts;
+    bool deskTopSet = false;
+    bool sendToSet = false;
+    ShortcutFlags flags{deskTopSet, sendToSet};
+    ShortcutSettings settings{flags, shell, lookup, prompts};
+
+    void SetFlags(bool desk, bool send) {
+        deskTopSet = desk;
+        sendToSet = send;
+    }
+};
+
+TEST_F(ShortcutSettingsTest, DesktopDirIsTheLongFormOfTheShellsAnswer) {
+    lookup.SetShortName("C:\\WINDOWS\\Desktop", "DESKTO~1");
+    shell.desktop = "c:\\windows\\DESKTO~1";
+    EXPECT_EQ(GetDesktopDir(shell, lookup), "c:\\WINDOWS\\Desktop");
+    shell.desktop = "";
+    EXPECT_EQ(GetDesktopDir(shell, lookup), "");
+}
+
+TEST_F(ShortcutSettingsTest, BothWantedBothCreatedWithTheProgramsFields) {
+    EXPECT_TRUE(settings.ConfirmAndApply(true, true));
+    EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(true, true)}));
+    EXPECT_EQ(shell.calls, (Lines{"save " + kDeskLink, "save " + kSendLink}));
+    for (const Text& file : {kDeskLink, kSendLink}) {
+        const LinkSpec& link = shell.links[file];
+        EXPECT_EQ(link.target, "C:\\Tools\\Rominado.exe");
+        EXPECT_EQ(link.arguments, "");
+        EXPECT_EQ(link.workDir, "C:\\Tools\\");
+        EXPECT_EQ(link.description, "ロミナード");
+    }
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_TRUE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, NeitherWantedBothDeleted) {
+    shell.files = {kDeskLink, kSendLink};
+    SetFlags(true, true);
+    settings.ConfirmAndApply(false, false);
+    EXPECT_EQ(shell.calls, (Lines{"remove " + kDeskLink, "remove " + kSendLink}));
+    EXPECT_TRUE(shell.files.empty());
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, CancelChangesNothing) {
+    shell.files = {kDeskLink};
+    SetFlags(true, false);
+    prompts.answers = {false};
+    EXPECT_FALSE(settings.ConfirmAndApply(false, true));
+    EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(false, true)}));
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, ExistingShortcutIsNeverRewritten) {
+    shell.files = {kDeskLink};
+    settings.ConfirmAndApply(true, true);
+    EXPECT_EQ(shell.calls, (Lines{"save " + kSendLink}));
+    EXPECT_TRUE(deskTopSet);
+}
+
+TEST_F(ShortcutSettingsTest, FailedSaveIsReportedByNameAndTheWorkGoesOn) {
+    shell.failSaves = {kDeskLink};
+    settings.ConfirmAndApply(true, true);
+    EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(true, true),
+                                    "inform ショートカット " + kDeskLink + " を作成できません。"}));
+    EXPECT_EQ(shell.calls, (Lines{"save " + kDeskLink, "save " + kSendLink}));
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_TRUE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, NoDesktopTouchesNoFileButTheFlagsFollowTheBoxes) {
+    shell.desktop = "";
+    SetFlags(false, true);
+    settings.ConfirmAndApply(true, false);
+    EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(true, false), "inform 設定できません。"}));
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, NoParentFolderHandlesTheDesktopOnly) {
+    for (const Text desktop : {"Desktop", "\\Desktop", "C:"}) {
+        shell.desktop = desktop;
+        shell.calls.clear();
+        prompts.boxes.clear();
+        SetFlags(false, true);
+        settings.ApplyShortcuts(true, false);
+        const Text folder = desktop + "\\";
+        EXPECT_EQ(shell.calls, (Lines{"save " + folder + "ロミナード.lnk"})) << desktop;
+        EXPECT_EQ(prompts.boxes, (Lines{"inform エクスプローラへ設定できません。"})) << desktop;
+        EXPECT_TRUE(deskTopSet);
+        EXPECT_TRUE(sendToSet) << "ApplyShortcuts alone leaves the Send To flag when it stops early";
+    }
+}
+
+TEST_F(ShortcutSettingsTest, DriveRootDesktopComesBackWithoutItsBackslash) {
+    // The long form of C:\ is C:, which has no parent folder.
+    shell.desktop = "C:\\";
+    settings.ApplyShortcuts(true, true);
+    EXPECT_EQ(shell.calls, (Lines{"save C:\\ロミナード.lnk"}));
+    EXPECT_EQ(prompts.boxes, (Lines{"inform エクスプローラへ設定できません。"}));
+}
+
+TEST_F(ShortcutSettingsTest, PathEndingInABackslashGetsNoSecondOne) {
+    lookup.AddFolder("C:\\Desk");
+    shell.desktop = "C:\\Desk\\\\";  // the long form keeps one of the two backslashes
+    settings.ApplyShortcuts(true, true);
+    EXPECT_EQ(shell.calls, (Lines{"save C:\\Desk\\ロミナード.lnk", "save C:\\Desk\\SendTo\\ロミナード.lnk"}));
+}
+
+TEST_F(ShortcutSettingsTest, TrailByteBackslashIsNoSeparator) {
+    lookup.AddFolder("C:\\ユーザ\\表");
+    shell.desktop = "C:\\ユーザ\\表";
+    settings.ApplyShortcuts(true, true);
+    EXPECT_EQ(shell.calls,
+              (Lines{"save C:\\ユーザ\\表\\ロミナード.lnk", "save C:\\ユーザ\\SendTo\\ロミナード.lnk"}));
+}
+
+TEST_F(ShortcutSettingsTest, ErrorMakingTheLinkObjectLeavesTheFlagsHandledSoFar) {
+    shell.failObject = true;
+    EXPECT_THROW(settings.ConfirmAndApply(true, true), AppError);
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+}
+
+}  // namespace

@@ -1,0 +1,316 @@
+// The edit window in-process: created over a stand-in main window, driven by button messages, read back.
+#include "edit/EditForm.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "platform/win32/Win32CaseMapper.h"
+#include "platform/win32/Win32Collation.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/RecordingView.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+constexpr int kMainLeft = 120, kMainTop = 60, kMainWidth = 596, kMainHeight = 328;
+
+Text WindowText(HWND hwnd) {
+    char buffer[256] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+// A control's rectangle in its parent's client coordinates.
+RECT PlaceInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+class EditFormTest : public ::testing::Test {
+protected:
+    EditFormTest() {
+        main_ = CreateWindowExA(0, "STATIC", "ロミナード", WS_OVERLAPPEDWINDOW, kMainLeft, kMainTop, kMainWidth,
+                                kMainHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        created_ = form.Create(GetModuleHandleA(nullptr), main_);
+    }
+    ~EditFormTest() override { DestroyWindow(main_); }
+
+    HWND Control(int id) { return FindControl(form.Handle(), id); }
+
+    void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+    Lines ClickOn(int id, const Lines& lines) {
+        view.lines = lines;
+        Click(id);
+        return view.lines;
+    }
+
+    FakeLocale locale;
+    DropState state{locale};
+    RecordingView view;
+    Win32CaseMapper cases;
+    Win32Collation collation;
+    MessageLoop loop;
+    TForm3 form{view, state, cases, collation, loop};
+    HWND main_ = nullptr;
+    bool created_ = false;
+};
+
+struct ControlRow {
+    int id;
+    const char* caption;
+    int left, top, width, height;
+};
+
+const ControlRow kLayout[] = {
+    {TForm3::BtnUpper, "大文字", 16, 16, 75, 25},   {TForm3::BtnLower, "小文字", 104, 16, 75, 25},
+    {TForm3::BtnHalf, "半角", 16, 48, 75, 25},      {TForm3::BtnAll, "全角", 104, 48, 75, 25},
+    {TForm3::BtnSortD, "名昇順", 16, 80, 75, 25},   {TForm3::BtnSortU, "名降順", 104, 80, 75, 25},
+    {TForm3::BtnKindDn, "拡昇順", 16, 112, 75, 25}, {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
+    {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},   {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
+    {TForm3::BtnDist, "重複削除", 16, 176, 161, 25}, {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
+    {TForm3::BtnClose, "戻る", 104, 248, 75, 25},    {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
+    {TForm3::Bevel1, "", 8, 8, 177, 233},
+};
+
+TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
+    ASSERT_TRUE(created_);
+    const HWND hwnd = form.Handle();
+    EXPECT_EQ(WindowText(hwnd), "編集");
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), main_);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 194);
+    EXPECT_EQ(client.bottom, 278);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
+
+    for (const ControlRow& row : kLayout) {
+        const HWND control = Control(row.id);
+        ASSERT_NE(control, nullptr) << row.caption;
+        EXPECT_EQ(WindowText(control), row.caption);
+        const RECT rect = PlaceInParent(control);
+        EXPECT_EQ(rect.left, row.left) << row.caption;
+        EXPECT_EQ(rect.top, row.top) << row.caption;
+        EXPECT_EQ(rect.right - rect.left, row.width) << row.caption;
+        EXPECT_EQ(rect.bottom - rect.top, row.height) << row.caption;
+    }
+    EXPECT_FALSE(GetWindowLongPtrA(Control(TForm3::BtnBreak), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongPtrA(Control(TForm3::BtnClose), GWL_STYLE) & WS_VISIBLE);
+
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(font.lfHeight, -12);
+    EXPECT_EQ(Text(font.lfFaceName), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+}
+
+TEST_F(EditFormTest, TabOrderFollowsTheTable) {
+    ASSERT_TRUE(created_);
+    const std::vector<int> expected = {TForm3::BtnUpper, TForm3::BtnLower,  TForm3::BtnHalf,   TForm3::BtnAll,
+                                       TForm3::BtnSortD, TForm3::BtnSortU,  TForm3::BtnDist,   TForm3::BtnClose,
+                                       TForm3::BtnBack,  TForm3::BtnKindDn, TForm3::BtnKindUp, TForm3::BtnName,
+                                       TForm3::BitBtn1,  TForm3::BtnBreak};
+    std::vector<int> order;
+    for (HWND child = GetWindow(form.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetWindowLongPtrA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
+    }
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(EditFormTest, FormShowPlacesItAtTheMainWindowsRightEdgeOnTop) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    RECT main, edit;
+    GetWindowRect(main_, &main);
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.left, kMainLeft + kMainWidth);
+    EXPECT_EQ(edit.top, kMainTop);
+    EXPECT_EQ(edit.left, main.right);
+
+    // Shown again while visible: brought to the front, not moved.
+    SetWindowPos(main_, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    form.FormShow();
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.left, kMainLeft + kMainWidth);
+
+    // Hidden by the close box, then shown: placed anew.
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(IsWindow(form.Handle()));
+    form.FormShow();
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.left, 10 + kMainWidth);
+    EXPECT_EQ(edit.top, 20);
+    EXPECT_TRUE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+struct ButtonRow {
+    int id;
+    Lines input;
+    Lines expected;
+};
+
+TEST_F(EditFormTest, EachOperationButtonByMessage) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    const ButtonRow rows[] = {
+        {TForm3::BtnUpper, {"abc表z", "ａｂ", "ｶﾞ"}, {"ABC表Z", "ＡＢ", "ｶﾞ"}},
+        {TForm3::BtnLower, {"ABC表Z", "ＡＢ"}, {"abc表z", "ａｂ"}},
+        {TForm3::BtnHalf, {"ＡＢＣ　ガ"}, {"ABC ｶﾞ"}},
+        {TForm3::BtnAll, {"ABC ｶﾞ"}, {"ＡＢＣ　ガ"}},
+        {TForm3::BtnSortD, {"b", "a", "c"}, {"a", "b", "c"}},
+        {TForm3::BtnSortU, {"b", "a", "c"}, {"c", "b", "a"}},
+        {TForm3::BtnKindDn, {"x.txt", "y.bmp", "z", "a.txt"}, {"z", "y.bmp", "a.txt", "x.txt"}},
+        {TForm3::BtnKindUp, {"x.txt", "y.bmp", "z", "a.txt"}, {"x.txt", "a.txt", "y.bmp", "z"}},
+        {TForm3::BtnName, {"C:\\dir\\a.txt", "C:\\dir\\表", "a.txt"}, {"a.txt", "表", "a.txt"}},
+        {TForm3::BitBtn1, {"C:\\dir\\a.txt", "C:\\dir\\表", "a.txt"}, {"C:\\dir\\", "C:\\dir\\", ""}},
+        {TForm3::BtnDist, {"b", "a", "b", "A", "a"}, {"a", "A", "b"}},
+    };
+    for (const ButtonRow& row : rows) {
+        EXPECT_EQ(ClickOn(row.id, row.input), row.expected) << WindowText(Control(row.id));
+        Click(TForm3::BtnBack);
+        EXPECT_EQ(view.lines, row.input) << WindowText(Control(row.id));
+    }
+}
+
+TEST_F(EditFormTest, AbortButtonOnlyWhileAnOperationRunsAndItAborts) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    const HWND breakButton = Control(TForm3::BtnBreak);
+    EXPECT_FALSE(IsWindowVisible(breakButton));
+    bool visibleWhileRunning = false;
+    view.OnPump(2, [&] {
+        visibleWhileRunning = IsWindowVisible(breakButton);
+        SendMessageA(breakButton, BM_CLICK, 0, 0);
+    });
+    const Lines input(3000, "abc");
+    EXPECT_EQ(ClickOn(TForm3::BtnUpper, input), input);
+    EXPECT_TRUE(visibleWhileRunning);
+    EXPECT_FALSE(IsWindowVisible(breakButton));
+    EXPECT_EQ(view.CallsStartingWith("status 3"),
+              (Lines{"status 3 [ESC]キーで中断", "status 3 中断中! 少々お待ちください", "status 3 "}));
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_NE(GetFocus(), breakButton);
+}
+
+TEST_F(EditFormTest, BusyMainWindowRefusesEveryOperation) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    state.FBusy = true;
+    EXPECT_EQ(ClickOn(TForm3::BtnSortD, {"b", "a"}), (Lines{"b", "a"}));
+    EXPECT_EQ(view.calls, (Lines{"message 編集中のため処理できません。"}));
+}
+
+TEST_F(EditFormTest, BackCloseAndTheCloseBox) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    ClickOn(TForm3::BtnUpper, {"one", "two"});
+    ClickOn(TForm3::BtnSortU, view.lines);
+    EXPECT_EQ(view.lines, (Lines{"TWO", "ONE"}));
+    Click(TForm3::BtnBack);
+    Click(TForm3::BtnBack);
+    EXPECT_EQ(view.lines, (Lines{"ONE", "TWO"}));
+
+    // The close box hides the window and keeps the undo copy.
+    SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    view.lines.clear();
+    form.FormShow();
+    Click(TForm3::BtnBack);
+    EXPECT_EQ(view.lines, (Lines{"ONE", "TWO"}));
+
+    // "戻る" empties it and hides the window.
+    Click(TForm3::BtnClose);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    form.FormShow();
+    Click(TForm3::BtnBack);
+    EXPECT_TRUE(view.lines.empty());
+}
+
+TEST_F(EditFormTest, TabMovesThroughTheButtonsThroughTheLoop) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    SetForegroundWindow(form.Handle());
+    SetFocus(Control(TForm3::BtnSortU));
+    ASSERT_EQ(GetFocus(), Control(TForm3::BtnSortU));
+    PostMessageA(Control(TForm3::BtnSortU), WM_KEYDOWN, VK_TAB, 0);
+    loop.Pump();
+    EXPECT_EQ(GetFocus(), Control(TForm3::BtnDist));
+}
+
+// A picture of the window as shown, kept in the build folder for a look; the frame must stand out from the
+// face colour around it.
+TEST_F(EditFormTest, PictureOfTheWindow) {
+    ASSERT_TRUE(created_);
+    form.FormShow();
+    RedrawWindow(form.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT rect;
+    GetWindowRect(form.Handle(), &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    POINT origin{0, 0};
+    ClientToScreen(form.Handle(), &origin);
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;  // top row first
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    void* bits = nullptr;
+    const BitmapOwner bitmap(
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(bitmap);
+    {
+        const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> memory(CreateCompatibleDC(nullptr),
+                                                                                    &DeleteDC);
+        const HDC window = GetWindowDC(form.Handle());
+        const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
+        SelectObject(memory.get(), previous);
+        ReleaseDC(form.Handle(), window);
+    }
+    const auto* pixel = static_cast<const std::uint32_t*>(bits);
+    auto at = [&](int x, int y) {
+        const std::uint32_t bgr = pixel[(origin.y - rect.top + y) * width + (origin.x - rect.left + x)];
+        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    };
+
+    if (FILE* file = std::fopen("edit-window.bmp", "wb")) {
+        info.biHeight = height;  // a file holds the bottom row first
+        BITMAPFILEHEADER header{};
+        header.bfType = 0x4D42;
+        header.bfOffBits = sizeof header + sizeof info;
+        header.bfSize = header.bfOffBits + static_cast<DWORD>(width * height * 4);
+        std::fwrite(&header, sizeof header, 1, file);
+        std::fwrite(&info, sizeof info, 1, file);
+        for (int y = height - 1; y >= 0; --y)
+            std::fwrite(pixel + y * width, 4, static_cast<std::size_t>(width), file);
+        std::fclose(file);
+    }
+    EXPECT_EQ(at(4, 4), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(at(8, 100), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(at(9, 100), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// The profile service and the settings store on the system's own INI functions, on real files.
+#include "platform/win32/Win32Profile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/Settings.h"
+#include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/TempTree.h"
+#include "platform/win32/Window.h"
+#include "text/AppError.h"
+
+namespace {
+
+Text ReadFile(const Text& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    TempTree tree;
+    Win32Profile profile;
+    const Text appDir = tree.Root() + "\\";
+    const Text file = tree.Path("Data.INI");
+};
+
+TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", "ＭＳ ゴシック"), "ＭＳ ゴシック");
+    tree.File("Data.INI", "[Show]\r\nFontSize=9\r\nFontName=\r\n");
+    EXPECT_EQ(profile.Read(file, "Show", "Other", "d"), "d");
+    EXPECT_EQ(profile.Read(file, "System", "FontSize", "d"), "d");
+    EXPECT_EQ(profile.Read(file, "Show", "FontSize", "d"), "9");
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", "d"), "") << "a present empty value is no missing key";
+}
+
+TEST_F(ProfileTest, LongValueIsCutAt2047Bytes) {
+    tree.File("Data.INI", "[Show]\r\nFontName=" + Text(3000, 'f') + "\r\n");
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", ""), Text(2047, 'f'));
+}
+
+TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
+    StoredSettings s;
+    s.formTop = 20;
+    s.formLeft = 10;
+    s.modeIndex = 2;
+    s.fontSize = 10;
+    s.fontName = "ＭＳ 明朝";
+    s.deskTopSet = true;
+    SaveSettings(profile, appDir, s);
+
+    const Text bytes = ReadFile(file);
+    std::size_t at = 0;
+    for (const Text line : {"[MainForm]", "FormTop=20", "FormLeft=10", "[GetMode]", "FullPath=2", "[Show]",
+                            "FontSize=10", "FontName=ＭＳ 明朝", "[System]", "DeskTopSet=1", "SendToSet=0"}) {
+        const std::size_t found = bytes.find(line, at);
+        ASSERT_NE(found, Text::npos) << line << " after byte " << at << " of\n" << bytes;
+        at = found + line.size();
+    }
+
+    const StoredSettings back = LoadSettings(profile, appDir);
+    EXPECT_EQ(back.formTop, 20);
+    EXPECT_EQ(back.formLeft, 10);
+    EXPECT_EQ(back.modeIndex, 2);
+    EXPECT_EQ(back.fontSize, 10);
+    EXPECT_EQ(back.fontName, "ＭＳ 明朝");
+    EXPECT_TRUE(back.deskTopSet);
+    EXPECT_FALSE(back.sendToSet);
+}
+
+TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
+    tree.File("Data.INI",
+              "; 設定ファイル\r\n"
+              "[System]\r\n"
+              "DeskTopSet=5\r\n"
+              "Note=kept\r\n"
+              "[Mine]\r\n"
+              "; about mine\r\n"
+              "x=1\r\n"
+              "[MainForm]\r\n"
+              "FormLeft=$64\r\n"
+              "FormTop=0x64\r\n");
+    const StoredSettings read = LoadSettings(profile, appDir);
+    EXPECT_EQ(read.formTop, 100);
+    EXPECT_EQ(read.formLeft, 100);
+    EXPECT_TRUE(read.deskTopSet);
+    SaveSettings(profile, appDir, read);
+
+    const Text bytes = ReadFile(file);
+    std::size_t at = 0;
+    for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]", "; about mine",
+                            "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {
+        const std::size_t found = bytes.find(line, at);
+        ASSERT_NE(found, Text::npos) << line << " after byte " << at << " of\n" << bytes;
+        at = found + line.size();
+    }
+    for (const Text added : {"[GetMode]", "FullPath=0", "[Show]", "FontSize=12", "FontName=ＭＳ ゴシック", "SendToSet=0"})
+        EXPECT_NE(bytes.find(added), Text::npos) << added;
+}
+
+TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
+    tree.File("Data.INI", "[MainForm]\r\nFormTop=7\r\n");
+    tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(profile.Write(file, "MainForm", "FormTop", "8"));
+    try {
+        SaveSettings(profile, appDir, StoredSettings{});
+        FAIL() << "the refused write raised nothing";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.Message(), file + " に書き込めません");
+    }
+    EXPECT_EQ(ReadFile(file), "[MainForm]\r\nFormTop=7\r\n");
+}
+
+// A window that saves the settings when asked to close, as the main window does: an error keeps it open.
+class ClosingWindow : public Window {
+public:
+    explicit ClosingWindow(const Text& appDir) : appDir_(appDir) {}
+
+    bool Create() {
+        FrameSpec frame{};
+        frame.className = "RominadoClosingTest";
+        frame.caption = "close test";
+        frame.style = WS_OVERLAPPEDWINDOW;
+        frame.left = 10;
+        frame.top = 10;
+        frame.clientWidth = 100;
+        frame.clientHeight = 50;
+        return CreateFrame(GetModuleHandleA(nullptr), frame);
+    }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override {
+        if (msg == WM_CLOSE) {
+            Win32Profile profile;
+            SaveSettings(profile, appDir_, StoredSettings{});
+        }
+        return Default(msg, wparam, lparam);
+    }
+
+private:
+    Text appDir_;
+};
+
+TEST_F(ProfileTest, ReadOnlyFileShowsTheErrorAndTheWindowStaysOpen) {
+    tree.File("Data.INI", "");
+    tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
+    ClosingWindow window(appDir);
+    ASSERT_TRUE(window.Create());
+    {
+        BoxAnswerer answerer;
+        SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+        ASSERT_EQ(answerer.Boxes().size(), 1u);
+        EXPECT_EQ(answerer.Boxes()[0].caption, "ロミナード");
+        EXPECT_EQ(answerer.Boxes()[0].text, file + " に書き込めません.");
+        EXPECT_TRUE(answerer.Boxes()[0].hasIcon);
+    }
+    EXPECT_TRUE(IsWindow(window.Handle()));
+
+    tree.Attributes("Data.INI", FILE_ATTRIBUTE_NORMAL);
+    SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window.Handle()));
+    EXPECT_NE(ReadFile(file).find("SendToSet=0"), Text::npos);
+}
+
+}  // namespace

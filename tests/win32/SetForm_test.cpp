@@ -1,0 +1,241 @@
+// The settings window driven by messages: its layout, the flags it shows, the confirmation box, and the
+// shortcut files it writes into a desktop and Send To folder of a temporary tree.
+#include "shell/SetForm.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/Win32NameLookup.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/ShortcutFiles.h"
+#include "tests/win32/TempTree.h"
+
+namespace {
+
+// The real shell, but with the desktop in the test's tree.
+class TempDesktopShell : public Win32ShellLinks {
+public:
+    Text desktop;
+    Text DesktopFolder() override { return desktop; }
+};
+
+Text WindowText(HWND window) {
+    char buffer[512] = {};
+    const int length = GetWindowTextA(window, buffer, sizeof buffer);
+    return Text(buffer, length);
+}
+
+Text ReadFile(const Text& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool Exists(const Text& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class SetFormTest : public ::testing::Test {
+protected:
+    SetFormTest() {
+        tree.Folder("Desktop");
+        tree.Folder("SendTo");
+        shell.desktop = tree.Path("Desktop");
+        EXPECT_TRUE(form.Create(GetModuleHandleA(nullptr), nullptr));
+    }
+
+    HWND Control(int id) const { return form.Control(id); }
+    bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Check(int id, bool on) { SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+    void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
+
+    ComForTest com;
+    TempTree tree;
+    const Text deskLink = tree.Path("Desktop\\ロミナード.lnk");
+    const Text sendLink = tree.Path("SendTo\\ロミナード.lnk");
+    TempDesktopShell shell;
+    Win32NameLookup lookup;
+    bool deskTopSet = false;
+    bool sendToSet = false;
+    TForm2 form{{deskTopSet, sendToSet}, shell, lookup};
+};
+
+TEST_F(SetFormTest, LayoutAsDesigned) {
+    EXPECT_EQ(WindowText(form.Handle()), "設定画面");
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    RECT frame, client;
+    GetWindowRect(form.Handle(), &frame);
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(frame.left, 378);
+    EXPECT_EQ(frame.top, 128);
+    EXPECT_EQ(client.right, 298);
+    EXPECT_EQ(client.bottom, 115);
+    const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_FALSE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    const struct {
+        int id;
+        Text caption;
+        RECT rect;  // left, top, right, bottom in the window's client area
+        LONG kind;
+    } controls[] = {
+        {kSetFormBevel, "", {8, 8, 289, 65}, SS_ETCHEDFRAME},
+        {kChkDesk, "ディスクトップにショートカットを作成する", {32, 16, 273, 33}, BS_AUTOCHECKBOX},
+        {kChkSend, "エクスプローラの送るに登録する", {32, 40, 257, 57}, BS_AUTOCHECKBOX},
+        {kBtSetn, "適用(&Y)", {40, 80, 129, 105}, BS_PUSHBUTTON},
+        {kBtnCloce, "ｷｬﾝｾﾙ(&N)", {176, 80, 265, 105}, BS_PUSHBUTTON},
+    };
+    for (const auto& c : controls) {
+        const HWND control = Control(c.id);
+        ASSERT_TRUE(control) << c.id;
+        EXPECT_EQ(WindowText(control), c.caption);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, c.rect.left) << c.caption;
+        EXPECT_EQ(rect.top, c.rect.top) << c.caption;
+        EXPECT_EQ(rect.right, c.rect.right) << c.caption;
+        EXPECT_EQ(rect.bottom, c.rect.bottom) << c.caption;
+        const LONG kindMask = c.id == kSetFormBevel ? SS_TYPEMASK : BS_TYPEMASK;
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & kindMask, c.kind) << c.caption;
+    }
+    // The system's tab order is the order of the children.
+    const int tabOrder[] = {kChkDesk, kChkSend, kBtSetn, kBtnCloce};
+    HWND child = GetWindow(form.Handle(), GW_CHILD);
+    for (int id : tabOrder) {
+        ASSERT_TRUE(child);
+        EXPECT_EQ(GetDlgCtrlID(child), id);
+        EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
+TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
+    deskTopSet = true;
+    form.Show();
+    EXPECT_TRUE(Checked(kChkDesk));
+    EXPECT_FALSE(Checked(kChkSend));
+
+    Check(kChkDesk, false);
+    Check(kChkSend, true);
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+    SetActiveWindow(other);
+    EXPECT_FALSE(Checked(kChkDesk)) << "leaving the window changes nothing yet";
+    SetActiveWindow(form.Handle());
+    EXPECT_TRUE(Checked(kChkDesk));
+    EXPECT_FALSE(Checked(kChkSend));
+    DestroyWindow(other);
+}
+
+TEST_F(SetFormTest, CancelInTheConfirmationChangesNothing) {
+    form.Show();
+    Check(kChkDesk, true);
+    Check(kChkSend, true);
+    BoxAnswerer answerer({IDCANCEL});
+    Apply();
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "確認");
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              "ﾃﾞｨｽｸﾄｯﾌﾟへｼｮｰﾄｶｯﾄを作成します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」に登録します。\r\nよろしいですか？");
+    EXPECT_TRUE(answerer.Boxes()[0].hasIcon);
+    EXPECT_FALSE(Exists(deskLink));
+    EXPECT_FALSE(Exists(sendLink));
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+    EXPECT_TRUE(IsWindowEnabled(Control(kBtSetn)));
+    EXPECT_TRUE(Checked(kChkDesk)) << "the box closing is no activation that resets the boxes";
+    EXPECT_TRUE(Checked(kChkSend));
+}
+
+TEST_F(SetFormTest, ConfirmedBoxesCreateThenDeleteBothShortcuts) {
+    form.Show();
+    Check(kChkDesk, true);
+    Check(kChkSend, true);
+    {
+        BoxAnswerer answerer;
+        Apply();
+        ASSERT_EQ(answerer.Boxes().size(), 1u) << "no box but the confirmation";
+    }
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_TRUE(sendToSet);
+    EXPECT_TRUE(IsWindowEnabled(Control(kBtSetn)));
+    EXPECT_TRUE(IsWindowVisible(form.Handle())) << "the window stays open after applying";
+
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const Text programPath = program;
+    for (const Text& file : {deskLink, sendLink}) {
+        const LinkSpec link = ReadLink(file);
+        EXPECT_EQ(link.target, programPath) << file;
+        EXPECT_EQ(link.workDir, programPath.substr(0, programPath.rfind('\\') + 1)) << file;
+        EXPECT_EQ(link.description, "ロミナード") << file;
+        EXPECT_EQ(link.arguments, "") << file;
+    }
+
+    Check(kChkDesk, false);
+    Check(kChkSend, false);
+    {
+        BoxAnswerer answerer;
+        Apply();
+        ASSERT_EQ(answerer.Boxes().size(), 1u);
+        EXPECT_EQ(answerer.Boxes()[0].text,
+                  "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？");
+    }
+    EXPECT_FALSE(Exists(deskLink));
+    EXPECT_FALSE(Exists(sendLink));
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
+}
+
+TEST_F(SetFormTest, ExistingShortcutIsNeverRewritten) {
+    tree.File("Desktop\\ロミナード.lnk", "not a link");
+    form.Show();
+    Check(kChkDesk, true);
+    BoxAnswerer answerer;
+    Apply();
+    EXPECT_EQ(ReadFile(deskLink), "not a link");
+    EXPECT_TRUE(deskTopSet);
+}
+
+TEST_F(SetFormTest, ShortcutThatCannotBeSavedIsReported) {
+    RemoveDirectoryA(tree.Path("SendTo").c_str());
+    form.Show();
+    Check(kChkDesk, true);
+    Check(kChkSend, true);
+    BoxAnswerer answerer;
+    Apply();
+    ASSERT_EQ(answerer.Boxes().size(), 2u);
+    EXPECT_EQ(answerer.Boxes()[1].caption, "情報");
+    EXPECT_EQ(answerer.Boxes()[1].text, "ショートカット " + sendLink + " を作成できません。");
+    EXPECT_TRUE(answerer.Boxes()[1].hasIcon);
+    EXPECT_TRUE(Exists(deskLink));
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_TRUE(sendToSet);
+}
+
+TEST_F(SetFormTest, EscAndTheCloseBoxOnlyHide) {
+    MessageLoop loop;
+    loop.AddModeless(form.Handle());
+    deskTopSet = true;
+    form.Show();
+    Check(kChkSend, true);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    loop.Pump();
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(sendToSet);
+
+    form.Show();
+    EXPECT_FALSE(Checked(kChkSend)) << "reopening shows the stored flags";
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(form.Handle()));
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+}  // namespace

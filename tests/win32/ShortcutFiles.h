@@ -1,0 +1,57 @@
+// Reading shell link files back through IShellLinkA, and COM for the test's thread.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+#include <wrl/client.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ShellLinks.h"
+
+class ComForTest {
+public:
+    ComForTest() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComForTest() {
+        if (ok_) CoUninitialize();
+    }
+    ComForTest(const ComForTest&) = delete;
+    ComForTest& operator=(const ComForTest&) = delete;
+
+private:
+    bool ok_;
+};
+
+// The fields of the link file at path; a file that is no link fails the test.
+inline LinkSpec ReadLink(const Text& path) {
+    using Microsoft::WRL::ComPtr;
+    LinkSpec link;
+    ComPtr<IShellLinkA> shellLink;
+    ComPtr<IPersistFile> persist;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shellLink))) ||
+        FAILED(shellLink.As(&persist))) {
+        ADD_FAILURE() << "no shell link object";
+        return link;
+    }
+    wchar_t wide[MAX_PATH * 2] = {};
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2);
+    if (FAILED(persist->Load(wide, STGM_READ))) {
+        ADD_FAILURE() << "cannot load " << path;
+        return link;
+    }
+    char buffer[INFOTIPSIZE] = {};
+    shellLink->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH);
+    link.target = buffer;
+    buffer[0] = '\0';
+    shellLink->GetArguments(buffer, INFOTIPSIZE);
+    link.arguments = buffer;
+    buffer[0] = '\0';
+    shellLink->GetWorkingDirectory(buffer, MAX_PATH);
+    link.workDir = buffer;
+    buffer[0] = '\0';
+    shellLink->GetDescription(buffer, INFOTIPSIZE);
+    link.description = buffer;
+    return link;
+}
