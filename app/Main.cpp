@@ -47,7 +47,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
 
     form.PrepareForDrops();
-    loop.AddModeless(form.Handle());
+    // The main window stays out of dialog navigation: a multi-line text area in dialog mode turns Esc into a
+    // close request for its parent, and Esc there must only abort a drop.
     ShowWindow(form.Handle(), show);
     return loop.Run();
 }

@@ -72,7 +72,8 @@ void WriteInteger(Profile& profile, const Text& path, const Key& key, std::int32
 
 std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback) {
     std::size_t at = 0;
-    while (at < value.size() && value[at] == ' ') ++at;
+    while (at < value.size() && value[at] == ' ')
+        ++at;
     if (at < value.size() && (value[at] == '$' || value[at] == 'x' || value[at] == 'X'))
         return ParseHex(value, at + 1, fallback);
     if (at + 1 < value.size() && value[at] == '0' && (value[at + 1] == 'x' || value[at + 1] == 'X'))

@@ -10,13 +10,13 @@
 
 // The values as the main window holds them. The defaults are what a start without Data.INI gets.
 struct StoredSettings {
-    std::int32_t formTop = 200;   // the main window's Top, screen pixels
-    std::int32_t formLeft = 300;  // its Left
-    std::int32_t modeIndex = 0;   // output mode: 0 RdoFull, 1 RdoName, 2 RdoShow, 3 RdoNET, 4 RdoShort
-    std::int32_t fontSize = 12;   // the text area's font size in points
+    std::int32_t formTop = 200;       // the main window's Top, screen pixels
+    std::int32_t formLeft = 300;      // its Left
+    std::int32_t modeIndex = 0;       // output mode: 0 RdoFull, 1 RdoName, 2 RdoShow, 3 RdoNET, 4 RdoShort
+    std::int32_t fontSize = 12;       // the text area's font size in points
     Text fontName = "ＭＳ ゴシック";  // and its face name
-    bool deskTopSet = false;      // the last applied choice for the desktop shortcut
-    bool sendToSet = false;       // and for the Send To shortcut
+    bool deskTopSet = false;          // the last applied choice for the desktop shortcut
+    bool sendToSet = false;           // and for the Send To shortcut
 };
 
 // An INI value as an integer: decimal digits with an optional sign after leading spaces, within the 32-bit

@@ -1,24 +1,39 @@
 // Drives the program from another Wine process during end-to-end tests.
-//   e2e_driver wait-window TITLE SECONDS   waits until a visible top-level window TITLE exists and its program
+//   e2e_driver wait-window TITLE SECONDS   waits until a visible top-level window TITLE exists and its
+//   program
 //                                          waits for input (so it has painted)
 //   e2e_driver close TITLE                 asks that window to close, as its close box does
 //   e2e_driver wait-gone TITLE SECONDS     waits until no window TITLE exists
-//   e2e_driver dump TITLE                  prints the window's controls: depth, id, class, visibility, rectangle
+//   e2e_driver dump TITLE                  prints the window's controls: depth, id, class, visibility,
+//   rectangle
 //                                          (relative to the parent's client area) and text
 //   e2e_driver hold                        stays until killed, keeping the Wine session (its system processes
 //                                          and the clipboard) alive for the programs started after it
 //   e2e_driver clipboard                   writes the clipboard's CF_TEXT bytes, up to their NUL, to standard
 //                                          output unchanged (code page 932, CR LF)
 //   e2e_driver short-name PATH             prints the short (8.3) form of an existing path
+//   e2e_driver click TITLE ID              clicks the button of that control id in window TITLE
+//   e2e_driver key TITLE ID VK             presses and releases virtual key VK (decimal) in that control
+//   e2e_driver center TITLE ID             prints the screen coordinates of the control's centre: "x y"
+//   e2e_driver text TITLE ID               writes the control's text bytes to standard output unchanged
+//   e2e_driver press-while-busy TITLE WATCH TARGET VK SECONDS
+//                                          waits until control WATCH is disabled, then presses VK in control
+//                                          TARGET every 50 ms until WATCH is enabled again
+//   e2e_driver locale-sort                 reads lines (LF) from standard input and prints them ordered by
+//   the
+//                                          user locale ignoring case, of equal lines only the first
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,7 +45,8 @@ HWND FindVisible(const char* title) {
 bool WaitUntil(bool want_present, const char* title, double seconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
-        const bool present = want_present ? FindVisible(title) != nullptr : FindWindowA(nullptr, title) != nullptr;
+        const bool present =
+            want_present ? FindVisible(title) != nullptr : FindWindowA(nullptr, title) != nullptr;
         if (present == want_present) return true;
         if (GetTickCount64() >= deadline) return false;
         Sleep(50);
@@ -68,6 +84,41 @@ int PrintClipboard() {
     return result;
 }
 
+HWND FindControlIn(HWND window, int id) {
+    if (HWND direct = GetDlgItem(window, id)) return direct;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (HWND found = FindControlIn(child, id)) return found;
+    }
+    return nullptr;
+}
+
+int LocaleSort() {
+    std::vector<std::string> lines;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+        std::string line = buffer;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.pop_back();
+        lines.push_back(line);
+    }
+    auto compare = [](const std::string& a, const std::string& b) {
+        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) -
+               CSTR_EQUAL;
+    };
+    std::stable_sort(lines.begin(), lines.end(),
+                     [&](const std::string& a, const std::string& b) { return compare(a, b) < 0; });
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0 && compare(lines[i - 1], lines[i]) == 0) {
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+            --i;
+            continue;
+        }
+    }
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +127,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
+    if (argc == 2 && std::strcmp(argv[1], "locale-sort") == 0) return LocaleSort();
     if (argc < 3) {
         std::fprintf(stderr, "usage: e2e_driver wait-window|close|wait-gone TITLE [SECONDS] | hold\n");
         return 2;
@@ -106,6 +158,50 @@ int main(int argc, char** argv) {
         HWND hwnd = FindWindowA(nullptr, title);
         if (!hwnd) return 1;
         Dump(hwnd, 0);
+        return 0;
+    }
+    if (argc > 3 && (std::strcmp(command, "click") == 0 || std::strcmp(command, "key") == 0 ||
+                     std::strcmp(command, "center") == 0 || std::strcmp(command, "text") == 0)) {
+        HWND window = FindWindowA(nullptr, title);
+        HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        if (!control) return 1;
+        if (std::strcmp(command, "click") == 0) {
+            SendMessageA(control, BM_CLICK, 0, 0);
+        } else if (std::strcmp(command, "key") == 0 && argc > 4) {
+            const WPARAM key = static_cast<WPARAM>(std::atoi(argv[4]));
+            PostMessageA(control, WM_KEYDOWN, key, 1);
+            PostMessageA(control, WM_KEYUP, key, 1 | (3u << 30));
+        } else if (std::strcmp(command, "center") == 0) {
+            RECT rect;
+            GetWindowRect(control, &rect);
+            std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        } else {
+            const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+            std::string text(static_cast<std::size_t>(length) + 1, '\0');
+            const LRESULT got =
+                SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+            _setmode(_fileno(stdout), _O_BINARY);
+            std::fwrite(text.data(), 1, static_cast<std::size_t>(got), stdout);
+        }
+        return 0;
+    }
+    if (std::strcmp(command, "press-while-busy") == 0 && argc > 6) {
+        HWND window = FindWindowA(nullptr, title);
+        HWND watch = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        HWND target = window ? FindControlIn(window, std::atoi(argv[4])) : nullptr;
+        if (!watch || !target) return 1;
+        const WPARAM key = static_cast<WPARAM>(std::atoi(argv[5]));
+        const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::atof(argv[6]) * 1000);
+        while (IsWindowEnabled(watch)) {
+            if (GetTickCount64() >= deadline) return 1;
+            Sleep(5);
+        }
+        while (!IsWindowEnabled(watch)) {
+            if (GetTickCount64() >= deadline) return 1;
+            PostMessageA(target, WM_KEYDOWN, key, 1);
+            PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
+            Sleep(50);
+        }
         return 0;
     }
     if (std::strcmp(command, "close") == 0) {
