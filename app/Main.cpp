@@ -6,9 +6,18 @@
 #include <objbase.h>
 
 #include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "collect/CommandLine.h"
+#include "edit/EditForm.h"
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/Win32CaseMapper.h"
+#include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32NameLookup.h"
+#include "platform/win32/Win32Profile.h"
+#include "platform/win32/Win32ShellLinks.h"
+#include "shell/Help.h"
+#include "shell/SetForm.h"
+#include "shell/Ver.h"
 
 namespace {
 
@@ -25,6 +34,30 @@ public:
 private:
     bool ok_;
 };
+
+// The main window's values that Data.INI keeps.
+void ApplySettings(TForm1& form, const StoredSettings& settings) {
+    SetWindowPos(form.Handle(), nullptr, settings.formLeft, settings.formTop, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    form.SetMemoFont(settings.fontName, settings.fontSize);
+    form.FDeskTopSet = settings.deskTopSet;
+    form.FSendToSet = settings.sendToSet;
+    form.SelectMode(SelectedMode(settings.modeIndex));
+}
+
+StoredSettings CollectSettings(TForm1& form) {
+    StoredSettings settings;
+    RECT frame{};
+    GetWindowRect(form.Handle(), &frame);
+    settings.formTop = frame.top;
+    settings.formLeft = frame.left;
+    settings.modeIndex = form.ModeIndex();
+    settings.fontSize = form.MemoFontPoints();
+    settings.fontName = form.MemoFontName();
+    settings.deskTopSet = form.FDeskTopSet;
+    settings.sendToSet = form.FSendToSet;
+    return settings;
+}
 
 }  // namespace
 
@@ -47,6 +80,33 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
 
     form.PrepareForDrops();
+    Win32Profile profile;
+    ApplySettings(form, LoadSettings(profile, form.AppDir()));
+    const Text helpFile = HelpFilePath(form.AppDir());
+
+    // The other windows, created hidden; they live as long as the program.
+    TAboutBox aboutBox;
+    Win32ShellLinks shellLinks;
+    Win32NameLookup lookup;
+    TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, shellLinks, lookup);
+    Win32CaseMapper cases;
+    Win32Collation collation;
+    TForm3 editForm(form, form.State(), cases, collation, loop);
+    if (!aboutBox.Create(instance, form.Handle()) || !setForm.Create(instance, form.Handle()) ||
+        !editForm.Create(instance, form.Handle())) {
+        return 1;
+    }
+    loop.AddModeless(aboutBox.Handle());
+    loop.AddModeless(setForm.Handle());
+
+    TForm1::Commands commands;
+    commands.showEditWindow = [&] { editForm.FormShow(); };
+    commands.showSettingsWindow = [&] { setForm.Show(); };
+    commands.showAboutBox = [&] { aboutBox.Show(); };
+    commands.showHelp = [&] { ShowHelpContents(form.Handle(), helpFile); };
+    commands.closeQuery = [&] { SaveSettings(profile, form.AppDir(), CollectSettings(form)); };
+    form.SetCommands(std::move(commands));
+
     // The main window stays out of dialog navigation: a multi-line text area in dialog mode turns Esc into a
     // close request for its parent, and Esc there must only abort a drop.
     ShowWindow(form.Handle(), show);

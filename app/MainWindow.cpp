@@ -298,8 +298,14 @@ void TForm1::AppendLines(const std::vector<Text>& lines) {
 
 void TForm1::AppendBlock(const Text& block) {
     HWND memo = Control(kMemo);
+    // Into an empty area the whole text is set at once, which the control takes faster than an insertion.
+    if (GetWindowTextLengthA(memo) == 0) {
+        SetWindowTextA(memo, block.c_str());
+    } else {
+        SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
+        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(block.c_str()));
+    }
     SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
-    SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(block.c_str()));
 }
 
 void TForm1::SuspendRedraw() {

@@ -19,8 +19,7 @@ Text LongFileName(const Text& path, NameLookup& lookup) {
     // backslash. The levels are gathered from the end inward, then looked up from the root outward.
     std::vector<std::size_t> levels;
     Text s = path;
-    for (;;) {
-        if (s.empty()) break;
+    while (!s.empty()) {
         if (EndsInSeparator(s)) s.pop_back();
         // Two bytes or fewer is the root: a drive such as C:, a single backslash, a short name.
         if (s.size() <= 2) break;

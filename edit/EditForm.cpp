@@ -46,7 +46,7 @@ bool TForm3::Create(HINSTANCE instance, HWND mainWindow) {
     frame.className = kClassName;
     frame.caption = "編集";
     // A dialog frame: fixed size, no minimize or maximize box; above every other window.
-    frame.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    frame.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     frame.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
     frame.clientWidth = kClientWidth;
     frame.clientHeight = kClientHeight;
@@ -71,26 +71,30 @@ void TForm3::FormShow() {
 
 LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
-    case WM_COMMAND: {
-        if (HIWORD(wparam) != BN_CLICKED) break;
-        const int id = LOWORD(wparam);
-        if (id > kOperationIdBase && id <= kOperationIdBase + kTagDistinct) {
-            BtnUpperClick(id - kOperationIdBase);
-        } else if (id == BtnBack) {
-            BtnBackClick();
-        } else if (id == BtnClose) {
-            BtnCloseClick();
-        } else if (id == BtnBreak) {
-            BtnBreakClick();
+        case WM_COMMAND: {
+            if (HIWORD(wparam) != BN_CLICKED) break;
+            const int id = LOWORD(wparam);
+            if (id > kOperationIdBase && id <= kOperationIdBase + kTagDistinct) {
+                BtnUpperClick(id - kOperationIdBase);
+            } else if (id == BtnBack) {
+                BtnBackClick();
+            } else if (id == BtnClose) {
+                BtnCloseClick();
+            } else if (id == BtnBreak) {
+                BtnBreakClick();
+            }
+            return 0;
         }
-        return 0;
-    }
-    case WM_CLOSE:
-        // The close box only hides the window; the undo copy stays.
-        ShowWindow(Handle(), SW_HIDE);
-        return 0;
-    default:
-        break;
+        case WM_CLOSE:
+            // The close box only hides the window; the undo copy stays.
+            ShowWindow(Handle(), SW_HIDE);
+            return 0;
+        case WM_DESTROY:
+            // Destroyed with its owner, the main window: the loop must not keep the handle.
+            loop_.RemoveModeless(Handle());
+            break;
+        default:
+            break;
     }
     return Default(msg, wparam, lparam);
 }

@@ -43,7 +43,8 @@ public:
 
 class EditOperations {
 public:
-    EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation, BreakButton& button);
+    EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation,
+                   BreakButton& button);
     ~EditOperations();
     EditOperations(const EditOperations&) = delete;
     EditOperations& operator=(const EditOperations&) = delete;

@@ -18,7 +18,7 @@ public:
 
     // Sets key in section to value, creating the file, the section and the key when missing and keeping the
     // rest of the file (its order, other sections and keys, comments) as it stands. False when the system
-    // refuses the write (a read-only file, a folder without write access, no such folder) or the file does not
-    // hold value afterwards.
+    // refuses the write (a read-only file, a folder without write access, no such folder) or the file does
+    // not hold value afterwards.
     virtual bool Write(const Text& path, const Text& section, const Text& key, const Text& value) = 0;
 };

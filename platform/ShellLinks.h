@@ -20,9 +20,9 @@ public:
     // shell has none for it.
     virtual Text DesktopFolder() = 0;
 
-    // Writes a shell link file named linkFile (ANSI code page) with exactly the fields of link: an empty field
-    // is set as the empty text. No icon, hot key or show command. Raises AppError when the system cannot make
-    // a link object at all; false when the file could not be saved.
+    // Writes a shell link file named linkFile (ANSI code page) with exactly the fields of link: an empty
+    // field is set as the empty text. No icon, hot key or show command. Raises AppError when the system
+    // cannot make a link object at all; false when the file could not be saved.
     virtual bool SaveLink(const Text& linkFile, const LinkSpec& link) = 0;
 
     // Whether a file (not a folder) of that name exists.

@@ -13,10 +13,12 @@ const ControlSpec kControls[] = {
 };
 
 constexpr int kGlyphSize = 16;
+// Drawn around the picture and left out of it by the image list's mask.
+constexpr COLORREF kGlyphBackground = RGB(255, 0, 255);
 
-// A 16 x 16 button image on the button face, painted by paint.
+// A 16 x 16 button image, painted by paint on a transparent background.
 template <typename Paint>
-BitmapOwner DrawGlyph(Paint paint) {
+ImageListOwner DrawGlyph(Paint paint) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = kGlyphSize;
@@ -24,54 +26,76 @@ BitmapOwner DrawGlyph(Paint paint) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    BitmapOwner bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const BitmapOwner bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const HDC dc = CreateCompatibleDC(nullptr);
     if (!bitmap || !dc) {
         if (dc) DeleteDC(dc);
-        return BitmapOwner();
+        return ImageListOwner();
     }
     const HGDIOBJ previous = SelectObject(dc, bitmap.get());
     const RECT all{0, 0, kGlyphSize, kGlyphSize};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    const GdiOwner<HBRUSH> background(CreateSolidBrush(kGlyphBackground));
+    FillRect(dc, &all, background.get());
     paint(dc);
     SelectObject(dc, previous);
     DeleteDC(dc);
-    return bitmap;
+    ImageListOwner images(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 1, 0));
+    if (images) ImageList_AddMasked(images.get(), bitmap.get(), kGlyphBackground);
+    return images;
 }
 
-void Stroke(HDC dc, COLORREF colour, int width, const POINT* points, int count) {
-    const GdiOwner<HPEN> pen(CreatePen(PS_SOLID, width, colour));
-    const HGDIOBJ previous = SelectObject(dc, pen.get());
-    Polyline(dc, points, count);
-    SelectObject(dc, previous);
-}
+// Draws with a pen of that colour and width, and fills with a brush of the same colour.
+class Ink {
+public:
+    Ink(HDC dc, COLORREF colour, int width)
+        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), brush_(CreateSolidBrush(colour)) {
+        previousPen_ = SelectObject(dc_, pen_.get());
+        previousBrush_ = SelectObject(dc_, brush_.get());
+    }
+    Ink(const Ink&) = delete;
+    Ink& operator=(const Ink&) = delete;
+    ~Ink() {
+        SelectObject(dc_, previousPen_);
+        SelectObject(dc_, previousBrush_);
+    }
 
-// A green arrow turning round on itself.
-BitmapOwner RetryGlyph() {
+private:
+    HDC dc_;
+    GdiOwner<HPEN> pen_;
+    GdiOwner<HBRUSH> brush_;
+    HGDIOBJ previousPen_;
+    HGDIOBJ previousBrush_;
+};
+
+// A green arrow going round three quarters of a circle, its head pointing up on the right.
+ImageListOwner RetryGlyph() {
     return DrawGlyph([](HDC dc) {
-        const COLORREF green = RGB(0, 128, 0);
-        const GdiOwner<HPEN> pen(CreatePen(PS_SOLID, 2, green));
-        const HGDIOBJ previousPen = SelectObject(dc, pen.get());
-        Arc(dc, 2, 2, 14, 14, 14, 8, 8, 2);
-        SelectObject(dc, previousPen);
-        const GdiOwner<HBRUSH> brush(CreateSolidBrush(green));
-        const HGDIOBJ previousBrush = SelectObject(dc, brush.get());
-        const HGDIOBJ previousOutline = SelectObject(dc, GetStockObject(NULL_PEN));
-        const POINT head[] = {{8, 0}, {13, 3}, {8, 7}};
+        {
+            const Ink ink(dc, RGB(0, 128, 0), 2);
+            Arc(dc, 2, 3, 14, 15, 8, 3, 14, 9);
+        }
+        const Ink ink(dc, RGB(0, 128, 0), 1);
+        const POINT head[] = {{13, 2}, {9, 7}, {15, 7}};
         Polygon(dc, head, 3);
-        SelectObject(dc, previousOutline);
-        SelectObject(dc, previousBrush);
     });
 }
 
 // A red cross.
-BitmapOwner CancelGlyph() {
+ImageListOwner CancelGlyph() {
     return DrawGlyph([](HDC dc) {
+        const Ink ink(dc, RGB(192, 0, 0), 3);
         const POINT down[] = {{3, 3}, {13, 13}};
         const POINT up[] = {{12, 3}, {2, 13}};
-        Stroke(dc, RGB(192, 0, 0), 3, down, 2);
-        Stroke(dc, RGB(192, 0, 0), 3, up, 2);
+        Polyline(dc, down, 2);
+        Polyline(dc, up, 2);
     });
+}
+
+// The image left of the caption. Buttons of the older common controls have no image lists and show the
+// caption alone.
+void SetButtonImage(HWND button, HIMAGELIST images) {
+    BUTTON_IMAGELIST list{images, {2, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
 }  // namespace
@@ -83,7 +107,7 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     FrameSpec frame{};
     frame.className = "TForm2";
     frame.caption = "設定画面";
-    frame.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    frame.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     frame.exStyle = WS_EX_DLGMODALFRAME;
     frame.left = 378;
     frame.top = 128;
@@ -97,8 +121,8 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     if (!CreateControls(Handle(), kControls, font_.get())) return false;
     retryImage_ = RetryGlyph();
     cancelImage_ = CancelGlyph();
-    SendMessageA(Control(kBtSetn), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(retryImage_.get()));
-    SendMessageA(Control(kBtnCloce), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(cancelImage_.get()));
+    SetButtonImage(Control(kBtSetn), retryImage_.get());
+    SetButtonImage(Control(kBtnCloce), cancelImage_.get());
     return true;
 }
 
@@ -149,26 +173,26 @@ void TForm2::Inform(const Text& text) {
 
 LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
-    case WM_COMMAND:
-        if (HIWORD(wparam) == BN_CLICKED) {
-            if (LOWORD(wparam) == kBtSetn) BtSetnClick();
-            if (LOWORD(wparam) == kBtnCloce) BtnCloceClick();
-        }
-        return 0;
-    case WM_ACTIVATE:
-        if (LOWORD(wparam) != WA_INACTIVE) {
-            if (!inBox_) FormActivate();
-            // As a dialog does: the keyboard goes to the first control, or back to the one that had it.
-            if (!focus_ || !IsChild(Handle(), focus_)) focus_ = Control(kChkDesk);
-            SetFocus(focus_);
-        } else if (const HWND focused = GetFocus(); focused && IsChild(Handle(), focused)) {
-            focus_ = focused;
-        }
-        return 0;
-    case WM_CLOSE:
-        BtnCloceClick();
-        return 0;
-    default:
-        return Default(msg, wparam, lparam);
+        case WM_COMMAND:
+            if (HIWORD(wparam) == BN_CLICKED) {
+                if (LOWORD(wparam) == kBtSetn) BtSetnClick();
+                if (LOWORD(wparam) == kBtnCloce) BtnCloceClick();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) != WA_INACTIVE) {
+                if (!inBox_) FormActivate();
+                // As a dialog does: the keyboard goes to the first control, or back to the one that had it.
+                if (!focus_ || !IsChild(Handle(), focus_)) focus_ = Control(kChkDesk);
+                SetFocus(focus_);
+            } else if (const HWND focused = GetFocus(); focused && IsChild(Handle(), focused)) {
+                focus_ = focused;
+            }
+            return 0;
+        case WM_CLOSE:
+            BtnCloceClick();
+            return 0;
+        default:
+            return Default(msg, wparam, lparam);
     }
 }

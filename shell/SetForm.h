@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <memory>
+#include <type_traits>
+
 #include "platform/NameLookup.h"
 #include "platform/ShellLinks.h"
 #include "platform/win32/Controls.h"
@@ -18,6 +23,12 @@ enum SetFormControl : int {
     kChkSend,
     kBtSetn,
 };
+
+// Owns an image list and destroys it once.
+struct ImageListDeleter {
+    void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
+};
+using ImageListOwner = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
 
 class TForm2 : public Window, private Prompts {
 public:
@@ -48,8 +59,8 @@ private:
     ShortcutFlags flags_;
     ShortcutSettings settings_;
     FontOwner font_;
-    BitmapOwner retryImage_;
-    BitmapOwner cancelImage_;
+    ImageListOwner retryImage_;
+    ImageListOwner cancelImage_;
     // While one of the window's own message boxes is open: activation coming back from it is no FormActivate.
     bool inBox_ = false;
     HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left

@@ -3,16 +3,6 @@
 #include "collect/LongFileName.h"
 #include "text/PathPieces.h"
 
-namespace {
-
-// Where a path's last backslash stands, when it is a backslash of its own and not the second byte of a
-// character such as 表 (0x95 0x5C).
-std::size_t LastBackslash(const Text& path) {
-    return LastDelimiter(path, "\\");
-}
-
-}  // namespace
-
 Text ConfirmationText(bool chkDesk, bool chkSend) {
     Text text = chkDesk ? "ﾃﾞｨｽｸﾄｯﾌﾟへｼｮｰﾄｶｯﾄを作成します。" : "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。";
     text += "\r\n";
@@ -46,14 +36,15 @@ void ShortcutSettings::ApplyShortcuts(bool chkDesk, bool chkSend) {
         prompts_.Inform("設定できません。");
         return;
     }
-    const std::size_t lastBackslash = LastBackslash(desktop);
+    // A backslash of its own: the second byte of a character such as 表 (0x95 0x5C) separates nothing.
+    const std::size_t lastBackslash = LastDelimiter(desktop, "\\");
     Text folder = desktop;
     if (lastBackslash != desktop.size() - 1) folder += '\\';
     Handle(folder + kShortcutFileName, chkDesk);
     flags_.FDeskTopSet = chkDesk;
 
-    // The parent folder is cut at the desktop path's last backslash as it came back, so a path that already
-    // ends in one (a drive root) keeps Send To beside it: C:\ gives C:\SendTo.
+    // The parent folder ends at the desktop path's last backslash as the path came back, so a path that
+    // already ends in one gets Send To inside that very folder.
     if (lastBackslash == Text::npos || lastBackslash == 0) {
         prompts_.Inform("エクスプローラへ設定できません。");
         return;

@@ -33,9 +33,9 @@ Text ConfirmationText(bool chkDesk, bool chkSend);
 // The long path of the user's desktop folder; empty when the shell has none.
 Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup);
 
-// Writes the shell link LinkFile; an empty WorkDir stands for the directory of Target (up to and including its
-// last "\" or ":"). True when the link could not be saved, false on success. Raises AppError when the system
-// cannot make a link object at all.
+// Writes the shell link LinkFile; an empty WorkDir stands for the directory of Target (up to and including
+// its last "\" or ":"). True when the link could not be saved, false on success. Raises AppError when the
+// system cannot make a link object at all.
 bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const Text& Target, const Text& Arguments,
                     const Text& Description, const Text& WorkDir);
 

@@ -75,8 +75,8 @@ void Win32CaseMapper::Apply(Table& table, bool upper, Text& s) {
         if (!IsKanjiLead(b)) {
             s[i] = static_cast<char>(table.single[b]);
         } else if (i + 1 < n) {
-            const std::uint16_t mapped =
-                table.pairs[static_cast<std::size_t>(LeadIndex(b) * 256 + static_cast<unsigned char>(s[i + 1]))];
+            const std::uint16_t mapped = table.pairs[static_cast<std::size_t>(
+                LeadIndex(b) * 256 + static_cast<unsigned char>(s[i + 1]))];
             s[i] = static_cast<char>(mapped >> 8);
             s[i + 1] = static_cast<char>(mapped & 0xFF);
             ++i;

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32ShellLinks.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 #include <memory>
@@ -44,12 +44,15 @@ Text Win32ShellLinks::DesktopFolder() {
     // The list goes back to the allocator that made it, before the allocator is released.
     const auto free = [&allocator](ITEMIDLIST_ABSOLUTE* list) { allocator->Free(list); };
     const std::unique_ptr<ITEMIDLIST_ABSOLUTE, decltype(free)> list(raw, free);
+    return FileSystemPath(list.get());
+}
 
-    // The wide conversion takes a buffer of any size, so a long desktop path is read whole; the ANSI form
-    // would stop at MAX_PATH bytes.
+Text FileSystemPath(PCIDLIST_ABSOLUTE list) {
+    // The wide conversion takes a buffer of any size, so a long path is read whole; the ANSI form would stop
+    // at MAX_PATH bytes.
     for (DWORD units = MAX_PATH; units <= kLongestPath; units *= 2) {
         std::wstring path(units, L'\0');
-        if (SHGetPathFromIDListEx(list.get(), path.data(), units, GPFIDL_DEFAULT)) return FromWide(path.c_str());
+        if (SHGetPathFromIDListEx(list, path.data(), units, GPFIDL_DEFAULT)) return FromWide(path.c_str());
     }
     return Text();
 }

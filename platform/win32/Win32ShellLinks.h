@@ -2,7 +2,14 @@
 // the shell link object's IShellLinkA and IPersistFile. The thread must have initialised COM.
 #pragma once
 
+#include <shlobj.h>
+#include <windows.h>
+
 #include "platform/ShellLinks.h"
+
+// The file-system path of an item-id list in the ANSI code page, whole however long; empty when the item has
+// none.
+Text FileSystemPath(PCIDLIST_ABSOLUTE list);
 
 class Win32ShellLinks : public ShellLinks {
 public:

@@ -1,6 +1,8 @@
 // A case-sensitive collation that is not byte order: letters compare first without case ("a" < "B"), then
-// small before capital ("a" < "A"), and the hyphen is ignored, so that texts with different bytes can be equal
-// ("a-b" = "ab"). Compare and SortKey agree by construction; both are counted. Texts must not hold the byte 0.
+// small before capital ("a" < "A"), and the hyphen is ignored, so that texts with different bytes can be
+// equal
+// ("a-b" = "ab"). Compare and SortKey agree by construction; both are counted. Texts must not hold the byte
+// 0.
 #pragma once
 
 #include "platform/Collation.h"

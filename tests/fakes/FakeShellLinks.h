@@ -13,8 +13,8 @@ class FakeShellLinks : public ShellLinks {
 public:
     Text desktop = "C:\\WINDOWS\\Desktop";
     Text ownPath = "C:\\Tools\\Rominado.exe";
-    std::set<Text> files;          // existing files; a saved link joins them, a deleted one leaves
-    std::set<Text> failSaves;      // link files that cannot be saved
+    std::set<Text> files;      // existing files; a saved link joins them, a deleted one leaves
+    std::set<Text> failSaves;  // link files that cannot be saved
     bool failObject = false;
 
     std::map<Text, LinkSpec> links;  // every link saved, by file

@@ -25,18 +25,20 @@ public:
         if (lines.size() < 2) return;
         const int last = static_cast<int>(lines.size()) - 1;
         switch (tag) {
-        case kTagNameAsc:
-            QuickSort(0, last, [this](int a, int b) { return Paced(abort_ ? 0 : Compare(lines[a], lines[b])); });
-            break;
-        case kTagNameDesc:
-            QuickSort(0, last, [this](int a, int b) { return Paced(abort_ ? 0 : -Compare(lines[a], lines[b])); });
-            break;
-        case kTagExtAsc:
-            QuickSort(0, last, [this](int a, int b) { return CompareExt(a, b); });
-            break;
-        default:
-            QuickSort(0, last, [this](int a, int b) { return -CompareExt(a, b); });
-            break;
+            case kTagNameAsc:
+                QuickSort(0, last,
+                          [this](int a, int b) { return Paced(abort_ ? 0 : Compare(lines[a], lines[b])); });
+                break;
+            case kTagNameDesc:
+                QuickSort(0, last,
+                          [this](int a, int b) { return Paced(abort_ ? 0 : -Compare(lines[a], lines[b])); });
+                break;
+            case kTagExtAsc:
+                QuickSort(0, last, [this](int a, int b) { return CompareExt(a, b); });
+                break;
+            default:
+                QuickSort(0, last, [this](int a, int b) { return -CompareExt(a, b); });
+                break;
         }
     }
 
@@ -82,8 +84,10 @@ private:
             int j = r;
             int p = (l + r) / 2;
             do {
-                while (compare(i, p) < 0) ++i;
-                while (compare(j, p) > 0) --j;
+                while (compare(i, p) < 0)
+                    ++i;
+                while (compare(j, p) > 0)
+                    --j;
                 if (i <= j) {
                     std::swap(lines[i], lines[j]);
                     if (p == i) {

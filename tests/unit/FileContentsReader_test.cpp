@@ -158,18 +158,22 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
 
 TEST_F(FileContentsReaderTest, RandomFilesMatchThePlainReading) {
     std::mt19937 random(20240531);
-    const char alphabet[] = {'\r', '\n', '\r', '\n', 0x1A, ' ', '\t', 'a', 'b', '\0', '\x81', '\x40', '\x5C'};
-    for (int round = 0; round < 400; ++round) {
-        Text bytes(random() % 300, ' ');
-        for (char& c : bytes)
-            c = alphabet[random() % sizeof alphabet];
-        // Mostly a late 0x1A or none, so that whole files get read too.
-        if (round % 2 == 0) {
-            for (char& c : bytes)
-                if (c == 0x1A) c = 'z';
+    // Stops, their neighbours and look-alikes (0x8D and 0x9A differ from CR and 0x1A in the high bit only).
+    const Text specials("\r\n\x1A\t\0\x0C\x1F \x8D\x9A", 10);
+    const Text ordinary("ab\x81\x40\x5C\xFF\x7F\x80\x2D!");
+    for (int round = 0; round < 600; ++round) {
+        // Dense files test every position of a stop in a word; sparse ones the long runs without any.
+        const unsigned percentSpecial = round % 3 == 0 ? 50 : round % 3 == 1 ? 5 : 1;
+        Text bytes(random() % 3000, ' ');
+        for (char& c : bytes) {
+            const Text& from = random() % 100 < percentSpecial ? specials : ordinary;
+            c = from[random() % from.size()];
         }
-        const bool skipBlank = round % 3 == 0;
-        files.readPiece = 1 + random() % 20;
+        // Half the files hold no 0x1A, so that they are read to their physical end.
+        if (round % 2 == 0) std::replace(bytes.begin(), bytes.end(), '\x1A', 'z');
+        const bool skipBlank = round % 5 < 2;
+        const std::size_t pieces[] = {1 + random() % 20, 1 + random() % 300, FileContentsReader::kBlockBytes};
+        files.readPiece = pieces[round % 3];
         SCOPED_TRACE("round " + std::to_string(round));
         const Lines expected = ReferenceLines(bytes, skipBlank);
         AllLines(skipBlank);

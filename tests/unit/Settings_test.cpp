@@ -58,7 +58,8 @@ TEST(ParseIntegerValue, TextToValueOrTheFallback) {
         {"0xG", kFallback},
         {"１２", kFallback},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseIntegerValue(c.value, kFallback), c.expected) << '"' << c.value << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseIntegerValue(c.value, kFallback), c.expected) << '"' << c.value << '"';
 }
 
 class SettingsStore : public ::testing::Test {
@@ -67,7 +68,9 @@ protected:
     const Text path = "C:\\ツール\\表\\Data.INI";
     FakeProfile profile;
 
-    void Set(const Text& section, const Text& key, const Text& value) { profile.values[{path, section, key}] = value; }
+    void Set(const Text& section, const Text& key, const Text& value) {
+        profile.values[{path, section, key}] = value;
+    }
     Text Get(const Text& section, const Text& key) const {
         const auto found = profile.values.find({path, section, key});
         return found == profile.values.end() ? "<missing>" : found->second;
@@ -83,10 +86,11 @@ TEST_F(SettingsStore, LoadWithoutTheFileGivesTheDefaultsInKeyOrder) {
     EXPECT_EQ(s.fontName, "ＭＳ ゴシック");
     EXPECT_FALSE(s.deskTopSet);
     EXPECT_FALSE(s.sendToSet);
-    EXPECT_EQ(profile.calls, (Lines{"read " + path + " [MainForm] FormTop", "read " + path + " [MainForm] FormLeft",
-                                    "read " + path + " [GetMode] FullPath", "read " + path + " [Show] FontSize",
-                                    "read " + path + " [Show] FontName", "read " + path + " [System] DeskTopSet",
-                                    "read " + path + " [System] SendToSet"}));
+    EXPECT_EQ(profile.calls,
+              (Lines{"read " + path + " [MainForm] FormTop", "read " + path + " [MainForm] FormLeft",
+                     "read " + path + " [GetMode] FullPath", "read " + path + " [Show] FontSize",
+                     "read " + path + " [Show] FontName", "read " + path + " [System] DeskTopSet",
+                     "read " + path + " [System] SendToSet"}));
 }
 
 TEST_F(SettingsStore, LoadTakesTheStoredValues) {
@@ -145,8 +149,8 @@ TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
     EXPECT_EQ(profile.calls,
               (Lines{"write " + path + " [MainForm] FormTop=20", "write " + path + " [MainForm] FormLeft=-10",
                      "write " + path + " [GetMode] FullPath=3", "write " + path + " [Show] FontSize=10",
-                     "write " + path + " [Show] FontName=ＭＳ 明朝", "write " + path + " [System] DeskTopSet=1",
-                     "write " + path + " [System] SendToSet=0"}));
+                     "write " + path + " [Show] FontName=ＭＳ 明朝",
+                     "write " + path + " [System] DeskTopSet=1", "write " + path + " [System] SendToSet=0"}));
 }
 
 TEST_F(SettingsStore, SavedValuesLoadBack) {
@@ -193,7 +197,8 @@ TEST(OutputMode, StoredIndexSelectsItsButtonOrFullPath) {
         std::int32_t stored;
         std::int32_t selected;
     } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}, {7, 0}, {-1, 0}, {INT_MIN, 0}, {INT_MAX, 0}};
-    for (const auto& c : cases) EXPECT_EQ(SelectedMode(c.stored), c.selected) << c.stored;
+    for (const auto& c : cases)
+        EXPECT_EQ(SelectedMode(c.stored), c.selected) << c.stored;
 }
 
 TEST(OutputMode, IndexOfTheSelectedButton) {

@@ -28,7 +28,8 @@ TEST(ConfirmationText, TwoLinesChosenByTheBoxesThenTheQuestion) {
         {false, false,
          "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ConfirmationText(c.desk, c.send), c.text) << c.desk << c.send;
+    for (const auto& c : cases)
+        EXPECT_EQ(ConfirmationText(c.desk, c.send), c.text) << c.desk << c.send;
 }
 
 TEST(CreateShortcut, EmptyWorkDirStandsForTheTargetsDirectory) {

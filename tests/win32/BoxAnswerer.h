@@ -67,7 +67,8 @@ private:
             answer = self->answers_.front();
             self->answers_.pop_front();
         }
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
     }
 
     static inline BoxAnswerer* current_ = nullptr;

@@ -28,6 +28,8 @@ struct CaseRow {
     Text lower;
 };
 
+const Text kNoCharacter = "\x80\xA0\xFD\xFE\xFF";
+
 const CaseRow kRows[] = {
     {"ASCII", "azAZ09 @[`{", "AZAZ09 @[`{", "azaz09 @[`{"},
     {"empty", "", "", ""},
@@ -43,10 +45,7 @@ const CaseRow kRows[] = {
     {"lead byte at the end", "ab\x82", "AB\x82", "ab\x82"},
     {"malformed pair 81 20", "a\x81\x20z", "A\x81\x20Z", "a\x81\x20z"},
     {"undefined pair 85 40", "\x85\x40q", "\x85\x40Q", "\x85\x40q"},
-    {"bytes without a character", "\x80\xA0\xFD\xFE\xFFa", "\x80\xA0\xFD\xFE\xFF"
-                                                            "A",
-     "\x80\xA0\xFD\xFE\xFF"
-     "a"},
+    {"bytes without a character", kNoCharacter + "a", kNoCharacter + "A", kNoCharacter + "a"},
 };
 
 TEST(Win32CaseMapper, EachKindOfCharacter) {
@@ -90,8 +89,10 @@ TEST(Win32CaseMapper, AgreesWithTheSystemOverWholeLines) {
         Text lower = line;
         CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
         CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
-        EXPECT_EQ(Upper(mapper, line), upper) << "lead " << std::hex << (static_cast<unsigned char>(line[1]) | 0);
-        EXPECT_EQ(Lower(mapper, line), lower) << "lead " << std::hex << (static_cast<unsigned char>(line[1]) | 0);
+        EXPECT_EQ(Upper(mapper, line), upper)
+            << "lead " << std::hex << (static_cast<unsigned char>(line[1]) | 0);
+        EXPECT_EQ(Lower(mapper, line), lower)
+            << "lead " << std::hex << (static_cast<unsigned char>(line[1]) | 0);
         changed += upper != line;
     }
     EXPECT_GT(changed, 3);  // ASCII, full-width, Greek, Cyrillic at least

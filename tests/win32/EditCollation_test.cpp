@@ -44,16 +44,16 @@ public:
 // Texts that collate in unusual ways: case, width and kana type; hyphens and apostrophes, which the word sort
 // weighs lightly; control characters; the same kanji in two codes; texts equal to others with other bytes.
 Lines Corpus() {
+    // clang-format off
     Lines corpus = {
-        "",       "a",      "A",      "b",       "B",       "ab",     "Ab",     "aB",      "AB",       "a-b",
-        "ab-",    "-ab",    "a'b",    "co-op",   "coop",    "co op",  "co_op",  "a1",      "a10",      "a2",
-        "1",      "10",     "\t",     "a\tb",    "\x01",    "\x7F",   "~",      "!",       "_",        ".",
-        "a.txt",  "A.TXT",  "a.Txt",  "b.txt",   "a.tar.gz", "end.",  "ａ",     "Ａ",      "ａｂ",     "ＡＢ",
-        "１",     "－",     "ｱ",      "ｶﾞ",      "ｶﾟ",      "ｰ",      "ア",     "カ",      "ガ",       "ヴ",
-        "ー",     "あ",     "か",     "が",      "表",      "ソ",     "能",     "漢字",    "日本",     "亜",
-        "〇",     "々",     "ゝ",     "①",       "Ⅰ",       "\xFA\x40", "\xEE\xEF", "\xED\x40", "\xFA\x5C", "髙",
-        "C:\\表\\a.txt", "C:\\表\\A.TXT", "C:\\ソ\\b", "C:\\d.x\\file", "Z:\\ﾃｽﾄ.ﾃｷｽﾄ", "C:\\dir\\",
+        "", "a", "A", "b", "B", "ab", "Ab", "aB", "AB", "a-b", "ab-", "-ab", "a'b", "co-op", "coop", "co op",
+        "co_op", "a1", "a10", "a2", "1", "10", "\t", "a\tb", "\x01", "\x7F", "~", "!", "_", ".", "a.txt",
+        "A.TXT", "a.Txt", "b.txt", "a.tar.gz", "end.", "ａ", "Ａ", "ａｂ", "ＡＢ", "１", "－", "ｱ", "ｶﾞ", "ｶﾟ",
+        "ｰ", "ア", "カ", "ガ", "ヴ", "ー", "あ", "か", "が", "表", "ソ", "能", "漢字", "日本", "亜", "〇", "々",
+        "ゝ", "①", "Ⅰ", "\xFA\x40", "\xEE\xEF", "\xED\x40", "\xFA\x5C", "髙", "C:\\表\\a.txt",
+        "C:\\表\\A.TXT", "C:\\ソ\\b", "C:\\d.x\\file", "Z:\\ﾃｽﾄ.ﾃｷｽﾄ", "C:\\dir\\",
     };
+    // clang-format on
     return corpus;
 }
 

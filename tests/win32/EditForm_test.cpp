@@ -11,10 +11,12 @@
 #include <type_traits>
 #include <vector>
 
+#include "app/MainWindow.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "tests/fakes/FakeLocale.h"
 #include "tests/fakes/RecordingView.h"
+#include "tests/win32/BoxAnswerer.h"
 
 namespace {
 
@@ -36,11 +38,26 @@ RECT PlaceInParent(HWND control) {
     return rect;
 }
 
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+
+struct WindowDc {
+    explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(GetWindowDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { ReleaseDC(hwnd, dc); }
+    HWND hwnd;
+    HDC dc;
+};
+
 class EditFormTest : public ::testing::Test {
 protected:
     EditFormTest() {
-        main_ = CreateWindowExA(0, "STATIC", "ロミナード", WS_OVERLAPPEDWINDOW, kMainLeft, kMainTop, kMainWidth,
-                                kMainHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        main_ =
+            CreateWindowExA(0, "STATIC", "ロミナード", WS_OVERLAPPEDWINDOW, kMainLeft, kMainTop, kMainWidth,
+                            kMainHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         created_ = form.Create(GetModuleHandleA(nullptr), main_);
     }
     ~EditFormTest() override { DestroyWindow(main_); }
@@ -73,13 +90,20 @@ struct ControlRow {
 };
 
 const ControlRow kLayout[] = {
-    {TForm3::BtnUpper, "大文字", 16, 16, 75, 25},   {TForm3::BtnLower, "小文字", 104, 16, 75, 25},
-    {TForm3::BtnHalf, "半角", 16, 48, 75, 25},      {TForm3::BtnAll, "全角", 104, 48, 75, 25},
-    {TForm3::BtnSortD, "名昇順", 16, 80, 75, 25},   {TForm3::BtnSortU, "名降順", 104, 80, 75, 25},
-    {TForm3::BtnKindDn, "拡昇順", 16, 112, 75, 25}, {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
-    {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},   {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
-    {TForm3::BtnDist, "重複削除", 16, 176, 161, 25}, {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
-    {TForm3::BtnClose, "戻る", 104, 248, 75, 25},    {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
+    {TForm3::BtnUpper, "大文字", 16, 16, 75, 25},
+    {TForm3::BtnLower, "小文字", 104, 16, 75, 25},
+    {TForm3::BtnHalf, "半角", 16, 48, 75, 25},
+    {TForm3::BtnAll, "全角", 104, 48, 75, 25},
+    {TForm3::BtnSortD, "名昇順", 16, 80, 75, 25},
+    {TForm3::BtnSortU, "名降順", 104, 80, 75, 25},
+    {TForm3::BtnKindDn, "拡昇順", 16, 112, 75, 25},
+    {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
+    {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},
+    {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
+    {TForm3::BtnDist, "重複削除", 16, 176, 161, 25},
+    {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
+    {TForm3::BtnClose, "戻る", 104, 248, 75, 25},
+    {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
     {TForm3::Bevel1, "", 8, 8, 177, 233},
 };
 
@@ -115,8 +139,8 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
     EXPECT_TRUE(GetWindowLongPtrA(Control(TForm3::BtnClose), GWL_STYLE) & WS_VISIBLE);
 
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)), sizeof font,
-               &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -12);
     EXPECT_EQ(Text(font.lfFaceName), "ＭＳ Ｐゴシック");
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
@@ -124,10 +148,10 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
 
 TEST_F(EditFormTest, TabOrderFollowsTheTable) {
     ASSERT_TRUE(created_);
-    const std::vector<int> expected = {TForm3::BtnUpper, TForm3::BtnLower,  TForm3::BtnHalf,   TForm3::BtnAll,
-                                       TForm3::BtnSortD, TForm3::BtnSortU,  TForm3::BtnDist,   TForm3::BtnClose,
-                                       TForm3::BtnBack,  TForm3::BtnKindDn, TForm3::BtnKindUp, TForm3::BtnName,
-                                       TForm3::BitBtn1,  TForm3::BtnBreak};
+    const std::vector<int> expected = {
+        TForm3::BtnUpper,  TForm3::BtnLower, TForm3::BtnHalf,  TForm3::BtnAll,  TForm3::BtnSortD,
+        TForm3::BtnSortU,  TForm3::BtnDist,  TForm3::BtnClose, TForm3::BtnBack, TForm3::BtnKindDn,
+        TForm3::BtnKindUp, TForm3::BtnName,  TForm3::BitBtn1,  TForm3::BtnBreak};
     std::vector<int> order;
     for (HWND child = GetWindow(form.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetWindowLongPtrA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
@@ -282,13 +306,11 @@ TEST_F(EditFormTest, PictureOfTheWindow) {
         CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(bitmap);
     {
-        const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> memory(CreateCompatibleDC(nullptr),
-                                                                                    &DeleteDC);
-        const HDC window = GetWindowDC(form.Handle());
+        const MemoryDc memory(CreateCompatibleDC(nullptr));
+        const WindowDc window(form.Handle());
         const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
+        BitBlt(memory.get(), 0, 0, width, height, window.dc, 0, 0, SRCCOPY);
         SelectObject(memory.get(), previous);
-        ReleaseDC(form.Handle(), window);
     }
     const auto* pixel = static_cast<const std::uint32_t*>(bits);
     auto at = [&](int x, int y) {
@@ -309,8 +331,93 @@ TEST_F(EditFormTest, PictureOfTheWindow) {
         std::fclose(file);
     }
     EXPECT_EQ(at(4, 4), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(at(12, 100), GetSysColor(COLOR_BTNFACE));  // inside the frame, between the buttons
     EXPECT_EQ(at(8, 100), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(at(9, 100), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+// Over the program's own main window: its text area, status bar, pump and message box.
+class EditOverMainWindowTest : public ::testing::Test {
+protected:
+    EditOverMainWindowTest() {
+        created_ =
+            main.Create(GetModuleHandleA(nullptr)) && form.Create(GetModuleHandleA(nullptr), main.Handle());
+        main.SetCommands({[this] { form.FormShow(); }, {}, {}, {}, {}});
+        ShowWindow(main.Handle(), SW_SHOW);
+        SendMessageA(main.Control(kBtnEdit), BM_CLICK, 0, 0);
+    }
+
+    Text Panel3() {
+        char text[256] = {};
+        SendMessageA(main.Control(kStatus1), SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    void Click(int id) { SendMessageA(FindControl(form.Handle(), id), BM_CLICK, 0, 0); }
+
+    MessageLoop loop;
+    TForm1 main{loop};
+    Win32CaseMapper cases;
+    Win32Collation collation;
+    TForm3 form{main, main.State(), cases, collation, loop};
+    bool created_ = false;
+};
+
+TEST_F(EditOverMainWindowTest, TheEditButtonShowsItAtTheRightEdge) {
+    ASSERT_TRUE(created_);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    RECT main, edit;
+    GetWindowRect(this->main.Handle(), &main);
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.left, main.right);
+    EXPECT_EQ(edit.top, main.top);
+}
+
+// The text area's lines are read and written whole: a line far longer than 4096 bytes comes through a sort
+// and a case change byte for byte.
+TEST_F(EditOverMainWindowTest, LongLinesComeThroughWhole) {
+    ASSERT_TRUE(created_);
+    Text longLine = "m";
+    for (int i = 0; i < 2000; ++i)
+        longLine += "表x";  // 10,001 bytes, a 5C second byte every three
+    main.ReplaceAllLines({"z", longLine, "a"});
+    Click(TForm3::BtnSortD);
+    EXPECT_EQ(main.MemoText(), "a\r\n" + longLine + "\r\nz\r\n");
+    Click(TForm3::BtnUpper);
+    Text upper = longLine;
+    for (char& c : upper) {
+        if (c == 'x' || c == 'm') c = static_cast<char>(c - 0x20);
+    }
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"A", upper, "Z"}));
+    Click(TForm3::BtnBack);
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", longLine, "z"}));
+}
+
+// "中止" pressed while the operation pumps: the click waits in the queue and is handled at the first pump.
+TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
+    ASSERT_TRUE(created_);
+    main.ReplaceAllLines({"b", "a"});
+    PostMessageA(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
+    Click(TForm3::BtnSortD);
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(Panel3(), "");
+    EXPECT_FALSE(main.State().FBusy);
+    EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
+    Click(TForm3::BtnSortD);
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+}
+
+TEST_F(EditOverMainWindowTest, BusyRefusalShowsThePlainMessage) {
+    ASSERT_TRUE(created_);
+    main.ReplaceAllLines({"b", "a"});
+    main.State().FBusy = true;
+    BoxAnswerer answerer;
+    Click(TForm3::BtnSortD);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "ロミナード");
+    EXPECT_EQ(answerer.Boxes()[0].text, "編集中のため処理できません。");
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    main.State().FBusy = false;
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "app/Settings.h"
+#include "platform/win32/Window.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/TempTree.h"
-#include "platform/win32/Window.h"
 #include "text/AppError.h"
 
 namespace {
@@ -92,13 +92,14 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
 
     const Text bytes = ReadFile(file);
     std::size_t at = 0;
-    for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]", "; about mine",
-                            "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {
+    for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]",
+                            "; about mine", "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {
         const std::size_t found = bytes.find(line, at);
         ASSERT_NE(found, Text::npos) << line << " after byte " << at << " of\n" << bytes;
         at = found + line.size();
     }
-    for (const Text added : {"[GetMode]", "FullPath=0", "[Show]", "FontSize=12", "FontName=ＭＳ ゴシック", "SendToSet=0"})
+    for (const Text added :
+         {"[GetMode]", "FullPath=0", "[Show]", "FontSize=12", "FontName=ＭＳ ゴシック", "SendToSet=0"})
         EXPECT_NE(bytes.find(added), Text::npos) << added;
 }
 

@@ -9,19 +9,11 @@
 
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32NameLookup.h"
-#include "platform/win32/Win32ShellLinks.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "tests/win32/TempTree.h"
 
 namespace {
-
-// The real shell, but with the desktop in the test's tree.
-class TempDesktopShell : public Win32ShellLinks {
-public:
-    Text desktop;
-    Text DesktopFolder() override { return desktop; }
-};
 
 Text WindowText(HWND window) {
     char buffer[512] = {};
@@ -51,7 +43,9 @@ protected:
 
     HWND Control(int id) const { return form.Control(id); }
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void Check(int id, bool on) { SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+    void Check(int id, bool on) {
+        SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
     void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
 
     ComForTest com;
@@ -124,8 +118,8 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
 
     Check(kChkDesk, false);
     Check(kChkSend, true);
-    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                       GetModuleHandleA(nullptr), nullptr);
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
     SetActiveWindow(other);
     EXPECT_FALSE(Checked(kChkDesk)) << "leaving the window changes nothing yet";
     SetActiveWindow(form.Handle());
@@ -185,8 +179,9 @@ TEST_F(SetFormTest, ConfirmedBoxesCreateThenDeleteBothShortcuts) {
         BoxAnswerer answerer;
         Apply();
         ASSERT_EQ(answerer.Boxes().size(), 1u);
-        EXPECT_EQ(answerer.Boxes()[0].text,
-                  "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？");
+        EXPECT_EQ(
+            answerer.Boxes()[0].text,
+            "ﾃﾞｨｽｸﾄｯﾌﾟからｼｮｰﾄｶｯﾄを削除します。\r\nｴｸｽﾌﾟﾛｰﾗの「送る」から削除します。\r\nよろしいですか？");
     }
     EXPECT_FALSE(Exists(deskLink));
     EXPECT_FALSE(Exists(sendLink));

@@ -1,8 +1,9 @@
-// Reading shell link files back through IShellLinkA, and COM for the test's thread.
+// Reading shell link files back through IShellLinkA, COM for the test's thread, and the real shell with a
+// desktop folder of the test's choosing.
 #pragma once
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,14 @@
 #include <string>
 
 #include "platform/ShellLinks.h"
+#include "platform/win32/Win32ShellLinks.h"
+
+// The real shell, but with the desktop where the test puts it.
+class TempDesktopShell : public Win32ShellLinks {
+public:
+    Text desktop;
+    Text DesktopFolder() override { return desktop; }
+};
 
 class ComForTest {
 public:

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/Win32NameLookup.h"
 #include "shell/Shortcuts.h"
+#include "tests/fakes/FakePrompts.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "tests/win32/TempTree.h"
 #include "text/PathPieces.h"
@@ -62,6 +64,43 @@ TEST_F(ShellLinksTest, CreateShortcutPointsTheLinkAtItsTargetsFolder) {
     EXPECT_FALSE(CreateShortcut(shell, file, "C:\\windows\\notepad.exe", "", "d", ""));
     EXPECT_EQ(ReadLink(file).workDir, "C:\\windows\\");
     EXPECT_TRUE(CreateShortcut(shell, tree.Path("none\\a.lnk"), "C:\\windows\\notepad.exe", "", "d", ""));
+}
+
+TEST_F(ShellLinksTest, LongPathOfAnItemListIsReadWhole) {
+    // Well over 128 bytes, ending in 表, whose second byte is a backslash.
+    const Text parent = Text(60, 'p') + "\\" + Text(60, 'q');
+    tree.Folder(Text(60, 'p'));
+    tree.Folder(parent);
+    tree.Folder(parent + "\\デスク表");
+    const Text folder = tree.Path(parent + "\\デスク表");
+    ASSERT_GT(folder.size(), 150u);
+    const PIDLIST_ABSOLUTE list = ILCreateFromPathA(folder.c_str());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(FileSystemPath(list), folder);
+    ILFree(list);
+}
+
+TEST(ShortcutsOnALongDesktop, BothShortcutsBesideEachOther) {
+    ComForTest com;
+    TempTree tree;
+    const Text parent = Text(60, 'p') + "\\" + Text(60, 'q');
+    tree.Folder(Text(60, 'p'));
+    tree.Folder(parent);
+    tree.Folder(parent + "\\SendTo");
+    tree.Folder(parent + "\\デスク表");
+    TempDesktopShell shell;
+    shell.desktop = tree.Path(parent + "\\デスク表");
+    Win32NameLookup lookup;
+    FakePrompts prompts;
+    bool deskTopSet = false;
+    bool sendToSet = false;
+    ShortcutSettings settings({deskTopSet, sendToSet}, shell, lookup, prompts);
+    settings.ApplyShortcuts(true, true);
+    EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes.front();
+    EXPECT_EQ(ReadLink(shell.desktop + "\\ロミナード.lnk").description, "ロミナード");
+    EXPECT_EQ(ReadLink(tree.Path(parent + "\\SendTo\\ロミナード.lnk")).description, "ロミナード");
+    EXPECT_TRUE(deskTopSet);
+    EXPECT_TRUE(sendToSet);
 }
 
 }  // namespace

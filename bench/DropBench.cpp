@@ -1,0 +1,83 @@
+// Dropping the tree of 100,000 entries on the real main window, recursion on, until the whole text is on the
+// clipboard; against (a) the platform's floor: a bare FindFirstFileA/FindNextFileA walk, one WM_SETTEXT of
+// the same final text into a multi-line EDIT and one copy of it; and (b) `cmd /c dir /s /b`. Prints the
+// medians and the ratios drop/floor (target at most 1.15) and drop/dir (target at most 0.4).
+//
+// drop_bench [folder [runs]]   The tree is made in folder (default %TEMP%\rwb) on the first run and reused.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/MainWindow.h"
+#include "bench/BenchTree.h"
+#include "tests/win32/MakeDrop.h"
+
+namespace {
+
+void CopyToClipboard(HWND owner, const Text& text) {
+    if (!OpenClipboard(owner)) return;
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+        memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Text root = argc > 1 ? Text(argv[1]) : DefaultTreeRoot();
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    if (!MakeTree(root)) {
+        std::printf("cannot make the tree in %s\n", root.c_str());
+        return 1;
+    }
+    const Text tree = root + "\\tree";
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    MessageLoop loop;
+    TForm1 form(loop);
+    if (!form.Create(GetModuleHandleA(nullptr))) return 1;
+    form.PrepareForDrops();
+    SendMessageA(form.Control(kChkFAll), BM_CLICK, 0, 0);
+    HWND floorEdit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                     0, 0, 588, 225, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(floorEdit, EM_SETLIMITTEXT, 0, 0);
+
+    std::vector<double> drop, floor, dir;
+    std::size_t bytes = 0;
+    for (int run = 0; run < runs; ++run) {
+        SetWindowTextA(form.Control(kMemo), "");
+        PostMessageA(form.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
+        drop.push_back(Seconds([&] { loop.Pump(); }));
+        const Text text = form.MemoText();
+        bytes = text.size();
+
+        SetWindowTextA(floorEdit, "");
+        floor.push_back(Seconds([&] {
+            BareWalk(tree);
+            SetWindowTextA(floorEdit, text.c_str());
+            SendMessageA(floorEdit, EM_SETSEL, 0, -1);
+            CopyToClipboard(floorEdit, text);
+        }));
+        dir.push_back(Seconds([&] { Dir(tree); }));
+        std::printf("run %d: drop %.3f s, floor %.3f s, dir %.3f s\n", run + 1, drop.back(), floor.back(),
+                    dir.back());
+    }
+    DestroyWindow(floorEdit);
+    const double d = Median(drop), a = Median(floor), c = Median(dir);
+    std::printf("text on the clipboard: %zu bytes\n", bytes);
+    std::printf("median drop into the main window, to the clipboard:      %.3f s\n", d);
+    std::printf("median (a) floor: bare walk + one WM_SETTEXT + one copy: %.3f s\n", a);
+    std::printf("median (b) cmd /c dir /s /b:                             %.3f s\n", c);
+    std::printf("drop/(a) = %.2f (target <= 1.15)\n", d / a);
+    std::printf("drop/(b) = %.3f (target <= 0.4)\n", d / c);
+    return 0;
+}

@@ -1,0 +1,268 @@
+// The edit window's operations on 1,000,000 generated lines under Wine: "名昇順", "拡昇順", "重複削除" and
+// "大文字", each run whole (read the lines, keep the undo copy, operate, write back) over a view that keeps
+// the lines in memory. Peers, measured in the same run: std::sort of the same lines with CompareStringA at
+// every comparison, by whole line and by extension then whole line. Prints each median time, each peak memory
+// and the ratio against the peer (target for the two sorts: at most 0.25).
+//
+// edit_bench [lines [runs]]   Each measurement runs in a child process of its own, so that its peak memory
+//                             is its own.
+#include <psapi.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "collect/DropState.h"
+#include "edit/EditOperations.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32CaseMapper.h"
+#include "platform/win32/Win32Collation.h"
+#include "platform/win32/Win32Locale.h"
+#include "text/PathPieces.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+// The text area as the operations see it, in memory.
+class MemoryView : public View {
+public:
+    explicit MemoryView(Lines lines) : lines_(std::move(lines)) {}
+    OptionSnapshot ReadOptions() override { return {}; }
+    void AppendLine(const Text&) override {}
+    void AppendLines(const Lines&) override {}
+    void SuspendRedraw() override {}
+    void ResumeRedraw() override {}
+    Lines ReadAllLines() override { return lines_; }
+    void ReplaceAllLines(const Lines& lines) override { lines_ = lines; }
+    void CopyAllText() override {}
+    void PlaceCaretAtEnd() override {}
+    void SetStatusText(int, const Text&) override {}
+    void SetProgressMax(std::int32_t) override {}
+    void SetProgressPosition(std::int32_t) override {}
+    void EnableTopPanel(bool) override {}
+    void RefreshCaretIndicator() override {}
+    void PumpMessages() override {}
+    void ShowMessage(const Text&) override {}
+
+private:
+    Lines lines_;
+};
+
+class NoButton : public BreakButton {
+public:
+    void SetBreakVisible(bool) override {}
+};
+
+// Paths as users collect them: Japanese and ASCII folder and file names in mixed case, a dozen extensions in
+// both cases, and every seventh line a repeat of an earlier one.
+Lines GenerateLines(std::size_t n) {
+    static const char* const kFolders[] = {"資料",   "画像",   "ソース", "表計算", "Documents",
+                                           "Photos", "backup", "報告書", "ﾃｽﾄ",    "データ",
+                                           "Src",    "能力表", "予定表", "Music"};
+    static const char* const kNames[] = {"見積書", "readme", "ReadMe", "表",   "ソフト", "Image",
+                                         "image",  "議事録", "ｶﾀﾛｸﾞ",  "main", "Main",   "一覧"};
+    static const char* const kExtensions[] = {".txt",  ".TXT", ".jpg", ".JPG",    ".cpp", ".h",
+                                              ".xlsx", ".doc", "",     ".tar.gz", ".Txt", ".png"};
+    std::uint32_t state = 12345;
+    auto next = [&state](std::uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    Lines lines;
+    lines.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i % 7 == 6) {
+            lines.push_back(lines[next(static_cast<std::uint32_t>(i))]);
+            continue;
+        }
+        Text line = "C:\\Users\\";
+        line += kFolders[next(14)];
+        line += "\\";
+        line += kFolders[next(14)];
+        line += "\\";
+        line += kNames[next(12)];
+        line += "_" + std::to_string(next(100000));
+        line += kExtensions[next(12)];
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+double Seconds(LARGE_INTEGER start, LARGE_INTEGER stop) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::size_t PeakBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
+}
+
+bool LessByCompareString(const Text& a, const Text& b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, 0, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+}
+
+// One measurement in this process; prints seconds, peak bytes, and the peak with only the lines made.
+int Child(const Text& what, std::size_t n) {
+    Lines lines = GenerateLines(n);
+    const std::size_t base = PeakBytes();
+    LARGE_INTEGER start, stop;
+    std::size_t count = 0;
+    if (what == "sort-line" || what == "sort-ext") {
+        QueryPerformanceCounter(&start);
+        if (what == "sort-line") {
+            std::sort(lines.begin(), lines.end(), LessByCompareString);
+        } else {
+            struct Entry {
+                Text ext;
+                Text* line;
+            };
+            std::vector<Entry> entries;
+            entries.reserve(lines.size());
+            for (Text& line : lines)
+                entries.push_back(Entry{PathExtension(line), &line});
+            std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+                if (LessByCompareString(a.ext, b.ext)) return true;
+                if (LessByCompareString(b.ext, a.ext)) return false;
+                return LessByCompareString(*a.line, *b.line);
+            });
+        }
+        QueryPerformanceCounter(&stop);
+        count = lines.size();
+    } else {
+        Win32Locale locale;
+        DropState state(locale);
+        MemoryView view(std::move(lines));
+        Win32CaseMapper cases;
+        Win32Collation collation;
+        NoButton button;
+        EditOperations edit(view, state, cases, collation, button);
+        QueryPerformanceCounter(&start);
+        edit.Run(std::atoi(what.c_str()));
+        QueryPerformanceCounter(&stop);
+        count = view.ReadAllLines().size();
+    }
+    std::printf("%.6f %zu %zu %zu\n", Seconds(start, stop), PeakBytes(), base, count);
+    return 0;
+}
+
+struct Sample {
+    double seconds = 0;
+    double peakMiB = 0;
+    double baseMiB = 0;
+    std::size_t lines = 0;
+};
+
+bool RunChild(const char* self, const Text& what, std::size_t n, Sample& sample) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return false;
+    const FileHandle reader(readEnd);
+    FileHandle writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    std::string command = "\"" + std::string(self) + "\" --child " + what + " " + std::to_string(n);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    const FileHandle processHandle(process.hProcess);
+    const FileHandle threadHandle(process.hThread);
+    writer.Reset();
+    std::string output;
+    char buffer[256];
+    DWORD got = 0;
+    while (ReadFile(reader.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    WaitForSingleObject(processHandle.Get(), INFINITE);
+    std::size_t peak = 0, base = 0;
+    if (std::sscanf(output.c_str(), "%lf %zu %zu %zu", &sample.seconds, &peak, &base, &sample.lines) != 4)
+        return false;
+    sample.peakMiB = static_cast<double>(peak) / (1 << 20);
+    sample.baseMiB = static_cast<double>(base) / (1 << 20);
+    return true;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+struct Measure {
+    const char* label;
+    Text what;
+    Text peer;
+    double seconds = 0;
+    double peakMiB = 0;
+    double baseMiB = 0;
+    std::size_t lines = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+        return Child(argv[2], static_cast<std::size_t>(std::atoll(argv[3])));
+    const std::size_t n = argc > 1 ? static_cast<std::size_t>(std::max(2LL, std::atoll(argv[1]))) : 1000000;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+
+    std::vector<Measure> measures = {
+        {"(a) std::sort, CompareStringA by line", "sort-line", ""},
+        {"(b) std::sort, CompareStringA by extension, line", "sort-ext", ""},
+        {"名昇順", std::to_string(kTagNameAsc), "sort-line"},
+        {"拡昇順", std::to_string(kTagExtAsc), "sort-ext"},
+        {"重複削除", std::to_string(kTagDistinct), "sort-line"},
+        {"大文字", std::to_string(kTagUpper), "sort-line"},
+    };
+    std::printf("%zu lines, %d runs of each, one process per run\n", n, runs);
+    for (Measure& m : measures) {
+        std::vector<double> seconds, peaks, bases;
+        for (int run = 0; run < runs; ++run) {
+            Sample sample;
+            if (!RunChild(argv[0], m.what, n, sample)) {
+                std::printf("%s: the measuring process failed\n", m.label);
+                return 1;
+            }
+            seconds.push_back(sample.seconds);
+            peaks.push_back(sample.peakMiB);
+            bases.push_back(sample.baseMiB);
+            m.lines = sample.lines;
+            std::printf("  %s run %d: %.3f s\n", m.label, run + 1, sample.seconds);
+            std::fflush(stdout);
+        }
+        m.seconds = Median(seconds);
+        m.peakMiB = Median(peaks);
+        m.baseMiB = Median(bases);
+    }
+    auto peer = [&](const Text& what) {
+        for (const Measure& m : measures) {
+            if (m.what == what) return m.seconds;
+        }
+        return 0.0;
+    };
+    std::printf("\n%-50s %10s %12s %12s %10s %8s\n", "", "median s", "peak MiB", "lines MiB", "lines out",
+                "ratio");
+    for (const Measure& m : measures) {
+        std::printf("%-50s %10.3f %12.1f %12.1f %10zu", m.label, m.seconds, m.peakMiB, m.baseMiB, m.lines);
+        if (!m.peer.empty())
+            std::printf(" %8.3f  (against %s)", m.seconds / peer(m.peer), m.peer == "sort-line" ? "a" : "b");
+        std::printf("\n");
+    }
+    std::printf(
+        "\npeak MiB: the process's peak working set; lines MiB: its peak with only the generated lines.\n");
+    std::printf("target: 名昇順 and 拡昇順 at most 0.25 of their peer\n");
+    return 0;
+}
