@@ -75,6 +75,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         // Command-line mode: the window stays hidden, nothing else is created, the settings are not touched.
         Win32NameLookup lookup;
         RunCommandLineMode(arguments, lookup, form);
+        SendMessageA(form.Control(kMemo), EM_SETSEL, 0, 0);
         PostQuitMessage(0);
         return loop.Run();
     }

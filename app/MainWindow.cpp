@@ -273,10 +273,13 @@ void TForm1::AppendLine(const Text& line) {
 
 void TForm1::AppendLines(const std::vector<Text>& lines) {
     if (lines.empty()) return;
-    const Text text = MemoText();
     // A line goes behind a line break, or else gets one in front of it; either way the whole list goes in
-    // with one replacement, so appending stays linear in what is added.
-    bool endsInBreak = text.empty() || (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
+    // with one replacement, so appending stays linear in what is added. The text ends in a break (or is
+    // empty) exactly when its last line is empty, which the area tells without copying its text.
+    HWND memo = Control(kMemo);
+    const auto lastLine = SendMessageA(memo, EM_GETLINECOUNT, 0, 0) - 1;
+    const auto lastLineStart = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
+    bool endsInBreak = SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
     std::size_t size = 0;
     for (const Text& line : lines)
         size += line.size() + 2;

@@ -6,8 +6,9 @@
 //
 // edit_bench [lines [runs]]   Each measurement runs in a child process of its own, so that its peak memory
 //                             is its own.
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>

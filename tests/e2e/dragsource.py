@@ -27,7 +27,8 @@ def main():
         print("ready", flush=True)
         return False
 
-    window.connect("map-event", ready)
+    # Mapped is not yet ready to start a drag: let GTK settle its input handling first.
+    window.connect("map-event", lambda *_: GLib.timeout_add(500, ready))
     window.connect("destroy", Gtk.main_quit)
     GLib.timeout_add_seconds(seconds, Gtk.main_quit)
     window.show_all()

@@ -35,7 +35,7 @@ drag_onto_memo() {
 wait_lines() {
     waited=0
     while [ "$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)" -lt "$1" ]; do
-        [ "$waited" -lt 300 ] || fail "the text area did not get $1 lines"
+        [ "$waited" -lt 300 ] || { screenshot drop-failed; fail "the text area did not get $1 lines"; }
         sleep 0.1
         waited=$((waited + 1))
     done

@@ -8,6 +8,7 @@ mkdir -p "$E2E_OUT"
 
 xvfb_pid=""
 program_pid=""
+holder_pid=""
 
 fail() {
     echo "FAIL: $*" >&2
@@ -16,11 +17,13 @@ fail() {
 
 cleanup() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$holder_pid" ]; then kill "$holder_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
-# Uses the display of the test run when there is one, else starts a private Xvfb and stops it on exit.
+# Uses the display of the test run when there is one (ctest runs these tests alone, so no other test's
+# windows lie in the way of drags), else starts a private Xvfb and stops it on exit.
 ensure_display() {
     if [ -n "${DISPLAY:-}" ]; then return; fi
     fifo="$E2E_OUT/displayfd.$$"

@@ -276,19 +276,6 @@ TEST_F(FileContentsReaderTest, ReportsAfterEvery1025CountedLines) {
     EXPECT_EQ(*(status + 1), "pump");
 }
 
-TEST_F(FileContentsReaderTest, ReportsComeAtTheRightLines) {
-    // Abort at the n-th pump shows exactly how many lines were counted when it ran.
-    for (const int pump : {1, 2}) {
-        CountMode();
-        view.pumps = 0;
-        view.OnPump(1, [&] { state.FAbort = pump == 1; });
-        view.OnPump(2, [&] { state.FAbort = true; });
-        state.FAbort = false;
-        EXPECT_EQ(Read(NumberedLines(5000)),
-                  Lines{CountLine(1025 * static_cast<std::size_t>(pump), "行:[中断]")});
-    }
-}
-
 TEST_F(FileContentsReaderTest, SkippedLinesDoNotAdvanceTheReports) {
     Text contents;
     for (int i = 0; i < 1025; ++i)
@@ -366,21 +353,9 @@ TEST_F(FileContentsReaderTest, OpenFailuresGiveTheirTexts) {
     }
 }
 
-TEST_F(FileContentsReaderTest, ReadFailureKeepsWhatWasReadInAllLinesMode) {
-    // Lines of seven bytes; the failure comes three bytes into line 2000, counting from 0.
-    AllLines();
+TEST_F(FileContentsReaderTest, ReadFailureKeepsTheLinesReadButWritesNoCountLineAndNoMark) {
+    // 20000 bytes hold 2857 whole lines of seven bytes; the failure comes inside the next one.
     files.readPiece = 100;
-    files.Add(kPath, NumberedLines(3000)).failReadAt = 2000 * 7 + 3;
-    EXPECT_EQ(ErrorOf(kPath), "I/O エラー (23)");
-    ASSERT_EQ(view.lines.size(), 2000u);
-    EXPECT_EQ(view.lines.back(), "L1999");
-    EXPECT_EQ(view.calls.back(), "redraw on");
-    EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
-    EXPECT_EQ(files.openFiles, 0);
-}
-
-TEST_F(FileContentsReaderTest, ReadFailureWritesNoCountLineAndNoMark) {
-    // 20000 bytes hold 2857 whole lines of seven bytes.
     for (const std::size_t at : {std::size_t{0}, std::size_t{20000}}) {
         for (const bool count : {true, false}) {
             count ? CountMode() : AllLines();
@@ -391,6 +366,9 @@ TEST_F(FileContentsReaderTest, ReadFailureWritesNoCountLineAndNoMark) {
             EXPECT_EQ(state.FTotalLines, 0);
             EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
             EXPECT_EQ(view.lines.size(), count ? 0u : at / 7) << at;
+            if (!count && at > 0) {
+                EXPECT_EQ(view.lines.back(), "L2856");
+            }
             EXPECT_EQ(files.openFiles, 0);
         }
     }
