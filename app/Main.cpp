@@ -47,10 +47,12 @@ void ApplySettings(TForm1& form, const StoredSettings& settings) {
 
 StoredSettings CollectSettings(TForm1& form) {
     StoredSettings settings;
-    RECT frame{};
-    GetWindowRect(form.Handle(), &frame);
-    settings.formTop = frame.top;
-    settings.formLeft = frame.left;
+    // The position the window has when restored: a minimized window's own rectangle lies far off the screen.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(form.Handle(), &placement);
+    settings.formTop = placement.rcNormalPosition.top;
+    settings.formLeft = placement.rcNormalPosition.left;
     settings.modeIndex = form.ModeIndex();
     settings.fontSize = form.MemoFontPoints();
     settings.fontName = form.MemoFontName();

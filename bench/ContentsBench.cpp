@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/QuietView.h"
 #include "collect/FileContentsReader.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileReader.h"
@@ -23,26 +24,13 @@ namespace {
 
 constexpr std::uint64_t kFileBytes = 200ull * 1024 * 1024;
 
-class NullView : public View {
+class NullView : public QuietView {
 public:
     OptionSnapshot options;
 
     OptionSnapshot ReadOptions() override { return options; }
     void AppendLine(const Text& line) override { last = line; }
     void AppendLines(const std::vector<Text>& lines) override { appended += lines.size(); }
-    void SuspendRedraw() override {}
-    void ResumeRedraw() override {}
-    std::vector<Text> ReadAllLines() override { return {}; }
-    void ReplaceAllLines(const std::vector<Text>&) override {}
-    void CopyAllText() override {}
-    void PlaceCaretAtEnd() override {}
-    void SetStatusText(int, const Text&) override {}
-    void SetProgressMax(std::int32_t) override {}
-    void SetProgressPosition(std::int32_t) override {}
-    void EnableTopPanel(bool) override {}
-    void RefreshCaretIndicator() override {}
-    void PumpMessages() override {}
-    void ShowMessage(const Text&) override {}
 
     Text last;
     std::size_t appended = 0;

@@ -14,32 +14,13 @@
 #include <vector>
 
 #include "bench/BenchTree.h"
+#include "bench/QuietView.h"
 #include "collect/PathWalker.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Network.h"
 
 namespace {
-
-class NullView : public View {
-public:
-    OptionSnapshot ReadOptions() override { return {}; }
-    void AppendLine(const Text&) override {}
-    void AppendLines(const std::vector<Text>&) override {}
-    void SuspendRedraw() override {}
-    void ResumeRedraw() override {}
-    std::vector<Text> ReadAllLines() override { return {}; }
-    void ReplaceAllLines(const std::vector<Text>&) override {}
-    void CopyAllText() override {}
-    void PlaceCaretAtEnd() override {}
-    void SetStatusText(int, const Text&) override {}
-    void SetProgressMax(std::int32_t) override {}
-    void SetProgressPosition(std::int32_t) override {}
-    void EnableTopPanel(bool) override {}
-    void RefreshCaretIndicator() override {}
-    void PumpMessages() override {}
-    void ShowMessage(const Text&) override {}
-};
 
 class NoReader : public ContentsReader {
 public:
@@ -51,7 +32,7 @@ std::size_t Walker(const Text& folder) {
     Win32FileSystem files;
     Win32Network network;
     Win32Locale locale;
-    NullView view;
+    QuietView view;
     NoReader reader;
     DropState state(locale);
     OptionSnapshot options;

@@ -13,12 +13,13 @@ if [ ! -f "$WINEPREFIX/.rominado-ready" ]; then
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.rominado-ready" ]; then
-            wineboot -i >/dev/null 2>&1
+            # Wine's system processes outlive these commands: they must not inherit the lock.
+            wineboot -i >/dev/null 2>&1 9>&-
             # Without a window manager Wine waits for each hidden window; unmanaged windows do not.
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
             # The program's Japanese fonts, by their Windows names, as the IPA fonts of the same kind.
-            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
-            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1 9>&-
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1 9>&-
             touch "$WINEPREFIX/.rominado-ready"
         fi
     ) 9>"$WINEPREFIX/.lock"

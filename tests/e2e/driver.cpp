@@ -22,8 +22,15 @@
 //   e2e_driver locale-sort                 reads lines (LF) from standard input and prints them ordered by
 //   the
 //                                          user locale ignoring case, of equal lines only the first
+//   e2e_driver move TITLE X Y              moves the window's top-left corner to screen pixels X, Y
+//   e2e_driver window-rect TITLE           prints the window's screen rectangle: "left top width height"
+//   e2e_driver choose-font TITLE ID FACE POINTS
+//                                          clicks button ID of window TITLE, which opens a font dialog, picks
+//                                          FACE and POINTS there as a user would and presses OK
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
+
+#include <dlgs.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -119,6 +126,65 @@ int LocaleSort() {
     return 0;
 }
 
+// The visible dialog box of that process, if any.
+HWND DialogOf(DWORD process) {
+    struct Search {
+        DWORD process;
+        HWND found;
+    } search{process, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != search->process || !IsWindowVisible(window) || std::strcmp(className, "#32770") != 0)
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Selects the entry of that exact text in a combo box of the dialog and tells the dialog, as a user's choice
+// does. The wide messages: the lists' narrow texts do not cross processes intact.
+bool PickEntry(HWND dialog, int id, const char* text) {
+    wchar_t wide[128] = {};
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 128);
+    const HWND box = GetDlgItem(dialog, id);
+    const LRESULT index =
+        SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide));
+    if (!box || index == CB_ERR) return false;
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    return true;
+}
+
+int ChooseFontIn(const char* title, int buttonId, const char* face, const char* points) {
+    const HWND window = FindWindowA(nullptr, title);
+    const HWND button = window ? FindControlIn(window, buttonId) : nullptr;
+    if (!button) return 1;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    // Posted: the dialog is modal, so a sent click would come back only once the dialog is closed.
+    PostMessageA(button, BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    for (int waited = 0; !dialog && waited < 200; ++waited) {
+        dialog = DialogOf(process);
+        if (!dialog) Sleep(50);
+    }
+    if (!dialog) return 1;
+    if (!PickEntry(dialog, cmb1, face) || !PickEntry(dialog, cmb3, points)) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return 1;
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +270,22 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (std::strcmp(command, "move") == 0 && argc > 4) {
+        const HWND hwnd = FindWindowA(nullptr, title);
+        return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    }
+    if (std::strcmp(command, "window-rect") == 0) {
+        const HWND hwnd = FindWindowA(nullptr, title);
+        RECT rect;
+        if (!hwnd || !GetWindowRect(hwnd, &rect)) return 1;
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        return 0;
+    }
+    if (std::strcmp(command, "choose-font") == 0 && argc > 5)
+        return ChooseFontIn(title, std::atoi(argv[3]), argv[4], argv[5]);
     if (std::strcmp(command, "close") == 0) {
         HWND hwnd = FindWindowA(nullptr, title);
         return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
