@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/QuietView.h"
 #include "collect/DropState.h"
 #include "edit/EditOperations.h"
 #include "platform/win32/Handles.h"
@@ -30,25 +31,11 @@ namespace {
 using Lines = std::vector<Text>;
 
 // The text area as the operations see it, in memory.
-class MemoryView : public View {
+class MemoryView : public QuietView {
 public:
     explicit MemoryView(Lines lines) : lines_(std::move(lines)) {}
-    OptionSnapshot ReadOptions() override { return {}; }
-    void AppendLine(const Text&) override {}
-    void AppendLines(const Lines&) override {}
-    void SuspendRedraw() override {}
-    void ResumeRedraw() override {}
     Lines ReadAllLines() override { return lines_; }
     void ReplaceAllLines(const Lines& lines) override { lines_ = lines; }
-    void CopyAllText() override {}
-    void PlaceCaretAtEnd() override {}
-    void SetStatusText(int, const Text&) override {}
-    void SetProgressMax(std::int32_t) override {}
-    void SetProgressPosition(std::int32_t) override {}
-    void EnableTopPanel(bool) override {}
-    void RefreshCaretIndicator() override {}
-    void PumpMessages() override {}
-    void ShowMessage(const Text&) override {}
 
 private:
     Lines lines_;
