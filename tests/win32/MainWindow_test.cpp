@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SaveText.h"
-#include "tests/win32/BoxWatcher.h"
+#include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/MakeDrop.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
     form_.State().FBusy = true;
     form_.SetStatusText(3, "running");
     {
-        BoxWatcher boxes;
+        BoxAnswerer boxes;
         Drop({"C:\\windows"});
         ASSERT_EQ(boxes.Boxes().size(), 1u);
         EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, EscInTextAreaSetsAbort) {
 
 TEST_F(MainWindowTest, ErrorInHandlerIsReportedAndWindowStays) {
     form_.SetCommands({{}, {}, {}, {}, [] { throw AppError("C:\\x\\Data.INI に書き込めません"); }});
-    BoxWatcher boxes;
+    BoxAnswerer boxes;
     SendMessageA(form_.Handle(), WM_CLOSE, 0, 0);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
