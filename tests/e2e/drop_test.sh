@@ -2,43 +2,13 @@
 # every non-hidden entry once, in the locale's order; a second drop appends; Esc stops the drop of a large set
 # of folders and keeps what was collected. Screenshots in full-path and in file-contents mode.
 . "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/drag.sh"
 
 TITLE="ロミナード"
 MEMO=100 CHK_FALL=111 CHK_GET=110 RDO_FULL=112 RDO_SHOW=114
 
 windows_path() {  # a Linux path as Wine shows it, in code page 932
     printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
-}
-
-# Drags the given paths from a GTK window at the top-left corner onto the text area.
-drag_onto_memo() {
-    /usr/bin/python3 "$E2E_ROOT/tests/e2e/dragsource.py" 60 "$@" >"$E2E_OUT/dragsource.out" 2>&1 &
-    source_pid=$!
-    waited=0
-    until grep -q ready "$E2E_OUT/dragsource.out" 2>/dev/null; do
-        [ "$waited" -lt 300 ] || fail "the drag source did not start"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    set -- $(driver center "$TITLE" $MEMO | tr -d '\r')
-    xdotool mousemove 40 40 mousedown 1
-    for step in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove $((40 + ($1 - 40) * $step / 10)) $((40 + ($2 - 40) * $step / 10))
-        sleep 0.05
-    done
-    xdotool mouseup 1
-    kill "$source_pid" 2>/dev/null || true
-    wait "$source_pid" 2>/dev/null || true
-}
-
-# Waits until the text area holds at least N lines.
-wait_lines() {
-    waited=0
-    while [ "$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)" -lt "$1" ]; do
-        [ "$waited" -lt 300 ] || { screenshot drop-failed; fail "the text area did not get $1 lines"; }
-        sleep 0.1
-        waited=$((waited + 1))
-    done
 }
 
 ensure_display
@@ -60,8 +30,8 @@ expected="$E2E_OUT/drop-expected.txt"
 (cd "$E2E_OUT" && find drop-tree ! -name '.*') | while read -r p; do windows_path "$E2E_OUT/$p"; echo; done |
     "$WINE_RUN" "$E2E_DRIVER" locale-sort | tr -d '\r' >"$expected"
 
-drag_onto_memo "$tree"
-wait_lines "$(wc -l <"$expected")"
+drag_onto_memo "$TITLE" $MEMO "$tree"
+wait_lines "$TITLE" $MEMO "$(wc -l <"$expected")"
 driver clipboard | tr -d '\r' >"$E2E_OUT/drop-clipboard.txt"
 # Of the two names that differ only in case, the one the walk met first stays: compare without case.
 fold() { tr 'A-Z' 'a-z' <"$1"; }
@@ -70,8 +40,8 @@ fold "$expected" | cmp - "$E2E_OUT/drop-clipboard.folded" ||
     fail "the clipboard after one drop is not the expected list"
 screenshot drop-full-path
 
-drag_onto_memo "$tree/資料"
-wait_lines "$(($(wc -l <"$expected") + 4))"
+drag_onto_memo "$TITLE" $MEMO "$tree/資料"
+wait_lines "$TITLE" $MEMO "$(($(wc -l <"$expected") + 4))"
 driver clipboard | tr -d '\r' >"$E2E_OUT/drop-clipboard2.txt"
 head -n "$(wc -l <"$expected")" "$E2E_OUT/drop-clipboard2.txt" | cmp - "$E2E_OUT/drop-clipboard.txt" ||
     fail "the second drop did not append below the first"
@@ -91,7 +61,7 @@ PY
 before=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
 driver press-while-busy "$TITLE" $RDO_FULL $MEMO 27 120 >/dev/null &
 presser_pid=$!
-drag_onto_memo "$big"/d*
+drag_onto_memo "$TITLE" $MEMO "$big"/d*
 wait "$presser_pid" || fail "the drop of the large set did not start or end"
 after=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
 total=$((before + 300 * 401))

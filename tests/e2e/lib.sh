@@ -6,6 +6,13 @@ E2E_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WINE_RUN="$E2E_ROOT/scripts/wine-run.sh"
 mkdir -p "$E2E_OUT"
 
+# Each test runs its own copy of the program, so that the Data.INI beside it starts absent and is the test's alone.
+private_bin="$E2E_OUT/$(basename "$0" .sh)-bin"
+rm -rf "$private_bin"
+mkdir -p "$private_bin"
+cp "$ROMINADO_EXE" "$private_bin/"
+ROMINADO_EXE="$private_bin/$(basename "$ROMINADO_EXE")"
+
 xvfb_pid=""
 program_pid=""
 holder_pid=""
