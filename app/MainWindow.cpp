@@ -68,17 +68,17 @@ TForm1::~TForm1() {
 
 bool TForm1::Create(HINSTANCE instance) {
     windowFont_ = MakeFont("ＭＳ Ｐゴシック", 13);
-    FrameSpec spec{};
-    spec.className = kClassName;
-    spec.caption = kAppTitle;
-    spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    spec.left = 226;
-    spec.top = 114;
-    spec.clientWidth = 596;
-    spec.clientHeight = 328;
-    spec.sizeIsOuter = true;
-    spec.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
-    if (!CreateFrame(instance, spec)) return false;
+    FrameSpec frame{};
+    frame.className = kClassName;
+    frame.caption = kAppTitle;
+    frame.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    frame.left = 226;
+    frame.top = 114;
+    frame.clientWidth = 596;
+    frame.clientHeight = 328;
+    frame.sizeIsOuter = true;
+    frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
+    if (!CreateFrame(instance, frame)) return false;
     if (!CreateChildren(instance)) return false;
     LoadGlyphs(instance);
     Layout();

@@ -67,14 +67,14 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
 
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
     for (std::size_t index : order) {
-        const ControlSpec* spec = &specs[index];
-        HWND parent = spec->parentId == 0 ? window : FindControl(window, spec->parentId);
+        const ControlSpec* row = &specs[index];
+        HWND parent = row->parentId == 0 ? window : FindControl(window, row->parentId);
         if (!parent) return false;
-        DWORD style = spec->style | WS_CHILD | WS_VISIBLE;
-        if (spec->tabOrder >= 0) style |= WS_TABSTOP;
+        DWORD style = row->style | WS_CHILD | WS_VISIBLE;
+        if (row->tabOrder >= 0) style |= WS_TABSTOP;
         HWND control = CreateWindowExA(
-            spec->exStyle, spec->windowClass, spec->caption, style, spec->left, spec->top, spec->width,
-            spec->height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance, nullptr);
+            row->exStyle, row->windowClass, row->caption, style, row->left, row->top, row->width,
+            row->height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), instance, nullptr);
         if (!control) return false;
         if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }

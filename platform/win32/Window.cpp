@@ -37,21 +37,21 @@ Window::~Window() {
     }
 }
 
-bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& spec) {
+bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& layout) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = spec.className;
-    wc.hIcon = spec.icon;
+    wc.lpszClassName = layout.className;
+    wc.hIcon = layout.icon;
     if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
-    if (!spec.sizeIsOuter) AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
-    CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style, spec.left, spec.top,
-                    frame.right - frame.left, frame.bottom - frame.top, spec.owner, nullptr, instance, this);
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
+    if (!layout.sizeIsOuter) AdjustWindowRectEx(&frame, layout.style, FALSE, layout.exStyle);
+    CreateWindowExA(layout.exStyle, layout.className, layout.caption, layout.style, layout.left, layout.top,
+                    frame.right - frame.left, frame.bottom - frame.top, layout.owner, nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 

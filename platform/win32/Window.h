@@ -42,7 +42,7 @@ protected:
 
     // Registers the class on first use and creates the window attached to this object. False when the
     // system refuses.
-    bool CreateFrame(HINSTANCE instance, const FrameSpec& spec);
+    bool CreateFrame(HINSTANCE instance, const FrameSpec& layout);
 
     // One message. The default passes it to DefWindowProc. An exception that leaves it is reported with
     // ShowErrorReport and the message counts as handled.
