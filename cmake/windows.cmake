@@ -33,7 +33,8 @@ add_subdirectory(${ROMINADO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 add_executable(win32_tests ${UNIT_TEST_SOURCES} ${WIN32_TEST_SOURCES} ${FAKE_SOURCES})
 target_link_libraries(win32_tests PRIVATE rominado_win32 gmock gtest_main)
-gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120)
+# One at a time: window tests in two processes would take activation, focus and the clipboard from each other.
+gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120 PROPERTIES RESOURCE_LOCK win32_session)
 
 # End to end: the real program under Wine on an X display, driven from outside.
 add_executable(e2e_driver tests/e2e/driver.cpp)

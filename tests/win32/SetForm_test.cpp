@@ -43,7 +43,15 @@ protected:
 
     HWND Control(int id) const { return form.Control(id); }
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // The window is made active first, and what that brings is handled: an activation that came later, with
+    // the click, would copy the stored flags over the boxes just set (as it does for a user).
     void Check(int id, bool on) {
+        SetActiveWindow(form.Handle());
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
         SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
