@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTree.h"
 #include "bench/QuietView.h"
 #include "collect/FileContentsReader.h"
 #include "platform/win32/Handles.h"
@@ -85,20 +86,6 @@ long long MakeFile(const Text& path) {
     DWORD done = 0;
     WriteFile(count.Get(), digits.data(), static_cast<DWORD>(digits.size()), &done, nullptr);
     return lines;
-}
-
-double Seconds(const std::function<void()>& run) {
-    LARGE_INTEGER frequency, start, stop;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    run();
-    QueryPerformanceCounter(&stop);
-    return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // The count line's number: the digits before the kanji.
