@@ -1,6 +1,7 @@
 """A drag source for end-to-end tests: a small GTK window at the top-left corner of the screen that offers the
 paths given on the command line as text/uri-list, so that xdotool can drag them onto a window. It prints
-"ready" once it is shown and quits after the given number of seconds."""
+"ready" once it is shown, "data-sent" each time the target has asked for the paths, "drag-end" when a drag is
+over (dropped, refused or failed), and quits after the given number of seconds."""
 import sys
 
 import gi
@@ -14,11 +15,19 @@ def main():
     seconds = int(sys.argv[1])
     uris = [GLib.filename_to_uri(path, None) for path in sys.argv[2:]]
 
+    def send(_widget, _context, data, _info, _time):
+        data.set_uris(uris)
+        print("data-sent", flush=True)
+
+    def ended(*_):
+        print("drag-end", flush=True)
+
     window = Gtk.Window(title="dragsource")
     button = Gtk.Button(label="drag")
     button.drag_source_set(Gdk.ModifierType.BUTTON1_MASK, [], Gdk.DragAction.COPY)
     button.drag_source_add_uri_targets()
-    button.connect("drag-data-get", lambda w, ctx, data, info, time: data.set_uris(uris))
+    button.connect("drag-data-get", send)
+    button.connect("drag-end", ended)
     window.add(button)
     window.set_default_size(80, 80)
     window.move(0, 0)
