@@ -3,8 +3,9 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
-    echo "run: no X display. Run it on a virtual one:  xvfb-run -a -s '-screen 0 1024x768x24' scripts/run.sh" >&2
-    echo "     (then see it with: DISPLAY=:99 import -window root shot.png, using xvfb-run -n 99)" >&2
+    echo "run: no X display. Run it on a virtual one:" >&2
+    echo "     xvfb-run -n 99 -f /tmp/rominado.xauth -s '-screen 0 1024x768x24' scripts/run.sh" >&2
+    echo "     and see it from a second shell: DISPLAY=:99 XAUTHORITY=/tmp/rominado.xauth import -window root shot.png" >&2
     exit 1
 fi
 "$root/scripts/setup.sh"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "res/Version.h"
 #include "res/resource.h"
 
 namespace {
@@ -16,7 +17,7 @@ const ControlSpec kControls[] = {
     {kPanelFrame, "STATIC", "", SS_ETCHEDFRAME, 0, 0, 281, 161, kPanel1, -1},
     {kProgramIcon, "STATIC", "", SS_BITMAP, 24, 16, 49, 49, kPanel1, -1},
     {kProductName, "STATIC", "アプリ名： ロミナード", kLabel, 88, 16, 182, 16, kPanel1, -1},
-    {kVersion, "STATIC", "Version： 1.22e", kLabel, 96, 40, 98, 16, kPanel1, -1},
+    {kVersion, "STATIC", "Version： " ROMINADO_VERSION_TEXT, kLabel, 96, 40, 98, 16, kPanel1, -1},
     {kMaker, "STATIC", "製作者： Kelvoro", kLabel, 8, 74, 104, 15, kPanel1, -1},
     {kLabel2, "STATIC", "更新日： 00/01/16", kLabel, 8, 92, 122, 15, kPanel1, -1},
     {kAboutLabel1, "STATIC", "機   能： フルパスを取得するアプリ", kLabel, 8, 130, 219, 15, kPanel1, -1},

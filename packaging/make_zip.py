@@ -1,0 +1,84 @@
+"""Writes the release zip: every entry under one folder, in the order given, with one fixed time, so that the
+same inputs give the same bytes.
+
+Names are stored in code page 932, as the Windows shell of a Japanese system reads them, with Info-ZIP's
+Unicode path field holding the UTF-8 name for archivers that read it. Text entries are UTF-8 sources, written
+in code page 932 with CR LF line ends and @VERSION@ replaced by the version.
+
+    make_zip.py OUTPUT --epoch SECONDS --folder NAME --version TEXT (text|binary):NAME=SOURCE ...
+"""
+
+import argparse
+import struct
+import sys
+import time
+import zipfile
+import zlib
+
+UNICODE_PATH_FIELD = 0x7075
+MSDOS = 0
+ATTRIBUTE_DIRECTORY, ATTRIBUTE_ARCHIVE = 0x10, 0x20
+UTF8_NAME_FLAG = 0x800
+
+
+class Cp932Info(zipfile.ZipInfo):
+    """An entry whose name is stored in code page 932, without the UTF-8 flag."""
+
+    def _encodeFilenameFlags(self):
+        return self.filename.encode("cp932"), self.flag_bits & ~UTF8_NAME_FLAG
+
+
+def entry(name, epoch, directory=False):
+    info = Cp932Info(name, date_time=time.gmtime(epoch)[:6])
+    info.create_system = MSDOS
+    info.external_attr = ATTRIBUTE_DIRECTORY if directory else ATTRIBUTE_ARCHIVE
+    stored = name.encode("cp932")
+    utf8 = name.encode("utf-8")
+    if utf8 != stored:
+        info.extra = struct.pack("<HHBI", UNICODE_PATH_FIELD, 5 + len(utf8), 1, zlib.crc32(stored)) + utf8
+    return info
+
+
+def text_for_windows(source, version):
+    """A UTF-8 source as the package holds it: the version filled in, CR LF line ends, code page 932."""
+    text = source.decode("utf-8").replace("\r\n", "\n").replace("@VERSION@", version)
+    return text.replace("\n", "\r\n").encode("cp932")
+
+
+def load(kind, path, version):
+    with open(path, "rb") as f:
+        data = f.read()
+    return text_for_windows(data, version) if kind == "text" else data
+
+
+def write_zip(output, epoch, folder, version, members):
+    """members: (kind, name, source path) in archive order; kind is "text" or "binary"."""
+    # Everything is read and converted first: a text that code page 932 cannot hold leaves no zip behind.
+    contents = [(name, load(kind, path, version)) for kind, name, path in members]
+    with zipfile.ZipFile(output, "w") as archive:
+        archive.writestr(entry(folder + "/", epoch, directory=True), b"")
+        for name, data in contents:
+            archive.writestr(entry(folder + "/" + name, epoch), data, zipfile.ZIP_DEFLATED, 9)
+
+
+def member(argument):
+    kind, _, rest = argument.partition(":")
+    name, _, path = rest.partition("=")
+    if kind not in ("text", "binary") or not name or not path:
+        raise argparse.ArgumentTypeError("expected text:NAME=SOURCE or binary:NAME=SOURCE, got " + argument)
+    return kind, name, path
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="Writes the release zip.")
+    parser.add_argument("output")
+    parser.add_argument("--epoch", type=int, required=True)
+    parser.add_argument("--folder", required=True)
+    parser.add_argument("--version", required=True)
+    parser.add_argument("members", type=member, nargs="+")
+    args = parser.parse_args(argv)
+    write_zip(args.output, args.epoch, args.folder, args.version, args.members)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])

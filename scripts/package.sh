@@ -1,0 +1,59 @@
+#!/bin/sh
+# Makes the portable release package Rominado-<version>.zip: the program built in release form (optimised,
+# stripped, no time stamp) in a build folder of its own, the help page when the build has put one beside the
+# program, the read-me and the licence. The same commit gives the same bytes.
+#
+#     scripts/package.sh [OUTPUT_FOLDER]      (default: dist/ in the tree; prints the zip's path)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${ROMINADO_BUILD_DIR:-$root/build}"
+release="$build/release"
+out="${1:-$root/dist}"
+
+# The version, from the one header that the version resource and the about box read too.
+version_part() {
+    sed -n "s/^#define ROMINADO_VERSION_$1 \"\{0,1\}\([^\"]*\)\"\{0,1\}\$/\1/p" "$root/res/Version.h"
+}
+version="$(version_part MAJOR).$(version_part MINOR)$(version_part LETTER)"
+case "$version" in
+    [0-9]*.[0-9]*) ;;
+    *) echo "package: no version in res/Version.h" >&2; exit 1 ;;
+esac
+
+# Every date the package holds is the commit's.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct) ||
+        { echo "package: no commit to date the package by; set SOURCE_DATE_EPOCH" >&2; exit 1; }
+fi
+export SOURCE_DATE_EPOCH
+
+cmake -S "$root" -B "$release" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DROMINADO_GTEST_SOURCE= >/dev/null
+cmake --build "$release" --target Rominado -j "$(nproc 2>/dev/null || echo 2)" >&2
+exe="$release/Rominado.exe"
+
+# Users install nothing: the program may import only what every Windows has in its system folder.
+for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+    case $(echo "$dll" | tr '[:upper:]' '[:lower:]') in
+        advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | mpr.dll | msvcrt.dll | \
+            ole32.dll | oleaut32.dll | shell32.dll | shlwapi.dll | user32.dll | uxtheme.dll | version.dll) ;;
+        *) echo "package: the program imports $dll, which Windows does not provide" >&2; exit 1 ;;
+    esac
+done
+
+help="$release/ロミナード.html"
+if [ -f "$help" ]; then
+    set -- "binary:ロミナード.html=$help"
+else
+    set --
+    echo "package: no help page at $help; packaging without it" >&2
+fi
+
+mkdir -p "$out"
+zip="$out/Rominado-$version.zip"
+rm -f "$zip"
+python3 "$root/packaging/make_zip.py" "$zip" --epoch "$SOURCE_DATE_EPOCH" --folder Rominado --version "$version" \
+    "binary:Rominado.exe=$exe" "$@" \
+    "text:お読みください.txt=$root/packaging/readme.ja.txt" \
+    "text:LICENSE.txt=$root/packaging/LICENSE.txt"
+echo "$zip"
