@@ -1,4 +1,4 @@
-// The file contents reader as the path walker sees it.
+// The file contents reader as the path walker and the drop handler see it.
 #pragma once
 
 #include "text/Text.h"
@@ -10,4 +10,8 @@ public:
     // Writes the contents of the file at path (or its line count) into the text area. Does nothing for a
     // folder. Raises AppError when the file cannot be opened or read; the error ends the drop.
     virtual void AddFileContents(const Text& path) = 0;
+
+    // What the user is to be told once the drop has ended (which file had lines cut), or the empty text;
+    // taking it clears it for the next drop. A reader that never cuts has nothing to tell.
+    virtual Text TakeDropNotice() { return Text(); }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,8 +31,28 @@ private:
     View& view_;
 };
 
-// Takes the lines of one file from the splitter: counts them, keeps them for the text area in all-lines mode,
-// and reports progress.
+// Makes a line fit to be handed to the text area, which takes its lines as one C string and pairs a lead byte
+// with whatever byte follows it. A NUL is shown as a space, or it would end the text there and lose the rest
+// of the line and every line after it. A lead byte left without its second byte at the line's end is shown as
+// "?", or it would swallow the CR of the line end and join the lines; where the cut of an over-long line
+// parted it from its second byte, it goes instead. Either way the text area holds what is shown, so the
+// clipboard and a saved file agree with it.
+void MakeShowable(Text& line, bool cut) {
+    bool lead = false;  // the byte before was a lead byte waiting for its second byte
+    for (char& c : line) {
+        if (c == '\0') c = ' ';
+        lead = !lead && IsKanjiLead(static_cast<unsigned char>(c));
+    }
+    if (!lead) return;
+    if (cut) {
+        line.pop_back();
+    } else {
+        line.back() = '?';
+    }
+}
+
+// Takes the lines of one file from the splitter: counts them, keeps them for the text area in all-lines mode
+// (cut to the longest line it takes), and reports progress.
 class LineTally {
 public:
     LineTally(DropState& state, View& view, const OptionSnapshot& options, std::uint64_t size)
@@ -49,17 +70,29 @@ public:
         if (skipBlank_ && !printable_)
             printable_ =
                 std::any_of(data, data + size, [](char c) { return static_cast<unsigned char>(c) > 0x20; });
-        if (!countOnly_) line_.append(data, size);
+        if (!countOnly_) {
+            const std::size_t room = FileContentsReader::kLongestLine - line_.size();
+            if (size > room) {
+                size = room;
+                cutLine_ = true;
+            }
+            line_.append(data, size);
+        }
     }
 
     bool End() {
         const bool skip = skipBlank_ && !printable_;
         const std::uint64_t length = std::exchange(length_, 0);
+        const bool cut = std::exchange(cutLine_, false);
         printable_ = false;
         if (skip) {
             line_.clear();
         } else {
-            if (!countOnly_) Keep(std::move(line_));
+            if (!countOnly_) {
+                MakeShowable(line_, cut);
+                Keep(std::move(line_));
+                cutAny_ = cutAny_ || cut;
+            }
             line_.clear();
             bytes_ += length;
             ++count_;
@@ -73,6 +106,7 @@ public:
     }
 
     std::int64_t Count() const { return count_; }
+    bool Cut() const { return cutAny_; }
 
     void Keep(Text line) {
         pendingBytes_ += line.size();
@@ -96,9 +130,11 @@ private:
     const bool countOnly_;
     const std::uint64_t size_;
 
-    Text line_;  // the line being read, in all-lines mode
+    Text line_;  // the line being read, in all-lines mode, up to the longest line
     std::uint64_t length_ = 0;
     bool printable_ = false;
+    bool cutLine_ = false;  // the line being read is longer than the longest line
+    bool cutAny_ = false;   // a line of the file was cut
 
     std::int64_t count_ = 0;
     std::uint64_t bytes_ = 0;
@@ -108,19 +144,27 @@ private:
     std::size_t pendingBytes_ = 0;
 };
 
-// Reads the file to its end, to an abort, or to a failing read, whose error code it returns (0 otherwise).
-std::uint32_t ReadLines(SequentialFile& file, char* block, LineTally& tally, const DropState& state) {
-    if (state.FAbort) return 0;
+// Reads the file to its end, to an abort, or to a failing read, whose error code it returns.
+std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, LineTally& tally,
+                                       const DropState& state) {
+    if (state.FAbort) return std::nullopt;
     LineSplitter splitter;
     for (;;) {
         const SequentialFile::ReadResult got = file.Read(block, FileContentsReader::kBlockBytes);
-        if (got.error != 0) return got.error;
+        if (got.failed) return got.error;
         if (got.bytes == 0) {
             splitter.Finish(tally);
-            return 0;
+            return std::nullopt;
         }
-        if (splitter.Feed(block, got.bytes, tally) != LineSplitter::Status::More) return 0;
+        if (splitter.Feed(block, got.bytes, tally) != LineSplitter::Status::More) return std::nullopt;
     }
+}
+
+// An I/O failure as the user is shown it: the file's name on a line of its own, then the text of the code.
+// The name comes first so that the error report's full stop, when it adds one, closes the text and does not
+// stick to the name.
+AppError IoFailure(const Text& path, std::uint32_t code) {
+    return AppError(path + "\r\n" + IoErrorText(code));
 }
 
 }  // namespace
@@ -158,17 +202,18 @@ void FileContentsReader::AddFileContents(const Text& path) {
     const OptionSnapshot options = view_.ReadOptions();
 
     FileReader::OpenResult opened = files_.Open(path);
-    if (!opened.file) throw AppError(IoErrorText(opened.error));
+    if (!opened.file) throw IoFailure(path, opened.error);
 
     const RedrawSuspension suspension(view_);
     LineTally tally(state_, view_, options, *size);
-    const std::uint32_t readError = ReadLines(*opened.file, block_.get(), tally, state_);
+    const std::optional<std::uint32_t> readError = ReadLines(*opened.file, block_.get(), tally, state_);
     opened.file.reset();
+    if (tally.Cut() && cuts_++ == 0) firstCut_ = path;
 
-    if (readError != 0) {
+    if (readError) {
         // What was read before the failure stays; no count line and no abort mark.
         tally.Flush();
-        throw AppError(IoErrorText(readError));
+        throw IoFailure(path, *readError);
     }
     if (options.RdoLineCnt) {
         view_.AppendLine(FormatNumbers("%10d%", {tally.Count()}) + (state_.FAbort ? "行:[中断]" : "行:") +
@@ -181,4 +226,13 @@ void FileContentsReader::AddFileContents(const Text& path) {
         if (state_.FAbort) tally.Keep("[中断]");
         tally.Flush();
     }
+}
+
+Text FileContentsReader::TakeDropNotice() {
+    if (cuts_ == 0) return Text();
+    const std::size_t others = std::exchange(cuts_, 0) - 1;
+    const Text which =
+        others == 0 ? Text("このファイル") : "このファイルほか " + std::to_string(others) + " ファイル";
+    return std::exchange(firstCut_, Text()) + "\r\n" + which + "の長すぎる行を " +
+           std::to_string(kLongestLine) + " バイトで切り詰めました。";
 }

@@ -25,17 +25,28 @@ public:
     // large for appending to stay linear, and bounded for the program to stay responsive.
     static constexpr std::size_t kBatchLines = 16384;
     static constexpr std::size_t kBatchBytes = 4 * 1024 * 1024;
+    // The longest line handed to the text area, in bytes; a longer line is cut to it, on a character
+    // boundary. The control lays out each line whole, in time and memory that grow with its length (a line of
+    // 1 MiB takes seconds and some 50 MB, one of 64 MiB minutes and 2 GB), and it measures the line's width
+    // in pixels in 32 bits: at 8 pixels a byte that overflows near 256 MiB, where the control fails and loses
+    // all its text. A larger font or screen brings that nearer.
+    static constexpr std::size_t kLongestLine = 1024 * 1024;
 
     FileContentsReader(DropState& state, View& view, FileReader& files);
 
     // Reads the file with the contents options of the view: count mode or all lines, blank lines skipped or
     // not. Hidden and system files, folders and missing paths give nothing. A file that cannot be opened or
-    // read raises AppError after everything it had read was written.
+    // read raises AppError, its text under the file's name, after everything it had read was written.
     void AddFileContents(const Text& path) override;
+
+    // Names the first file whose lines were cut since the last call, and how many more were.
+    Text TakeDropNotice() override;
 
 private:
     DropState& state_;
     View& view_;
     FileReader& files_;
     std::unique_ptr<char[]> block_;
+    Text firstCut_;         // the first file with a line cut since the last notice
+    std::size_t cuts_ = 0;  // files with a line cut since then
 };

@@ -1,15 +1,18 @@
 #include "collect/LongFileName.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "text/PathPieces.h"
 
 namespace {
 
-// True when the last byte is a backslash of its own, not the second byte of a character such as 表.
-bool EndsInSeparator(const Text& s) {
-    return !s.empty() && LastDelimiter(s, "\\") == s.size() - 1;
+// The text less one trailing backslash, when that backslash is a byte of its own and not the second byte of a
+// character such as 表.
+Text WithoutTrailingSeparator(Text s) {
+    if (!s.empty() && LastDelimiter(s, "\\") == s.size() - 1) s.pop_back();
+    return s;
 }
 
 }  // namespace
@@ -18,13 +21,15 @@ Text LongFileName(const Text& path, NameLookup& lookup) {
     // Every level of the path is a prefix of it: the directory part of the level below, less one trailing
     // backslash. The levels are gathered from the end inward, then looked up from the root outward.
     std::vector<std::size_t> levels;
-    Text s = path;
-    while (!s.empty()) {
-        if (EndsInSeparator(s)) s.pop_back();
-        // Two bytes or fewer is the root: a drive such as C:, a single backslash, a short name.
-        if (s.size() <= 2) break;
+    Text s = WithoutTrailingSeparator(path);
+    // Two bytes or fewer is a root: a drive such as C:, a single backslash, a short name.
+    while (s.size() > 2) {
+        Text directory = WithoutTrailingSeparator(PathDirectory(s));
+        // A level that ends in a colon is its own directory part (abc:, C:\a.txt:, \\?\C:); it is a root too,
+        // or the gathering would never end.
+        if (directory.size() >= s.size()) break;
         levels.push_back(s.size());
-        s = PathDirectory(s);
+        s = std::move(directory);
     }
     Text result = s;
     for (auto level = levels.rbegin(); level != levels.rend(); ++level) {

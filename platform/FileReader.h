@@ -12,8 +12,9 @@
 class SequentialFile {
 public:
     struct ReadResult {
-        std::size_t bytes = 0;    // bytes placed in the buffer; 0 with no error at the end of the file
-        std::uint32_t error = 0;  // the platform's error code when the read failed, else 0
+        std::size_t bytes = 0;    // bytes placed in the buffer; 0 without failure at the end of the file
+        bool failed = false;      // the read failed; the end of the file is no failure
+        std::uint32_t error = 0;  // the platform's error code of a failed read; it may be 0 even then
     };
 
     virtual ~SequentialFile() = default;

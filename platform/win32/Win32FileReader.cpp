@@ -18,8 +18,9 @@ public:
     ReadResult Read(char* buffer, std::size_t capacity) override {
         const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(capacity, 0x40000000));
         DWORD got = 0;
-        if (!ReadFile(file_.Get(), buffer, asked, &got, nullptr)) return {0, GetLastError()};
-        return {got, 0};
+        // A failed read is a failure whatever its code, 0 included, never the end of the file.
+        if (!ReadFile(file_.Get(), buffer, asked, &got, nullptr)) return {0, true, GetLastError()};
+        return {got, false, 0};
     }
 
 private:

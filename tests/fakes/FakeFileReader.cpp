@@ -10,13 +10,13 @@ public:
 
     ReadResult Read(char* buffer, std::size_t capacity) override {
         owner_.readSizes.push_back(capacity);
-        if (file_.failReadAt && position_ >= *file_.failReadAt) return {0, file_.readError};
+        if (file_.failReadAt && position_ >= *file_.failReadAt) return {0, true, file_.readError};
         const std::size_t end =
             std::min(file_.contents.size(), file_.failReadAt.value_or(file_.contents.size()));
         const std::size_t n = std::min({capacity, owner_.readPiece, end - position_});
         std::memcpy(buffer, file_.contents.data() + position_, n);
         position_ += n;
-        return {n, 0};
+        return {n, false, 0};
     }
 
 private:

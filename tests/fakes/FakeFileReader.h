@@ -20,7 +20,7 @@ public:
         std::optional<std::uint64_t> reportedSize;  // the directory entry's size; the contents' when unset
         std::uint32_t openError = 0;                // the open fails with this code when not 0
         std::optional<std::size_t> failReadAt;      // a read fails when this many bytes were delivered
-        std::uint32_t readError = 23;
+        std::uint32_t readError = 23;               // the failing read's code, which may be 0
     };
 
     File& Add(const Text& path, Text contents, std::uint32_t attributes = FileAttr::Archive);

@@ -27,6 +27,21 @@ Text CountLine(std::size_t count, const Text& middle = "行:", const Text& path 
     return Text(digits.size() < 10 ? 10 - digits.size() : 0, ' ') + digits + middle + path;
 }
 
+// A line as the text area is to be handed it: each NUL a space, and a lead byte without its second byte at
+// the end a "?".
+Text Showable(Text line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\0') line[i] = ' ';
+        if (!IsKanjiLead(static_cast<unsigned char>(line[i]))) continue;
+        if (i + 1 == line.size()) {
+            line[i] = '?';
+        } else if (line[++i] == '\0') {
+            line[i] = ' ';
+        }
+    }
+    return line;
+}
+
 // The lines of a file read the plain way, one byte after another, as the rules are worded.
 Lines ReferenceLines(const Text& bytes, bool skipBlank) {
     Lines lines;
@@ -43,7 +58,7 @@ Lines ReferenceLines(const Text& bytes, bool skipBlank) {
         bool blank = true;
         for (const char c : line)
             blank = blank && static_cast<unsigned char>(c) <= 0x20;
-        if (!(skipBlank && blank)) lines.push_back(line);
+        if (!(skipBlank && blank)) lines.push_back(Showable(line));
     }
     return lines;
 }
@@ -135,7 +150,16 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
          {}},
         {"a 1000-byte line", longLine, {longLine}, {longLine}},
         {"spaces and tabs", " \t \r\n\t\t\r\n x \r\n", {" \t ", "\t\t", " x "}, {" x "}},
-        {"control bytes are blank", Text("\x01\x00\x1F\r\n", 5), {Text("\x01\x00\x1F", 3)}, {}},
+        {"control bytes are blank", Text("\x01\x00\x1F\r\n", 5), {"\x01 \x1F"}, {}},
+        {"a NUL is shown as a space",
+         Text("a\0b\r\n\0\r\n\x81\0", 10),
+         {"a b", " ", "\x81 "},
+         {"a b", "\x81 "}},
+        {"a lead byte alone at the line end",
+         "abc\x81\r\n表\x81\rx\x81\x81\x81\r\n\x81",
+         {"abc?", "表?", "x\x81\x81?", "?"},
+         {"abc?", "表?", "x\x81\x81?", "?"}},
+        {"a lead byte takes an LF as its second byte", "\x81\n\r\n", {"\x81\n"}, {"\x81\n"}},
         {"full-width spaces", "\x81\x40\x81\x40\r\n", {"\x81\x40\x81\x40"}, {"\x81\x40\x81\x40"}},
         {"trail byte 0x5C and high bytes", "表\r\nソ\xFF", {"表", "ソ\xFF"}, {"表", "ソ\xFF"}},
     };
@@ -208,6 +232,68 @@ TEST_F(FileContentsReaderTest, LongLinesGoInBatchesBoundedByBytes) {
     EXPECT_EQ(Read(contents), Lines(9, line));
     EXPECT_EQ(view.CallsStartingWith("append"),
               (Lines{"append lines 4", "append lines 4", "append lines 1"}));
+}
+
+TEST_F(FileContentsReaderTest, ANulOrALoneLeadByteAffectsOnlyItsOwnLine) {
+    AllLines();
+    const Lines afterNul = Read(Text("head\0tail\r\n", 11) + NumberedLines(20000));
+    ASSERT_EQ(afterNul.size(), 20001u);
+    EXPECT_EQ(afterNul[0], "head tail");
+    EXPECT_EQ(afterNul[1], "L0000");
+    EXPECT_EQ(afterNul[20000], "L9999");
+    for (const Text& line : afterNul)
+        ASSERT_EQ(line.find('\0'), Text::npos);
+    EXPECT_EQ(Read("abc\x81\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"), (Lines{"abc?", "b", "c", "d", "e", "f"}));
+    CountMode();
+    EXPECT_EQ(Read(Text("head\0tail\r\n", 11) + NumberedLines(20000)), Lines{CountLine(20001)});
+}
+
+TEST_F(FileContentsReaderTest, AnOverLongLineIsCutOnACharacterBoundary) {
+    const std::size_t longest = FileContentsReader::kLongestLine;
+    files.readPiece = 4096;
+    AllLines();
+    const Text exact(longest, 'x');
+    EXPECT_EQ(Read(exact + "\r\nnext"), (Lines{exact, "next"}));
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+
+    EXPECT_EQ(Read("before\r\n" + exact + "yz\r\nnext"), (Lines{"before", exact, "next"}));
+    // A cut that would part 表 from its second byte leaves the whole character out.
+    Text kanji = "a";
+    while (kanji.size() <= longest)
+        kanji += "表";
+    const Lines cut = Read(kanji + "\r\n" + kanji);
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_EQ(cut[0], kanji.substr(0, longest - 1));
+    EXPECT_EQ(cut[1], cut[0]);
+    EXPECT_NE(reader.TakeDropNotice(), "");
+
+    // Count mode counts the lines whole and has nothing to tell.
+    CountMode();
+    EXPECT_EQ(Read(exact + exact + "\r\n" + exact), Lines{CountLine(2)});
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+}
+
+TEST_F(FileContentsReaderTest, TheDropNoticeNamesTheFirstCutFileOnce) {
+    const Text over(FileContentsReader::kLongestLine + 1, 'x');
+    const Text tail =
+        "の長すぎる行を " + std::to_string(FileContentsReader::kLongestLine) + " バイトで切り詰めました。";
+    AllLines();
+    files.Add("C:\\d\\short.txt", "a\r\nb");
+    files.Add("C:\\d\\one.txt", "a\r\n" + over + "\r\n" + over);
+    files.Add("C:\\d\\two.txt", over);
+    reader.AddFileContents("C:\\d\\short.txt");
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+    reader.AddFileContents("C:\\d\\one.txt");
+    reader.AddFileContents("C:\\d\\short.txt");
+    EXPECT_EQ(reader.TakeDropNotice(), "C:\\d\\one.txt\r\nこのファイル" + tail);
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+    for (const Text name : {"two.txt", "one.txt", "short.txt", "two.txt"})
+        reader.AddFileContents("C:\\d\\" + name);
+    EXPECT_EQ(reader.TakeDropNotice(), "C:\\d\\two.txt\r\nこのファイルほか 2 ファイル" + tail);
+    // A read that fails after the cut still tells of it.
+    files.Add(kPath, over + "\r\nabc").failReadAt = over.size() + 3;
+    EXPECT_EQ(ErrorOf(kPath), kPath + "\r\nI/O エラー (23)");
+    EXPECT_EQ(reader.TakeDropNotice(), kPath + "\r\nこのファイル" + tail);
 }
 
 TEST_F(FileContentsReaderTest, CountModeWritesOneLineAndAddsToTheTotal) {
@@ -346,7 +432,7 @@ TEST_F(FileContentsReaderTest, OpenFailuresGiveTheirTexts) {
         for (const auto& [code, text] : cases) {
             files.Add(kPath, "a\r\nb\r\n").openError = code;
             view.calls.clear();
-            EXPECT_EQ(ErrorOf(kPath), text) << code;
+            EXPECT_EQ(ErrorOf(kPath), kPath + "\r\n" + text) << code;
             EXPECT_EQ(view.calls, (Lines{"status 2 0%", "options"})) << code;
             EXPECT_EQ(state.FTotalLines, 0);
         }
@@ -362,7 +448,7 @@ TEST_F(FileContentsReaderTest, ReadFailureKeepsTheLinesReadButWritesNoCountLineA
             view.lines.clear();
             view.calls.clear();
             files.Add(kPath, NumberedLines(5000)).failReadAt = at;
-            EXPECT_EQ(ErrorOf(kPath), "I/O エラー (23)");
+            EXPECT_EQ(ErrorOf(kPath), kPath + "\r\nI/O エラー (23)");
             EXPECT_EQ(state.FTotalLines, 0);
             EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
             EXPECT_EQ(view.lines.size(), count ? 0u : at / 7) << at;
@@ -371,6 +457,20 @@ TEST_F(FileContentsReaderTest, ReadFailureKeepsTheLinesReadButWritesNoCountLineA
             }
             EXPECT_EQ(files.openFiles, 0);
         }
+    }
+}
+
+TEST_F(FileContentsReaderTest, AFailedReadWithoutACodeIsAnErrorAndNoEnd) {
+    files.readPiece = 70;
+    for (const bool count : {true, false}) {
+        count ? CountMode() : AllLines();
+        FakeFileReader::File& file = files.Add(kPath, NumberedLines(100));
+        file.failReadAt = 140;
+        file.readError = 0;
+        EXPECT_EQ(ErrorOf(kPath), kPath + "\r\nI/O エラー (0)");
+        EXPECT_EQ(view.lines.size(), count ? 0u : 20u);
+        EXPECT_EQ(state.FTotalLines, 0);
+        view.lines.clear();
     }
 }
 
@@ -413,10 +513,29 @@ TEST_F(ContentsDropTest, CountModeEndsWithTheTotalLine) {
     EXPECT_EQ(view.clipboard, "");
 }
 
+TEST_F(ContentsDropTest, CutLinesAreToldOnceAfterTheFinishingSteps) {
+    AllLines();
+    const Text over(FileContentsReader::kLongestLine + 1, 'x');
+    files.Add("C:\\d\\a.txt", over);
+    files.Add("C:\\d\\c.txt", over).openError = 5;
+    EXPECT_EQ(Drop(), "C:\\d\\c.txt\r\nファイルへのアクセスが拒否されました");
+    const Lines messages = view.CallsStartingWith("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("message C:\\d\\a.txt\r\nこのファイルの長すぎる行を ", 0), 0u) << messages[0];
+    EXPECT_EQ(view.calls.back(), messages[0]) << "told after the finishing steps";
+    EXPECT_FALSE(state.FBusy);
+
+    files.Add("C:\\d\\a.txt", "1");
+    files.Add("C:\\d\\c.txt", "1").openError = 0;
+    view.calls.clear();
+    EXPECT_EQ(Drop(), "(no error)");
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
+}
+
 TEST_F(ContentsDropTest, AFileThatCannotBeOpenedEndsTheDropAfterItsFinishingSteps) {
     CountMode();
     files.Add("C:\\d\\b.txt", "x").openError = 32;
-    EXPECT_EQ(Drop(), "I/O エラー (32)");
+    EXPECT_EQ(Drop(), "C:\\d\\b.txt\r\nI/O エラー (32)");
     EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), "         2行:Ｔｏｔａｌ"}));
     EXPECT_FALSE(state.FBusy);
     EXPECT_TRUE(view.topPanelEnabled);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "tests/fakes/FakeFileSystem.h"
 
 namespace {
@@ -46,6 +48,11 @@ TEST_F(LongFileNameTest, RebuildsEachComponentWithItsStoredName) {
         {"C:\\Program Files\\\\", "C:\\Program Files\\"},
         {"/x", "/x"},
         {"", ""},
+        // A part that ends in a colon is its own directory part: it is a root, kept as it is.
+        {"abc:", "abc:"},
+        {"C:\\a.txt:stream", "C:\\a.txt:stream"},
+        {"c:\\data\\表:", "c:\\data\\表:"},
+        {"\\\\?\\C:\\x", "\\\\?\\C:\\x"},
     };
     for (const auto& [argument, expected] : cases)
         EXPECT_EQ(LongFileName(argument, files), expected) << argument;
@@ -64,11 +71,36 @@ TEST_F(LongFileNameTest, LooksUpFromTheRootOutward) {
         {"C:\\", {}},
         {"/x", {}},
         {"ab\\", {}},
+        {"abc:", {}},
+        {"abc:\\", {}},
+        {"C:\\a.txt:stream", {"C:\\a.txt:stream"}},
+        {"\\\\?\\C:\\x", {"\\\\?\\C:\\x"}},
+        {"a::b", {"a::b"}},
     };
     for (const Case& c : cases) {
         files.lookups.clear();
         LongFileName(c.argument, files);
         EXPECT_EQ(files.lookups, c.lookups) << c.argument;
+    }
+}
+
+TEST_F(LongFileNameTest, EndsOnAnyBytesAndLooksUpOnlyGrowingPrefixes) {
+    // Separators, colons, a lead byte whose trail byte is a backslash, and ordinary bytes, in any order.
+    const Text alphabet = "\\\\::a?.\x95";
+    std::mt19937 random(4711);
+    for (int round = 0; round < 3000; ++round) {
+        Text path(random() % 12, ' ');
+        for (char& c : path)
+            c = alphabet[random() % alphabet.size()];
+        files.lookups.clear();
+        LongFileName(path, files);
+        for (std::size_t i = 0; i < files.lookups.size(); ++i) {
+            const Text& looked = files.lookups[i];
+            EXPECT_EQ(path.compare(0, looked.size(), looked), 0) << path;
+            if (i > 0) {
+                EXPECT_GT(looked.size(), files.lookups[i - 1].size()) << path;
+            }
+        }
     }
 }
 

@@ -103,7 +103,7 @@ TEST_F(Win32FileReaderTest, AFileHeldOpenForWritingEndsTheDropAfterItsFinishingS
         handler.HandleDrop(names, handled);
         ADD_FAILURE() << "the drop ended without an error";
     } catch (const AppError& e) {
-        EXPECT_EQ(e.Message(), "I/O エラー (32)");
+        EXPECT_EQ(e.Message(), tree.Path("b.txt") + "\r\nI/O エラー (32)");
     }
     EXPECT_EQ(view.lines, (Lines{"         2行:" + tree.Path("a.txt"), "         2行:Ｔｏｔａｌ"}));
     EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0, 1}));

@@ -1,0 +1,57 @@
+// Files with hostile lines dropped in all-lines mode, read back from the real text area: a NUL, a lead byte
+// alone before the line end and an over-long line must neither end its text early, join lines, nor lose what
+// it held before.
+#include <gtest/gtest.h>
+
+#include "app/MainWindow.h"
+#include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/MakeDrop.h"
+#include "tests/win32/TempTree.h"
+
+namespace {
+
+class ContentsTextAreaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(form_.Create(GetModuleHandleA(nullptr)));
+        form_.PrepareForDrops();
+        SendMessageA(form_.Control(kRdoShow), BM_CLICK, 0, 0);
+        SendMessageA(form_.Control(kRdoLineAll), BM_CLICK, 0, 0);
+        form_.AppendLine("kept");
+    }
+
+    void Drop(const std::vector<Text>& names) {
+        PostMessageA(form_.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        loop_.Pump();
+    }
+
+    TempTree tree;
+    MessageLoop loop_;
+    TForm1 form_{loop_};
+};
+
+TEST_F(ContentsTextAreaTest, ANulOrALoneLeadByteTouchesOnlyItsOwnLine) {
+    tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n表\r\nnext\r\nlast");
+    BoxAnswerer boxes;
+    Drop({tree.Path("hostile.txt")});
+    EXPECT_EQ(form_.MemoText(), "kept\r\nhead tail\r\nabc?\r\n表\r\nnext\r\nlast\r\n");
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(ContentsTextAreaTest, AnOverLongLineIsCutAndTheUserToldOnce) {
+    const std::size_t longest = FileContentsReader::kLongestLine;
+    const Text over(longest + 5000, 'x');
+    tree.File("a.txt", "a1\r\n" + over + "\r\na2");
+    tree.File("b.txt", over);
+    BoxAnswerer boxes;
+    Drop({tree.Path("a.txt"), tree.Path("b.txt")});
+    const Text cut = over.substr(0, longest);
+    EXPECT_TRUE(form_.MemoText() == "kept\r\na1\r\n" + cut + "\r\na2\r\n" + cut + "\r\n")
+        << "the text area holds " << form_.MemoText().size() << " bytes";
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, tree.Path("a.txt") + "\r\nこのファイルほか 1 ファイルの長すぎる行を " +
+                                         std::to_string(longest) + " バイトで切り詰めました。");
+    EXPECT_FALSE(form_.State().FBusy);
+}
+
+}  // namespace
