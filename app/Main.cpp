@@ -10,6 +10,7 @@
 #include "collect/CommandLine.h"
 #include "edit/EditForm.h"
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/ProgramFolders.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32NameLookup.h"
@@ -78,13 +79,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         Win32NameLookup lookup;
         RunCommandLineMode(arguments, lookup, form);
         SendMessageA(form.Control(kMemo), EM_SETSEL, 0, 0);
-        PostQuitMessage(0);
+        // A copy that failed was reported; the exit code says so to whoever started the program.
+        PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);
         return loop.Run();
     }
 
     form.PrepareForDrops();
     Win32Profile profile;
-    ApplySettings(form, LoadSettings(profile, form.AppDir()));
+    const SettingsPlaces settingsPlaces = SettingsPlacesFor(form.AppDir(), ApplicationDataFolder());
+    ApplySettings(form, LoadSettings(profile, settingsPlaces));
     const Text helpFile = HelpFilePath(form.AppDir());
 
     // The other windows, created hidden; they live as long as the program.
@@ -107,8 +110,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     commands.showSettingsWindow = [&] { setForm.Show(); };
     commands.showAboutBox = [&] { aboutBox.Show(); };
     commands.showHelp = [&] { ShowHelpContents(form.Handle(), helpFile); };
-    commands.closeQuery = [&] { SaveSettings(profile, form.AppDir(), CollectSettings(form)); };
+    commands.closeQuery = [&] { SaveSettings(profile, settingsPlaces, CollectSettings(form)); };
     form.SetCommands(std::move(commands));
+    form.SetEditAbort([&] { editForm.AbortOperation(); });
+    editForm.SetOperationEnded([&] { form.OperationEnded(); });
 
     // The main window stays out of dialog navigation: a multi-line text area in dialog mode turns Esc into a
     // close request for its parent, and Esc there must only abort a drop.

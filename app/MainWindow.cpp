@@ -4,11 +4,15 @@
 #include <shellapi.h>
 
 #include <climits>
+#include <cstring>
 
 #include "app/SaveText.h"
 #include "platform/win32/AppMessage.h"
+#include "platform/win32/Clipboard.h"
+#include "platform/win32/ProgramFolders.h"
 #include "res/resource.h"
 #include "text/AppError.h"
+#include "text/CharacterCut.h"
 #include "text/NumberField.h"
 #include "text/PathPieces.h"
 
@@ -177,12 +181,19 @@ void TForm1::LoadGlyphs(HINSTANCE instance) {
 }
 
 void TForm1::PrepareForDrops() {
-    loop_.SetHook([this](const MSG& msg, bool& handled) { AppMessage(handler_, msg, handled); });
+    // A close asked for during a drop goes ahead once the drop has ended, by an error too.
+    loop_.SetHook([this](const MSG& msg, bool& handled) {
+        try {
+            AppMessage(handler_, msg, handled);
+        } catch (...) {
+            OperationEnded();
+            throw;
+        }
+        OperationEnded();
+    });
     DragAcceptFiles(Control(kMemo), TRUE);
 
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    appDir_ = PathDirectory(Text(path, length < MAX_PATH ? length : 0));
+    appDir_ = PathDirectory(ProgramPath());
     if (appDir_.empty() || appDir_.back() != '\\') appDir_ += '\\';
 
     ShowWindow(Control(kPBar1), SW_SHOW);
@@ -236,7 +247,9 @@ void TForm1::SetMemoFont(const Text& name, int points) {
     memoFont_.lfWeight = FW_NORMAL;
     memoFont_.lfCharSet = SHIFTJIS_CHARSET;
     memoFont_.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpynA(memoFont_.lfFaceName, name.c_str(), LF_FACESIZE);
+    // A name cut through a double-byte character would name no font, and Data.INI could not keep it.
+    const Text faceName = CutAtCharacter(name, LF_FACESIZE - 1);
+    memcpy(memoFont_.lfFaceName, faceName.c_str(), faceName.size() + 1);
     memoColor_ = CLR_INVALID;
     ApplyMemoFont();
 }
@@ -353,22 +366,9 @@ void TForm1::ReplaceAllLines(const std::vector<Text>& lines) {
 }
 
 void TForm1::CopyAllText() {
-    HWND memo = Control(kMemo);
-    SendMessageA(memo, EM_SETSEL, 0, -1);
-    // The text's own bytes go to the clipboard as CF_TEXT, so what is pasted is exactly what the area holds.
-    const Text text = MemoText();
-    if (!OpenClipboard(Handle())) return;
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        if (void* bytes = GlobalLock(memory)) {
-            memcpy(bytes, text.c_str(), text.size() + 1);
-            GlobalUnlock(memory);
-            if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
-        } else {
-            GlobalFree(memory);
-        }
-    }
-    CloseClipboard();
+    SendMessageA(Control(kMemo), EM_SETSEL, 0, -1);
+    clipboardFailed_ = !PutTextOnClipboard(Handle(), MemoText());
+    if (clipboardFailed_) ShowInformation(Handle(), kClipboardBusyMessage);
 }
 
 void TForm1::PlaceCaretAtEnd() {
@@ -469,18 +469,26 @@ void TForm1::ChkGetClick() {
 }
 
 void TForm1::BtnSaveClick() {
-    char file[MAX_PATH] = {};
+    // Room for the longest path the system can name (32767 characters of up to two bytes): a name longer
+    // than the buffer would be refused as if the user had cancelled.
+    Text file(65536, '\0');
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Handle();
     dialog.lpstrFilter = "*.TXT(ﾃｷｽﾄﾌｧｲﾙ）\0*.TXT\0*.*(すべてのﾌｧｲﾙ）\0*.*\0";
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = "TXT";
     dialog.Flags =
         OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dialog)) return;
+    if (!GetSaveFileNameA(&dialog)) {
+        // Zero is the user's cancel; anything else is the dialog's own failure, which must not pass for one.
+        if (const DWORD error = CommDlgExtendedError())
+            throw AppError("保存するファイル名を受け取れません (" + std::to_string(error) + ")");
+        return;
+    }
+    file.resize(file.find('\0'));
     SaveText(file, MemoText());
 }
 
@@ -522,12 +530,15 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return Default(msg, wparam, lparam);
         case WM_CLOSE:
-            // FormCloseQuery: a settings write that fails raises, which keeps the window open.
-            if (commands_.closeQuery) commands_.closeQuery();
-            DestroyWindow(Handle());
+            FormCloseQuery();
             return 0;
         case WM_QUERYENDSESSION:
-            if (commands_.closeQuery) commands_.closeQuery();
+            // The log-off never waits for this program: the settings are written, and a failure goes
+            // unreported, as a box would hold the log-off up.
+            try {
+                if (commands_.closeQuery) commands_.closeQuery();
+            } catch (const std::exception&) {
+            }
             return TRUE;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -535,6 +546,31 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         default:
             return Default(msg, wparam, lparam);
     }
+}
+
+void TForm1::FormCloseQuery() {
+    if (state_.FBusy) {
+        // Destroyed now, the window would vanish under the running drop or edit operation, whose finishing
+        // steps would then put an empty text on the clipboard: stop it, and close once it has ended.
+        closeRequested_ = true;
+        state_.FAbort = true;
+        if (editAbort_) editAbort_();
+        return;
+    }
+    // A settings file that cannot be written is reported once; the window closes all the same.
+    try {
+        if (commands_.closeQuery) commands_.closeQuery();
+    } catch (const std::exception& error) {
+        ShowErrorReport(Handle(), error.what());
+    }
+    DestroyWindow(Handle());
+}
+
+void TForm1::OperationEnded() {
+    if (!closeRequested_ || state_.FBusy) return;
+    closeRequested_ = false;
+    // Posted: the operation's callers unwind before the window goes.
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TForm1::OnCommand(int id, int code) {

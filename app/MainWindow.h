@@ -60,8 +60,7 @@ public:
     // What the buttons that open the other windows do; set by start-up once those windows exist.
     struct Commands {
         std::function<void()> showEditWindow, showSettingsWindow, showAboutBox, showHelp;
-        std::function<void()>
-            closeQuery;  // FormCloseQuery: writes the settings; an error keeps the window open
+        std::function<void()> closeQuery;  // FormCloseQuery: writes the settings; an error is reported
     };
 
     explicit TForm1(MessageLoop& loop);
@@ -75,6 +74,12 @@ public:
     void PrepareForDrops();
 
     void SetCommands(Commands commands) { commands_ = std::move(commands); }
+
+    // How a running edit operation is stopped (nothing when none runs); set by start-up with the edit window.
+    void SetEditAbort(std::function<void()> abort) { editAbort_ = std::move(abort); }
+
+    // A drop or an edit operation has ended: a close asked for while it ran goes ahead now.
+    void OperationEnded();
 
     DropState& State() { return state_; }
     DropHandler& Drops() { return handler_; }
@@ -94,6 +99,9 @@ public:
 
     // The text area's whole text, byte for byte.
     Text MemoText() const;
+
+    // Whether the last CopyAllText left the clipboard unchanged (the user has been told).
+    bool ClipboardCopyFailed() const { return clipboardFailed_; }
 
     // View operations.
     OptionSnapshot ReadOptions() override;
@@ -120,6 +128,7 @@ public:
     void BtnSaveClick();
     void BtnClearClick();
     void BtnFontClick();
+    void FormCloseQuery();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
@@ -145,6 +154,7 @@ private:
     FileContentsReader reader_{state_, *this, fileReader_};
     DropHandler handler_{state_, *this, files_, network_, reader_};
     Commands commands_;
+    std::function<void()> editAbort_;
     Text appDir_;
 
     FontOwner windowFont_;
@@ -159,4 +169,6 @@ private:
     };
     std::vector<Glyph> glyphs_;
     int redrawSuspensions_ = 0;
+    bool closeRequested_ = false;  // a close waits for the running drop or edit operation to end
+    bool clipboardFailed_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "text/AppError.h"
+#include "text/PathPieces.h"
 
 namespace {
 
@@ -60,12 +61,23 @@ std::int32_t ReadInteger(Profile& profile, const Text& path, const Key& key, std
     return ParseIntegerValue(profile.Read(path, key.section, key.name, Text()), fallback);
 }
 
-void Write(Profile& profile, const Text& path, const Key& key, const Text& value) {
-    if (!profile.Write(path, key.section, key.name, value)) throw AppError(path + " に書き込めません");
+bool Write(Profile& profile, const Text& path, const Key& key, const Text& value) {
+    return profile.Write(path, key.section, key.name, value);
 }
 
-void WriteInteger(Profile& profile, const Text& path, const Key& key, std::int32_t value) {
-    Write(profile, path, key, std::to_string(value));
+bool WriteInteger(Profile& profile, const Text& path, const Key& key, std::int32_t value) {
+    return Write(profile, path, key, std::to_string(value));
+}
+
+// Stops at the first write the system refuses.
+bool WriteValues(Profile& profile, const Text& path, const StoredSettings& settings) {
+    return WriteInteger(profile, path, kFormTop, settings.formTop) &&
+           WriteInteger(profile, path, kFormLeft, settings.formLeft) &&
+           WriteInteger(profile, path, kFullPath, settings.modeIndex) &&
+           WriteInteger(profile, path, kFontSize, settings.fontSize) &&
+           Write(profile, path, kFontName, settings.fontName) &&
+           Write(profile, path, kDeskTopSet, settings.deskTopSet ? "1" : "0") &&
+           Write(profile, path, kSendToSet, settings.sendToSet ? "1" : "0");
 }
 
 }  // namespace
@@ -81,12 +93,26 @@ std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback) {
     return ParseDecimal(value, at, fallback);
 }
 
-Text SettingsFilePath(const Text& appDir) {
-    return appDir + "Data.INI";
+SettingsPlaces SettingsPlacesFor(const Text& appDir, const Text& applicationData) {
+    if (applicationData.empty()) return {appDir, Text()};
+    // A final byte 0x5C may be the second byte of a double-byte character, which is no separator.
+    const bool separated = LastDelimiter(applicationData, "\\") + 1 == applicationData.size();
+    return {appDir, applicationData + (separated ? "" : "\\") + "ロミナード\\"};
 }
 
-StoredSettings LoadSettings(Profile& profile, const Text& appDir) {
-    const Text path = SettingsFilePath(appDir);
+Text SettingsFilePath(const Text& folder) {
+    return folder + "Data.INI";
+}
+
+Text SettingsFileToRead(Profile& profile, const SettingsPlaces& places) {
+    const Text beside = SettingsFilePath(places.appDir);
+    if (profile.FileExists(beside) || places.userDir.empty()) return beside;
+    const Text user = SettingsFilePath(places.userDir);
+    return profile.FileExists(user) ? user : beside;
+}
+
+StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places) {
+    const Text path = SettingsFileToRead(profile, places);
     StoredSettings s;
     s.formTop = ReadInteger(profile, path, kFormTop, s.formTop);
     s.formLeft = ReadInteger(profile, path, kFormLeft, s.formLeft);
@@ -98,15 +124,15 @@ StoredSettings LoadSettings(Profile& profile, const Text& appDir) {
     return s;
 }
 
-void SaveSettings(Profile& profile, const Text& appDir, const StoredSettings& settings) {
-    const Text path = SettingsFilePath(appDir);
-    WriteInteger(profile, path, kFormTop, settings.formTop);
-    WriteInteger(profile, path, kFormLeft, settings.formLeft);
-    WriteInteger(profile, path, kFullPath, settings.modeIndex);
-    WriteInteger(profile, path, kFontSize, settings.fontSize);
-    Write(profile, path, kFontName, settings.fontName);
-    Write(profile, path, kDeskTopSet, settings.deskTopSet ? "1" : "0");
-    Write(profile, path, kSendToSet, settings.sendToSet ? "1" : "0");
+void SaveSettings(Profile& profile, const SettingsPlaces& places, const StoredSettings& settings) {
+    const Text beside = SettingsFilePath(places.appDir);
+    if (WriteValues(profile, beside, settings)) return;
+    // A file beside the program is read at the next start, refused part-way or read-only: it is the one to
+    // report. Only a folder that takes no new file sends the settings to the user's.
+    if (places.userDir.empty() || profile.FileExists(beside)) throw AppError(beside + " に書き込めません");
+    profile.CreateFolder(places.userDir.substr(0, places.userDir.size() - 1));
+    const Text user = SettingsFilePath(places.userDir);
+    if (!WriteValues(profile, user, settings)) throw AppError(user + " に書き込めません");
 }
 
 std::int32_t SelectedMode(std::int32_t modeIndex) {

@@ -1,5 +1,5 @@
-// The settings store: seven values of the main window kept in Data.INI beside the program, read once at
-// start-up and written at every close request.
+// The settings store: seven values of the main window kept in Data.INI, read once at start-up and written at
+// every close request.
 #pragma once
 
 #include <cstdint>
@@ -24,18 +24,34 @@ struct StoredSettings {
 // $FFFFFFFF is -1). Anything else, the empty text included, gives fallback.
 std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback);
 
-// The settings file: the program's folder (ending in "\") followed by "Data.INI".
-Text SettingsFilePath(const Text& appDir);
+// Where Data.INI is kept. Beside the program is the first choice; a program whose folder cannot be written
+// (one installed for all users) keeps it in the user's application-data folder instead.
+struct SettingsPlaces {
+    Text appDir;   // the program's folder, ending in "\"
+    Text userDir;  // the program's folder in the user's application data, ending in "\"; empty when none
+};
 
-// Reads the seven values from the settings file in appDir; a missing file, section or key, or a value that
-// is no integer, gives the default. The mode index is returned as read, unchecked: SelectedMode maps it to a
+// The places for a program in appDir and the user's application-data folder applicationData (empty when the
+// system names none): the user's copy lives in its subfolder "ロミナード".
+SettingsPlaces SettingsPlacesFor(const Text& appDir, const Text& applicationData);
+
+// The settings file in a folder ending in "\": the folder followed by "Data.INI".
+Text SettingsFilePath(const Text& folder);
+
+// The file the settings are read from: Data.INI beside the program when it exists, else the one in the user's
+// folder when that exists, else (neither exists) the one beside the program.
+Text SettingsFileToRead(Profile& profile, const SettingsPlaces& places);
+
+// Reads the seven values from SettingsFileToRead; a missing file, section or key, or a value that is no
+// integer, gives the default. The mode index is returned as read, unchecked: SelectedMode maps it to a
 // button.
-StoredSettings LoadSettings(Profile& profile, const Text& appDir);
+StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places);
 
-// Writes the seven values in their fixed order. A write that the system refuses raises AppError
-// "<full path of the settings file> に書き込めません": the values before it are written, the later ones are
-// not tried.
-void SaveSettings(Profile& profile, const Text& appDir, const StoredSettings& settings);
+// Writes the seven values in their fixed order into Data.INI beside the program. Where the program's folder
+// takes no new file there (and none exists), the user's folder is created when missing and takes them. A
+// write that the system refuses raises AppError "<full path of that settings file> に書き込めません": the
+// values before it are written, the later ones are not tried.
+void SaveSettings(Profile& profile, const SettingsPlaces& places, const StoredSettings& settings);
 
 // The mode button a stored index selects: 0 to 4 as they stand, any other index 0 (RdoFull).
 std::int32_t SelectedMode(std::int32_t modeIndex);

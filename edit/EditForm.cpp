@@ -107,7 +107,23 @@ void TForm3::SetBreakVisible(bool visible) {
 }
 
 void TForm3::BtnUpperClick(int tag) {
-    operations_.Run(tag);
+    ++running_;
+    try {
+        operations_.Run(tag);
+    } catch (...) {
+        OperationEnded();
+        throw;
+    }
+    OperationEnded();
+}
+
+void TForm3::OperationEnded() {
+    --running_;
+    if (operationEnded_) operationEnded_();
+}
+
+void TForm3::AbortOperation() {
+    if (running_ > 0) BtnBreakClick();
 }
 
 void TForm3::BtnBackClick() {

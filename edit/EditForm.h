@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "collect/DropState.h"
 #include "edit/EditOperations.h"
 #include "platform/CaseMapper.h"
@@ -48,6 +50,12 @@ public:
     // brings it to the front.
     void FormShow();
 
+    // Called whenever an operation has ended, written back or not; its owner may be waiting to close.
+    void SetOperationEnded(std::function<void()> ended) { operationEnded_ = std::move(ended); }
+
+    // Stops a running operation as its abort button does; nothing when none runs.
+    void AbortOperation();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
@@ -58,9 +66,12 @@ private:
     void BtnBackClick();
     void BtnCloseClick();
     void BtnBreakClick();
+    void OperationEnded();
 
     MessageLoop& loop_;
     EditOperations operations_;
+    int running_ = 0;  // operations under way: a click refused while one runs counts too
+    std::function<void()> operationEnded_;
     HWND mainWindow_ = nullptr;
     FontOwner font_;
 };

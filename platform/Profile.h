@@ -18,7 +18,14 @@ public:
 
     // Sets key in section to value, creating the file, the section and the key when missing and keeping the
     // rest of the file (its order, other sections and keys, comments) as it stands. False when the system
-    // refuses the write (a read-only file, a folder without write access, no such folder) or the file does
-    // not hold value afterwards.
+    // refuses the write (a read-only file, a folder without write access, no such folder) or the key is not
+    // in the file afterwards. The file may hold the value as the system's INI functions normalise it
+    // (surrounding spaces and quotes dropped, bytes the code page cannot convert replaced): that is a write.
     virtual bool Write(const Text& path, const Text& section, const Text& key, const Text& value) = 0;
+
+    // Whether a file (not a folder) of that path exists.
+    virtual bool FileExists(const Text& path) = 0;
+
+    // Creates the folder (its parent must exist); true when it exists afterwards.
+    virtual bool CreateFolder(const Text& path) = 0;
 };

@@ -7,4 +7,6 @@ class Win32Profile : public Profile {
 public:
     Text Read(const Text& path, const Text& section, const Text& key, const Text& fallback) override;
     bool Write(const Text& path, const Text& section, const Text& key, const Text& value) override;
+    bool FileExists(const Text& path) override;
+    bool CreateFolder(const Text& path) override;
 };

@@ -1,5 +1,6 @@
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppMessage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Locale.cpp
@@ -10,6 +11,7 @@ target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp)
 target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramFolders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32ShellLinks.cpp)
 target_sources(rominado_win32 PRIVATE

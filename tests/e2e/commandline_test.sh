@@ -1,5 +1,6 @@
 # Started with arguments, the program shows no window, leaves the long form of each argument on the clipboard,
-# one line each ending in CR LF, in argument order, and ends without touching Data.INI.
+# one line each ending in CR LF, in argument order, and ends without touching Data.INI. A clipboard that another
+# program holds is reported.
 . "$(dirname "$0")/lib.sh"
 
 ensure_display
@@ -54,3 +55,25 @@ driver clipboard >"$work/clipboard.bin" || fail "the clipboard holds no text aft
 printf '%s\r\n' "$long" >"$work/expected.bin"
 cmp -s "$work/clipboard.bin" "$work/expected.bin" || fail "the second run's clipboard does not hold its one line"
 echo "five arguments, five lines on the clipboard, no window, no Data.INI; an existing Data.INI untouched"
+
+# A clipboard that another program holds: the user is told in a box, the exit code says so, and the clipboard
+# keeps what it held.
+"$WINE_RUN" "$E2E_DRIVER" hold-clipboard >"$work/clipboard-holder.out" 2>&1 </dev/null &
+clipboard_holder=$!
+waited=0
+until grep -q held "$work/clipboard-holder.out"; do
+    [ "$waited" -lt 300 ] || fail "the clipboard holder did not start"
+    sleep 0.1
+    waited=$((waited + 1))
+done
+start_program commandline-busy "$missing"
+driver wait-window "情報" 30 || fail "no box told that the clipboard could not be used"
+driver text "情報" 65535 | iconv -f CP932 -t UTF-8 | grep -q "クリップボード" || fail "the box does not name the clipboard"
+driver close "情報"
+wait_program_exit 30
+kill "$clipboard_holder" 2>/dev/null || true
+wait "$clipboard_holder" 2>/dev/null || true
+[ "$program_exit" != 0 ] || fail "a copy that failed ended with code 0"
+driver clipboard >"$work/clipboard.bin" || fail "the clipboard lost its text"
+cmp -s "$work/clipboard.bin" "$work/expected.bin" || fail "the clipboard's earlier text was replaced"
+echo "a held clipboard is reported in a box and by the exit code, and keeps its text"

@@ -9,6 +9,8 @@
 //                                          (relative to the parent's client area) and text
 //   e2e_driver hold                        stays until killed, keeping the Wine session (its system processes
 //                                          and the clipboard) alive for the programs started after it
+//   e2e_driver hold-clipboard              opens the clipboard, prints "held" and keeps it open until killed,
+//                                          as a program that holds the clipboard does
 //   e2e_driver clipboard                   writes the clipboard's CF_TEXT bytes, up to their NUL, to standard
 //                                          output unchanged (code page 932, CR LF)
 //   e2e_driver short-name PATH             prints the short (8.3) form of an existing path
@@ -19,6 +21,10 @@
 //   e2e_driver press-while-busy TITLE WATCH TARGET VK SECONDS
 //                                          waits until control WATCH is disabled, then presses VK in control
 //                                          TARGET every 50 ms until WATCH is enabled again
+//   e2e_driver press-after-wrap TITLE WATCH TARGET VK SECONDS
+//                                          like press-while-busy, but starts pressing only once the progress
+//                                          bar has gone back while WATCH stays disabled (a walk's count
+//                                          wrapped: one dropped name is past its 1023rd entry)
 //   e2e_driver locale-sort                 reads lines (LF) from standard input and prints them ordered by
 //   the
 //                                          user locale ignoring case, of equal lines only the first
@@ -30,6 +36,7 @@
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <fcntl.h>
@@ -97,6 +104,52 @@ HWND FindControlIn(HWND window, int id) {
         if (HWND found = FindControlIn(child, id)) return found;
     }
     return nullptr;
+}
+
+HWND FindClassIn(HWND window, const char* wanted) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[64] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (std::strcmp(className, wanted) == 0) return child;
+        if (HWND found = FindClassIn(child, wanted)) return found;
+    }
+    return nullptr;
+}
+
+// The program answers only when it pumps, so a position is read with a time limit; -1 when none came.
+LONG_PTR ProgressPosition(HWND bar) {
+    DWORD_PTR position = 0;
+    return SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_NORMAL, 200, &position)
+               ? static_cast<LONG_PTR>(position)
+               : -1;
+}
+
+int PressAfterWrap(const char* title, int watchId, int targetId, WPARAM key, double seconds) {
+    HWND window = FindWindowA(nullptr, title);
+    HWND watch = window ? FindControlIn(window, watchId) : nullptr;
+    HWND target = window ? FindControlIn(window, targetId) : nullptr;
+    HWND bar = window ? FindClassIn(window, "msctls_progress32") : nullptr;
+    if (!watch || !target || !bar) return 1;
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (IsWindowEnabled(watch)) {
+        if (GetTickCount64() >= deadline) return 1;
+        Sleep(5);
+    }
+    for (LONG_PTR last = -1;;) {
+        const LONG_PTR position = ProgressPosition(bar);
+        // Enabled again before the count wrapped: the walk ended, or no longer pumps.
+        if (IsWindowEnabled(watch) || GetTickCount64() >= deadline) return 1;
+        if (position >= 0 && last >= 0 && position < last) break;
+        if (position >= 0) last = position;
+        Sleep(1);
+    }
+    while (!IsWindowEnabled(watch)) {
+        if (GetTickCount64() >= deadline) return 1;
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
+        Sleep(50);
+    }
+    return 0;
 }
 
 int LocaleSort() {
@@ -192,6 +245,13 @@ int main(int argc, char** argv) {
         Sleep(INFINITE);
         return 0;
     }
+    if (argc == 2 && std::strcmp(argv[1], "hold-clipboard") == 0) {
+        if (!OpenClipboard(nullptr)) return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        Sleep(INFINITE);
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc == 2 && std::strcmp(argv[1], "locale-sort") == 0) return LocaleSort();
     if (argc < 3) {
@@ -270,6 +330,9 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (std::strcmp(command, "press-after-wrap") == 0 && argc > 6)
+        return PressAfterWrap(title, std::atoi(argv[3]), std::atoi(argv[4]),
+                              static_cast<WPARAM>(std::atoi(argv[5])), std::atof(argv[6]));
     if (std::strcmp(command, "move") == 0 && argc > 4) {
         const HWND hwnd = FindWindowA(nullptr, title);
         return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,

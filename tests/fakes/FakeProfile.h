@@ -1,9 +1,10 @@
 // INI files kept in memory, one map of values per file path. Every call is recorded in order ("read <path>
-// [<section>] <key>", "write <path> [<section>] <key>=<value>"); a write can be refused from the N-th one on,
-// as a file that turns read-only would refuse it.
+// [<section>] <key>", "write <path> [<section>] <key>=<value>", "mkdir <path>"); a write can
+// be refused for chosen files, or from the N-th one on, as a file that turns read-only would refuse it.
 #pragma once
 
 #include <map>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -14,11 +15,18 @@ public:
     using Key = std::tuple<Text, Text, Text>;  // path, section, key
 
     std::map<Key, Text> values;
+    std::set<Text> files;         // the files that exist; a successful write adds its file
+    std::set<Text> refusedFiles;  // every write to these fails (read-only, or a folder without rights)
     std::vector<Text> calls;
     int refuseFromWrite = 0;  // 0: every write succeeds; N: the N-th write (counting from 1) and later fail
 
+    // Puts a value into a file, which then exists; not recorded.
+    void Set(const Text& path, const Text& section, const Text& key, const Text& value);
+
     Text Read(const Text& path, const Text& section, const Text& key, const Text& fallback) override;
     bool Write(const Text& path, const Text& section, const Text& key, const Text& value) override;
+    bool FileExists(const Text& path) override;
+    bool CreateFolder(const Text& path) override;
 
 private:
     int writes_ = 0;

@@ -66,19 +66,30 @@ class SettingsStore : public ::testing::Test {
 protected:
     const Text appDir = "C:\\ツール\\表\\";
     const Text path = "C:\\ツール\\表\\Data.INI";
+    const Text userDir = "C:\\Users\\表\\AppData\\Roaming\\ロミナード\\";
+    const Text userPath = "C:\\Users\\表\\AppData\\Roaming\\ロミナード\\Data.INI";
+    const SettingsPlaces places{appDir, userDir};
     FakeProfile profile;
 
     void Set(const Text& section, const Text& key, const Text& value) {
-        profile.values[{path, section, key}] = value;
+        profile.Set(path, section, key, value);
     }
-    Text Get(const Text& section, const Text& key) const {
-        const auto found = profile.values.find({path, section, key});
+    Text Get(const Text& section, const Text& key, const Text& file = Text()) const {
+        const auto found = profile.values.find({file.empty() ? path : file, section, key});
         return found == profile.values.end() ? "<missing>" : found->second;
+    }
+    Text SaveError(const SettingsPlaces& where, const StoredSettings& s = StoredSettings{}) {
+        try {
+            SaveSettings(profile, where, s);
+        } catch (const AppError& error) {
+            return error.Message();
+        }
+        return "<no error>";
     }
 };
 
 TEST_F(SettingsStore, LoadWithoutTheFileGivesTheDefaultsInKeyOrder) {
-    const StoredSettings s = LoadSettings(profile, appDir);
+    const StoredSettings s = LoadSettings(profile, places);
     EXPECT_EQ(s.formTop, 200);
     EXPECT_EQ(s.formLeft, 300);
     EXPECT_EQ(s.modeIndex, 0);
@@ -101,7 +112,7 @@ TEST_F(SettingsStore, LoadTakesTheStoredValues) {
     Set("Show", "FontName", "ＭＳ 明朝");
     Set("System", "DeskTopSet", "5");
     Set("System", "SendToSet", "yes");
-    const StoredSettings s = LoadSettings(profile, appDir);
+    const StoredSettings s = LoadSettings(profile, places);
     EXPECT_EQ(s.formTop, 100);
     EXPECT_EQ(s.formLeft, -20);
     EXPECT_EQ(s.modeIndex, 2);
@@ -119,7 +130,7 @@ TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
                                        {"System", "DeskTopSet"},
                                        {"System", "SendToSet"}})
         Set(section, key, "1e3");
-    const StoredSettings s = LoadSettings(profile, appDir);
+    const StoredSettings s = LoadSettings(profile, places);
     EXPECT_EQ(s.formTop, 200);
     EXPECT_EQ(s.formLeft, 300);
     EXPECT_EQ(s.modeIndex, 0);
@@ -130,10 +141,10 @@ TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
 
 TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {
     Set("Show", "FontName", "");
-    EXPECT_EQ(LoadSettings(profile, appDir).fontName, "");
+    EXPECT_EQ(LoadSettings(profile, places).fontName, "");
     const Text longName(3000, 'f');
     Set("Show", "FontName", longName);
-    EXPECT_EQ(LoadSettings(profile, appDir).fontName, Text(2047, 'f'));
+    EXPECT_EQ(LoadSettings(profile, places).fontName, Text(2047, 'f'));
 }
 
 TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
@@ -145,7 +156,7 @@ TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
     s.fontName = "ＭＳ 明朝";
     s.deskTopSet = true;
     s.sendToSet = false;
-    SaveSettings(profile, appDir, s);
+    SaveSettings(profile, places, s);
     EXPECT_EQ(profile.calls,
               (Lines{"write " + path + " [MainForm] FormTop=20", "write " + path + " [MainForm] FormLeft=-10",
                      "write " + path + " [GetMode] FullPath=3", "write " + path + " [Show] FontSize=10",
@@ -162,8 +173,8 @@ TEST_F(SettingsStore, SavedValuesLoadBack) {
     s.fontName = "IPAGothic";
     s.deskTopSet = false;
     s.sendToSet = true;
-    SaveSettings(profile, appDir, s);
-    const StoredSettings back = LoadSettings(profile, appDir);
+    SaveSettings(profile, places, s);
+    const StoredSettings back = LoadSettings(profile, places);
     EXPECT_EQ(back.formTop, s.formTop);
     EXPECT_EQ(back.formLeft, s.formLeft);
     EXPECT_EQ(back.modeIndex, s.modeIndex);
@@ -180,16 +191,87 @@ TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyKeepsTheFirstTwoAndStops) {
     s.formTop = 20;
     s.formLeft = 10;
     s.modeIndex = 2;
-    try {
-        SaveSettings(profile, appDir, s);
-        FAIL() << "the refused write raised nothing";
-    } catch (const AppError& error) {
-        EXPECT_EQ(error.Message(), "C:\\ツール\\表\\Data.INI に書き込めません");
-    }
+    EXPECT_EQ(SaveError(places, s), "C:\\ツール\\表\\Data.INI に書き込めません");
     EXPECT_EQ(Get("MainForm", "FormTop"), "20");
     EXPECT_EQ(Get("MainForm", "FormLeft"), "10");
     EXPECT_EQ(Get("GetMode", "FullPath"), "1");
     EXPECT_EQ(profile.calls.size(), 3u) << "later keys were tried";
+}
+
+TEST_F(SettingsStore, TheFileBesideTheProgramIsReadFirstThenTheUsersCopy) {
+    profile.Set(userPath, "MainForm", "FormTop", "7");
+    EXPECT_EQ(SettingsFileToRead(profile, places), userPath);
+    EXPECT_EQ(LoadSettings(profile, places).formTop, 7);
+    Set("MainForm", "FormLeft", "8");
+    EXPECT_EQ(SettingsFileToRead(profile, places), path);
+    const StoredSettings s = LoadSettings(profile, places);
+    EXPECT_EQ(s.formLeft, 8);
+    EXPECT_EQ(s.formTop, 200) << "the user's copy is not mixed in";
+    profile.files.clear();
+    EXPECT_EQ(SettingsFileToRead(profile, places), path) << "neither exists";
+}
+
+TEST_F(SettingsStore, SaveGoesBesideTheProgramWheneverItsFolderTakesIt) {
+    profile.Set(userPath, "MainForm", "FormTop", "7");
+    StoredSettings s;
+    s.formTop = 20;
+    SaveSettings(profile, places, s);
+    EXPECT_EQ(Get("MainForm", "FormTop"), "20");
+    EXPECT_EQ(Get("MainForm", "FormTop", userPath), "7") << "the user's copy is left alone";
+    EXPECT_EQ(profile.calls.size(), 7u);
+    EXPECT_EQ(LoadSettings(profile, places).formTop, 20) << "the next start reads the new file";
+}
+
+TEST_F(SettingsStore, ProgramFolderThatRefusesANewFileSendsItToTheUsersFolder) {
+    profile.refusedFiles = {path};
+    StoredSettings s;
+    s.formTop = 20;
+    SaveSettings(profile, places, s);
+    ASSERT_GE(profile.calls.size(), 3u);
+    EXPECT_EQ(profile.calls[0], "write " + path + " [MainForm] FormTop=20");
+    EXPECT_EQ(profile.calls[1], "mkdir C:\\Users\\表\\AppData\\Roaming\\ロミナード");
+    EXPECT_EQ(profile.calls[2], "write " + userPath + " [MainForm] FormTop=20");
+    EXPECT_EQ(profile.calls.size(), 9u);
+    EXPECT_EQ(LoadSettings(profile, places).formTop, 20) << "the next start reads it back";
+}
+
+TEST_F(SettingsStore, RefusalsNameTheFileThatIsReadNext) {
+    // A read-only file beside the program stays the settings file: it is reported, not moved.
+    Set("MainForm", "FormTop", "7");
+    profile.refusedFiles = {path};
+    EXPECT_EQ(SaveError(places), path + " に書き込めません");
+    EXPECT_EQ(profile.files.count(userPath), 0u);
+
+    // Neither folder takes a new file: the user's is named, as the last one tried.
+    profile.files.clear();
+    profile.refusedFiles = {path, userPath};
+    EXPECT_EQ(SaveError(places), userPath + " に書き込めません");
+    EXPECT_EQ(SaveError(SettingsPlaces{appDir, Text()}), path + " に書き込めません")
+        << "without a user folder";
+
+    // Refused part-way, the file beside the program exists now and is the one read next time.
+    profile = FakeProfile();
+    profile.refuseFromWrite = 3;
+    EXPECT_EQ(SaveError(places), path + " に書き込めません");
+    EXPECT_EQ(profile.files.count(userPath), 0u);
+}
+
+TEST(SettingsPlacesFor, UsersCopyLivesInItsOwnSubfolder) {
+    const struct {
+        Text applicationData;
+        Text userDir;
+    } cases[] = {
+        {"C:\\Users\\u\\AppData\\Roaming", "C:\\Users\\u\\AppData\\Roaming\\ロミナード\\"},
+        {"C:\\Data\\", "C:\\Data\\ロミナード\\"},
+        // 表 ends in byte 0x5C, which is no separator.
+        {"C:\\表", "C:\\表\\ロミナード\\"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const SettingsPlaces places = SettingsPlacesFor("D:\\prog\\", c.applicationData);
+        EXPECT_EQ(places.appDir, "D:\\prog\\");
+        EXPECT_EQ(places.userDir, c.userDir) << c.applicationData;
+    }
 }
 
 TEST(OutputMode, StoredIndexSelectsItsButtonOrFullPath) {

@@ -2,15 +2,31 @@
 // from its controls and the clipboard.
 #include "app/MainWindow.h"
 
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include "app/SaveText.h"
+#include "app/Settings.h"
+#include "edit/EditForm.h"
+#include "platform/win32/Win32CaseMapper.h"
+#include "platform/win32/Win32Collation.h"
+#include "platform/win32/Win32Profile.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/MakeDrop.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
 
 namespace {
+
+void SetClipboardText(const Text& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
 
 Text ClipboardText() {
     Text text;
@@ -37,6 +53,51 @@ Text ReadFileBytes(const Text& path) {
     CloseHandle(file);
     return bytes;
 }
+
+// Answers the next save dialog from inside its own loop: a thread timer types the name into its file-name box
+// and presses its OK button.
+class SaveDialogAnswerer {
+public:
+    explicit SaveDialogAnswerer(Text name) : name_(std::move(name)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 20, &SaveDialogAnswerer::Tick);
+    }
+    SaveDialogAnswerer(const SaveDialogAnswerer&) = delete;
+    SaveDialogAnswerer& operator=(const SaveDialogAnswerer&) = delete;
+    ~SaveDialogAnswerer() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+
+    bool Answered() const { return answered_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        SaveDialogAnswerer* self = current_;
+        if (!self || self->answered_) return;
+        HWND dialog = nullptr;
+        const auto find = [](HWND window, LPARAM found) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (!IsWindowVisible(window) || Text(name) != "#32770") return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        };
+        EnumThreadWindows(GetCurrentThreadId(), find, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog) return;
+        HWND box = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+        if (!box) return;
+        SetWindowTextA(box, self->name_.c_str());
+        self->answered_ = true;
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    }
+
+    static inline SaveDialogAnswerer* current_ = nullptr;
+    Text name_;
+    bool answered_ = false;
+    UINT_PTR timer_ = 0;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -171,14 +232,114 @@ TEST_F(MainWindowTest, EscInTextAreaSetsAbort) {
     EXPECT_TRUE(form_.State().FAbort);
 }
 
-TEST_F(MainWindowTest, ErrorInHandlerIsReportedAndWindowStays) {
-    form_.SetCommands({{}, {}, {}, {}, [] { throw AppError("C:\\x\\Data.INI に書き込めません"); }});
+TEST_F(MainWindowTest, UnwritableSettingsAreReportedOnceAndTheWindowCloses) {
+    TempTree tree;
+    tree.File("Data.INI", "");
+    tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
+    Win32Profile profile;
+    const SettingsPlaces places{tree.Root() + "\\", Text()};
+    TForm1::Commands commands;
+    commands.closeQuery = [&] { SaveSettings(profile, places, StoredSettings{}); };
+    form_.SetCommands(commands);
+    {
+        BoxAnswerer boxes;
+        SendMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
+        EXPECT_EQ(boxes.Boxes()[0].text, tree.Path("Data.INI") + " に書き込めません.");
+        EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
+    }
+    EXPECT_FALSE(IsWindow(form_.Handle()));
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+}
+
+TEST_F(MainWindowTest, LogOffIsNeverRefused) {
+    int saves = 0;
+    TForm1::Commands commands;
+    commands.closeQuery = [&] {
+        ++saves;
+        throw AppError("C:\\x\\Data.INI に書き込めません");
+    };
+    form_.SetCommands(commands);
     BoxAnswerer boxes;
-    SendMessageA(form_.Handle(), WM_CLOSE, 0, 0);
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
-    EXPECT_EQ(boxes.Boxes()[0].text, "C:\\x\\Data.INI に書き込めません.");
-    EXPECT_TRUE(IsWindow(form_.Handle()));
+    EXPECT_TRUE(SendMessageA(form_.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_EQ(saves, 1) << "the settings are written before the log-off";
+    EXPECT_TRUE(boxes.Boxes().empty()) << "a box would hold the log-off up";
+}
+
+TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
+    TempTree tree;
+    tree.Folder("d");
+    for (int i = 0; i < 300; ++i)
+        tree.File("d\\f" + std::to_string(i) + ".txt");
+    SetClipboardText("the user's own text");
+    Click(kChkFAll);
+    // The close request waits in the queue and arrives at the walk's first pump.
+    PostMessageA(form_.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("d")})), 0);
+    PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+    loop_.Pump();
+
+    const Text copied = ClipboardText();
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = copied.find("\r\n", at)) != Text::npos; at += 2)
+        ++lines;
+    EXPECT_FALSE(IsWindow(form_.Handle()));
+    EXPECT_GT(lines, 0u) << "copied: " << copied.substr(0, 200);
+    EXPECT_LT(lines, 300u) << "the drop was not aborted";
+    EXPECT_EQ(copied.rfind(tree.Path("d"), 0), 0u) << copied.substr(0, 200);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+}
+
+TEST_F(MainWindowTest, CloseDuringEditOperationAbortsItAndClosesOnceItHasEnded) {
+    Win32CaseMapper cases;
+    Win32Collation collation;
+    TForm3 editForm(form_, form_.State(), cases, collation, loop_);
+    ASSERT_TRUE(editForm.Create(GetModuleHandleA(nullptr), form_.Handle()));
+    form_.SetEditAbort([&] { editForm.AbortOperation(); });
+    editForm.SetOperationEnded([&] { form_.OperationEnded(); });
+    form_.ReplaceAllLines({"b.txt", "a.txt"});
+
+    // The close request arrives at the operation's first pump.
+    PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+    SendMessageA(FindControl(editForm.Handle(), TForm3::BtnUpper), BM_CLICK, 0, 0);
+    ASSERT_TRUE(IsWindow(form_.Handle())) << "closed under the running operation";
+    EXPECT_EQ(form_.MemoText(), "b.txt\r\na.txt\r\n") << "the operation was not aborted";
+    EXPECT_FALSE(form_.State().FBusy);
+    loop_.Pump();
+    EXPECT_FALSE(IsWindow(form_.Handle())) << "the close was forgotten";
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+}
+
+TEST_F(MainWindowTest, FontNameIsCutOnACharacterBoundary) {
+    const Text name30(30, 'n');
+    form_.SetMemoFont(name30 + "表", 12);
+    EXPECT_EQ(form_.MemoFontName(), name30) << "a face name holds 31 bytes: 表 goes whole";
+    form_.SetMemoFont("ＭＳ 明朝", 10);
+    EXPECT_EQ(form_.MemoFontName(), "ＭＳ 明朝");
+    EXPECT_EQ(form_.MemoFontPoints(), 10);
+}
+
+TEST_F(MainWindowTest, SaveTakesAFileNameLongerThan260Bytes) {
+    // Double-byte names: past 260 bytes, yet short enough in characters for every part of the system.
+    Text name;
+    for (int i = 0; i < 40; ++i)
+        name += "表";
+    TempTree tree;
+    Text relative;
+    for (int level = 0; level < 4; ++level) {
+        relative += (relative.empty() ? "" : "\\") + name;
+        tree.Folder(relative);
+    }
+    const Text file = tree.Path(relative + "\\保存.txt");
+    ASSERT_GT(file.size(), 300u);
+    form_.ReplaceAllLines({"表", "x"});
+    SaveDialogAnswerer answerer(file);
+    form_.BtnSaveClick();
+    EXPECT_TRUE(answerer.Answered());
+    EXPECT_EQ(ReadFileBytes(file), "表\r\nx\r\n") << "a long name was taken for a cancel";
 }
 
 TEST(SaveText, WritesExactBytesAndReportsFailures) {

@@ -7,8 +7,6 @@
 #include <sstream>
 
 #include "app/Settings.h"
-#include "platform/win32/Window.h"
-#include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
 
@@ -27,6 +25,7 @@ protected:
     Win32Profile profile;
     const Text appDir = tree.Root() + "\\";
     const Text file = tree.Path("Data.INI");
+    const SettingsPlaces places{appDir, Text()};
 };
 
 TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
@@ -51,7 +50,7 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
     s.fontSize = 10;
     s.fontName = "ＭＳ 明朝";
     s.deskTopSet = true;
-    SaveSettings(profile, appDir, s);
+    SaveSettings(profile, places, s);
 
     const Text bytes = ReadFile(file);
     std::size_t at = 0;
@@ -62,7 +61,7 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
         at = found + line.size();
     }
 
-    const StoredSettings back = LoadSettings(profile, appDir);
+    const StoredSettings back = LoadSettings(profile, places);
     EXPECT_EQ(back.formTop, 20);
     EXPECT_EQ(back.formLeft, 10);
     EXPECT_EQ(back.modeIndex, 2);
@@ -84,11 +83,11 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
               "[MainForm]\r\n"
               "FormLeft=$64\r\n"
               "FormTop=0x64\r\n");
-    const StoredSettings read = LoadSettings(profile, appDir);
+    const StoredSettings read = LoadSettings(profile, places);
     EXPECT_EQ(read.formTop, 100);
     EXPECT_EQ(read.formLeft, 100);
     EXPECT_TRUE(read.deskTopSet);
-    SaveSettings(profile, appDir, read);
+    SaveSettings(profile, places, read);
 
     const Text bytes = ReadFile(file);
     std::size_t at = 0;
@@ -108,7 +107,7 @@ TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
     tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(profile.Write(file, "MainForm", "FormTop", "8"));
     try {
-        SaveSettings(profile, appDir, StoredSettings{});
+        SaveSettings(profile, places, StoredSettings{});
         FAIL() << "the refused write raised nothing";
     } catch (const AppError& error) {
         EXPECT_EQ(error.Message(), file + " に書き込めません");
@@ -116,55 +115,36 @@ TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
     EXPECT_EQ(ReadFile(file), "[MainForm]\r\nFormTop=7\r\n");
 }
 
-// A window that saves the settings when asked to close, as the main window does: an error keeps it open.
-class ClosingWindow : public Window {
-public:
-    explicit ClosingWindow(const Text& appDir) : appDir_(appDir) {}
+TEST_F(ProfileTest, ValueTheSystemNormalisesCountsAsWritten) {
+    // A face name cut through its last character, surrounding spaces, quotes: the file holds another form.
+    const Text cutName = Text(30, 'n') + "\x95";
+    for (const Text& value : {cutName, Text("  spaced  "), Text("\"quoted\"")})
+        EXPECT_TRUE(profile.Write(file, "Show", "FontName", value)) << value;
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", "<missing>"), "quoted");
+}
 
-    bool Create() {
-        FrameSpec frame{};
-        frame.className = "RominadoClosingTest";
-        frame.caption = "close test";
-        frame.style = WS_OVERLAPPEDWINDOW;
-        frame.left = 10;
-        frame.top = 10;
-        frame.clientWidth = 100;
-        frame.clientHeight = 50;
-        return CreateFrame(GetModuleHandleA(nullptr), frame);
-    }
+TEST_F(ProfileTest, FileTheSystemCannotSaveIsRefused) {
+    // Wine answers success for a file it cannot create and keeps the value in its cache; /proc takes no file.
+    const Text unwritable = "Z:\\proc\\Data.INI";
+    EXPECT_FALSE(profile.Write(unwritable, "MainForm", "FormTop", "1"));
+    EXPECT_EQ(profile.Read(unwritable, "MainForm", "FormTop", "<missing>"), "<missing>");
+    EXPECT_FALSE(profile.FileExists(unwritable));
+}
 
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override {
-        if (msg == WM_CLOSE) {
-            Win32Profile profile;
-            SaveSettings(profile, appDir_, StoredSettings{});
-        }
-        return Default(msg, wparam, lparam);
-    }
+TEST_F(ProfileTest, ProgramFolderThatCannotBeWrittenKeepsTheSettingsInTheUsersFolder) {
+    const SettingsPlaces unwritable{"Z:\\proc\\", tree.Path("ロミナード\\")};
+    StoredSettings s;
+    s.formTop = 20;
+    s.fontName = "ＭＳ 明朝";
+    SaveSettings(profile, unwritable, s);
+    EXPECT_TRUE(profile.FileExists(tree.Path("ロミナード\\Data.INI")));
+    const StoredSettings back = LoadSettings(profile, unwritable);
+    EXPECT_EQ(back.formTop, 20);
+    EXPECT_EQ(back.fontName, "ＭＳ 明朝");
 
-private:
-    Text appDir_;
-};
-
-TEST_F(ProfileTest, ReadOnlyFileShowsTheErrorAndTheWindowStaysOpen) {
-    tree.File("Data.INI", "");
-    tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
-    ClosingWindow window(appDir);
-    ASSERT_TRUE(window.Create());
-    {
-        BoxAnswerer answerer;
-        SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
-        ASSERT_EQ(answerer.Boxes().size(), 1u);
-        EXPECT_EQ(answerer.Boxes()[0].caption, "ロミナード");
-        EXPECT_EQ(answerer.Boxes()[0].text, file + " に書き込めません.");
-        EXPECT_TRUE(answerer.Boxes()[0].hasIcon);
-    }
-    EXPECT_TRUE(IsWindow(window.Handle()));
-
-    tree.Attributes("Data.INI", FILE_ATTRIBUTE_NORMAL);
-    SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(window.Handle()));
-    EXPECT_NE(ReadFile(file).find("SendToSet=0"), Text::npos);
+    // Once the program's folder holds a file, that file is the one read.
+    tree.File("Data.INI", "[MainForm]\r\nFormTop=7\r\n");
+    EXPECT_EQ(LoadSettings(profile, SettingsPlaces{appDir, tree.Path("ロミナード\\")}).formTop, 7);
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+// Where the running program is, and the user's folder for application data: the places its settings may live.
+#pragma once
+
+#include "text/Text.h"
+
+// The running program's full path, whole however long; empty when the system cannot say.
+Text ProgramPath();
+
+// The user's (roaming) application-data folder in the ANSI code page, without a final "\"; empty when the
+// system has none or its name holds characters the code page lacks and no short form.
+Text ApplicationDataFolder();

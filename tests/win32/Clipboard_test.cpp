@@ -1,0 +1,126 @@
+// The clipboard copy against the real clipboard: the formats every program pastes from, and a clipboard that
+// another owner holds.
+#include "platform/win32/Clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "app/MainWindow.h"
+#include "tests/win32/BoxAnswerer.h"
+
+namespace {
+
+template <typename Char>
+std::basic_string<Char> ClipboardData(UINT format) {
+    std::basic_string<Char> data;
+    if (!OpenClipboard(nullptr)) return data;
+    if (HANDLE memory = GetClipboardData(format)) {
+        if (const Char* bytes = static_cast<const Char*>(GlobalLock(memory))) {
+            data.assign(bytes, GlobalSize(memory) / sizeof(Char));
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return data;
+}
+
+std::string UntilNul(std::string data) {
+    return data.substr(0, data.find('\0'));
+}
+
+// Another thread holds the clipboard open, as another program would, until released.
+class ClipboardHolder {
+public:
+    ClipboardHolder() {
+        thread_ = std::thread([this] {
+            opened_ = OpenClipboard(nullptr) != FALSE;
+            held_ = true;
+            while (!release_)
+                Sleep(10);
+            if (opened_) CloseClipboard();
+        });
+        while (!held_)
+            Sleep(1);
+    }
+    ~ClipboardHolder() { Release(); }
+    void Release() {
+        release_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    bool Opened() const { return opened_; }
+
+private:
+    std::atomic<bool> held_{false}, release_{false}, opened_{false};
+    std::thread thread_;
+};
+
+// A window to open the clipboard with: it is held per window, and two openers without one count as the same.
+class OwnerWindow {
+public:
+    OwnerWindow() : hwnd_(CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
+    ~OwnerWindow() { DestroyWindow(hwnd_); }
+    OwnerWindow(const OwnerWindow&) = delete;
+    OwnerWindow& operator=(const OwnerWindow&) = delete;
+    HWND Get() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+TEST(Clipboard, PlacesCodePageBytesJapaneseLocaleAndTheirUnicodeForm) {
+    const Text text = "表示ソ\r\nｶﾅ abc\r\n";
+    OwnerWindow owner;
+    ASSERT_TRUE(PutTextOnClipboard(owner.Get(), text));
+
+    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), text);
+    const std::wstring wide = ClipboardData<wchar_t>(CF_UNICODETEXT);
+    EXPECT_EQ(wide.substr(0, wide.find(L'\0')), L"表示ソ\r\nｶﾅ abc\r\n");
+    const std::string locale = ClipboardData<char>(CF_LOCALE);
+    ASSERT_GE(locale.size(), sizeof(LCID));
+    EXPECT_EQ(PRIMARYLANGID(LANGIDFROMLCID(*reinterpret_cast<const LCID*>(locale.data()))), LANG_JAPANESE);
+}
+
+TEST(Clipboard, HeldByAnotherOwnerFailsAndKeepsItsContentButWaitsForAShortHold) {
+    OwnerWindow owner;
+    ASSERT_TRUE(PutTextOnClipboard(owner.Get(), "before"));
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Opened());
+        EXPECT_FALSE(PutTextOnClipboard(owner.Get(), "after"));
+    }
+    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), "before");
+
+    ClipboardHolder brief;
+    std::thread releaser([&] {
+        Sleep(200);
+        brief.Release();
+    });
+    EXPECT_TRUE(PutTextOnClipboard(owner.Get(), "after"));
+    releaser.join();
+    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), "after");
+}
+
+TEST(Clipboard, MainWindowTellsTheUserWhenTheCopyFails) {
+    MessageLoop loop;
+    TForm1 form(loop);
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    form.AppendLine("line");
+
+    BoxAnswerer answerer;
+    {
+        ClipboardHolder holder;
+        form.CopyAllText();
+    }
+    EXPECT_TRUE(form.ClipboardCopyFailed());
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "情報");
+
+    form.CopyAllText();
+    EXPECT_FALSE(form.ClipboardCopyFailed());
+    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), "line\r\n");
+}
+
+}  // namespace
