@@ -23,13 +23,19 @@ if(ROMINADO_WINDOWS_BUILD)
 endif()
 
 
-# A short run of each libFuzzer target built in its own folder (tests/fuzz); long runs are in the README.
+# A short run of each libFuzzer target built in its own folder (tests/fuzz): its corpus grows here, the
+# reproducers of past findings are read from tests/fuzz/seeds; long runs are tests/fuzz/run_all.sh's.
 set(ROMINADO_FUZZ_BUILD "" CACHE PATH "Build folder of the libFuzzer targets")
 if(ROMINADO_FUZZ_BUILD)
-  foreach(target HenkanJ)
-    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+  foreach(target HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations)
+    set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+    set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${target})
+    file(MAKE_DIRECTORY ${corpus} ${CMAKE_BINARY_DIR}/fuzz-artifacts)
+    if(NOT EXISTS ${seeds})
+      set(seeds "")
+    endif()
     add_test(NAME fuzz.${target}
-             COMMAND ${ROMINADO_FUZZ_BUILD}/${target}_fuzz -max_total_time=5 -print_final_stats=1
-                     ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+             COMMAND ${ROMINADO_FUZZ_BUILD}/${target}_fuzz -max_total_time=5 -timeout=10 -print_final_stats=1
+                     -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz-artifacts/${target}- ${corpus} ${seeds})
   endforeach()
 endif()

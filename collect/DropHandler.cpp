@@ -1,6 +1,6 @@
 #include "collect/DropHandler.h"
 
-#include <exception>
+#include <optional>
 
 #include "collect/ExtFilter.h"
 #include "collect/PathWalker.h"
@@ -16,22 +16,27 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FPathList.Clear();
     state_.FAbort = false;
     state_.FTotalLines = 0;
-    view_.EnableTopPanel(false);
-    view_.SetStatusText(3, kAbortPrompt);
 
-    // The top panel is disabled now, so these states hold for the whole drop; the filter cells are read here,
-    // once.
-    const OptionSnapshot options = view_.ReadOptions();
-    if (options.ChkGet) state_.FExtFilter = FilterSlots(options.GridGet);
-
-    std::exception_ptr escaped;
-    try {
-        Walk(names, options);
-    } catch (...) {
-        escaped = std::current_exception();
-    }
-    Finish(names, options, handled);
-    if (escaped) std::rethrow_exception(escaped);
+    // From here on whatever fails, even running out of memory, the finishing steps run before the error goes
+    // on; the output steps need the options, so they are left out only when even those could not be read.
+    FirstError error;
+    std::optional<OptionSnapshot> options;
+    error.Catch([&] {
+        view_.EnableTopPanel(false);
+        view_.SetStatusText(3, kAbortPrompt);
+        // The top panel is disabled now, so these states hold for the whole drop; the filter cells are read
+        // here, once.
+        options = view_.ReadOptions();
+        if (options->ChkGet) state_.FExtFilter = FilterSlots(options->GridGet);
+        Walk(names, *options);
+    });
+    Finish(names, options ? &*options : nullptr, error, handled);
+    // Once per drop, after its output and before its error: which file had lines cut.
+    error.Catch([&] {
+        const Text notice = reader_.TakeDropNotice();
+        if (!notice.empty()) view_.ShowMessage(notice);
+    });
+    error.Rethrow();
 }
 
 void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options) {
@@ -47,23 +52,31 @@ void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options) {
     }
 }
 
-void DropHandler::Finish(DroppedNames& names, const OptionSnapshot& options, bool& handled) {
-    if (options.RdoShow) {
-        view_.SetStatusText(2, Text());
-    } else {
-        view_.AppendLines(state_.FPathList.Entries());
-        view_.CopyAllText();
+void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, FirstError& error,
+                         bool& handled) {
+    const bool contents = options && options->RdoShow;
+    if (options) {
+        error.Catch([&] {
+            if (contents) {
+                view_.SetStatusText(2, Text());
+            } else {
+                // Copied only once appended: the clipboard gets nothing but text that was collected.
+                view_.AppendLines(state_.FPathList.Entries());
+                view_.CopyAllText();
+            }
+        });
     }
-    view_.PlaceCaretAtEnd();
+    error.Catch([&] { view_.PlaceCaretAtEnd(); });
     state_.FPathList.Clear();
-    view_.SetProgressPosition(0);
-    view_.RefreshCaretIndicator();
-    view_.EnableTopPanel(true);
-    view_.SetStatusText(3, Text());
-    if (options.RdoShow && options.RdoLineCnt) {
-        view_.AppendLine(FormatNumbers("%10d%", {state_.FTotalLines}) + "行:Ｔｏｔａｌ");
+    error.Catch([&] { view_.SetProgressPosition(0); });
+    error.Catch([&] { view_.RefreshCaretIndicator(); });
+    error.Catch([&] { view_.EnableTopPanel(true); });
+    error.Catch([&] { view_.SetStatusText(3, Text()); });
+    if (contents && options->RdoLineCnt) {
+        error.Catch(
+            [&] { view_.AppendLine(FormatNumbers("%10d%", {state_.FTotalLines}) + "行:Ｔｏｔａｌ"); });
     }
     state_.FBusy = false;
-    names.Release();
+    error.Catch([&] { names.Release(); });
     handled = true;
 }

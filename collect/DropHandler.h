@@ -4,6 +4,7 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
+#include "collect/FirstError.h"
 #include "platform/Drop.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
@@ -20,12 +21,14 @@ public:
 
     // Handles one drop. While busy it shows kBusyMessage and changes nothing, leaving handled as the caller
     // preset it and the drop unreleased. Otherwise it walks the names, writes the output, releases the drop
-    // and sets handled. An error that escapes the walk leaves here only after all of that has been done.
+    // and sets handled. An error that escapes the walk, or any of those steps, leaves here only after all the
+    // others have been done: the flag cleared, the top panel enabled, the drop released.
     void HandleDrop(DroppedNames& names, bool& handled);
 
 private:
     void Walk(DroppedNames& names, const OptionSnapshot& options);
-    void Finish(DroppedNames& names, const OptionSnapshot& options, bool& handled);
+    // options is null when they could not be read; then only the steps that need none run.
+    void Finish(DroppedNames& names, const OptionSnapshot* options, FirstError& error, bool& handled);
 
     DropState& state_;
     View& view_;

@@ -1,11 +1,11 @@
 #include "edit/EditOperations.h"
 
 #include <cstring>
-#include <exception>
 #include <unordered_set>
 #include <utility>
 
 #include "collect/DropHandler.h"
+#include "collect/FirstError.h"
 #include "edit/HenkanJ.h"
 #include "text/PathPieces.h"
 
@@ -87,42 +87,45 @@ void EditOperations::Run(int tag) {
     }
     FAbort = false;
     state_.FBusy = true;
-    view_.SetStatusText(3, kAbortPrompt);
-    button_.SetBreakVisible(true);
-    FTick = 0;
 
-    // Whatever escapes, the program must not stay busy: the finishing steps run in any case, and the text
-    // area is written only by an operation that ended normally.
-    std::exception_ptr escaped;
-    try {
+    // Whatever fails, even running out of memory, the program must not stay busy: the finishing steps run in
+    // any case, and the text area is written only by an operation that ended normally.
+    FirstError error;
+    error.Catch([&] {
+        view_.SetStatusText(3, kAbortPrompt);
+        button_.SetBreakVisible(true);
+        FTick = 0;
         view_.PumpMessages();
         FWorkList = view_.ReadAllLines();
+        // A copy cut short by a failure is nothing to restore.
+        FUndoHeld = false;
         FUndoList = FWorkList;
+        FUndoHeld = true;
         Operate(tag);
-    } catch (...) {
-        escaped = std::current_exception();
-    }
-    try {
-        view_.SetStatusText(3, Text());
-        if (!escaped && !FAbort) view_.ReplaceAllLines(FWorkList);
-    } catch (...) {
-        if (!escaped) escaped = std::current_exception();
-    }
+    });
+    const bool completed = !error.Caught() && !FAbort;
+    error.Catch([&] { view_.SetStatusText(3, Text()); });
+    if (completed) error.Catch([&] { view_.ReplaceAllLines(FWorkList); });
     state_.FBusy = false;
     std::vector<Text>().swap(FWorkList);
     std::vector<SortEntry>().swap(entries_);
     keys_.reset();
     extKeys_.clear();
-    button_.SetBreakVisible(false);
-    if (escaped) std::rethrow_exception(escaped);
+    error.Catch([&] { button_.SetBreakVisible(false); });
+    error.Rethrow();
 }
 
 void EditOperations::Undo() {
-    view_.ReplaceAllLines(FUndoList);
+    if (state_.FBusy) {
+        view_.ShowMessage(kBusyMessage);
+        return;
+    }
+    if (FUndoHeld) view_.ReplaceAllLines(FUndoList);
 }
 
 void EditOperations::ForgetUndo() {
     std::vector<Text>().swap(FUndoList);
+    FUndoHeld = false;
 }
 
 void EditOperations::Abort() {

@@ -50,16 +50,17 @@ public:
     EditOperations& operator=(const EditOperations&) = delete;
 
     // Runs the operation of tag over the text area's lines. While a drop or another operation runs it only
-    // shows kBusyMessage. The text area's lines before the operation become the undo copy, aborted or not. An
-    // error that escapes the operation leaves the text area as it was, the busy flag cleared, panel 3 empty
-    // and the abort button hidden, and is then passed on.
+    // shows kBusyMessage. The text area's lines before the operation become the undo copy, aborted or not,
+    // and the text area is written only when the operation ended normally. An error, in the operation or in
+    // its finishing steps, leaves the busy flag cleared, panel 3 empty and the abort button hidden, and is
+    // then passed on.
     void Run(int tag);
 
-    // Replaces the text area's lines with the undo copy, which stays; allowed while an operation runs (that
-    // operation's result then overwrites it).
+    // Replaces the text area's lines with the undo copy, which stays. Changes nothing when there is no copy
+    // (at start-up, after ForgetUndo); while a drop or an operation runs it only shows kBusyMessage.
     void Undo();
 
-    // Empties the undo copy; "戻す" then empties the text area.
+    // Drops the undo copy ("戻る").
     void ForgetUndo();
 
     // Asks the running operation to stop at its next abort test, says so in panel 3 and processes messages.
@@ -104,6 +105,7 @@ private:
     BreakButton& button_;
 
     std::vector<Text> FUndoList;
+    bool FUndoHeld = false;  // FUndoList holds a text to restore, even an empty one
     std::vector<Text> FWorkList;
     bool FAbort = false;
     std::int32_t FTick = 0;

@@ -4,12 +4,9 @@
 #include <cstdint>
 
 #include "edit/HenkanJ.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 namespace {
-
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
 
 bool IsMark(char c) {
     return c == '\xDE' || c == '\xDF';

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeLocale.h"
 #include "tests/fakes/FakeNetwork.h"
-#include "tests/fakes/RecordingView.h"
+#include "tests/fakes/ThrowingView.h"
 #include "text/AppError.h"
 
 namespace {
@@ -34,7 +35,7 @@ protected:
     FakeFileSystem files;
     FakeNetwork network;
     FakeLocale locale;
-    RecordingView view;
+    ThrowingView view;
     FakeContentsReader reader;
     DropState state{locale};
     DropHandler handler{state, view, files, network, reader};
@@ -231,6 +232,76 @@ TEST_F(DropHandlerTest, ProgressValuesSaturateInsteadOfWrapping) {
     bool handled = false;
     handler.HandleDrop(names, handled);
     EXPECT_EQ(view.CallsStartingWith("progress max"), (Lines{"progress max 2147483647"}));
+}
+
+// A step that fails, at the start, in the output or among the finishing steps, leaves nothing busy: the
+// steps after it run, the drop is released and the error goes on; the next drop works.
+TEST_F(DropHandlerTest, EveryFinishingStepRunsWhenOneFails) {
+    struct Row {
+        Text kind;
+        int occurrence;
+        bool contents;
+        Text clipboard;
+    };
+    const Text collected = "kept\r\nC:\\a\r\n";
+    const Row rows[] = {
+        // Before the options are read: no output, the clipboard untouched.
+        {"top panel off", 1, false, ""},
+        {"status 3", 1, false, ""},
+        {"options", 1, false, ""},
+        // In the walk: what was collected (nothing) is written and copied.
+        {"progress max", 1, false, "kept\r\n"},
+        // Nothing is copied that was not appended first.
+        {"append lines", 1, false, ""},
+        {"copy", 1, false, ""},
+        {"caret to end", 1, false, collected},
+        {"progress", 1, false, collected},
+        {"caret indicator", 1, false, collected},
+        {"top panel on", 1, false, collected},
+        {"status 3", 2, false, collected},
+        {"status 2", 1, true, ""},
+        {"append", 1, true, ""},  // the total line
+    };
+    files.AddFile("C:\\a");
+    for (const Row& row : rows) {
+        const Text label = row.kind + " #" + std::to_string(row.occurrence);
+        view = ThrowingView();
+        view.lines = {"kept"};
+        view.options.RdoFull = !row.contents;
+        view.options.RdoShow = row.contents;
+        view.FailAt(row.kind, row.occurrence);
+        FakeDroppedNames names({"C:\\a"});
+        bool handled = false;
+        EXPECT_THROW(handler.HandleDrop(names, handled), std::bad_alloc) << label;
+        EXPECT_TRUE(handled) << label;
+        EXPECT_FALSE(state.FBusy) << label;
+        EXPECT_TRUE(state.FPathList.Empty()) << label;
+        EXPECT_EQ(names.releases, 1) << label;
+        EXPECT_EQ(view.topPanelEnabled, row.kind != "top panel on") << label;
+        if (row.occurrence == 1) {
+            EXPECT_EQ(view.panels[3], "") << label;
+        }
+        EXPECT_EQ(view.clipboard, row.clipboard) << label;
+
+        view.FailAt("");
+        FakeDroppedNames next({"C:\\a"});
+        EXPECT_TRUE(Drop(next)) << label;
+        EXPECT_EQ(next.releases, 1) << label;
+    }
+}
+
+TEST_F(DropHandlerTest, TheWalksErrorGoesOnWhenAFinishingStepFailsToo) {
+    view.options.RdoFull = false;
+    view.options.RdoShow = true;
+    reader.onRead = [](const Text&) { throw AppError("I/O エラー (32)"); };
+    view.FailAt("top panel on");
+    FakeDroppedNames names({"C:\\a", "C:\\b"});
+    bool handled = false;
+    EXPECT_THROW(handler.HandleDrop(names, handled), AppError);
+    EXPECT_EQ(view.CallsStartingWith("append"), (Lines{"append " + Text(9, ' ') + "0行:Ｔｏｔａｌ"}));
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_EQ(names.releases, 1);
+    EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0}));
 }
 
 }  // namespace

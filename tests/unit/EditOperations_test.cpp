@@ -17,6 +17,7 @@
 #include "tests/fakes/FakeLocale.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
+#include "tests/fakes/ThrowingView.h"
 #include "tests/unit/EditReferenceSort.h"
 
 namespace {
@@ -220,8 +221,9 @@ TEST_F(EditOperationsTest, AbortAtAChosenPumpInEveryOperation) {
 
 TEST_F(EditOperationsTest, UndoRestoresTheStateBeforeTheLastOperationAsOftenAsPressed) {
     view.lines = {"x"};
-    edit.Undo();  // right after start-up: nothing to restore
-    EXPECT_TRUE(view.lines.empty());
+    edit.Undo();  // right after start-up: nothing to restore, nothing changes
+    EXPECT_EQ(view.lines, (Lines{"x"}));
+    EXPECT_TRUE(view.CallsStartingWith("replace").empty());
 
     Run(kTagUpper, {"b", "a"});
     Run(kTagNameAsc, view.lines);
@@ -230,12 +232,14 @@ TEST_F(EditOperationsTest, UndoRestoresTheStateBeforeTheLastOperationAsOftenAsPr
         edit.Undo();
         EXPECT_EQ(view.lines, (Lines{"B", "A"})) << press;
     }
+    // "戻る": again nothing to restore.
     edit.ForgetUndo();
     edit.Undo();
-    EXPECT_TRUE(view.lines.empty());
+    EXPECT_EQ(view.lines, (Lines{"B", "A"}));
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
 }
 
-TEST_F(EditOperationsTest, UndoDuringAnOperationIsOverwrittenByItsResult) {
+TEST_F(EditOperationsTest, UndoDuringAnOperationIsRefusedAndForgettingStillWorks) {
     Run(kTagUpper, {"a"});
     const Lines input = VariedLines(2000);
     Lines duringUndo;
@@ -246,12 +250,14 @@ TEST_F(EditOperationsTest, UndoDuringAnOperationIsOverwrittenByItsResult) {
     });
     view.pumps = 0;
     Run(kTagNameDesc, input);
-    EXPECT_EQ(duringUndo, input);  // the undo copy was already this operation's
+    EXPECT_EQ(duringUndo, input);
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_EQ(view.CallsStartingWith("replace").size(), 2u);  // the two operations' results only
     EditReferenceSort reference(referenceCollation, input);
     reference.Sort(kTagNameDesc);
     EXPECT_EQ(view.lines, reference.lines);
     edit.Undo();
-    EXPECT_TRUE(view.lines.empty());  // forgotten while the operation ran
+    EXPECT_EQ(view.lines, reference.lines);  // forgotten while the operation ran
 }
 
 TEST_F(EditOperationsTest, OperationButtonDuringAnOperationIsRefused) {
@@ -279,6 +285,62 @@ TEST_F(EditOperationsTest, ErrorInAnOperationLeavesNothingBusy) {
     EXPECT_EQ(view.panels[3], "");
     failingEdit.Run(kTagLower);
     EXPECT_EQ(view.CallsStartingWith("replace").size(), 1u);
+}
+
+// A step of an operation that fails, at its start, in the operation or among the finishing steps, leaves
+// nothing busy: the steps after it run and the error goes on; the next operation and "戻す" work.
+TEST(EditOperationsFailureTest, EveryFinishingStepRunsWhenOneFails) {
+    class FailingBreak : public BreakButton {
+    public:
+        bool visible = false;
+        bool failShow = false;
+        bool failHide = false;
+        void SetBreakVisible(bool shown) override {
+            if (shown ? failShow : failHide) throw std::bad_alloc();
+            visible = shown;
+        }
+    };
+    struct Row {
+        Text kind;  // a view call, or "break shown" / "break hidden"
+        int occurrence;
+        bool written;  // the result reached the text area
+    };
+    const Row rows[] = {
+        {"status 3", 1, false},    {"break shown", 1, false}, {"pump", 1, false},
+        {"read lines", 1, false},  {"status 3", 2, true},     {"replace lines", 1, false},
+        {"break hidden", 1, true},
+    };
+    const Lines input = {"b", "a"};
+    for (const Row& row : rows) {
+        const Text label = row.kind + " #" + std::to_string(row.occurrence);
+        FakeLocale locale;
+        DropState state{locale};
+        ThrowingView view;
+        FakeCaseMapper cases;
+        FakeCollation collation;
+        FailingBreak button;
+        EditOperations edit{view, state, cases, collation, button};
+        button.failShow = row.kind == "break shown";
+        button.failHide = row.kind == "break hidden";
+        view.FailAt(row.kind, row.occurrence);
+        view.lines = input;
+        EXPECT_THROW(edit.Run(kTagNameAsc), std::bad_alloc) << label;
+        EXPECT_FALSE(state.FBusy) << label;
+        EXPECT_EQ(button.visible, row.kind == "break hidden") << label;
+        if (row.occurrence == 1) {
+            EXPECT_EQ(view.panels[3], "") << label;
+        }
+        EXPECT_EQ(view.lines, row.written ? (Lines{"a", "b"}) : input) << label;
+
+        view.FailAt("");
+        button.failShow = button.failHide = false;
+        view.lines = {"d", "c"};
+        edit.Run(kTagNameAsc);
+        EXPECT_EQ(view.lines, (Lines{"c", "d"})) << label;
+        EXPECT_FALSE(button.visible) << label;
+        edit.Undo();
+        EXPECT_EQ(view.lines, (Lines{"d", "c"})) << label;
+    }
 }
 
 // The drop handler and the edit window share the busy flag.
@@ -325,6 +387,21 @@ TEST_F(EditAndDropTest, ADropDuringAnEditIsRefused) {
     EXPECT_EQ(view.lines.size(), 202u);
 }
 
+TEST_F(EditAndDropTest, UndoDuringADropIsRefused) {
+    Run(kTagUpper, {"x"});
+    view.OnPump(1, [this] { edit.Undo(); });
+    view.pumps = 0;
+    FakeDroppedNames names({"C:\\d"});
+    bool handled = false;
+    drops.HandleDrop(names, handled);
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_EQ(view.CallsStartingWith("replace").size(), 1u);
+    EXPECT_EQ(view.lines.size(), 202u);
+    EXPECT_EQ(view.lines.front(), "X");
+    edit.Undo();  // once the drop has ended
+    EXPECT_EQ(view.lines, (Lines{"x"}));
+}
+
 // Small lists of few distinct texts, many of them equal in the collation with different bytes ("ab" and
 // "a-b", "x.t" and "x-.t"), so that the order among equal lines shows.
 Lines RandomLines(std::mt19937& random, std::size_t n) {
@@ -368,7 +445,8 @@ TEST_F(EditOperationsTest, PacingAndAbortInSortsMatchTheReference) {
                 view = RecordingView();
                 if (abortAt > 0) view.OnPump(abortAt + 1, [this] { edit.Abort(); });
                 Run(tag, input);
-                // One more pump than the reference's: the dispatcher's; one more after an abort: the button's.
+                // One more pump than the reference's: the dispatcher's; one more after an abort: the
+                // button's.
                 ASSERT_EQ(view.pumps, reference.pumps + 1 + (abortAt > 0 ? 1 : 0))
                     << "tag " << tag << ", abort at " << abortAt;
                 if (abortAt == 0) {

@@ -1,0 +1,188 @@
+// The contents reader and its line splitter over a file whose reads are cut at fuzzed sizes, with a fuzzed
+// failing read and a fuzzed abort, in both output modes with and without blank lines: the lines counted and
+// written are a plain model's, byte for byte but for what the text area cannot show.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "collect/FileContentsReader.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fuzz/FuzzSupport.h"
+#include "text/AppError.h"
+
+namespace {
+
+const Text kPath = "C:\\f.txt";
+constexpr std::size_t kPumpLines = FileContentsReader::kReportInterval + 1;
+
+struct FileSpec {
+    Text contents;
+    std::vector<std::size_t> cuts;      // the most bytes each read delivers, in turn, over and over
+    std::optional<std::size_t> failAt;  // a read fails once this many bytes were delivered
+    std::uint32_t error = 0;
+    std::uint64_t reportedSize = 0;
+};
+
+class CutReading : public SequentialFile {
+public:
+    explicit CutReading(const FileSpec& spec) : spec_(spec) {}
+
+    ReadResult Read(char* buffer, std::size_t capacity) override {
+        ReadResult result;
+        if (spec_.failAt && position_ >= *spec_.failAt) {
+            result.failed = true;
+            result.error = spec_.error;
+            return result;
+        }
+        const std::size_t end = std::min(spec_.contents.size(), spec_.failAt.value_or(spec_.contents.size()));
+        const std::size_t cut = spec_.cuts[reads_++ % spec_.cuts.size()];
+        result.bytes = std::min({capacity, cut, end - position_});
+        std::memcpy(buffer, spec_.contents.data() + position_, result.bytes);
+        position_ += result.bytes;
+        return result;
+    }
+
+private:
+    const FileSpec& spec_;
+    std::size_t position_ = 0;
+    std::size_t reads_ = 0;
+};
+
+class OneFile : public FileReader {
+public:
+    explicit OneFile(const FileSpec& spec) : spec_(spec) {}
+
+    bool Exists(const Text& path) override { return path == kPath; }
+    std::optional<std::uint64_t> PlainFileSize(const Text&) override { return spec_.reportedSize; }
+    OpenResult Open(const Text&) override { return {std::make_unique<CutReading>(spec_), 0}; }
+
+private:
+    const FileSpec& spec_;
+};
+
+struct Outcome {
+    std::vector<Text> lines;  // counted lines, in order
+    bool failed = false;
+    bool aborted = false;
+};
+
+// The file's lines, one at a time: a line ends at CR, an LF right after it belongs to the line end, the first
+// 0x1A ends the file. Each line is taken only once the read that delivers its end has succeeded: its CR, or
+// for the last line the 0x1A or the end of the file.
+Outcome Model(const FileSpec& spec, bool skipBlank, std::optional<std::size_t> abortAtPump) {
+    Outcome out;
+    if (abortAtPump == 0u) {
+        out.aborted = true;
+        return out;
+    }
+    const Text& bytes = spec.contents;
+    const std::size_t stop = std::min(bytes.find('\x1A'), bytes.size());
+    const std::size_t delivered = spec.failAt.value_or(std::numeric_limits<std::size_t>::max());
+    std::size_t start = 0;
+    while (start < stop) {
+        const std::size_t cr = std::min(bytes.find('\r', start), stop);
+        if (cr >= delivered) break;
+        const Text line = bytes.substr(start, cr - start);
+        start = cr + 1;
+        if (cr < stop && start < stop && bytes[start] == '\n') ++start;
+        const bool blank = std::all_of(line.begin(), line.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
+        if (skipBlank && blank) continue;
+        out.lines.push_back(line);
+        if (abortAtPump && out.lines.size() == *abortAtPump * kPumpLines) {
+            out.aborted = true;
+            return out;
+        }
+    }
+    out.failed = delivered <= stop;
+    return out;
+}
+
+// A shown line is the model's but for a NUL, shown as a space, and a lead byte that ends the line without its
+// second byte, shown as "?".
+bool ShownAs(const Text& shown, const Text& line) {
+    if (shown.size() != line.size()) return false;
+    bool lead = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char expected = line[i] == '\0' ? ' ' : line[i];
+        const bool lone = i + 1 == line.size() && !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
+        if (shown[i] != (lone ? '?' : expected)) return false;
+        lead = !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
+    }
+    return true;
+}
+
+std::int64_t LeadingNumber(const Text& line) {
+    return std::strtoll(line.c_str(), nullptr, 10);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider provider(data, size);
+    const bool countMode = provider.ConsumeBool();
+    const bool skipBlank = provider.ConsumeBool();
+    FileSpec spec;
+    const std::size_t cutCount = provider.ConsumeIntegralInRange<std::size_t>(1, 4);
+    for (std::size_t i = 0; i < cutCount; ++i)
+        spec.cuts.push_back(provider.ConsumeIntegralInRange<std::size_t>(1, 300));
+    if (provider.ConsumeBool()) spec.failAt = provider.ConsumeIntegral<std::uint16_t>();
+    spec.error = provider.ConsumeIntegral<std::uint32_t>();
+    std::optional<std::size_t> abortAtPump;
+    if (provider.ConsumeBool()) abortAtPump = provider.ConsumeIntegralInRange<std::size_t>(0, 3);
+    spec.reportedSize = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint16_t>() : 0;
+    spec.contents = provider.ConsumeRemainingBytesAsString();
+
+    FakeLocale locale;
+    DropState state(locale);
+    LinesView view;
+    view.options.RdoFull = false;
+    view.options.RdoShow = true;
+    view.options.RdoLineCnt = countMode;
+    view.options.RdoLineAll = !countMode;
+    view.options.ChkNull = skipBlank;
+    view.onPump = [&](int pump) {
+        if (abortAtPump && static_cast<std::size_t>(pump) == *abortAtPump) state.FAbort = true;
+    };
+    state.FAbort = abortAtPump == 0u;
+    state.FTotalLines = 7;
+    OneFile files(spec);
+    FileContentsReader reader(state, view, files);
+
+    bool failed = false;
+    try {
+        reader.AddFileContents(kPath);
+    } catch (const AppError&) {
+        failed = true;
+    }
+    const Outcome model = Model(spec, skipBlank, abortAtPump);
+    Check(failed == model.failed);
+    Check(view.suspended == 0);
+    Check(view.pumps == static_cast<int>(model.lines.size() / kPumpLines));
+    Check(!view.panels[2].empty() && view.panels[2].back() == '%');
+
+    if (countMode) {
+        if (failed) {
+            Check(view.lines.empty() && state.FTotalLines == 7);
+        } else {
+            Check(view.lines.size() == 1);
+            Check(LeadingNumber(view.lines[0]) == static_cast<std::int64_t>(model.lines.size()));
+            Check(state.FTotalLines == 7 + static_cast<std::int64_t>(model.lines.size()));
+        }
+        return 0;
+    }
+    const bool marked = model.aborted && !failed;
+    Check(view.lines.size() == model.lines.size() + (marked ? 1 : 0));
+    for (std::size_t i = 0; i < model.lines.size(); ++i)
+        Check(ShownAs(view.lines[i], model.lines[i]));
+    Check(state.FTotalLines == 7);
+    return 0;
+}
