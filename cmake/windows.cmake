@@ -14,10 +14,21 @@ foreach(dir platform/win32 collect edit app shell)
 endforeach()
 
 add_executable(Rominado WIN32 app/Main.cpp res/Rominado.rc)
+# windres reads the manifest that the .rc names; the .rc's include scanning does not see it.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Rominado.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${CMAKE_SOURCE_DIR}/res/Rominado.manifest)
 target_link_libraries(Rominado PRIVATE rominado_win32)
 add_dependencies(Rominado rominado_art)
 # No time stamp in the program's header, so that the same sources link to the same bytes; stripped for release.
 target_link_options(Rominado PRIVATE -Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s>)
+
+# The help page beside the program, where the help command looks for it (and the release package finds it).
+set(HELP_PAGE_SOURCE ${CMAKE_SOURCE_DIR}/help/ロミナード.html)
+set(HELP_PAGE ${CMAKE_BINARY_DIR}/ロミナード.html)
+add_custom_command(OUTPUT ${HELP_PAGE} COMMAND ${CMAKE_COMMAND} -E copy ${HELP_PAGE_SOURCE} ${HELP_PAGE}
+                   DEPENDS ${HELP_PAGE_SOURCE} VERBATIM)
+add_custom_target(rominado_help DEPENDS ${HELP_PAGE})
+add_dependencies(Rominado rominado_help)
 
 # Benchmarks: built with the program, run by hand (bench/README.md).
 add_subdirectory(bench ${CMAKE_BINARY_DIR}/bench)
@@ -35,6 +46,8 @@ add_subdirectory(${ROMINADO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*_test.cpp)
 add_executable(win32_tests ${UNIT_TEST_SOURCES} ${WIN32_TEST_SOURCES} ${FAKE_SOURCES})
 target_link_libraries(win32_tests PRIVATE rominado_win32 gmock gtest_main)
+# The manifest and help tests read the program and the help page beside the test program.
+add_dependencies(win32_tests Rominado)
 # One at a time: window tests in two processes would take activation, focus and the clipboard from each other.
 gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120 PROPERTIES RESOURCE_LOCK win32_session)
 

@@ -1,5 +1,5 @@
-// Shell services for the program's shortcuts: the desktop folder, shell link files, and the few file
-// operations around them.
+// Shell services for the program's shortcuts: the desktop and Send To folders, shell link files, and the few
+// file operations around them.
 #pragma once
 
 #include "text/Text.h"
@@ -19,6 +19,9 @@ public:
     // The desktop folder's file-system path as the shell reports it, whole, however long; empty when the
     // shell has none for it.
     virtual Text DesktopFolder() = 0;
+
+    // The Send To folder's file-system path as the shell reports it, whole; empty when the shell names none.
+    virtual Text SendToFolder() = 0;
 
     // Writes a shell link file named linkFile (ANSI code page) with exactly the fields of link: an empty
     // field is set as the empty text. No icon, hot key or show command. Raises AppError when the system

@@ -1,13 +1,24 @@
-// The help command: the contents of the program's help file in the system's help viewer.
+// The help command on the Win32 API: WinHelpA for the old help file, the shell's default browser for the
+// help page, the information box when neither is there.
 #pragma once
 
 #include <windows.h>
 
-#include "text/Text.h"
+#include "shell/HelpCommand.h"
 
-// The help file beside the program: appDir (ending in "\") followed by "ロミナード.HLP".
-Text HelpFilePath(const Text& appDir);
+class Win32HelpSystem : public HelpSystem {
+public:
+    // owner: the window that owns the help viewer and the information box.
+    explicit Win32HelpSystem(HWND owner) : owner_(owner) {}
 
-// Asks the help viewer, owned by owner, for the contents topic of helpFile. Whether the viewer finds the file
-// is its own affair: a missing file changes nothing here.
+    bool FileExists(const Text& path) override;
+    void ShowHelpFile(const Text& helpFile) override;
+    bool OpenPage(const Text& page) override;
+    void Inform(const Text& text) override;
+
+private:
+    HWND owner_;
+};
+
+// The help command for helpFile, owned by owner (ShowHelp on the Win32 system).
 void ShowHelpContents(HWND owner, const Text& helpFile);

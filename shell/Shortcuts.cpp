@@ -11,9 +11,26 @@ Text ConfirmationText(bool chkDesk, bool chkSend) {
     return text;
 }
 
-Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup) {
-    const Text folder = shell.DesktopFolder();
+namespace {
+
+Text LongFolder(const Text& folder, NameLookup& lookup) {
     return folder.empty() ? Text() : LongFileName(folder, lookup);
+}
+
+// The folder followed by one "\" of its own: the second byte of a character such as 表 (0x95 0x5C) separates
+// nothing.
+Text WithBackslash(const Text& folder) {
+    return LastDelimiter(folder, "\\") == folder.size() - 1 ? folder : folder + '\\';
+}
+
+}  // namespace
+
+Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup) {
+    return LongFolder(shell.DesktopFolder(), lookup);
+}
+
+Text GetSendToDir(ShellLinks& shell, NameLookup& lookup) {
+    return LongFolder(shell.SendToFolder(), lookup);
 }
 
 bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const Text& Target, const Text& Arguments,
@@ -36,15 +53,20 @@ void ShortcutSettings::ApplyShortcuts(bool chkDesk, bool chkSend) {
         prompts_.Inform("設定できません。");
         return;
     }
-    // A backslash of its own: the second byte of a character such as 表 (0x95 0x5C) separates nothing.
-    const std::size_t lastBackslash = LastDelimiter(desktop, "\\");
-    Text folder = desktop;
-    if (lastBackslash != desktop.size() - 1) folder += '\\';
-    Handle(folder + kShortcutFileName, chkDesk);
+    Handle(WithBackslash(desktop) + kShortcutFileName, chkDesk);
     flags_.FDeskTopSet = chkDesk;
 
+    // Explorer reads Send To where the shell names it; beside the desktop it lay only on old Windows, and a
+    // redirected desktop has no such sibling at all.
+    const Text sendTo = GetSendToDir(shell_, lookup_);
+    if (!sendTo.empty()) {
+        Handle(WithBackslash(sendTo) + kShortcutFileName, chkSend);
+        flags_.FSendToSet = chkSend;
+        return;
+    }
     // The parent folder ends at the desktop path's last backslash as the path came back, so a path that
     // already ends in one gets Send To inside that very folder.
+    const std::size_t lastBackslash = LastDelimiter(desktop, "\\");
     if (lastBackslash == Text::npos || lastBackslash == 0) {
         prompts_.Inform("エクスプローラへ設定できません。");
         return;

@@ -33,6 +33,9 @@ Text ConfirmationText(bool chkDesk, bool chkSend);
 // The long path of the user's desktop folder; empty when the shell has none.
 Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup);
 
+// The long path of the user's Send To folder as the shell names it; empty when the shell has none.
+Text GetSendToDir(ShellLinks& shell, NameLookup& lookup);
+
 // Writes the shell link LinkFile; an empty WorkDir stands for the directory of Target (up to and including
 // its last "\" or ":"). True when the link could not be saved, false on success. Raises AppError when the
 // system cannot make a link object at all.
@@ -49,9 +52,10 @@ public:
     bool ConfirmAndApply(bool chkDesk, bool chkSend);
 
     // Creates each wanted shortcut that does not exist yet (an existing one is never rewritten) and deletes
-    // each unwanted one: the desktop shortcut in the desktop folder, the Send To one in "SendTo" beside the
-    // desktop folder. A flag is set from its box once its shortcut has been handled. A shortcut that cannot
-    // be saved is reported by name, and the work goes on.
+    // each unwanted one: the desktop shortcut in the desktop folder, the Send To one in the Send To folder
+    // the shell names, or, where it names none, in "SendTo" beside the desktop folder. Without a desktop
+    // folder neither is touched. A flag is set from its box once its shortcut has been handled. A shortcut
+    // that cannot be saved is reported by name, and the work goes on.
     void ApplyShortcuts(bool chkDesk, bool chkSend);
 
 private:

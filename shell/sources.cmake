@@ -1,1 +1,3 @@
-target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Shortcuts.cpp)
+target_sources(rominado_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/HelpCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Shortcuts.cpp)

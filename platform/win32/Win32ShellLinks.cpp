@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/ProgramFolders.h"
 #include "text/AppError.h"
 
 using Microsoft::WRL::ComPtr;
@@ -34,17 +35,28 @@ std::wstring ToWide(const Text& text) {
     return wide;
 }
 
-}  // namespace
-
-Text Win32ShellLinks::DesktopFolder() {
+// The file-system path of one of the shell's special folders; empty when the shell names none.
+Text SpecialFolder(int csidl) {
     ComPtr<IMalloc> allocator;
     if (FAILED(SHGetMalloc(&allocator))) return Text();
     PIDLIST_ABSOLUTE raw = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &raw)) || !raw) return Text();
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)) || !raw) return Text();
     // The list goes back to the allocator that made it, before the allocator is released.
     const auto free = [&allocator](ITEMIDLIST_ABSOLUTE* list) { allocator->Free(list); };
     const std::unique_ptr<ITEMIDLIST_ABSOLUTE, decltype(free)> list(raw, free);
     return FileSystemPath(list.get());
+}
+
+}  // namespace
+
+Text Win32ShellLinks::DesktopFolder() {
+    return SpecialFolder(CSIDL_DESKTOP);
+}
+
+Text Win32ShellLinks::SendToFolder() {
+    // Send To has lived in the roaming application data since Vista, wherever the desktop is; the shell
+    // knows where.
+    return SpecialFolder(CSIDL_SENDTO);
 }
 
 Text FileSystemPath(PCIDLIST_ABSOLUTE list) {
@@ -83,11 +95,5 @@ void Win32ShellLinks::RemoveFile(const Text& path) {
 }
 
 Text Win32ShellLinks::OwnPath() {
-    for (DWORD size = MAX_PATH;; size *= 2) {
-        std::string buffer(size, '\0');
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0) return Text();
-        if (length < size) return Text(buffer.data(), length);
-        if (size >= kLongestPath * 2) return Text();
-    }
+    return ProgramPath();
 }

@@ -1,5 +1,5 @@
-// Shell-link services on the Win32 API: the desktop folder through SHGetSpecialFolderLocation, links through
-// the shell link object's IShellLinkA and IPersistFile. The thread must have initialised COM.
+// Shell-link services on the Win32 API: the desktop and Send To folders through SHGetSpecialFolderLocation,
+// links through the shell link object's IShellLinkA and IPersistFile. The thread must have initialised COM.
 #pragma once
 
 #include <shlobj.h>
@@ -14,6 +14,7 @@ Text FileSystemPath(PCIDLIST_ABSOLUTE list);
 class Win32ShellLinks : public ShellLinks {
 public:
     Text DesktopFolder() override;
+    Text SendToFolder() override;
     bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
     bool FileExists(const Text& path) override;
     void RemoveFile(const Text& path) override;

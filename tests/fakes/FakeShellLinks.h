@@ -1,6 +1,6 @@
-// Shell links kept in memory: a desktop folder answer, the files that exist, the links saved (with their
-// fields) and the deletions asked for, in the order they came. Saving into a file named in failSaves fails;
-// with failObject set no link object can be made at all.
+// Shell links kept in memory: desktop and Send To folder answers, the files that exist, the links saved
+// (with their fields) and the deletions asked for, in the order they came. Saving into a file named in
+// failSaves fails; with failObject set no link object can be made at all.
 #pragma once
 
 #include <map>
@@ -12,6 +12,7 @@
 class FakeShellLinks : public ShellLinks {
 public:
     Text desktop = "C:\\WINDOWS\\Desktop";
+    Text sendTo;  // empty: the shell names no Send To folder
     Text ownPath = "C:\\Tools\\Rominado.exe";
     std::set<Text> files;      // existing files; a saved link joins them, a deleted one leaves
     std::set<Text> failSaves;  // link files that cannot be saved
@@ -21,6 +22,7 @@ public:
     std::vector<Text> calls;         // "save <file>", "remove <file>", in order
 
     Text DesktopFolder() override { return desktop; }
+    Text SendToFolder() override { return sendTo; }
     bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
     bool FileExists(const Text& path) override { return files.count(path) != 0; }
     void RemoveFile(const Text& path) override;

@@ -55,6 +55,7 @@ TEST(CreateShortcut, TrueWhenTheSaveFails) {
     EXPECT_THROW(CreateShortcut(shell, "D:\\b.lnk", "C:\\x.exe", "", "", ""), AppError);
 }
 
+// The shell names no Send To folder unless a test gives one: then "SendTo" beside the desktop serves.
 class ShortcutSettingsTest : public ::testing::Test {
 protected:
     ShortcutSettingsTest() {
@@ -183,6 +184,64 @@ TEST_F(ShortcutSettingsTest, TrailByteBackslashIsNoSeparator) {
     settings.ApplyShortcuts(true, true);
     EXPECT_EQ(shell.calls,
               (Lines{"save C:\\ユーザ\\表\\ロミナード.lnk", "save C:\\ユーザ\\SendTo\\ロミナード.lnk"}));
+}
+
+TEST_F(ShortcutSettingsTest, SendToIsTheLongFormOfTheShellsAnswer) {
+    lookup.AddFolder("C:\\Users\\山田\\AppData\\Roaming\\SendTo");
+    lookup.SetShortName("C:\\Users\\山田", "4E5A~1");
+    shell.sendTo = "C:\\Users\\4E5A~1\\AppData\\Roaming\\SendTo";
+    EXPECT_EQ(GetSendToDir(shell, lookup), "C:\\Users\\山田\\AppData\\Roaming\\SendTo");
+    shell.sendTo = "";
+    EXPECT_EQ(GetSendToDir(shell, lookup), "");
+}
+
+TEST_F(ShortcutSettingsTest, SendToTheShellNamesNotBesideTheDesktop) {
+    const Text sendTo = "C:\\Users\\u\\AppData\\Roaming\\Microsoft\\Windows\\SendTo";
+    const Text sendLink = sendTo + "\\ロミナード.lnk";
+    lookup.AddFolder(sendTo);
+    // A redirected desktop: the old rule would have used D:\OneDrive\SendTo, which Explorer never reads.
+    lookup.AddFolder("D:\\OneDrive\\デスクトップ");
+    lookup.AddFolder("D:\\OneDrive\\SendTo");
+    shell.desktop = "D:\\OneDrive\\デスクトップ";
+    shell.sendTo = sendTo;
+    settings.ConfirmAndApply(true, true);
+    EXPECT_EQ(shell.calls, (Lines{"save D:\\OneDrive\\デスクトップ\\ロミナード.lnk", "save " + sendLink}));
+    EXPECT_EQ(shell.links[sendLink].target, "C:\\Tools\\Rominado.exe");
+    EXPECT_TRUE(sendToSet);
+
+    shell.calls.clear();
+    settings.ConfirmAndApply(true, false);
+    EXPECT_EQ(shell.calls, (Lines{"remove " + sendLink}));
+    EXPECT_FALSE(shell.files.count(sendLink));
+    EXPECT_FALSE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, ShellsSendToTakesOneBackslashOfItsOwnAndNeedsNoParentOfTheDesktop) {
+    const struct {
+        Text sendTo, link;
+    } cases[] = {
+        {"D:\\送る\\", "D:\\送る\\ロミナード.lnk"},
+        {"C:\\送る表", "C:\\送る表\\ロミナード.lnk"},  // 表 ends in the byte 0x5C, which separates nothing
+    };
+    lookup.AddFolder("D:\\送る");
+    lookup.AddFolder("C:\\送る表");
+    shell.desktop = "Desktop";
+    for (const auto& c : cases) {
+        shell.sendTo = c.sendTo;
+        shell.calls.clear();
+        settings.ApplyShortcuts(false, true);
+        EXPECT_EQ(shell.calls, (Lines{"remove Desktop\\ロミナード.lnk", "save " + c.link})) << c.sendTo;
+    }
+    EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_TRUE(sendToSet);
+}
+
+TEST_F(ShortcutSettingsTest, NoDesktopTouchesNotEvenTheShellsSendTo) {
+    shell.desktop = "";
+    shell.sendTo = "C:\\WINDOWS\\SendTo";
+    settings.ConfirmAndApply(true, true);
+    EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(true, true), "inform 設定できません。"}));
+    EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(ShortcutSettingsTest, ErrorMakingTheLinkObjectLeavesTheFlagsHandledSoFar) {

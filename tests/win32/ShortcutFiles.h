@@ -13,11 +13,14 @@
 #include "platform/ShellLinks.h"
 #include "platform/win32/Win32ShellLinks.h"
 
-// The real shell, but with the desktop where the test puts it.
+// The real shell, but with the desktop and Send To where the test puts them; an empty sendTo is a shell that
+// names no Send To folder.
 class TempDesktopShell : public Win32ShellLinks {
 public:
     Text desktop;
+    Text sendTo;
     Text DesktopFolder() override { return desktop; }
+    Text SendToFolder() override { return sendTo; }
 };
 
 class ComForTest {

@@ -1,8 +1,15 @@
-// The shell-link services on the real shell: link files written and read back, the desktop folder.
+// The shell-link services on the real shell: link files written and read back, the desktop and Send To
+// folders, and the shortcuts on a redirected desktop.
 #include "platform/win32/Win32ShellLinks.h"
+
+#include <knownfolders.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/ProgramFolders.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "shell/Shortcuts.h"
 #include "tests/fakes/FakePrompts.h"
@@ -11,6 +18,66 @@
 #include "text/PathPieces.h"
 
 namespace {
+
+// Sets one value of a registry key for the test's length and puts back what was there (or nothing).
+class RegistryValueForTest {
+public:
+    RegistryValueForTest(HKEY root, const char* key, const char* name, DWORD type, const Text& value)
+        : name_(name) {
+        if (RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS) {
+            ADD_FAILURE() << "cannot open " << key;
+            key_ = nullptr;
+            return;
+        }
+        DWORD size = 0;
+        had_ = RegQueryValueExA(key_, name, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
+        if (had_) {
+            old_.resize(size);
+            RegQueryValueExA(key_, name, nullptr, &type_, reinterpret_cast<BYTE*>(old_.data()), &size);
+        }
+        EXPECT_EQ(RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>(value.size() + 1)),
+                  ERROR_SUCCESS);
+    }
+    RegistryValueForTest(const RegistryValueForTest&) = delete;
+    RegistryValueForTest& operator=(const RegistryValueForTest&) = delete;
+    ~RegistryValueForTest() {
+        if (!key_) return;
+        if (had_) {
+            RegSetValueExA(key_, name_, 0, type_, reinterpret_cast<const BYTE*>(old_.data()),
+                           static_cast<DWORD>(old_.size()));
+        } else {
+            RegDeleteValueA(key_, name_);
+        }
+        RegCloseKey(key_);
+    }
+
+private:
+    const char* name_;
+    HKEY key_ = nullptr;
+    bool had_ = false;
+    DWORD type_ = 0;
+    Text old_;
+};
+
+// Removes a file when the test ends, however it ends.
+struct RemovedAtEnd {
+    ShellLinks& shell;
+    Text path;
+    ~RemovedAtEnd() { shell.RemoveFile(path); }
+};
+
+// The known-folder answer for Send To, asked the other way round from the shell-link service.
+Text KnownSendToFolder() {
+    PWSTR raw = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &raw);
+    const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(raw, &CoTaskMemFree);
+    if (FAILED(result) || !raw) return Text();
+    char path[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, raw, -1, path, sizeof path, nullptr, nullptr);
+    return path;
+}
 
 class ShellLinksTest : public ::testing::Test {
 protected:
@@ -51,6 +118,15 @@ TEST_F(ShellLinksTest, DesktopIsAnExistingFolder) {
     const DWORD attributes = GetFileAttributesA(desktop.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << desktop;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << desktop;
+}
+
+TEST_F(ShellLinksTest, SendToIsTheShellsKnownFolder) {
+    const Text sendTo = shell.SendToFolder();
+    ASSERT_FALSE(sendTo.empty());
+    EXPECT_EQ(sendTo, KnownSendToFolder());
+    const DWORD attributes = GetFileAttributesA(sendTo.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << sendTo;
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << sendTo;
 }
 
 TEST_F(ShellLinksTest, OwnPathIsThisProgram) {
@@ -101,6 +177,101 @@ TEST(ShortcutsOnALongDesktop, BothShortcutsBesideEachOther) {
     EXPECT_EQ(ReadLink(tree.Path(parent + "\\SendTo\\ロミナード.lnk")).description, "ロミナード");
     EXPECT_TRUE(deskTopSet);
     EXPECT_TRUE(sendToSet);
+}
+
+// Names the redirected desktop to the fresh process that applies the shortcuts.
+constexpr char kRedirectedDesktop[] = "ROMINADO_TEST_REDIRECTED_DESKTOP";
+
+// Applies and removes both shortcuts in a process whose shell met the desktop at desktop, with a folder
+// "SendTo" beside it, and reads them back.
+void ApplyOnTheRedirectedDesktop(const Text& desktop) {
+    ComForTest com;
+    Win32ShellLinks shell;
+    ASSERT_EQ(shell.DesktopFolder(), desktop) << "the shell did not take the redirection";
+    const Text sibling = PathDirectory(desktop) + "SendTo\\ロミナード.lnk";
+    const Text sendTo = shell.SendToFolder();
+    ASSERT_FALSE(sendTo.empty());
+    const Text sendLink = sendTo + "\\ロミナード.lnk";
+    ASSERT_NE(sendLink, sibling);
+    if (shell.FileExists(sendLink)) GTEST_SKIP() << "a shortcut of the user's own is in " << sendTo;
+    // Whatever fails below, the user's Send To menu keeps no shortcut of this test.
+    const RemovedAtEnd cleanup{shell, sendLink};
+
+    Win32NameLookup lookup;
+    FakePrompts prompts;
+    bool deskTopSet = false;
+    bool sendToSet = false;
+    ShortcutSettings settings({deskTopSet, sendToSet}, shell, lookup, prompts);
+    settings.ApplyShortcuts(true, true);
+    EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes.front();
+    const Text program = shell.OwnPath();
+    const LinkSpec link = ReadLink(sendLink);
+    EXPECT_EQ(link.target, program);
+    EXPECT_EQ(link.arguments, "");
+    EXPECT_EQ(link.workDir, PathDirectory(program));
+    EXPECT_EQ(link.description, "ロミナード");
+    EXPECT_EQ(ReadLink(desktop + "\\ロミナード.lnk").target, program);
+    EXPECT_FALSE(shell.FileExists(sibling));
+
+    settings.ApplyShortcuts(false, false);
+    EXPECT_FALSE(shell.FileExists(sendLink));
+    EXPECT_FALSE(shell.FileExists(desktop + "\\ロミナード.lnk"));
+    EXPECT_FALSE(sendToSet);
+}
+
+// Runs the running test again, alone, in a fresh process of this program that writes to the same output; its
+// exit code.
+DWORD RunThisTestAgain() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    Text commandLine =
+        "\"" + ProgramPath() + "\" --gtest_filter=" + test->test_suite_name() + "." + test->name();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &started))
+        return ~0u;
+    const FileHandle process(started.hProcess);
+    const FileHandle thread(started.hThread);
+    if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) return ~0u;
+    DWORD code = ~0u;
+    GetExitCodeProcess(process.Get(), &code);
+    return code;
+}
+
+// The desktop redirected in the registry, as OneDrive or a roaming profile does: the Send To shortcut goes
+// where Explorer reads it, not into "SendTo" beside the desktop.
+TEST(ShortcutsOnARedirectedDesktop, SendToShortcutGoesToTheShellsSendTo) {
+    char given[MAX_PATH] = {};
+    if (GetEnvironmentVariableA(kRedirectedDesktop, given, MAX_PATH)) {
+        ApplyOnTheRedirectedDesktop(given);
+        return;
+    }
+    TempTree tree;
+    tree.Folder("Redirected");
+    tree.Folder("Redirected\\Desktop");
+    tree.Folder("Redirected\\SendTo");
+    const Text desktop = tree.Path("Redirected\\Desktop");
+    constexpr char kFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+    const Text userShellFolders = Text(kFolders) + "User Shell Folders";
+    const Text shellFolders = Text(kFolders) + "Shell Folders";
+    // The old key too: the shell copies what it resolved there.
+    RegistryValueForTest redirect(HKEY_CURRENT_USER, userShellFolders.c_str(), "Desktop", REG_EXPAND_SZ,
+                                  desktop);
+    RegistryValueForTest copy(HKEY_CURRENT_USER, shellFolders.c_str(), "Desktop", REG_SZ, desktop);
+
+    // The shell keeps the desktop it met first for the whole process: a fresh one meets the redirected
+    // desktop.
+    SetEnvironmentVariableA(kRedirectedDesktop, desktop.c_str());
+    const DWORD code = RunThisTestAgain();
+    SetEnvironmentVariableA(kRedirectedDesktop, nullptr);
+    EXPECT_EQ(code, 0u) << "the fresh process failed; its report stands above";
+    EXPECT_EQ(GetFileAttributesA(tree.Path("Redirected\\SendTo\\ロミナード.lnk").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "shell/HelpCommand.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/FakeHelpSystem.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+// 表 ends in the byte 0x5C: the folder must still end at the real backslash.
+const Text kDir = "C:\\ツール\\表\\";
+const Text kHlp = kDir + "ロミナード.HLP";
+const Text kPage = kDir + "ロミナード.html";
+
+TEST(HelpPaths, BothFilesStandInTheProgramsFolder) {
+    EXPECT_EQ(HelpFilePath(kDir), kHlp);
+    EXPECT_EQ(HelpPagePath(kHlp), kPage);
+    EXPECT_EQ(HelpPagePath("ロミナード.HLP"), "ロミナード.html");
+}
+
+TEST(ShowHelp, TheOldHelpFileFirstThenThePageThenABoxNamingThePage) {
+    const struct {
+        const char* what;
+        std::set<Text> files;
+        std::set<Text> failOpens;
+        Lines calls;
+    } cases[] = {
+        {"both", {kHlp, kPage}, {}, {"help " + kHlp}},
+        {"help file only", {kHlp}, {}, {"help " + kHlp}},
+        {"page only", {kPage}, {}, {"open " + kPage}},
+        {"neither", {}, {}, {"inform ヘルプファイル " + kPage + " が見つかりません。"}},
+        {"page that nothing opens",
+         {kPage},
+         {kPage},
+         {"open " + kPage, "inform ヘルプファイル " + kPage + " を開けません。"}},
+        {"a help file elsewhere does not count", {"C:\\ロミナード.HLP", kPage}, {}, {"open " + kPage}},
+    };
+    for (const auto& c : cases) {
+        FakeHelpSystem system;
+        system.files = c.files;
+        system.failOpens = c.failOpens;
+        ShowHelp(system, kHlp);
+        EXPECT_EQ(system.calls, c.calls) << c.what;
+    }
+}
+
+}  // namespace

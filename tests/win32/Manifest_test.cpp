@@ -1,0 +1,37 @@
+// The manifest of the program built beside this test program, as the system reads it from the file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/ProgramFolders.h"
+#include "text/PathPieces.h"
+
+namespace {
+
+Text ProgramBesideThisOne() {
+    return PathDirectory(ProgramPath()) + "Rominado.exe";
+}
+
+TEST(Manifest, RunsAsInvokerOnWindows7To11WithCommonControls6) {
+    const HMODULE program = LoadLibraryExA(ProgramBesideThisOne().c_str(), nullptr,
+                                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_TRUE(program) << ProgramBesideThisOne();
+    const HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_TRUE(found);
+    const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    const Text manifest(data, SizeofResource(program, found));
+    FreeLibrary(program);
+
+    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), Text::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), Text::npos);
+    const char* systems[] = {
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // Windows 8
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // Windows 8.1
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
+    };
+    for (const char* id : systems)
+        EXPECT_NE(manifest.find(Text("<supportedOS Id=\"") + id + "\"/>"), Text::npos) << id;
+}
+
+}  // namespace
