@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "text/Text.h"
 
@@ -14,6 +15,8 @@ constexpr std::uint32_t System = 0x04;
 constexpr std::uint32_t VolumeLabel = 0x08;
 constexpr std::uint32_t Directory = 0x10;
 constexpr std::uint32_t Archive = 0x20;
+// A junction or symbolic link; with Directory, a folder whose listing is another folder's.
+constexpr std::uint32_t ReparsePoint = 0x400;
 // What an attribute query answers when it fails: every bit set, the directory bit included.
 constexpr std::uint32_t Invalid = 0xFFFFFFFF;
 }  // namespace FileAttr
@@ -32,6 +35,15 @@ constexpr std::size_t kPathBufferBytes = 260;
 struct FolderEntry {
     Text name;  // the stored name: its bytes up to the first NUL, at most 260 bytes
     std::uint32_t attributes = 0;
+};
+
+// What tells one folder from another, whatever path leads to it.
+struct FolderId {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+
+    bool operator==(const FolderId& other) const { return volume == other.volume && index == other.index; }
+    bool operator!=(const FolderId& other) const { return !(*this == other); }
 };
 
 // One open listing of a folder. Destroying it ends the listing and releases what it holds.
@@ -63,4 +75,8 @@ public:
 
     // The short (8.3) form of an existing path, with the same bound; empty when it cannot be obtained.
     virtual Text ShortPath(const Text& path) = 0;
+
+    // The identity of the folder path leads to, links followed: two paths of the same folder answer the
+    // same. Empty when path leads to no folder or it cannot be opened. One open of the file system a call.
+    virtual std::optional<FolderId> Identity(const Text& path) = 0;
 };

@@ -73,3 +73,17 @@ Text Win32FileSystem::ShortPath(const Text& path) {
     return BoundedAnswer(
         [&](char* buffer, DWORD size) { return GetShortPathNameA(path.c_str(), buffer, size); });
 }
+
+std::optional<FolderId> Win32FileSystem::Identity(const Text& path) {
+    if (!Passable(path)) return std::nullopt;
+    // No access asked for: only the file information is read. Backup semantics open folders; links are
+    // followed to what they lead to.
+    const FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        return std::nullopt;
+    return FolderId{info.dwVolumeSerialNumber,
+                    (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}

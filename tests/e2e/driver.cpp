@@ -21,10 +21,11 @@
 //   e2e_driver press-while-busy TITLE WATCH TARGET VK SECONDS
 //                                          waits until control WATCH is disabled, then presses VK in control
 //                                          TARGET every 50 ms until WATCH is enabled again
-//   e2e_driver press-after-wrap TITLE WATCH TARGET VK SECONDS
+//   e2e_driver press-past-band TITLE WATCH TARGET VK SECONDS
 //                                          like press-while-busy, but starts pressing only once the progress
-//                                          bar has gone back while WATCH stays disabled (a walk's count
-//                                          wrapped: one dropped name is past its 1023rd entry)
+//                                          bar has reached the last step of a dropped name's band (its 960th
+//                                          entry) and the program has answered twice more while WATCH stays
+//                                          disabled: a walk that still pumps past its 1023rd entry
 //   e2e_driver locale-sort                 reads lines (LF) from standard input and prints them ordered by
 //   the
 //                                          user locale ignoring case, of equal lines only the first
@@ -33,6 +34,8 @@
 //   e2e_driver choose-font TITLE ID FACE POINTS
 //                                          clicks button ID of window TITLE, which opens a font dialog, picks
 //                                          FACE and POINTS there as a user would and presses OK
+//   e2e_driver focus TITLE                 prints the control id that has the keyboard focus in TITLE's thread
+//   e2e_driver owned TITLE                 exit code 0 when window TITLE has an owner window, 1 when not
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
@@ -124,7 +127,7 @@ LONG_PTR ProgressPosition(HWND bar) {
                : -1;
 }
 
-int PressAfterWrap(const char* title, int watchId, int targetId, WPARAM key, double seconds) {
+int PressPastBand(const char* title, int watchId, int targetId, WPARAM key, double seconds) {
     HWND window = FindWindowA(nullptr, title);
     HWND watch = window ? FindControlIn(window, watchId) : nullptr;
     HWND target = window ? FindControlIn(window, targetId) : nullptr;
@@ -135,13 +138,19 @@ int PressAfterWrap(const char* title, int watchId, int targetId, WPARAM key, dou
         if (GetTickCount64() >= deadline) return 1;
         Sleep(5);
     }
-    for (LONG_PTR last = -1;;) {
+    // Each answer comes from a pump of the walk; after the one that reads the band's last step, only a walk
+    // that goes on pumping answers again with the same position (the finishing steps set it to 0). The pause
+    // lets the walk leave the pump that answered, so the next answer comes from a later one.
+    constexpr LONG_PTR kLastStep = 960;
+    for (int answers = 0; answers < 3;) {
         const LONG_PTR position = ProgressPosition(bar);
-        // Enabled again before the count wrapped: the walk ended, or no longer pumps.
         if (IsWindowEnabled(watch) || GetTickCount64() >= deadline) return 1;
-        if (position >= 0 && last >= 0 && position < last) break;
-        if (position >= 0) last = position;
-        Sleep(1);
+        if (position >= 0 && position % 1024 == kLastStep) {
+            ++answers;
+            Sleep(5);
+        } else if (position >= 0) {
+            answers = 0;
+        }
     }
     while (!IsWindowEnabled(watch)) {
         if (GetTickCount64() >= deadline) return 1;
@@ -330,9 +339,9 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (std::strcmp(command, "press-after-wrap") == 0 && argc > 6)
-        return PressAfterWrap(title, std::atoi(argv[3]), std::atoi(argv[4]),
-                              static_cast<WPARAM>(std::atoi(argv[5])), std::atof(argv[6]));
+    if (std::strcmp(command, "press-past-band") == 0 && argc > 6)
+        return PressPastBand(title, std::atoi(argv[3]), std::atoi(argv[4]),
+                             static_cast<WPARAM>(std::atoi(argv[5])), std::atof(argv[6]));
     if (std::strcmp(command, "move") == 0 && argc > 4) {
         const HWND hwnd = FindWindowA(nullptr, title);
         return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
@@ -346,6 +355,19 @@ int main(int argc, char** argv) {
         if (!hwnd || !GetWindowRect(hwnd, &rect)) return 1;
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
         return 0;
+    }
+    if (std::strcmp(command, "focus") == 0) {
+        const HWND hwnd = FindWindowA(nullptr, title);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!hwnd || !GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return 1;
+        std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+        return 0;
+    }
+    if (std::strcmp(command, "owned") == 0) {
+        const HWND hwnd = FindWindowA(nullptr, title);
+        if (!hwnd) return 2;
+        return GetWindow(hwnd, GW_OWNER) ? 0 : 1;
     }
     if (std::strcmp(command, "choose-font") == 0 && argc > 5)
         return ChooseFontIn(title, std::atoi(argv[3]), argv[4], argv[5]);

@@ -86,15 +86,21 @@ Text FakeFileSystem::Key(const Text& path) {
     return key;
 }
 
-std::shared_ptr<FakeFileSystem::Node> FakeFileSystem::Find(const Text& path) {
+std::shared_ptr<FakeFileSystem::Node> FakeFileSystem::Find(const Text& path, bool followLast, int hops) {
+    constexpr int kMaxHops = 63;
+    if (hops > kMaxHops) return nullptr;
     const auto parts = Components(path);
     std::vector<std::shared_ptr<Node>>* level = &drives_;
     std::shared_ptr<Node> node;
-    for (const Text& part : parts) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
         const auto it = std::find_if(level->begin(), level->end(),
-                                     [&](const auto& n) { return SameName(n->name, part); });
+                                     [&](const auto& n) { return SameName(n->name, parts[i]); });
         if (it == level->end()) return nullptr;
         node = *it;
+        if (!node->link.empty() && (followLast || i + 1 < parts.size())) {
+            node = Find(node->link, true, hops + 1);
+            if (!node) return nullptr;
+        }
         level = &node->children;
     }
     return node;
@@ -115,6 +121,7 @@ FakeFileSystem::Node* FakeFileSystem::Make(const Text& path, std::uint32_t attri
             level->push_back(std::make_shared<Node>());
             node = level->back().get();
             node->name = parts[i];
+            node->serial = ++nodesMade_;
             node->attributes = last ? attributes : FileAttr::Directory;
         }
         level = &node->children;
@@ -128,6 +135,10 @@ void FakeFileSystem::AddFolder(const Text& path, std::uint32_t attributes) {
 
 void FakeFileSystem::AddFile(const Text& path, std::uint32_t attributes) {
     Make(path, attributes);
+}
+
+void FakeFileSystem::AddLink(const Text& path, const Text& target) {
+    Make(path, FileAttr::Directory | FileAttr::ReparsePoint)->link = target;
 }
 
 void FakeFileSystem::SetShortName(const Text& path, const Text& shortName) {
@@ -146,7 +157,7 @@ void FakeFileSystem::Remove(const Text& path) {
     Text parentPath;
     for (const Text& part : parts)
         parentPath += part + "\\";
-    const auto parent = parts.empty() ? nullptr : Find(parentPath);
+    const auto parent = parts.empty() ? nullptr : Find(parentPath, true);
     if (!parts.empty() && !parent) return;
     auto& level = parent ? parent->children : drives_;
     const auto it =
@@ -165,11 +176,19 @@ std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::ui
     listedPatterns.push_back(pattern);
     if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0) return nullptr;
     const Text folder = pattern.substr(0, pattern.size() - 2);
-    const auto node = Find(folder);
+    const auto node = Find(folder, true);
     if (!node || (node->attributes & FileAttr::Directory) == 0 || failListing_.count(Key(folder)) != 0)
         return nullptr;
     const bool root = Components(folder).size() == 1;
     return std::make_unique<Listing>(*this, folder, node, !root, mask);
+}
+
+std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {
+    ++identityQueries;
+    const auto node = Find(path, true);
+    if (!node || (node->attributes & FileAttr::Directory) == 0 || failIdentity_.count(Key(path)) != 0)
+        return std::nullopt;
+    return FolderId{1, node->serial};
 }
 
 Text FakeFileSystem::FullPath(const Text& path) {

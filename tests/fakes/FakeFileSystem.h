@@ -1,6 +1,7 @@
-// An in-memory file system: drives, folders and files with attributes, stored names and 8.3 names, and
-// failures and vanishing entries on demand. Paths are matched like Windows paths: ASCII case ignored, empty
-// components (doubled backslashes) skipped, backslashes inside double-byte characters left alone.
+// An in-memory file system: drives, folders and files with attributes, stored names and 8.3 names, links to
+// folders, and failures and vanishing entries on demand. Paths are matched like Windows paths: ASCII case
+// ignored, empty components (doubled backslashes) skipped, backslashes inside double-byte characters left
+// alone.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,9 @@ public:
     // Adds a folder or file, creating missing folders on the way. The last component is stored as spelled.
     void AddFolder(const Text& path, std::uint32_t attributes = FileAttr::Directory);
     void AddFile(const Text& path, std::uint32_t attributes = FileAttr::Archive);
+    // A folder link (junction or symbolic link) to the absolute path target: listed with the attributes of
+    // one, it lists and identifies as the folder it leads to.
+    void AddLink(const Text& path, const Text& target);
     void SetShortName(const Text& path, const Text& shortName);
     void SetAttributes(const Text& path, std::uint32_t attributes);
     void Remove(const Text& path);
@@ -27,6 +31,7 @@ public:
     // meaning failure) for the full and short forms.
     void FailAttributes(const Text& path) { failAttributes_.insert(Key(path)); }
     void FailListing(const Text& folder) { failListing_.insert(Key(folder)); }
+    void FailIdentity(const Text& path) { failIdentity_.insert(Key(path)); }
     void SetFullPathAnswer(const Text& path, std::optional<Text> answer) {
         fullPath_[path] = std::move(answer);
     }
@@ -43,6 +48,7 @@ public:
     Text currentFolder = "C:\\work";
 
     int attributeQueries = 0;
+    int identityQueries = 0;
     int listingsOpened = 0;
     int listingsOpen = 0;
     std::vector<Text> listedPatterns;
@@ -51,6 +57,7 @@ public:
     std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
+    std::optional<FolderId> Identity(const Text& path) override;
 
     // The lookup matches each component by its stored or its short name; a relative path starts from
     // currentFolder. Wildcards (* and ?) match in the last component only. A drive, server or share root is
@@ -63,18 +70,24 @@ private:
         Text name;
         std::uint32_t attributes = 0;
         Text shortName;
+        Text link;                                    // where a link leads; empty for anything else
+        std::uint64_t serial = 0;                     // its identity
         std::vector<std::shared_ptr<Node>> children;  // shared: a listing keeps its folder alive
     };
     class Listing;
 
     static std::vector<Text> Components(const Text& path);
     static Text Key(const Text& path);
-    std::shared_ptr<Node> Find(const Text& path);
+    // Links on the way are followed, the last component's only when followLast is set; a chain of links
+    // longer than the file system allows finds nothing.
+    std::shared_ptr<Node> Find(const Text& path, bool followLast = false, int hops = 0);
     Node* Make(const Text& path, std::uint32_t attributes);
 
     std::vector<std::shared_ptr<Node>> drives_;
     std::set<Text> failAttributes_;
     std::set<Text> failListing_;
+    std::set<Text> failIdentity_;
+    std::uint64_t nodesMade_ = 0;
     std::map<Text, std::optional<Text>> fullPath_;
     std::map<Text, std::optional<Text>> shortPath_;
     std::map<Text, std::function<void()>> onListed_;

@@ -137,19 +137,48 @@ TEST_F(PathWalkerTest, FilterAppliesToEveryPathButNeverStopsTheDescent) {
     }
 }
 
-TEST_F(PathWalkerTest, ProgressEverySixtyFourEntriesWithinTheNamesBand) {
+TEST_F(PathWalkerTest, PumpsEverySixtyFourEntriesForTheWholeWalkWhileTheBarStaysInTheNamesBand) {
     for (int i = 0; i < 2000; ++i)
         files.AddFile("C:\\big\\f" + std::to_string(i));
     Recurse();
     Collect("C:\\big", 1);
+    // Entries 64 to 960 move the bar across the band; from the 1024th on it holds, and the pumping goes on.
     Lines expected;
     for (int tick = 64; tick <= 960; tick += 64) {
         expected.push_back("progress " + std::to_string(1024 + tick));
         expected.push_back("pump");
     }
+    for (int entry = 1024; entry <= 2000; entry += 64)
+        expected.push_back("pump");
     EXPECT_EQ(view.calls, expected);
     EXPECT_EQ(state.FTick, 1023);
     EXPECT_EQ(state.FPathList.Size(), 2001u);
+}
+
+TEST_F(PathWalkerTest, EachDroppedNameCountsFromZero) {
+    for (int i = 0; i < 40; ++i) {
+        files.AddFile("C:\\a\\f" + std::to_string(i));
+        files.AddFile("C:\\b\\f" + std::to_string(i));
+    }
+    Recurse();
+    // One walker for the whole drop, as the drop handler uses it.
+    PathWalker walker(state, options, view, files, network, reader);
+    for (const std::int32_t index : {0, 1}) {
+        state.FDropIndex = index;
+        state.FTick = 0;
+        walker.CollectPath(index == 0 ? "C:\\a" : "C:\\b");
+    }
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(PathWalkerTest, EscFarIntoTheWalkOfOneNameEndsIt) {
+    for (int i = 0; i < 5000; ++i)
+        files.AddFile("C:\\big\\f" + std::to_string(i));
+    Recurse();
+    view.OnPump(40, [&] { state.FAbort = true; });
+    // The 40th pump comes at the 2560th entry, which is still walked; nothing after it.
+    EXPECT_EQ(Collect("C:\\big").size(), 1u + 2560u);
+    EXPECT_EQ(view.pumps, 40);
 }
 
 TEST_F(PathWalkerTest, TickCountsEntriesAtEveryDepth) {
@@ -275,6 +304,87 @@ TEST_F(PathWalkerTest, NamesOfAnyBytesAndFullLength) {
     Recurse();
     Mode(&OptionSnapshot::RdoName);
     EXPECT_EQ(Collect("C:\\d"), (Lines{anyBytes, "d", longName, "tail\x95"}));
+}
+
+// Links back onto their own path are output but never followed; all other links are.
+TEST_F(PathWalkerTest, LinksToTheirOwnFolderAreOutputButNotFollowed) {
+    files.AddFile("C:\\d\\f");
+    files.AddFile("C:\\d\\sub\\g");
+    files.AddLink("C:\\d\\a", "C:\\d");
+    files.AddLink("C:\\d\\b", "C:\\d");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"),
+              (Lines{"C:\\d", "C:\\d\\a", "C:\\d\\b", "C:\\d\\f", "C:\\d\\sub", "C:\\d\\sub\\g"}));
+    EXPECT_EQ(files.listedPatterns, (Lines{"C:\\d\\*", "C:\\d\\sub\\*"}));
+    EXPECT_EQ(files.listingsOpen, 0);
+}
+
+TEST_F(PathWalkerTest, LinksToAnyFolderOnThePathAreNotFollowed) {
+    files.AddFile("C:\\top\\表\\sub\\f");
+    files.AddLink("C:\\top\\表\\sub\\up", "C:\\top\\表");
+    files.AddLink("C:\\top\\表\\sub\\root", "C:\\");
+    files.AddLink("C:\\top\\表\\sub\\top", "C:\\top");
+    // Through a link elsewhere and back: the way back leads onto the path of its own link.
+    files.AddFile("C:\\x\\y");
+    files.AddLink("C:\\x\\back", "C:\\top\\表\\sub");
+    files.AddLink("C:\\top\\表\\sub\\out", "C:\\x");
+    Recurse();
+    const Text sub = "C:\\top\\表\\sub";
+    EXPECT_EQ(Collect(sub), (Lines{sub, sub + "\\f", sub + "\\out", sub + "\\out\\back", sub + "\\out\\y",
+                                   sub + "\\root", sub + "\\top", sub + "\\up"}));
+}
+
+TEST_F(PathWalkerTest, LinksElsewhereAreFollowedAndTheirEntriesComeByBothPaths) {
+    files.AddFile("C:\\d\\sub\\g");
+    files.AddFile("C:\\other\\h");
+    files.AddLink("C:\\d\\down", "C:\\d\\sub");
+    files.AddLink("C:\\d\\side", "C:\\other");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\down", "C:\\d\\down\\g", "C:\\d\\side",
+                                       "C:\\d\\side\\h", "C:\\d\\sub", "C:\\d\\sub\\g"}));
+}
+
+TEST_F(PathWalkerTest, DroppedLinkToItsOwnParentIsOutputAlone) {
+    files.AddFile("C:\\d\\f");
+    files.AddLink("C:\\d\\a", "C:\\d");
+    files.AddLink("C:\\e\\to-d", "C:\\d");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d\\a"), (Lines{"C:\\d\\a"}));
+    state.FPathList.Clear();
+    EXPECT_EQ(Collect("C:\\e\\to-d"), (Lines{"C:\\e\\to-d", "C:\\e\\to-d\\a", "C:\\e\\to-d\\f"}));
+}
+
+// Folders of equal length follow each other on the path: what was known of one must not pass for the other.
+TEST_F(PathWalkerTest, SiblingsOfEqualLengthAreToldApart) {
+    files.AddFile("C:\\d\\ab\\x");
+    files.AddLink("C:\\d\\ab\\l", "C:\\d\\ab");
+    files.AddLink("C:\\d\\cd\\l", "C:\\d\\ab");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\ab", "C:\\d\\ab\\l", "C:\\d\\ab\\x", "C:\\d\\cd",
+                                       "C:\\d\\cd\\l", "C:\\d\\cd\\l\\l", "C:\\d\\cd\\l\\x"}));
+}
+
+TEST_F(PathWalkerTest, IdentitiesAreAskedForOnlyWhereLinksAre) {
+    for (int i = 0; i < 50; ++i) {
+        files.AddFile("C:\\d\\s" + std::to_string(i) + "\\f");
+        files.AddLink("C:\\d\\l" + std::to_string(i), "C:\\d");
+    }
+    files.AddFile("C:\\plain\\sub\\f");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\plain").size(), 3u);
+    EXPECT_EQ(files.identityQueries, 0);
+    state.FPathList.Clear();
+    // One per link, and one for each folder on their path (C:\ and C:\d), asked once for all of them.
+    EXPECT_EQ(Collect("C:\\d").size(), 1u + 50 * 3);
+    EXPECT_EQ(files.identityQueries, 50 + 2);
+}
+
+TEST_F(PathWalkerTest, LinkWhoseTargetCannotBeIdentifiedIsNotFollowed) {
+    files.AddFile("C:\\other\\h");
+    files.AddLink("C:\\d\\side", "C:\\other");
+    files.FailIdentity("C:\\d\\side");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\side"}));
 }
 
 }  // namespace

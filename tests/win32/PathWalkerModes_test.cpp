@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Network.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/RecordingView.h"
+#include "tests/win32/FolderLinks.h"
 #include "tests/win32/TempTree.h"
 
 namespace {
@@ -101,6 +102,45 @@ TEST_F(PathWalkerModes, HiddenFileDroppedDirectlyIsOutput) {
     state.FTick = 0;
     PathWalker(state, options, view, files, network, reader).CollectPath(tree.Path("表\\hidden.txt"));
     EXPECT_EQ(state.FPathList.Entries(), (Lines{tree.Path("表\\hidden.txt")}));
+}
+
+// Folders that lead back onto their own path through links: the walk ends, and every entry comes once, by the
+// path that does not pass through such a link.
+class PathWalkerLoops : public ::testing::Test {
+protected:
+    Lines CollectFull(const Text& path) {
+        options.ChkFAll = true;
+        state.FPathList.Clear();
+        state.FTick = 0;
+        PathWalker(state, options, view, files, network, reader).CollectPath(path);
+        return state.FPathList.Entries();
+    }
+
+    Win32FileSystem files;
+    Win32Network network;
+    Win32Locale locale;
+    RecordingView view;
+    FakeContentsReader reader;
+    DropState state{locale};
+    OptionSnapshot options;
+};
+
+TEST_F(PathWalkerLoops, LinuxLinksBackOntoThePathAreNotFollowed) {
+    UnixLinkTree tree;
+    if (!tree.Available()) GTEST_SKIP() << "Linux links exist only under Wine";
+    tree.Folder("d");
+    tree.Folder("d\\sub");
+    tree.File("d\\f");
+    tree.File("d\\sub\\g");
+    tree.Link("d/a", ".");
+    tree.Link("d/b", ".");
+    tree.Link("d/sub/up", "..");
+    tree.Folder("e");
+    tree.File("e\\h");
+    tree.Link("d/sub/side", "../../e");
+    const Text d = tree.Path("d");
+    EXPECT_EQ(CollectFull(d), (Lines{d, d + "\\a", d + "\\b", d + "\\f", d + "\\sub", d + "\\sub\\g",
+                                     d + "\\sub\\side", d + "\\sub\\side\\h", d + "\\sub\\up"}));
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
+#include "tests/win32/FolderLinks.h"
 #include "tests/win32/TempTree.h"
 #include "text/PathPieces.h"
 
@@ -107,6 +109,58 @@ TEST(Win32FileSystem, ShortPathNamesTheSameEntryInEightDotThree) {
     const DWORD length = GetLongPathNameA(shortForm.c_str(), longForm, MAX_PATH);
     ASSERT_GT(length, 0u);
     EXPECT_EQ(Text(longForm, length), path);
+}
+
+TEST(Win32FileSystem, IdentityIsTheFolderWhicheverPathLeadsThere) {
+    TempTree tree;
+    tree.Folder("d");
+    tree.Folder("d\\sub");
+    tree.Folder("e");
+    tree.File("d\\f");
+    Win32FileSystem files;
+    const auto d = files.Identity(tree.Path("d"));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\sub\\..")), d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\.")), d);
+    EXPECT_NE(files.Identity(tree.Path("d\\sub")), d);
+    EXPECT_NE(files.Identity(tree.Path("e")), d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\f")), std::nullopt);
+    EXPECT_EQ(files.Identity(tree.Path("nothing")), std::nullopt);
+}
+
+// Wine shows a Linux symbolic link to a folder as a folder that is a reparse point, in listings and to
+// attribute queries alike; a link to a file as a plain file. Both lead where they point.
+TEST(Win32FileSystem, LinuxLinksToFoldersAreReparsePointFolders) {
+    UnixLinkTree tree;
+    if (!tree.Available()) GTEST_SKIP() << "Linux links exist only under Wine";
+    tree.Folder("d");
+    tree.Folder("d\\real");
+    tree.File("d\\f");
+    tree.Link("d/a", ".");
+    tree.Link("d/b", ".");
+    tree.Link("d/c", "real");
+    tree.Link("d/fl", "f");
+    Win32FileSystem files;
+    std::map<Text, std::uint32_t> listed;
+    const auto listing = files.List(tree.Path("d\\*"), 24);
+    ASSERT_TRUE(listing);
+    FolderEntry entry;
+    while (listing->Next(entry))
+        listed[entry.name] = entry.attributes;
+    constexpr std::uint32_t link = FileAttr::Directory | FileAttr::ReparsePoint;
+    for (const Text name : {"a", "b", "c"}) {
+        EXPECT_EQ(listed[name] & link, link) << name;
+        EXPECT_EQ(files.Attributes(tree.Path("d\\" + name)), listed[name]) << name;
+    }
+    EXPECT_EQ(listed["real"] & link, FileAttr::Directory);
+    EXPECT_EQ(listed["fl"] & link, 0u);
+
+    const auto d = files.Identity(tree.Path("d"));
+    ASSERT_TRUE(d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\a")), d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\a\\b")), d);
+    EXPECT_EQ(files.Identity(tree.Path("d\\c")), files.Identity(tree.Path("d\\real")));
+    EXPECT_NE(files.Identity(tree.Path("d\\c")), d);
 }
 
 }  // namespace

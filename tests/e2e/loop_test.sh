@@ -1,0 +1,84 @@
+# Walks that must end: a folder whose symbolic links lead back onto it, dropped with recursion on, ends by
+# itself with each entry once (the links are entries, not followed); Esc ends the walk of one dropped folder of
+# far more than 1023 entries; the program then closes normally.
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/drag.sh"
+
+TITLE="ロミナード"
+MEMO=100 CHK_FALL=111 RDO_FULL=112
+
+# Runs a step with a time limit: reading the text area waits for the program, which answers only while it
+# pumps messages, so a walk that never ends would hold the step for ever.
+within() {
+    limit=$1
+    shift
+    "$@" &
+    step_pid=$!
+    waited=0
+    while kill -0 "$step_pid" 2>/dev/null; do
+        [ "$waited" -lt "$((limit * 10))" ] || { kill "$step_pid"; return 1; }
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    wait "$step_pid"
+}
+
+windows_path() {  # a Linux path as Wine shows it, in code page 932
+    printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
+}
+
+ensure_display
+tree="$E2E_OUT/loop-tree"
+rm -rf "$tree"
+mkdir -p "$tree/d/資料"
+touch "$tree/d/f.txt" "$tree/d/資料/報告.txt"
+ln -s . "$tree/d/a"
+ln -s . "$tree/d/b"
+ln -s .. "$tree/d/資料/up"
+
+driver hold >/dev/null 2>&1 &
+holder_pid=$!
+start_program loop
+driver wait-window "$TITLE" 60 || fail "the main window did not appear"
+driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
+
+# find lists the links as entries and does not follow them: the lines a walk that ends must give.
+expected="$E2E_OUT/loop-expected.txt"
+(cd "$E2E_OUT" && find loop-tree/d) | while read -r p; do windows_path "$E2E_OUT/$p"; echo; done |
+    "$WINE_RUN" "$E2E_DRIVER" locale-sort | tr -d '\r' >"$expected"
+[ "$(wc -l <"$expected")" -eq 7 ] || fail "the looped tree was not made as meant"
+
+drag_onto_memo "$TITLE" $MEMO "$tree/d"
+within 60 wait_lines "$TITLE" $MEMO "$(wc -l <"$expected")" || fail "the walk of the looped folder did not end"
+driver clipboard | tr -d '\r' >"$E2E_OUT/loop-clipboard.txt"
+cmp "$expected" "$E2E_OUT/loop-clipboard.txt" || fail "the looped folder did not give each entry once"
+
+# One folder of 120,300 entries: Esc is pressed once the walk has pumped past its 1023rd entry, and must still
+# end it.
+big="$E2E_OUT/loop-big"
+rm -rf "$big"
+/usr/bin/python3 - "$big" <<'PY'
+import os, sys
+root = sys.argv[1]
+for f in range(300):
+    d = os.path.join(root, "d%03d" % f)
+    os.makedirs(d)
+    for i in range(400):
+        open(os.path.join(d, "f%03d.txt" % i), "w").close()
+PY
+before=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
+driver press-past-band "$TITLE" $RDO_FULL $MEMO 27 120 >/dev/null &
+presser_pid=$!
+drag_onto_memo "$TITLE" $MEMO "$big"
+wait "$presser_pid" || fail "the walk of the large folder did not go on pumping past its 1023rd entry"
+after=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
+total=$((before + 1 + 300 * 401))
+[ "$after" -lt "$total" ] || fail "Esc did not stop the walk of one large folder"
+screenshot loop-after-esc
+
+driver close "$TITLE"
+wait_program_exit 30
+[ "$program_exit" -eq 0 ] || fail "the program ended with code $program_exit"
+kill "$holder_pid" 2>/dev/null || true
+rm -rf "$big" "$tree"
+echo "looped folder walked to its end, Esc stopped a long walk after $((after - before)) lines; screenshot in $E2E_OUT"

@@ -1,0 +1,102 @@
+// A tree for tests whose symbolic links are made by Linux's own ln, as they stand on a disk that Wine shows.
+// Wine 8 cannot make links itself (CreateSymbolicLinkA answers success and makes nothing; setting a junction
+// answers ERROR_NOT_SUPPORTED), and it cannot remove them either (RemoveDirectoryA sees the target's
+// entries), so the tree is made and removed from the Unix side. Only under Wine: elsewhere Available() is
+// false.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/Handles.h"
+#include "text/Text.h"
+
+class UnixLinkTree {
+public:
+    UnixLinkTree() {
+        char temp[MAX_PATH];
+        const DWORD length = GetTempPathA(MAX_PATH, temp);
+        static int serial = 0;
+        root_ = Text(temp, length) + "rominado-links-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
+        unixRoot_ = UnixName(root_);
+        if (unixRoot_.empty()) return;
+        EXPECT_TRUE(CreateDirectoryA(root_.c_str(), nullptr)) << root_;
+    }
+    UnixLinkTree(const UnixLinkTree&) = delete;
+    UnixLinkTree& operator=(const UnixLinkTree&) = delete;
+    ~UnixLinkTree() {
+        if (!unixRoot_.empty()) {
+            Run("/bin/rm", "-rf \"" + unixRoot_ + "\"");
+            WaitFor(root_, false);
+        }
+    }
+
+    bool Available() const { return !unixRoot_.empty(); }
+    const Text& Root() const { return root_; }
+    Text Path(const Text& relative) const { return root_ + "\\" + relative; }
+
+    void Folder(const Text& relative) {
+        EXPECT_TRUE(CreateDirectoryA(Path(relative).c_str(), nullptr)) << relative;
+    }
+
+    void File(const Text& relative) {
+        const FileHandle file(CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        EXPECT_TRUE(file) << relative;
+    }
+
+    // ln -s target relative; relative is an ASCII path below the root with "/" between its parts.
+    void Link(const Text& relative, const Text& target) {
+        Run("/bin/ln", "-s \"" + target + "\" \"" + unixRoot_ + "/" + relative + "\"");
+        Text windowsPath = relative;
+        for (char& c : windowsPath) {
+            if (c == '/') c = '\\';
+        }
+        EXPECT_TRUE(WaitFor(Path(windowsPath), true)) << "ln -s " << target << " " << relative;
+    }
+
+private:
+    // Wine's kernel32 names the Unix file of a Windows path; the answer is the caller's to free.
+    static Text UnixName(const Text& path) {
+        using Call = char*(CDECL*)(const WCHAR*);
+        const auto call = reinterpret_cast<Call>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        if (!call) return Text();
+        WCHAR wide[MAX_PATH];
+        if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return Text();
+        char* name = call(wide);
+        if (!name) return Text();
+        const Text answer = name;
+        HeapFree(GetProcessHeap(), 0, name);
+        return answer;
+    }
+
+    // Wine starts a Unix program without a handle that can be waited on: the caller waits for its effect.
+    static void Run(const char* program, const Text& arguments) {
+        Text commandLine = Text(program) + " " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        const Text image = "Z:" + Text(program);
+        ASSERT_TRUE(CreateProcessA(image.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process))
+            << commandLine;
+        FileHandle processHandle(process.hProcess);
+        FileHandle threadHandle(process.hThread);
+    }
+
+    static bool WaitFor(const Text& path, bool present) {
+        for (int i = 0; i < 200; ++i) {
+            if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present) return true;
+            Sleep(50);
+        }
+        return false;
+    }
+
+    Text root_;
+    Text unixRoot_;
+};
