@@ -38,8 +38,7 @@ private:
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
-    SetWindowPos(form.Handle(), nullptr, settings.formLeft, settings.formTop, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    form.PlaceAt(settings.formLeft, settings.formTop);
     form.SetMemoFont(settings.fontName, settings.fontSize);
     form.FDeskTopSet = settings.deskTopSet;
     form.FSendToSet = settings.sendToSet;
@@ -48,12 +47,10 @@ void ApplySettings(TForm1& form, const StoredSettings& settings) {
 
 StoredSettings CollectSettings(TForm1& form) {
     StoredSettings settings;
-    // The position the window has when restored: a minimized window's own rectangle lies far off the screen.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(form.Handle(), &placement);
-    settings.formTop = placement.rcNormalPosition.top;
-    settings.formLeft = placement.rcNormalPosition.left;
+    // The position the window has when restored, in the screen coordinates it is restored in.
+    const RECT place = RestoredRect(form.Handle());
+    settings.formTop = place.top;
+    settings.formLeft = place.left;
     settings.modeIndex = form.ModeIndex();
     settings.fontSize = form.MemoFontPoints();
     settings.fontName = form.MemoFontName();
@@ -98,7 +95,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Win32CaseMapper cases;
     Win32Collation collation;
     TForm3 editForm(form, form.State(), cases, collation, loop);
-    if (!aboutBox.Create(instance, form.Handle()) || !setForm.Create(instance, form.Handle()) ||
+    // The about box and the settings window are normal windows that can go behind the main window: unowned.
+    if (!aboutBox.Create(instance, nullptr) || !setForm.Create(instance, nullptr) ||
         !editForm.Create(instance, form.Handle())) {
         return 1;
     }
@@ -115,8 +113,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     form.SetEditAbort([&] { editForm.AbortOperation(); });
     editForm.SetOperationEnded([&] { form.OperationEnded(); });
 
-    // The main window stays out of dialog navigation: a multi-line text area in dialog mode turns Esc into a
-    // close request for its parent, and Esc there must only abort a drop.
     ShowWindow(form.Handle(), show);
     return loop.Run();
 }

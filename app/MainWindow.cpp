@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -25,6 +26,7 @@ constexpr int kFilterPanelWidth = 81;
 constexpr int kStatusHeight = 19;
 constexpr int kGridRowHeight = 20;
 constexpr int kGridColumnWidth = 64;
+constexpr int kFarOff = 1 << 20;  // pixels beyond any screen
 // Right edges of the four status panels, from their widths 90, 155, 30 and 500.
 constexpr int kStatusPanelEdges[4] = {90, 245, 275, 775};
 
@@ -86,6 +88,8 @@ bool TForm1::Create(HINSTANCE instance) {
     if (!CreateChildren(instance)) return false;
     LoadGlyphs(instance);
     Layout();
+    // Tab, the arrow keys and the access keys work here as in a dialog.
+    loop_.AddModeless(Handle());
     return true;
 }
 
@@ -93,13 +97,14 @@ bool TForm1::CreateChildren(HINSTANCE instance) {
     const ControlSpec controls[] = {
         // id, class, caption, style, left, top, width, height, parent, tab order, extended style
         {kMemo, "EDIT", "",
-         ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL | WS_HSCROLL | WS_VSCROLL, 0, 49, 588,
-         225, 0, 0, WS_EX_CLIENTEDGE},
-        {kPnlTop, Panel(), "", WS_CLIPSIBLINGS, 0, 0, 588, 49, 0, 1},
-        {kPnlGet, Panel(), "", WS_CLIPSIBLINGS, 0, 49, 0, 225, 0, 4},
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL | WS_HSCROLL |
+             WS_VSCROLL,
+         0, 49, 588, 225, 0, 0, WS_EX_CLIENTEDGE},
+        {kPnlTop, Panel(), "", WS_CLIPSIBLINGS, 0, 0, 588, 49, 0, 1, WS_EX_CONTROLPARENT},
+        {kPnlGet, Panel(), "", WS_CLIPSIBLINGS, 0, 49, 0, 225, 0, 4, WS_EX_CONTROLPARENT},
         {kStatus1, STATUSCLASSNAMEA, "", SBARS_SIZEGRIP | CCS_BOTTOM, 0, 274, 588, kStatusHeight, 0, -1},
 
-        {kBtnClose, "BUTTON", "終了(&X)", kSpeedButton, 0, 0, 65, 22, kPnlTop, -1},
+        {kBtnClose, "BUTTON", "終了(&X)", kSpeedButton | WS_GROUP, 0, 0, 65, 22, kPnlTop, -1},
         {kBtnSave, "BUTTON", "保存(&S)", kSpeedButton, 64, 0, 65, 22, kPnlTop, -1},
         {kBtnClear, "BUTTON", "ｸﾘｱ(&D)", kSpeedButton, 128, 0, 65, 22, kPnlTop, -1},
         {kBtnEdit, "BUTTON", "編集(&E)", kSpeedButton, 192, 0, 65, 22, kPnlTop, -1},
@@ -107,7 +112,7 @@ bool TForm1::CreateChildren(HINSTANCE instance) {
         {kBtnSet, "BUTTON", "設定(&O)", kSpeedButton, 320, 0, 65, 22, kPnlTop, -1},
         {kBtnVer, "BUTTON", "情報(&V)", kSpeedButton, 384, 0, 65, 22, kPnlTop, -1},
         {kBtnHelp, "BUTTON", "ﾍﾙﾌﾟ(&H)", kSpeedButton, 448, 0, 65, 22, kPnlTop, -1},
-        {kChkGet, "BUTTON", "絞込", kCheck, 522, 4, 49, 17, kPnlTop, 7},
+        {kChkGet, "BUTTON", "絞込", kCheck | WS_GROUP, 522, 4, 49, 17, kPnlTop, 7},
         {kChkFAll, "BUTTON", "ﾌｫﾙﾀﾞ配下", kCheck | WS_GROUP, 8, 28, 81, 17, kPnlTop, 5},
         {kRdoFull, "BUTTON", "フルパス(&P)", kRadio | WS_GROUP, 88, 28, 89, 17, kPnlTop, 0},
         {kRdoName, "BUTTON", "ﾌｧｲﾙ名のみ(&N)", kRadio, 176, 28, 105, 17, kPnlTop, 1},
@@ -116,34 +121,40 @@ bool TForm1::CreateChildren(HINSTANCE instance) {
         {kRdoShort, "BUTTON", "ｼｮｰﾄﾊﾟｽ(&B)", kRadio, 504, 28, 89, 17, kPnlTop, 4},
         // A container that forwards its children's clicks; the frame and caption are drawn by the group box
         // control inside it (a group box itself would keep its children's notifications).
-        {kGroupBox1, Panel(), "", WS_GROUP, 8, 48, 577, 41, kPnlTop, 6},
+        {kGroupBox1, Panel(), "", WS_GROUP, 8, 48, 577, 41, kPnlTop, 6, WS_EX_CONTROLPARENT},
 
         {kGroupBox1 + 1000, "BUTTON", "ファイル内容 詳細設定", BS_GROUPBOX, 0, 0, 577, 41, kGroupBox1, -1},
-        {kChkNull, "BUTTON", "空行除く", kCheck, 8, 16, 81, 17, kGroupBox1, 2},
+        {kChkNull, "BUTTON", "空行除く", kCheck | WS_GROUP, 8, 16, 81, 17, kGroupBox1, 2},
         {kRdoLineCnt, "BUTTON", "行数出力", kRadio, 88, 16, 81, 17, kGroupBox1, 1},
         {kRdoLineAll, "BUTTON", "全行出力", kRadio | WS_GROUP, 176, 16, 81, 17, kGroupBox1, 0},
 
         {kLabel1, "STATIC", "拡張子", SS_LEFT, 8, 8, 39, 13, kPnlGet, -1},
-        {kGridGet, Panel(), "", 0, 8, 24, 68, 110, kPnlGet, 0, WS_EX_CLIENTEDGE},
+        {kGridGet, Panel(), "", 0, 8, 24, 68, 110, kPnlGet, 0, WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT},
 
         {kPBar1, PROGRESS_CLASSA, "", 0, 93, 2, 150, 17, kStatus1, -1},
     };
     if (!CreateControls(Handle(), controls, windowFont_.get())) return false;
 
-    // The grid's five cells: editors always shown, one column, a line between rows.
+    // The grid's five cells: editors always shown, one column, a line between rows. The grid is one tab
+    // stop, the cell last visited; the arrow keys move between the cells.
     HWND grid = Control(kGridGet);
     for (int row = 0; row < 5; ++row) {
-        HWND cell = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+        const DWORD stop = row == 0 ? WS_TABSTOP : 0;
+        HWND cell = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | stop | ES_AUTOHSCROLL, 0,
                                     row * (kGridRowHeight + 1), kGridColumnWidth, kGridRowHeight, grid,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridCell0 + row)), instance,
                                     nullptr);
         if (!cell) return false;
         SendMessageA(cell, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
+        SetWindowSubclass(cell, &TForm1::GridCellProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     }
+    for (int id : {kBtnClose, kBtnSave, kBtnClear, kBtnEdit, kBtnFont, kBtnSet, kBtnVer, kBtnHelp})
+        MakeSpeedButton(Control(id));
 
     // The two radio groups start the way the layout shows them.
     SetChecked(Control(kRdoFull), true);
     SetChecked(Control(kRdoLineCnt), true);
+    SyncRadioTabStops();
 
     HWND memo = Control(kMemo);
     SendMessageA(memo, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit the control has
@@ -218,6 +229,9 @@ void TForm1::Layout() {
     MoveWindow(Control(kPnlTop), 0, 0, width, top, TRUE);
     MoveWindow(Control(kPnlGet), 0, top, left, middle, TRUE);
     MoveWindow(Control(kMemo), left, top, width - left > 0 ? width - left : 0, middle, TRUE);
+    // Hidden while they have no room, so that the keyboard cannot walk into them.
+    ShowWindow(Control(kPnlGet), left > 0 ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(Control(kGroupBox1), top == kTopPanelHeightWithContents ? SW_SHOWNA : SW_HIDE);
 }
 
 int TForm1::ModeIndex() const {
@@ -234,7 +248,24 @@ void TForm1::SelectMode(int index) {
     if (Checked(Control(chosen))) return;
     for (int id : modes)
         SetChecked(Control(id), id == chosen);
+    SyncRadioTabStops();
     RdoFullClick();
+}
+
+void TForm1::SyncRadioTabStops() {
+    // Tab enters a radio group at its checked button; the arrow keys move within the group.
+    for (int id : {kRdoFull, kRdoName, kRdoShow, kRdoNET, kRdoShort, kRdoLineCnt, kRdoLineAll}) {
+        HWND radio = Control(id);
+        const LONG_PTR style = GetWindowLongPtrA(radio, GWL_STYLE);
+        SetWindowLongPtrA(radio, GWL_STYLE, Checked(radio) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+void TForm1::FocusControl(HWND control) {
+    if (!control) return;
+    SetFocus(control);
+    // As in a dialog, a filter cell entered by the keyboard has its text selected (the text area declines).
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
 int TForm1::MemoFontPoints() const {
@@ -243,7 +274,7 @@ int TForm1::MemoFontPoints() const {
 
 void TForm1::SetMemoFont(const Text& name, int points) {
     memoFont_ = LOGFONTA{};
-    memoFont_.lfHeight = PixelsFromPoints(points);
+    memoFont_.lfHeight = PixelsFromPoints(std::clamp(points, kMemoFontPointsMin, kMemoFontPointsMax));
     memoFont_.lfWeight = FW_NORMAL;
     memoFont_.lfCharSet = SHIFTJIS_CHARSET;
     memoFont_.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
@@ -252,6 +283,16 @@ void TForm1::SetMemoFont(const Text& name, int points) {
     memcpy(memoFont_.lfFaceName, faceName.c_str(), faceName.size() + 1);
     memoColor_ = CLR_INVALID;
     ApplyMemoFont();
+}
+
+void TForm1::PlaceAt(int left, int top) {
+    // Far off every screen either way; bounded first, so that the right and bottom edges cannot overflow.
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    OffsetRect(&rect, std::clamp(left, -kFarOff, kFarOff) - rect.left,
+               std::clamp(top, -kFarOff, kFarOff) - rect.top);
+    rect = OnSomeMonitor(rect);
+    SetWindowPos(Handle(), nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm1::ApplyMemoFont() {
@@ -529,6 +570,20 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
             }
             return Default(msg, wparam, lparam);
+        case WM_NEXTDLGCTL:
+            // The dialog manager's moves (Tab, Shift+Tab, arrows, access keys) in a window that is no dialog.
+            FocusControl(LOWORD(lparam) ? reinterpret_cast<HWND>(wparam)
+                                        : GetNextDlgTabItem(Handle(), GetFocus(), wparam != 0));
+            return 0;
+        case WM_ACTIVATE:
+            // The control that had the keyboard gets it back when the user returns; the text area at first.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+            } else if (!HIWORD(wparam)) {
+                FocusControl(lastFocus_ && IsChild(Handle(), lastFocus_) ? lastFocus_ : Control(kMemo));
+            }
+            return 0;
         case WM_CLOSE:
             FormCloseQuery();
             return 0;
@@ -541,6 +596,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return TRUE;
         case WM_DESTROY:
+            loop_.RemoveModeless(Handle());
             PostQuitMessage(0);
             return 0;
         default:
@@ -608,7 +664,12 @@ void TForm1::OnCommand(int id, int code) {
         case kRdoShow:
         case kRdoNET:
         case kRdoShort:
+            SyncRadioTabStops();
             RdoFullClick();
+            break;
+        case kRdoLineCnt:
+        case kRdoLineAll:
+            SyncRadioTabStops();
             break;
         case kChkGet:
             ChkGetClick();
@@ -659,14 +720,32 @@ LRESULT CALLBACK TForm1::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARA
     try {
         switch (msg) {
             case WM_KEYDOWN:
-                if (wparam == VK_ESCAPE) form->state_.FAbort = true;  // MemoKeyDown; the key goes on
+                if (wparam == VK_ESCAPE) {
+                    // MemoKeyDown. The key stops here: the area's own answer to Esc under the dialog
+                    // manager is a close request for the window.
+                    form->state_.FAbort = true;
+                    return 0;
+                }
+                if (wparam == VK_TAB) {
+                    // Tab moves on and never goes into the text.
+                    SendMessageA(form->Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
+                    return 0;
+                }
                 break;
+            case WM_CHAR:
+                if (wparam == '\t' || wparam == VK_ESCAPE) return 0;
+                break;
+            case WM_GETDLGCODE:
+                // Entered by Tab, the area keeps its caret: the dialog manager would select the whole text
+                // for the next key to replace.
+                return DefSubclassProc(hwnd, msg, wparam, lparam) & ~DLGC_HASSETSEL;
             case WM_KEYUP: {
                 const LRESULT result = DefSubclassProc(hwnd, msg, wparam, lparam);
                 form->ShowCaretPos();  // MemoKeyUp
                 return result;
             }
             case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:  // a double-click selects a word
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN: {
                 const LRESULT result = DefSubclassProc(hwnd, msg, wparam, lparam);
@@ -685,6 +764,37 @@ LRESULT CALLBACK TForm1::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARA
     } catch (const std::exception& error) {
         ShowErrorReport(form->Handle(), error.what());
         return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wparam, lparam);
+}
+
+LRESULT CALLBACK TForm1::GridCellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                           DWORD_PTR self) {
+    auto* form = reinterpret_cast<TForm1*>(self);
+    switch (msg) {
+        case WM_SETFOCUS:
+            // The grid's one tab stop follows the cell last visited.
+            for (int row = 0; row < 5; ++row) {
+                HWND cell = form->Control(kGridCell0 + row);
+                const LONG_PTR style = GetWindowLongPtrA(cell, GWL_STYLE);
+                SetWindowLongPtrA(cell, GWL_STYLE, cell == hwnd ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+            }
+            break;
+        case WM_CHAR:
+            if (wparam == '\t') return 0;  // the Tab that moved the focus away, never a filter byte
+            break;
+        case WM_KEYDOWN:
+            if (wparam == VK_UP || wparam == VK_DOWN) {
+                const int row = GetDlgCtrlID(hwnd) - kGridCell0 + (wparam == VK_UP ? -1 : 1);
+                if (row >= 0 && row < 5) form->FocusControl(form->Control(kGridCell0 + row));
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, &TForm1::GridCellProcedure, 1);
+            break;
+        default:
+            break;
     }
     return DefSubclassProc(hwnd, msg, wparam, lparam);
 }

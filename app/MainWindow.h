@@ -93,7 +93,14 @@ public:
         int index);  // any index outside 0..4 selects full path; runs RdoFullClick as a click would
     Text MemoFontName() const { return memoFont_.lfFaceName; }
     int MemoFontPoints() const;
+    // A size that would leave the text unreadable (0, negative, huge) is brought into the range below, so the
+    // size in use, which is what gets saved, is always one of it.
     void SetMemoFont(const Text& name, int points);
+    static constexpr int kMemoFontPointsMin = 6;
+    static constexpr int kMemoFontPointsMax = 72;
+    // Moves the window's top-left corner there (screen pixels); a place no monitor shows comes onto the
+    // nearest one.
+    void PlaceAt(int left, int top);
     bool FDeskTopSet = false;
     bool FSendToSet = false;
 
@@ -142,6 +149,10 @@ private:
     void AppendBlock(const Text& block);
     std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
     void ApplyMemoFont();
+    void SyncRadioTabStops();
+    void FocusControl(HWND control);
+    static LRESULT CALLBACK GridCellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                              DWORD_PTR self);
     static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                           DWORD_PTR self);
 
@@ -168,6 +179,7 @@ private:
         HIMAGELIST images;
     };
     std::vector<Glyph> glyphs_;
+    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
     int redrawSuspensions_ = 0;
     bool closeRequested_ = false;  // a close waits for the running drop or edit operation to end
     bool clipboardFailed_ = false;

@@ -63,9 +63,15 @@ void TForm3::FormShow() {
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         return;
     }
+    // Against the main window's right edge, top-aligned; moved back inside the work area of the main window's
+    // monitor where it would leave it.
     RECT main{};
     GetWindowRect(mainWindow_, &main);
-    SetWindowPos(Handle(), nullptr, main.right, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    OffsetRect(&rect, main.right - rect.left, main.top - rect.top);
+    rect = FitInside(rect, NearestWorkArea(main));
+    SetWindowPos(Handle(), nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(Handle(), SW_SHOW);
 }
 

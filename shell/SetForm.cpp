@@ -127,6 +127,7 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
 }
 
 void TForm2::Show() {
+    if (!IsWindowVisible(Handle())) FormActivate();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
 }
@@ -181,7 +182,12 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
-                if (!inBox_) FormActivate();
+                // Unapplied choices are undone when the user comes from another window of this program, not
+                // when coming back from another program (the window left behind is then none of this thread).
+                const auto previous = reinterpret_cast<HWND>(lparam);
+                if (!inBox_ && previous &&
+                    GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId())
+                    FormActivate();
                 // As a dialog does: the keyboard goes to the first control, or back to the one that had it.
                 if (!focus_ || !IsChild(Handle(), focus_)) focus_ = Control(kChkDesk);
                 SetFocus(focus_);

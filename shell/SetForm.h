@@ -35,10 +35,12 @@ public:
     // flags are the main window's fields, read when the window is activated and set by applying.
     TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup);
 
-    // Creates the window hidden at its designed place. False when the system refuses.
+    // Creates the window hidden at its designed place. False when the system refuses. The program gives it no
+    // owner: a normal window that can go behind the main window.
     bool Create(HINSTANCE instance, HWND owner);
 
-    // Shows the window and brings it to the front; activating it runs FormActivate.
+    // Shows the window and brings it to the front. Showing a hidden window runs FormActivate, and so does
+    // activating it from another window of this program.
     void Show();
 
     HWND Control(int id) const { return FindControl(Handle(), id); }

@@ -1,5 +1,7 @@
 #include "platform/win32/Controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -71,7 +73,7 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
         HWND parent = row->parentId == 0 ? window : FindControl(window, row->parentId);
         if (!parent) return false;
         DWORD style = row->style | WS_CHILD | WS_VISIBLE;
-        if (row->tabOrder >= 0) style |= WS_TABSTOP;
+        if (row->tabOrder >= 0 && !(row->exStyle & WS_EX_CONTROLPARENT)) style |= WS_TABSTOP;
         HWND control = CreateWindowExA(
             row->exStyle, row->windowClass, row->caption, style, row->left, row->top, row->width,
             row->height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), instance, nullptr);
@@ -87,4 +89,57 @@ HWND FindControl(HWND window, int id) {
         if (HWND found = FindControl(child, id)) return found;
     }
     return nullptr;
+}
+
+namespace {
+
+// Whether a mouse message's point lies on the button.
+bool Inside(HWND button, LPARAM point) {
+    RECT client;
+    GetClientRect(button, &client);
+    const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    return PtInRect(&client, at) != FALSE;
+}
+
+LRESULT CALLBACK SpeedButtonProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                      DWORD_PTR) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // The button's own handling would take the focus first.
+            if (IsWindowEnabled(hwnd)) {
+                SetCapture(hwnd);
+                SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
+            }
+            return 0;
+        case WM_MOUSEMOVE:
+            if (GetCapture() == hwnd) SendMessageA(hwnd, BM_SETSTATE, Inside(hwnd, lparam), 0);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (GetCapture() != hwnd) return 0;
+            const bool pressed = Inside(hwnd, lparam);
+            ReleaseCapture();
+            if (pressed) {
+                SendMessageA(GetParent(hwnd), WM_COMMAND,
+                             MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(hwnd));
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, &SpeedButtonProcedure, 1);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, msg, wparam, lparam);
+}
+
+}  // namespace
+
+void MakeSpeedButton(HWND button) {
+    SetWindowSubclass(button, &SpeedButtonProcedure, 1, 0);
 }

@@ -34,7 +34,8 @@ struct ControlSpec {
     DWORD style;                   // WS_CHILD and WS_VISIBLE are added
     int left, top, width, height;  // pixels at 96 DPI, relative to the parent
     int parentId;
-    int tabOrder;  // position among its siblings' tab stops; -1 for controls without one
+    int tabOrder;  // position among its siblings' tab stops; -1 for controls without one. A container
+                   // (WS_EX_CONTROLPARENT) is no stop itself: the keyboard goes into its children.
     DWORD exStyle = 0;
 };
 
@@ -50,3 +51,7 @@ bool CreateControls(HWND window, const ControlSpec (&specs)[N], HFONT font) {
 
 // The control of that id anywhere below window (controls on panels included).
 HWND FindControl(HWND window, int id);
+
+// Makes a push button a speed button: a press clicks it without taking the keyboard focus, so the key
+// handling of the control that has it (Esc during a long operation) goes on; a disabled one ignores presses.
+void MakeSpeedButton(HWND button);

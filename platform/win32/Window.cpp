@@ -30,6 +30,49 @@ void ShowInformation(HWND owner, const Text& text) {
     Box(owner, text, "情報", MB_OK | MB_ICONINFORMATION);
 }
 
+RECT FitInside(const RECT& rect, const RECT& area) {
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    LONG left = rect.right > area.right ? area.right - width : rect.left;
+    LONG top = rect.bottom > area.bottom ? area.bottom - height : rect.top;
+    if (left < area.left) left = area.left;
+    if (top < area.top) top = area.top;
+    return RECT{left, top, left + width, top + height};
+}
+
+RECT NearestWorkArea(const RECT& rect) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    }
+    return info.rcWork;
+}
+
+RECT OnSomeMonitor(const RECT& rect) {
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) return rect;
+    return FitInside(rect, NearestWorkArea(rect));
+}
+
+RECT RestoredRect(HWND window) {
+    RECT rect{};
+    if (!IsIconic(window) && !IsZoomed(window)) {
+        GetWindowRect(window, &rect);
+        return rect;
+    }
+    // The restored rectangle is kept in workspace coordinates: relative to the work area, which differs from
+    // the screen by the task bars on the left or at the top.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    rect = placement.rcNormalPosition;
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info))
+        OffsetRect(&rect, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
+    return rect;
+}
+
 Window::~Window() {
     if (hwnd_) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);

@@ -18,6 +18,18 @@ void ShowPlainMessage(HWND owner, const Text& text);
 bool AskConfirmation(HWND owner, const Text& text);  // true for "OK"
 void ShowInformation(HWND owner, const Text& text);
 
+// Placement on the screens, in screen coordinates.
+// rect moved, not resized, so that it lies inside area; one larger than area keeps its left and top edges
+// there.
+RECT FitInside(const RECT& rect, const RECT& area);
+// The work area (the monitor less its task bars) of the monitor nearest to rect.
+RECT NearestWorkArea(const RECT& rect);
+// rect as it stands when some monitor shows part of it; otherwise fitted into the nearest monitor's work area
+// (a stored place whose monitor has gone, or a value far off every screen).
+RECT OnSomeMonitor(const RECT& rect);
+// The window's outer rectangle in screen coordinates as it is when restored (minimized or maximized too).
+RECT RestoredRect(HWND window);
+
 class Window {
 public:
     Window() = default;

@@ -187,6 +187,28 @@ TEST_F(EditFormTest, FormShowPlacesItAtTheMainWindowsRightEdgeOnTop) {
     EXPECT_TRUE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(EditFormTest, FormShowKeepsTheWindowInsideTheWorkArea) {
+    ASSERT_TRUE(created_);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // The main window against the right edge: the edit window goes as far right as the area allows.
+    SetWindowPos(main_, nullptr, work.right - kMainWidth + 4, work.bottom - 20, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    form.FormShow();
+    RECT edit;
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.right, work.right);
+    EXPECT_EQ(edit.bottom, work.bottom);
+
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SetWindowPos(main_, nullptr, work.left - kMainWidth - 50, work.top - 300, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    form.FormShow();
+    GetWindowRect(form.Handle(), &edit);
+    EXPECT_EQ(edit.left, work.left);
+    EXPECT_EQ(edit.top, work.top);
+}
+
 struct ButtonRow {
     int id;
     Lines input;

@@ -4,6 +4,7 @@
 
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <climits>
 
 #include "app/SaveText.h"
 #include "app/Settings.h"
@@ -115,9 +116,9 @@ protected:
 
     int Width(int id) { return Rect(id).right - Rect(id).left; }
     int Height(int id) { return Rect(id).bottom - Rect(id).top; }
-    RECT Rect(int id) {
+    RECT Rect(int id) {  // 0: the window itself
         RECT rect{};
-        GetWindowRect(form_.Control(id), &rect);
+        GetWindowRect(id ? form_.Control(id) : form_.Handle(), &rect);
         return rect;
     }
 
@@ -340,6 +341,181 @@ TEST_F(MainWindowTest, SaveTakesAFileNameLongerThan260Bytes) {
     form_.BtnSaveClick();
     EXPECT_TRUE(answerer.Answered());
     EXPECT_EQ(ReadFileBytes(file), "表\r\nx\r\n") << "a long name was taken for a cancel";
+}
+
+// The keyboard, shown and active, with keys posted through the loop as the system queues them.
+class MainWindowKeysTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ShowWindow(form_.Handle(), SW_SHOW);
+        SetForegroundWindow(form_.Handle());
+        SetFocus(form_.Control(kMemo));
+    }
+    void TearDown() override { Shift(false); }
+
+    void Key(WPARAM key) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageA(GetFocus(), WM_KEYUP, key, 1 | (3u << 30));
+        loop_.Pump();
+    }
+    void AltKey(char letter) {
+        PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 | (1u << 29));
+        loop_.Pump();
+    }
+    static void Shift(bool down) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    // The ids of the controls Tab visits from the text area until it comes back there.
+    std::vector<int> TabCycle() {
+        SetFocus(form_.Control(kMemo));
+        std::vector<int> visited;
+        for (int i = 0; i < 12; ++i) {
+            Key(VK_TAB);
+            visited.push_back(GetDlgCtrlID(GetFocus()));
+            if (visited.back() == kMemo) break;
+        }
+        return visited;
+    }
+    bool TabStop(int id) { return (GetWindowLongPtrA(form_.Control(id), GWL_STYLE) & WS_TABSTOP) != 0; }
+};
+
+TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
+    ASSERT_EQ(GetFocus(), form_.Control(kMemo));
+    SetWindowTextA(form_.Control(kMemo), "ab");
+    EXPECT_EQ(TabCycle(), (std::vector<int>{kRdoFull, kChkFAll, kChkGet, kMemo}))
+        << "panels are no stops; hidden panels are skipped";
+    EXPECT_EQ(form_.MemoText(), "ab");
+
+    Click(kRdoShow);
+    Click(kChkGet);
+    EXPECT_EQ(TabCycle(),
+              (std::vector<int>{kRdoShow, kChkFAll, kRdoLineCnt, kChkNull, kChkGet, kGridCell0, kMemo}))
+        << "only the checked radio of a group is a stop; the grid is one";
+
+    EXPECT_EQ(form_.ReadOptions().GridGet[0], "");
+    DWORD start = 0, end = 0;
+    SendMessageA(form_.Control(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end) << "entered by Tab, the text area selects nothing a key would replace";
+
+    Shift(true);
+    Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0));
+    Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), form_.Control(kChkGet));
+    Shift(false);
+    Key(VK_TAB);
+    Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), form_.Control(kMemo));
+    SendMessageA(form_.Control(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end) << "entered from another control";
+}
+
+TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
+    SetWindowTextA(form_.Control(kMemo), "ab");
+    SendMessageA(form_.Control(kMemo), EM_SETSEL, 2, 2);
+    Key(VK_RETURN);
+    EXPECT_EQ(form_.MemoText(), "ab\r\n");
+
+    form_.State().FAbort = false;
+    Key(VK_ESCAPE);
+    loop_.Pump();
+    EXPECT_TRUE(form_.State().FAbort);
+    EXPECT_TRUE(IsWindow(form_.Handle())) << "Esc in the text area never closes the window";
+    EXPECT_EQ(form_.MemoText(), "ab\r\n");
+}
+
+TEST_F(MainWindowKeysTest, AccessKeysPressSpeedButtonsAndSelectModes) {
+    SetWindowTextA(form_.Control(kMemo), "ab");
+    AltKey('d');
+    EXPECT_EQ(form_.MemoText(), "") << "ｸﾘｱ(&D)";
+    EXPECT_EQ(GetFocus(), form_.Control(kMemo)) << "a speed button never takes the focus";
+
+    AltKey('t');
+    EXPECT_EQ(form_.ModeIndex(), 2);
+    EXPECT_EQ(Height(kPnlTop), 97) << "RdoFullClick ran";
+    EXPECT_TRUE(TabStop(kRdoShow));
+    EXPECT_FALSE(TabStop(kRdoFull));
+    AltKey('b');
+    EXPECT_EQ(form_.ModeIndex(), 4);
+}
+
+TEST_F(MainWindowKeysTest, ArrowsMoveWithinTheModeGroupAndBetweenCells) {
+    SetFocus(form_.Control(kRdoFull));
+    Key(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), form_.Control(kRdoName));
+    EXPECT_EQ(form_.ModeIndex(), 1);
+    Key(VK_LEFT);
+    EXPECT_EQ(form_.ModeIndex(), 0);
+
+    Click(kChkGet);
+    SetFocus(form_.Control(kGridCell0));
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0 + 2));
+    Key(VK_UP);
+    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0 + 1));
+    EXPECT_TRUE(TabStop(kGridCell0 + 1));
+    EXPECT_FALSE(TabStop(kGridCell0));
+}
+
+TEST_F(MainWindowKeysTest, MousePressOnSpeedButtonClicksWithoutTakingTheFocus) {
+    HWND clear = form_.Control(kBtnClear);
+    SetWindowTextA(form_.Control(kMemo), "ab");
+    SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(form_.MemoText(), "");
+    EXPECT_EQ(GetFocus(), form_.Control(kMemo));
+
+    SetWindowTextA(form_.Control(kMemo), "ab");
+    SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+    EXPECT_EQ(form_.MemoText(), "ab") << "released off the button";
+
+    form_.EnableTopPanel(false);
+    SendMessageA(clear, BM_CLICK, 0, 0);
+    EXPECT_EQ(form_.MemoText(), "ab") << "disabled during a drop";
+}
+
+TEST_F(MainWindowTest, DoubleClickRefreshesTheCaretIndicator) {
+    HWND memo = form_.Control(kMemo);
+    SetWindowTextA(memo, "abc def");
+    SendMessageA(memo, EM_SETSEL, 5, 5);
+    const LPARAM at = SendMessageA(memo, EM_POSFROMCHAR, 5, 0);
+    SendMessageA(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(memo, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(Panel(0), "  5 :   1") << "the word selected starts at column 5";
+}
+
+TEST_F(MainWindowTest, PlacesOffEveryScreenComeOntoTheNearestMonitor) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    form_.PlaceAt(work.left + 10, work.top + 20);
+    EXPECT_EQ(Rect(0).left, work.left + 10) << "a place on a monitor stands as it is";
+    EXPECT_EQ(RestoredRect(form_.Handle()).top, work.top + 20);
+
+    form_.PlaceAt(300, 99999);
+    EXPECT_EQ(Rect(0).left, 300);
+    EXPECT_EQ(Rect(0).bottom, work.bottom);
+    form_.PlaceAt(INT_MIN, INT_MAX);
+    EXPECT_EQ(Rect(0).left, work.left);
+    EXPECT_EQ(Rect(0).bottom, work.bottom);
+}
+
+TEST_F(MainWindowTest, UnusableFontSizesAreBroughtIntoRange) {
+    for (int points : {0, -5, 100000, INT_MIN}) {
+        form_.SetMemoFont("ＭＳ ゴシック", points);
+        const int used = form_.MemoFontPoints();
+        EXPECT_GE(used, TForm1::kMemoFontPointsMin) << points;
+        EXPECT_LE(used, TForm1::kMemoFontPointsMax) << points;
+    }
+    form_.SetMemoFont("ＭＳ ゴシック", 10);
+    EXPECT_EQ(form_.MemoFontPoints(), 10);
 }
 
 TEST(SaveText, WritesExactBytesAndReportsFailures) {

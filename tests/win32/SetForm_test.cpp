@@ -136,6 +136,19 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
     DestroyWindow(other);
 }
 
+TEST_F(SetFormTest, ComingBackFromAnotherProgramKeepsUnappliedBoxes) {
+    deskTopSet = true;
+    form.Show();
+    Check(kChkDesk, false);
+    // Activated with no window of this program left behind: the user returns from another program.
+    SendMessageA(form.Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    EXPECT_FALSE(Checked(kChkDesk));
+
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    form.Show();
+    EXPECT_TRUE(Checked(kChkDesk)) << "showing the window again shows the stored flags";
+}
+
 TEST_F(SetFormTest, CancelInTheConfirmationChangesNothing) {
     form.Show();
     Check(kChkDesk, true);
