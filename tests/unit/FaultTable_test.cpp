@@ -1,0 +1,185 @@
+// Every platform failure a drop can meet, one row each, through the whole drop: handler, walker and contents
+// reader over the fakes. After each the text area keeps what it held, the user is told exactly when the
+// failure ends the drop, and the next drop runs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "collect/DropHandler.h"
+#include "collect/FileContentsReader.h"
+#include "tests/fakes/FakeDrop.h"
+#include "tests/fakes/FakeFileReader.h"
+#include "tests/fakes/FakeFileSystem.h"
+#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeNetwork.h"
+#include "tests/fakes/RecordingView.h"
+#include "text/AppError.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+const Lines kEarlier = {"earlier", "表 and ソ"};
+const Text kNext = "C:\\ok.txt";
+
+enum class Mode { AllLines, FullPath, Network, ShortPath };
+
+// One program's worth of fakes around the real drop handler, walker and contents reader. The folder C:\d
+// holds a.txt, b.txt and c.txt, with their contents readable too.
+struct Program {
+    explicit Program(Mode mode) {
+        view.lines = kEarlier;
+        view.options.RdoFull = mode == Mode::FullPath;
+        view.options.RdoShow = mode == Mode::AllLines;
+        view.options.RdoNET = mode == Mode::Network;
+        view.options.RdoShort = mode == Mode::ShortPath;
+        view.options.RdoLineCnt = false;
+        view.options.RdoLineAll = true;
+        view.options.ChkFAll = true;
+        for (const auto& [path, contents] : {std::pair<Text, Text>{"C:\\d\\a.txt", "1\r\n2\r\n"},
+                                             {"C:\\d\\b.txt", "x\r\ny\r\nz"},
+                                             {"C:\\d\\c.txt", "3"},
+                                             {kNext, "ok"}}) {
+            tree.AddFile(path);
+            files.Add(path, contents);
+        }
+    }
+
+    // Drops the names; the text of the error that leaves the drop for the user, or the empty text.
+    Text Drop(const Lines& dropped) {
+        FakeDroppedNames names(dropped);
+        bool handled = false;
+        Text told;
+        try {
+            handler.HandleDrop(names, handled);
+        } catch (const AppError& e) {
+            told = e.Message();
+        }
+        EXPECT_TRUE(handled);
+        EXPECT_EQ(names.releases, 1);
+        return told;
+    }
+
+    FakeFileSystem tree;
+    FakeFileReader files;
+    FakeNetwork network;
+    FakeLocale locale;
+    RecordingView view;
+    DropState state{locale};
+    FileContentsReader reader{state, view, files};
+    DropHandler handler{state, view, tree, network, reader};
+};
+
+struct Row {
+    const char* fault;
+    Mode mode;
+    std::function<void(Program&)> inject;
+    Lines added;  // what the drop of C:\d appends below the earlier lines
+    Text told;    // the error shown once the drop has ended; empty: the failure is absorbed silently
+};
+
+Text OpenFailure(const Text& text) {
+    return "C:\\d\\b.txt\r\n" + text;
+}
+
+void FailOpen(Program& p, std::uint32_t code) {
+    p.files.Add("C:\\d\\b.txt", "x").openError = code;
+}
+
+void FailRead(Program& p, std::uint32_t code) {
+    // The first line and its terminator arrive, then the read fails.
+    FakeFileReader::File& file = p.files.Add("C:\\d\\b.txt", "x\r\ny\r\nz");
+    file.failReadAt = 3;
+    file.readError = code;
+}
+
+const Lines kWholeFolder = {"C:\\d", "C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"};
+
+TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) {
+    // A row a line or two, as a table reads.
+    // clang-format off
+    const Row rows[] = {
+        // Opening a file fails: what was read before stays, the rest of the drop is skipped.
+        {"open 2", Mode::AllLines, [](Program& p) { FailOpen(p, 2); }, {"1", "2"},
+         OpenFailure("ファイルが見つかりません")},
+        {"open 3", Mode::AllLines, [](Program& p) { FailOpen(p, 3); }, {"1", "2"},
+         OpenFailure("不正なファイル名です")},
+        {"open 4", Mode::AllLines, [](Program& p) { FailOpen(p, 4); }, {"1", "2"},
+         OpenFailure("オープンしたファイルが多すぎます")},
+        {"open 5", Mode::AllLines, [](Program& p) { FailOpen(p, 5); }, {"1", "2"},
+         OpenFailure("ファイルへのアクセスが拒否されました")},
+        {"open 32", Mode::AllLines, [](Program& p) { FailOpen(p, 32); }, {"1", "2"},
+         OpenFailure("I/O エラー (32)")},
+        {"open other", Mode::AllLines, [](Program& p) { FailOpen(p, 1117); }, {"1", "2"},
+         OpenFailure("I/O エラー (1117)")},
+        // A read fails mid-file: the lines of the file read so far stay too.
+        {"read mid-file", Mode::AllLines, [](Program& p) { FailRead(p, 23); }, {"1", "2", "x"},
+         OpenFailure("I/O エラー (23)")},
+        {"read without a code", Mode::AllLines, [](Program& p) { FailRead(p, 0); }, {"1", "2", "x"},
+         OpenFailure("I/O エラー (0)")},
+        // A file listed but gone before it is read gives nothing; the walk goes on.
+        {"file gone before reading", Mode::AllLines, [](Program& p) { p.tree.AddFile("C:\\d\\e.txt"); },
+         {"1", "2", "x", "y", "z", "3"}, ""},
+        {"listing fails", Mode::FullPath, [](Program& p) { p.tree.FailListing("C:\\d"); }, {"C:\\d"}, ""},
+        {"entry vanishes mid-listing", Mode::FullPath,
+         [](Program& p) { p.tree.OnListed("C:\\d\\a.txt", [&p] { p.tree.Remove("C:\\d\\b.txt"); }); },
+         {"C:\\d", "C:\\d\\a.txt", "C:\\d\\c.txt"}, ""},
+        {"expansion fails", Mode::Network,
+         [](Program& p) { p.tree.SetFullPathAnswer("C:\\d\\a.txt", std::nullopt); },
+         {"", "C:\\d", "C:\\d\\b.txt", "C:\\d\\c.txt"}, ""},
+        {"short name fails", Mode::ShortPath,
+         [](Program& p) { p.tree.SetShortPathAnswer("C:\\d\\b.txt", std::nullopt); },
+         {"", "C:\\d", "C:\\d\\a.txt", "C:\\d\\c.txt"}, ""},
+        // Nothing mapped: the universal-name query fails and the expanded path stands.
+        {"UNC look-up fails", Mode::Network, [](Program&) {}, kWholeFolder, ""},
+        {"UNC enumeration fails", Mode::Network,
+         [](Program& p) {
+             p.network.version = PlatformVersion{false, 4};
+             p.network.failOpen = true;
+         },
+         kWholeFolder, ""},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fault);
+        Program p(row.mode);
+        row.inject(p);
+        const bool paths = row.mode != Mode::AllLines;
+
+        EXPECT_EQ(p.Drop({"C:\\d"}), row.told);
+        Lines expected = kEarlier;
+        expected.insert(expected.end(), row.added.begin(), row.added.end());
+        EXPECT_EQ(p.view.lines, expected);
+        EXPECT_EQ(p.tree.listedPatterns, (Lines{"C:\\d\\*"}));
+        if (row.mode == Mode::Network && p.network.version.ntFamily) {
+            // A path whose expansion failed is not looked up.
+            EXPECT_EQ(p.network.universalNameCalls, std::count_if(row.added.begin(), row.added.end(),
+                                                                  [](const Text& l) { return !l.empty(); }));
+        }
+        EXPECT_TRUE(p.view.CallsStartingWith("message").empty()) << "no message of its own";
+        EXPECT_EQ(p.view.CallsStartingWith("copy").size(), paths ? 1u : 0u);
+        EXPECT_EQ(p.files.openFiles, 0);
+        EXPECT_EQ(p.tree.listingsOpen, 0);
+        EXPECT_EQ(p.network.enumerationsOpen, 0);
+        EXPECT_FALSE(p.state.FBusy);
+        EXPECT_TRUE(p.view.topPanelEnabled);
+        EXPECT_EQ(p.view.panels[3], "");
+
+        EXPECT_EQ(p.Drop({kNext}), "");
+        expected.push_back(paths ? kNext : "ok");
+        EXPECT_EQ(p.view.lines, expected);
+        EXPECT_FALSE(p.state.FBusy);
+        if (paths) {
+            Text whole;
+            for (const Text& line : expected)
+                whole += line + "\r\n";
+            EXPECT_EQ(p.view.clipboard, whole) << "the earlier text is copied with the new";
+        } else {
+            EXPECT_EQ(p.view.clipboard, "");
+        }
+    }
+}
+
+}  // namespace
