@@ -7,8 +7,10 @@
 
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "app/StartArguments.h"
 #include "collect/CommandLine.h"
 #include "edit/EditForm.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/Win32CaseMapper.h"
@@ -21,20 +23,6 @@
 #include "shell/Ver.h"
 
 namespace {
-
-// COM for the thread (shell links, the font and save dialogs), released when start-up's scope ends.
-class ComApartment {
-public:
-    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (ok_) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool ok_;
-};
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
@@ -64,18 +52,20 @@ StoredSettings CollectSettings(TForm1& form) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // COM for the thread (shell links, the font and save dialogs), released when start-up's scope ends.
     ComApartment com;
 
     MessageLoop loop;
     TForm1 form(loop);
     if (!form.Create(instance)) return 1;
 
-    const std::vector<Text> arguments = CommandLineArguments(GetCommandLineA());
+    NameSubstitutions lossyArguments;
+    const std::vector<Text> arguments = StartArguments(GetCommandLineW(), lossyArguments);
     if (!arguments.empty()) {
         // Command-line mode: the window stays hidden, nothing else is created, the settings are not touched.
         Win32NameLookup lookup;
-        RunCommandLineMode(arguments, lookup, form);
-        SendMessageA(form.Control(kMemo), EM_SETSEL, 0, 0);
+        RunCommandLineMode(arguments, lookup, form, lossyArguments);
+        SendMessageA(form.Item(kMemo), EM_SETSEL, 0, 0);
         // A copy that failed was reported; the exit code says so to whoever started the program.
         PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);
         return loop.Run();
@@ -93,7 +83,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Win32NameLookup lookup;
     TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, shellLinks, lookup);
     Win32CaseMapper cases;
-    Win32Collation collation;
+    Win32Collation collation{LetterCase::kCounts};
     TForm3 editForm(form, form.State(), cases, collation, loop);
     // The about box and the settings window are normal windows that can go behind the main window: unowned.
     if (!aboutBox.Create(instance, nullptr) || !setForm.Create(instance, nullptr) ||

@@ -5,57 +5,23 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <array>
 #include <functional>
-#include <memory>
 #include <vector>
 
+#include "app/MainLayout.h"
+#include "app/MemoView.h"
 #include "collect/DropHandler.h"
 #include "collect/DropState.h"
 #include "collect/FileContentsReader.h"
-#include "platform/View.h"
-#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32Network.h"
-#include "platform/win32/Window.h"
 
-// Control ids of the main window, as its layout names them.
-enum MainControl : int {
-    kMemo = 100,
-    kPnlTop,
-    kBtnClose,
-    kBtnSave,
-    kBtnClear,
-    kBtnEdit,
-    kBtnFont,
-    kBtnSet,
-    kBtnVer,
-    kBtnHelp,
-    kChkGet,
-    kChkFAll,
-    kRdoFull,
-    kRdoName,
-    kRdoShow,
-    kRdoNET,
-    kRdoShort,
-    kGroupBox1,
-    kChkNull,
-    kRdoLineCnt,
-    kRdoLineAll,
-    kPnlGet,
-    kLabel1,
-    kGridGet,
-    kGridCell0,  // the five cells follow
-    kStatus1 = kGridCell0 + 5,
-    kPBar1,
-};
-
-class TForm1 : public Window, public View {
+class TForm1 : public MemoView {
 public:
     // What the buttons that open the other windows do; set by start-up once those windows exist.
     struct Commands {
@@ -64,7 +30,6 @@ public:
     };
 
     explicit TForm1(MessageLoop& loop);
-    ~TForm1() override;
 
     // Creates the window hidden, with all its controls.
     bool Create(HINSTANCE instance);
@@ -84,7 +49,6 @@ public:
     DropState& State() { return state_; }
     DropHandler& Drops() { return handler_; }
     const Text& AppDir() const { return appDir_; }
-    HWND Control(int id) const { return FindControl(Handle(), id); }
 
     // The settings kept across runs (Data.INI): output mode index 0 to 4, the text area's font, the window's
     // position, the two shortcut flags.
@@ -104,32 +68,7 @@ public:
     bool FDeskTopSet = false;
     bool FSendToSet = false;
 
-    // The text area's whole text, byte for byte.
-    Text MemoText() const;
-
-    // Whether the last CopyAllText left the clipboard unchanged (the user has been told).
-    bool ClipboardCopyFailed() const { return clipboardFailed_; }
-
-    // View operations.
-    OptionSnapshot ReadOptions() override;
-    void AppendLine(const Text& line) override;
-    void AppendLines(const std::vector<Text>& lines) override;
-    void SuspendRedraw() override;
-    void ResumeRedraw() override;
-    std::vector<Text> ReadAllLines() override;
-    void ReplaceAllLines(const std::vector<Text>& lines) override;
-    void CopyAllText() override;
-    void PlaceCaretAtEnd() override;
-    void SetStatusText(int panel, const Text& text) override;
-    void SetProgressMax(std::int32_t maximum) override;
-    void SetProgressPosition(std::int32_t position) override;
-    void EnableTopPanel(bool enabled) override;
-    void RefreshCaretIndicator() override { ShowCaretPos(); }
-    void PumpMessages() override { loop_.Pump(); }
-    void ShowMessage(const Text& text) override;
-
     // Handlers.
-    void ShowCaretPos();
     void RdoFullClick();
     void ChkGetClick();
     void BtnSaveClick();
@@ -141,46 +80,35 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
 private:
-    bool CreateChildren(HINSTANCE instance);
-    void LoadGlyphs(HINSTANCE instance);
+    bool CreateChildren();
     void Layout();
+    // Fonts, controls, status panels, glyphs and icons at the DPI the window is shown at.
+    void ScaleTo(UINT dpi);
+    void SetStatusPanels();
     void OnCommand(int id, int code);
-    void DrawSpeedButton(const DRAWITEMSTRUCT& item);
-    void AppendBlock(const Text& block);
-    std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
+    void PaintSpeedButton(const DRAWITEMSTRUCT& item);
     void ApplyMemoFont();
     void SyncRadioTabStops();
     void FocusControl(HWND control);
-    static LRESULT CALLBACK GridCellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                              DWORD_PTR self);
-    static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                          DWORD_PTR self);
 
-    MessageLoop& loop_;
-    Win32Locale locale_;
+    Win32Collation pathOrder_{LetterCase::kIgnored};  // the path list's: case ignored
     Win32FileSystem files_;
     Win32Network network_;
     Win32FileReader fileReader_;
-    DropState state_{locale_};
+    DropState state_{pathOrder_};
     FileContentsReader reader_{state_, *this, fileReader_};
     DropHandler handler_{state_, *this, files_, network_, reader_};
     Commands commands_;
     std::function<void()> editAbort_;
     Text appDir_;
 
+    UINT dpi_ = kLayoutDpi;
+    WindowIcons icons_;
     FontOwner windowFont_;
     FontOwner memoFontHandle_;
     LOGFONTA memoFont_{};
     COLORREF memoColor_ = CLR_INVALID;  // CLR_INVALID: the window-text colour
-    struct Glyph {
-        int buttonId;
-        int resourceId;
-        int spacing;
-        HIMAGELIST images;
-    };
-    std::vector<Glyph> glyphs_;
+    std::vector<ImageListOwner> glyphs_;  // one a speed button, in the order of its glyph table
     HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
-    int redrawSuspensions_ = 0;
     bool closeRequested_ = false;  // a close waits for the running drop or edit operation to end
-    bool clipboardFailed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "bench/BenchTree.h"
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -9,7 +11,6 @@ namespace {
 
 constexpr int kTopFolders = 10;
 constexpr int kSubFolders = 10;
-constexpr int kFiles = kTreeEntries - kTopFolders - kTopFolders * kSubFolders;
 
 // A third of the names are Japanese, many with a second byte of 0x5C (表, ソ, 能, 予).
 Text EntryName(int i, const char* kind) {
@@ -28,10 +29,12 @@ Text DefaultTreeRoot() {
     return Text(temp) + "rwb";
 }
 
-bool MakeTree(const Text& root) {
+bool MakeTree(const Text& root, int entries) {
+    const int files = entries - kTopFolders - kTopFolders * kSubFolders;
     const Text marker = root + "\\ready";
     if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    std::printf("making %d entries in %s ...\n", kTreeEntries, root.c_str());
+    std::printf("making %d entries in %s ...\n", entries, root.c_str());
+    std::fflush(stdout);
     CreateDirectoryA(root.c_str(), nullptr);
     const Text tree = root + "\\tree";
     if (!CreateDirectoryA(tree.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
@@ -43,7 +46,8 @@ bool MakeTree(const Text& root) {
             const Text sub = top + "\\" + EntryName(t * kSubFolders + s, "d");
             CreateDirectoryA(sub.c_str(), nullptr);
             const int folder = t * kSubFolders + s;
-            const int end = kFiles * (folder + 1) / (kTopFolders * kSubFolders);
+            const int end = static_cast<int>(static_cast<long long>(files) * (folder + 1) /
+                                             (kTopFolders * kSubFolders));
             for (; file < end; ++file) {
                 const Text path = sub + "\\" + EntryName(file, "f");
                 const HANDLE h =
@@ -65,6 +69,13 @@ double Seconds(const std::function<void()>& run) {
     run();
     QueryPerformanceCounter(&stop);
     return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double PeakMiB() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1 << 20);
 }
 
 long BareWalk(const Text& folder) {

@@ -2,24 +2,6 @@
 // overrides what it needs to keep.
 #pragma once
 
-#include "platform/View.h"
+#include "platform/NullView.h"
 
-class QuietView : public View {
-public:
-    OptionSnapshot ReadOptions() override { return {}; }
-    void AppendLine(const Text&) override {}
-    void AppendLines(const std::vector<Text>&) override {}
-    void SuspendRedraw() override {}
-    void ResumeRedraw() override {}
-    std::vector<Text> ReadAllLines() override { return {}; }
-    void ReplaceAllLines(const std::vector<Text>&) override {}
-    void CopyAllText() override {}
-    void PlaceCaretAtEnd() override {}
-    void SetStatusText(int, const Text&) override {}
-    void SetProgressMax(std::int32_t) override {}
-    void SetProgressPosition(std::int32_t) override {}
-    void EnableTopPanel(bool) override {}
-    void RefreshCaretIndicator() override {}
-    void PumpMessages() override {}
-    void ShowMessage(const Text&) override {}
-};
+class QuietView : public NullView {};

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "collect/LongFileName.h"
+#include "shared/LongFileName.h"
 
 namespace {
 
@@ -63,11 +63,15 @@ std::vector<Text> CommandLineArguments(const Text& commandLine) {
     return arguments;
 }
 
-void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view) {
+void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view,
+                        NameSubstitutions met) {
     std::vector<Text> lines;
     lines.reserve(arguments.size());
     for (const Text& argument : arguments)
         lines.push_back(LongFileName(argument, lookup));
     view.AppendLines(lines);
     view.CopyAllText();
+    met += lookup.TakeSubstitutions();
+    const Text notice = SubstitutionNotice(met);
+    if (!notice.empty()) view.ShowMessage(notice);
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/NameConversion.h"
 #include "platform/NameLookup.h"
 #include "platform/View.h"
 #include "text/Text.h"
@@ -19,5 +20,7 @@ constexpr std::size_t kArgumentLimit = 4096;
 std::vector<Text> CommandLineArguments(const Text& commandLine);
 
 // Appends the long form of each argument as one line, in argument order, to the (empty) text area, and copies
-// the whole text to the clipboard: each line followed by CR LF.
-void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view);
+// the whole text to the clipboard: each line followed by CR LF. Then, when names the code page cannot hold
+// were met (met, from taking the arguments, and those the lookup substituted), tells the user once.
+void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view,
+                        NameSubstitutions met = {});

@@ -11,6 +11,10 @@ public:
     // folder. Raises AppError when the file cannot be opened or read; the error ends the drop.
     virtual void AddFileContents(const Text& path) = 0;
 
+    // Writes the lines it still holds into the text area. The drop handler calls it once the walk has ended,
+    // before its finishing steps write anything. A reader that writes at once holds nothing.
+    virtual void WriteHeldLines() {}
+
     // What the user is to be told once the drop has ended (which file had lines cut), or the empty text;
     // taking it clears it for the next drop. A reader that never cuts has nothing to tell.
     virtual Text TakeDropNotice() { return Text(); }

@@ -16,6 +16,8 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FPathList.Clear();
     state_.FAbort = false;
     state_.FTotalLines = 0;
+    // Only names listed for this drop are reported after it.
+    files_.TakeSubstitutions();
 
     // From here on whatever fails, even running out of memory, the finishing steps run before the error goes
     // on; the output steps need the options, so they are left out only when even those could not be read.
@@ -34,6 +36,13 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     // Once per drop, after its output and before its error: which file had lines cut.
     error.Catch([&] {
         const Text notice = reader_.TakeDropNotice();
+        if (!notice.empty()) view_.ShowMessage(notice);
+    });
+    // Once per drop, after its output: names the code page cannot hold, and what the lines give for them.
+    error.Catch([&] {
+        NameSubstitutions met = names.Substitutions();
+        met += files_.TakeSubstitutions();
+        const Text notice = SubstitutionNotice(met);
         if (!notice.empty()) view_.ShowMessage(notice);
     });
     error.Rethrow();
@@ -55,6 +64,7 @@ void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options) {
 void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, FirstError& error,
                          bool& handled) {
     const bool contents = options && options->RdoShow;
+    if (contents) error.Catch([&] { reader_.WriteHeldLines(); });
     if (options) {
         error.Catch([&] {
             if (contents) {

@@ -4,15 +4,12 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
-#include "collect/FirstError.h"
+#include "shared/FirstError.h"
 #include "platform/Drop.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
 #include "platform/View.h"
 #include "text/Text.h"
-
-// Status panel 3 while a drop runs.
-inline const Text kAbortPrompt = "[ESC]キーで中断";
 
 class DropHandler {
 public:

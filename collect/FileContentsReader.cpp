@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "collect/LineCounter.h"
 #include "collect/LineSplitter.h"
 #include "text/AppError.h"
 #include "text/NumberField.h"
@@ -60,9 +61,7 @@ public:
           view_(view),
           skipBlank_(options.ChkNull),
           countOnly_(options.RdoLineCnt),
-          size_(size) {
-        if (!countOnly_) pending_.reserve(FileContentsReader::kBatchLines + 1);
-    }
+          size_(size) {}
 
     void Bytes(const char* data, std::size_t size) {
         length_ += size;
@@ -144,19 +143,20 @@ private:
     std::size_t pendingBytes_ = 0;
 };
 
-// Reads the file to its end, to an abort, or to a failing read, whose error code it returns.
-std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, LineTally& tally,
+// Reads the file to its end, to an abort, or to a failing read, whose error code it returns. The splitter
+// takes the blocks (LineSplitter or LineCounter) and hands what it finds to sink.
+template <typename Splitter, typename Sink>
+std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, Splitter& splitter, Sink& sink,
                                        const DropState& state) {
     if (state.FAbort) return std::nullopt;
-    LineSplitter splitter;
     for (;;) {
         const SequentialFile::ReadResult got = file.Read(block, FileContentsReader::kBlockBytes);
         if (got.failed) return got.error;
         if (got.bytes == 0) {
-            splitter.Finish(tally);
+            splitter.Finish(sink);
             return std::nullopt;
         }
-        if (splitter.Feed(block, got.bytes, tally) != LineSplitter::Status::More) return std::nullopt;
+        if (splitter.Feed(block, got.bytes, sink) != LineSplitter::Status::More) return std::nullopt;
     }
 }
 
@@ -204,9 +204,22 @@ void FileContentsReader::AddFileContents(const Text& path) {
     FileReader::OpenResult opened = files_.Open(path);
     if (!opened.file) throw IoFailure(path, opened.error);
 
-    const RedrawSuspension suspension(view_);
+    // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
+    std::optional<RedrawSuspension> suspension;
+    if (!options.RdoLineCnt) suspension.emplace(view_);
+    LineSplitter splitter;
     LineTally tally(state_, view_, options, *size);
-    const std::optional<std::uint32_t> readError = ReadLines(*opened.file, block_.get(), tally, state_);
+    // Counting alone, with no blank line to leave out, needs to look at nothing but the line ends.
+    LineCounter counter(kReportInterval + 1);
+    auto report = [&] {
+        view_.SetStatusText(2, Percentage(counter.Bytes(), *size));
+        view_.PumpMessages();
+        return !state_.FAbort;
+    };
+    const bool countOnly = options.RdoLineCnt && !options.ChkNull;
+    const std::optional<std::uint32_t> readError =
+        countOnly ? ReadLines(*opened.file, block_.get(), counter, report, state_)
+                  : ReadLines(*opened.file, block_.get(), splitter, tally, state_);
     opened.file.reset();
     if (tally.Cut() && cuts_++ == 0) firstCut_ = path;
 
@@ -215,17 +228,26 @@ void FileContentsReader::AddFileContents(const Text& path) {
         tally.Flush();
         throw IoFailure(path, *readError);
     }
+    const std::int64_t count = countOnly ? counter.Count() : tally.Count();
     if (options.RdoLineCnt) {
-        view_.AppendLine(FormatNumbers("%10d%", {tally.Count()}) + (state_.FAbort ? "行:[中断]" : "行:") +
-                         path);
+        countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") + path);
+        if (countLines_.size() >= kBatchLines) WriteHeldLines();
         // The running total is 32 bits wide; it stops at its largest value rather than wrap.
-        const std::int64_t total = static_cast<std::int64_t>(state_.FTotalLines) + tally.Count();
+        const std::int64_t total = static_cast<std::int64_t>(state_.FTotalLines) + count;
         state_.FTotalLines = static_cast<std::int32_t>(
             std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
     } else {
         if (state_.FAbort) tally.Keep("[中断]");
         tally.Flush();
     }
+}
+
+void FileContentsReader::WriteHeldLines() {
+    if (countLines_.empty()) return;
+    // Taken first: whatever the view does with them, they are not written twice.
+    const std::vector<Text> lines = std::move(countLines_);
+    countLines_.clear();
+    view_.AppendLines(lines);
 }
 
 Text FileContentsReader::TakeDropNotice() {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
@@ -20,11 +21,12 @@ public:
     static constexpr std::size_t kBlockBytes = 64 * 1024;
     // Status panel 2 and the message pump are served when more lines than this were counted since last time.
     static constexpr std::int32_t kReportInterval = 1024;
-    // In all-lines mode the lines reach the text area in batches of at most this many lines or bytes: each
-    // replacement costs the text area something in proportion to all the text it holds, so batches must be
-    // large for appending to stay linear, and bounded for the program to stay responsive.
-    static constexpr std::size_t kBatchLines = 16384;
-    static constexpr std::size_t kBatchBytes = 4 * 1024 * 1024;
+    // In all-lines mode the lines reach the text area in batches of at most this many lines or bytes. Each
+    // replacement costs the text area time in proportion to all the text it then holds, so a file goes in
+    // whole, in one replacement, up to this size; only beyond it the bounds keep the memory that the waiting
+    // lines take within some hundreds of megabytes.
+    static constexpr std::size_t kBatchLines = 1 << 20;
+    static constexpr std::size_t kBatchBytes = 64 * 1024 * 1024;
     // The longest line handed to the text area, in bytes; a longer line is cut to it, on a character
     // boundary. The control lays out each line whole, in time and memory that grow with its length (a line of
     // 1 MiB takes seconds and some 50 MB, one of 64 MiB minutes and 2 GB), and it measures the line's width
@@ -39,6 +41,10 @@ public:
     // read raises AppError, its text under the file's name, after everything it had read was written.
     void AddFileContents(const Text& path) override;
 
+    // Count lines wait here and go into the text area in batches, like the lines of all-lines mode: one
+    // replacement per file would cost the area in proportion to all its text, for every file of a drop.
+    void WriteHeldLines() override;
+
     // Names the first file whose lines were cut since the last call, and how many more were.
     Text TakeDropNotice() override;
 
@@ -47,6 +53,7 @@ private:
     View& view_;
     FileReader& files_;
     std::unique_ptr<char[]> block_;
+    std::vector<Text> countLines_;  // count lines not yet written
     Text firstCut_;         // the first file with a line cut since the last notice
     std::size_t cuts_ = 0;  // files with a line cut since then
 };

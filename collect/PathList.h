@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Locale.h"
+#include "platform/Collation.h"
+#include "text/KeyOrder.h"
 #include "text/Text.h"
 
 class PathList {
 public:
-    explicit PathList(Locale& locale) : locale_(locale) {}
+    explicit PathList(Collation& locale) : locale_(locale) {}
     PathList(const PathList&) = delete;
     PathList& operator=(const PathList&) = delete;
 
@@ -27,10 +28,10 @@ public:
     void Clear();
 
 private:
-    Locale& locale_;
+    Collation& locale_;
     Text key_;  // scratch, reused from entry to entry
     // Keys, entries and tree nodes are never removed one by one, so they all come from one arena that is
     // dropped as a whole: no allocation per entry on the heap, and each node lies next to its bytes.
     std::pmr::monotonic_buffer_resource arena_;
-    std::pmr::map<std::string_view, std::string_view> byKey_{&arena_};
+    std::pmr::map<std::string_view, std::string_view, KeyLess> byKey_{&arena_};
 };

@@ -23,6 +23,7 @@ void PathWalker::CollectPath(const Text& path) {
     Text walked = path;
     // Without recursion the attributes decide nothing, so they are not asked for.
     Walk(walked, options_.ChkFAll ? files_.Attributes(path) : 0);
+    feeder_.Settle();
 }
 
 void PathWalker::Walk(Text& path, std::uint32_t attributes) {
@@ -99,16 +100,16 @@ bool PathWalker::LeadsBack(const Text& link) {
 
 void PathWalker::Output(const Text& path) {
     if (options_.RdoFull) {
-        state_.FPathList.Add(path);
+        feeder_.Add(path);
     } else if (options_.RdoName) {
-        state_.FPathList.Add(PathFileName(path));
+        feeder_.Add(PathFileName(path));
     } else if (options_.RdoShow) {
         reader_.AddFileContents(path);
         ShowProgress();
     } else if (options_.RdoNET) {
-        state_.FPathList.Add(NetworkForm(path, files_, network_));
+        feeder_.Add(NetworkForm(path, files_, network_));
     } else {
-        state_.FPathList.Add(files_.ShortPath(path));
+        feeder_.Add(files_.ShortPath(path));
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
+#include "collect/PathListFeeder.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
 #include "platform/View.h"
@@ -27,7 +28,8 @@ public:
 
     // Handles one dropped path. The caller has set FDropIndex and reset FTick. A folder's output follows
     // everything below it; a link back to a folder on its own path is output but not descended into. Errors
-    // of the contents reader pass through.
+    // of the contents reader pass through. On return FPathList holds the output; after an error it holds it
+    // once the walker is gone.
     void CollectPath(const Text& path);
 
 private:
@@ -57,4 +59,6 @@ private:
     std::uint64_t entries_ = 0;
     // Identities of the folders on the walked path, filled only when a link is met, shortest first.
     std::vector<OnPath> onPath_;
+    // The output goes to FPathList through here, so that its sort keys are made while the walk goes on.
+    PathListFeeder feeder_{state_.FPathList};
 };

@@ -1,10 +1,14 @@
 #include "edit/EditForm.h"
 
+#include "platform/win32/Dpi.h"
+
 namespace {
 
 constexpr char kClassName[] = "TForm3";
 constexpr int kClientWidth = 194;
 constexpr int kClientHeight = 278;
+constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+constexpr int kFontHeight = 12;
 
 constexpr DWORD kButton = BS_PUSHBUTTON;
 
@@ -32,7 +36,7 @@ const ControlSpec kControls[] = {
 
 }  // namespace
 
-TForm3::TForm3(View& view, DropState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop)
+TForm3::TForm3(View& view, BusyState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop)
     : loop_(loop), operations_(view, state, cases, collation, *this) {}
 
 TForm3::~TForm3() {
@@ -41,7 +45,6 @@ TForm3::~TForm3() {
 
 bool TForm3::Create(HINSTANCE instance, HWND mainWindow) {
     mainWindow_ = mainWindow;
-    font_ = MakeFont("ＭＳ Ｐゴシック", 12);
     FrameSpec frame{};
     frame.className = kClassName;
     frame.caption = "編集";
@@ -52,8 +55,12 @@ bool TForm3::Create(HINSTANCE instance, HWND mainWindow) {
     frame.clientHeight = kClientHeight;
     frame.owner = mainWindow;
     if (!CreateFrame(instance, frame)) return false;
-    if (!CreateControls(Handle(), kControls, font_.get())) return false;
-    ShowWindow(FindControl(Handle(), BtnBreak), SW_HIDE);
+    if (!CreateControls(Handle(), kControls, nullptr)) return false;
+    // Laid out at the DPI of the monitor it was created on.
+    const UINT dpi = DpiOf(Handle());
+    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
+    ScaleTo(dpi);
+    ShowWindow(Item(BtnBreak), SW_HIDE);
     loop_.AddModeless(Handle());
     return true;
 }
@@ -91,6 +98,9 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return 0;
         }
+        case WM_DPICHANGED:
+            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
+            return 0;
         case WM_CLOSE:
             // The close box only hides the window; the undo copy stays.
             ShowWindow(Handle(), SW_HIDE);
@@ -105,8 +115,15 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     return Default(msg, wparam, lparam);
 }
 
+void TForm3::ScaleTo(UINT dpi) {
+    FontOwner font = MakeFontForDpi(kFontFace, kFontHeight, dpi);
+    SetFontOnChildren(Handle(), font.get());
+    font_ = std::move(font);  // the old one goes once no control uses it
+    PlaceControls(Handle(), kControls, dpi);
+}
+
 void TForm3::SetBreakVisible(bool visible) {
-    const HWND button = FindControl(Handle(), BtnBreak);
+    const HWND button = Item(BtnBreak);
     // A hidden control that keeps the focus would leave the keyboard with nowhere to go.
     if (!visible && GetFocus() == button) SetFocus(GetNextDlgTabItem(Handle(), button, FALSE));
     ShowWindow(button, visible ? SW_SHOW : SW_HIDE);

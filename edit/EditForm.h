@@ -6,7 +6,6 @@
 
 #include <functional>
 
-#include "collect/DropState.h"
 #include "edit/EditOperations.h"
 #include "platform/CaseMapper.h"
 #include "platform/Collation.h"
@@ -39,7 +38,7 @@ public:
     };
 
     // view, state (its FBusy), the services and loop must outlive the window.
-    TForm3(View& view, DropState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop);
+    TForm3(View& view, BusyState& state, CaseMapper& cases, Collation& collation, MessageLoop& loop);
     ~TForm3() override;
 
     // Creates the window hidden, owned by the main window, and lets the loop give it the dialog keyboard.
@@ -61,6 +60,8 @@ protected:
 
 private:
     void SetBreakVisible(bool visible) override;
+    // Fonts and controls at the DPI the window has moved to.
+    void ScaleTo(UINT dpi);
 
     void BtnUpperClick(int tag);
     void BtnBackClick();

@@ -4,41 +4,15 @@
 #include <unordered_set>
 #include <utility>
 
-#include "collect/DropHandler.h"
-#include "collect/FirstError.h"
 #include "edit/HenkanJ.h"
+#include "shared/FirstError.h"
+#include "text/KeyOrder.h"
 #include "text/PathPieces.h"
 
 namespace {
 
 // Messages are processed on every 1025th step: the counter must exceed 1024.
 constexpr std::int32_t kPaceSteps = 1024;
-
-// Unsigned byte order of two keys, a prefix first, as -1, 0 or 1. Eight bytes at a time: about twice as fast
-// as the C library's memcmp under Wine on keys of paths, whose long common beginnings it must pass, and a
-// million lines take some twenty million comparisons.
-int CompareKeys(std::string_view a, std::string_view b) {
-    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-    std::size_t i = 0;
-    for (; i + 8 <= common; i += 8) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a.data() + i, 8);
-        std::memcpy(&y, b.data() + i, 8);
-        if (x != y) {
-#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-            x = __builtin_bswap64(x);
-            y = __builtin_bswap64(y);
-#endif
-            return x < y ? -1 : 1;
-        }
-    }
-    for (; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(a[i]);
-        const auto y = static_cast<unsigned char>(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 }  // namespace
 
@@ -48,8 +22,9 @@ class EditOperations::KeyStore {
 public:
     explicit KeyStore(Collation& collation) : collation_(collation) {}
 
-    std::string_view Make(const Text& s) {
-        collation_.SortKey(s, scratch_);
+    std::string_view Make(std::string_view s) {
+        text_.assign(s);
+        collation_.SortKey(text_, scratch_);
         if (scratch_.empty()) return std::string_view("", 0);
         if (scratch_.size() > blockSize_ - used_) {
             // Small lists take small blocks; long ones soon take large ones.
@@ -65,16 +40,19 @@ public:
     }
 
 private:
-    static constexpr std::size_t kMaxBlockSize = 1 << 20;
+    // Below the size the heap hands to the system on its own, so that the blocks reuse the room that the
+    // lines freed before them.
+    static constexpr std::size_t kMaxBlockSize = 1 << 18;
 
     Collation& collation_;
+    Text text_;
     Text scratch_;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::size_t blockSize_ = 2048;
     std::size_t used_ = blockSize_;
 };
 
-EditOperations::EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation,
+EditOperations::EditOperations(View& view, BusyState& state, CaseMapper& cases, Collation& collation,
                                BreakButton& button)
     : view_(view), state_(state), cases_(cases), collation_(collation), button_(button) {}
 
@@ -99,10 +77,13 @@ void EditOperations::Run(int tag) {
         FWorkList = view_.ReadAllLines();
         // A copy cut short by a failure is nothing to restore.
         FUndoHeld = false;
-        FUndoList = FWorkList;
+        FUndoList.Assign(FWorkList);
         FUndoHeld = true;
+        operating_ = true;
         Operate(tag);
     });
+    operating_ = false;
+    if (!FUndoHeld) FUndoList.Clear();
     const bool completed = !error.Caught() && !FAbort;
     error.Catch([&] { view_.SetStatusText(3, Text()); });
     if (completed) error.Catch([&] { view_.ReplaceAllLines(FWorkList); });
@@ -120,12 +101,42 @@ void EditOperations::Undo() {
         view_.ShowMessage(kBusyMessage);
         return;
     }
-    if (FUndoHeld) view_.ReplaceAllLines(FUndoList);
+    if (FUndoHeld) view_.ReplaceAllLines(FUndoList.Unpack());
 }
 
 void EditOperations::ForgetUndo() {
-    std::vector<Text>().swap(FUndoList);
     FUndoHeld = false;
+    // A running sort still reads the copy; it goes when the operation ends.
+    if (!operating_) FUndoList.Clear();
+}
+
+void EditOperations::PackedLines::Assign(const std::vector<Text>& lines) {
+    Clear();
+    std::size_t size = 0;
+    for (const Text& line : lines)
+        size += line.size();
+    bytes_.reserve(size);
+    ends_.reserve(lines.size());
+    for (const Text& line : lines) {
+        bytes_ += line;
+        ends_.push_back(bytes_.size());
+    }
+}
+
+std::vector<Text> EditOperations::PackedLines::Unpack() const {
+    std::vector<Text> lines;
+    lines.reserve(ends_.size());
+    std::size_t start = 0;
+    for (const std::size_t end : ends_) {
+        lines.emplace_back(bytes_, start, end - start);
+        start = end;
+    }
+    return lines;
+}
+
+void EditOperations::PackedLines::Clear() {
+    Text().swap(bytes_);
+    std::vector<std::size_t>().swap(ends_);
 }
 
 void EditOperations::Abort() {
@@ -158,7 +169,8 @@ void EditOperations::Operate(int tag) {
         case kTagNameDesc:
         case kTagExtAsc:
         case kTagExtDesc:
-            Sort(tag);
+            SortEntries(tag);
+            TakeSorted();
             break;
         case kTagDistinct:
             RemoveDuplicates();
@@ -184,13 +196,15 @@ void EditOperations::EachLine(Transform transform) {
     }
 }
 
-void EditOperations::Sort(int tag) {
-    const std::size_t n = FWorkList.size();
-    if (n < 2) return;
-    keys_ = std::make_unique<KeyStore>(collation_);
+void EditOperations::SortEntries(int tag) {
+    // The sort reads the packed copy; the separate texts go first, so that the keys take their room.
+    std::vector<Text>().swap(FWorkList);
+    const std::size_t n = FUndoList.Size();
     entries_.resize(n);
     for (std::size_t i = 0; i < n; ++i)
         entries_[i] = SortEntry{i, {}, {}};
+    if (n < 2) return;
+    keys_ = std::make_unique<KeyStore>(collation_);
 
     switch (tag) {
         case kTagNameAsc:
@@ -206,14 +220,20 @@ void EditOperations::Sort(int tag) {
             QuickSort([this](std::size_t a, std::size_t b) { return CompareExtDesc(a, b); });
             break;
     }
+}
 
-    // The entries were exchanged in the lines' stead; the lines now move once into their places.
-    std::vector<Text> sorted(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        sorted[i] = std::move(FWorkList[entries_[i].line]);
-        entries_[i].line = i;
+void EditOperations::TakeSorted(const std::vector<char>* removed) {
+    // An aborted operation writes nothing back.
+    if (FAbort) return;
+    // The keys are done with: the lines take their room.
+    keys_.reset();
+    extKeys_.clear();
+    std::vector<Text> lines;
+    lines.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (!removed || !(*removed)[i]) lines.emplace_back(FUndoList.Line(entries_[i].line));
     }
-    FWorkList.swap(sorted);
+    FWorkList.swap(lines);
 }
 
 // Partitions around the line at the middle index, following that line through exchanges, then sorts the
@@ -293,7 +313,7 @@ int EditOperations::CompareExtensions(std::size_t index1, std::size_t index2) {
 
 std::string_view EditOperations::LineKey(std::size_t index) {
     SortEntry& entry = entries_[index];
-    if (!entry.key.data()) entry.key = keys_->Make(FWorkList[entry.line]);
+    if (!entry.key.data()) entry.key = keys_->Make(FUndoList.Line(entry.line));
     return entry.key;
 }
 
@@ -301,7 +321,7 @@ std::string_view EditOperations::LineKey(std::size_t index) {
 std::string_view EditOperations::ExtKey(std::size_t index) {
     SortEntry& entry = entries_[index];
     if (!entry.extKey.data()) {
-        Text extension = PathExtension(FWorkList[entry.line]);
+        Text extension = PathExtension(Text(FUndoList.Line(entry.line)));
         const auto found = extKeys_.find(extension);
         if (found != extKeys_.end()) {
             entry.extKey = found->second;
@@ -314,47 +334,39 @@ std::string_view EditOperations::ExtKey(std::size_t index) {
 }
 
 void EditOperations::RemoveDuplicates() {
-    const std::size_t n = FWorkList.size();
+    const std::size_t n = FUndoList.Size();
     if (n < 2) return;
-    Sort(kTagNameAsc);
+    SortEntries(kTagNameAsc);
 
-    // From the end: a line equal byte for byte to the one before it goes. Marked here, removed in one pass
-    // below, so that a list of many copies does not cost a move of the rest at every removal.
+    // From the end: a line equal byte for byte to the one before it goes. Marked here and left out when the
+    // lines are taken, so that a list of many copies does not cost a move of the rest at every removal.
     std::vector<char> removed(n, 0);
     for (std::size_t k = n - 1; k-- > 0;) {
-        if (FWorkList[k + 1] == FWorkList[k]) removed[k + 1] = 1;
+        if (SortedLine(k + 1) == SortedLine(k)) removed[k + 1] = 1;
         if (FAbort) return;
         Pace();
     }
     DropScatteredCopies(removed);
-
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!removed[i]) {
-            if (kept != i) FWorkList[kept] = std::move(FWorkList[i]);
-            ++kept;
-        }
-    }
-    FWorkList.resize(kept);
+    TakeSorted(&removed);
 }
 
 // Lines with different bytes may still collate equal (the same kanji in its NEC and IBM codes, for one); the
 // sort leaves such lines in any order among themselves, so copies of one of them need not end up side by
 // side. Within each such run of equal lines, every copy after the first goes too.
 void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
-    const std::size_t n = FWorkList.size();
+    const std::size_t n = entries_.size();
     std::size_t start = 0;
     while (start < n) {
         std::size_t end = start + 1;
         bool mixed = false;
-        while (end < n && (FWorkList[end] == FWorkList[end - 1] || CompareLines(end - 1, end) == 0)) {
-            if (FWorkList[end] != FWorkList[end - 1]) mixed = true;
+        while (end < n && (SortedLine(end) == SortedLine(end - 1) || CompareLines(end - 1, end) == 0)) {
+            if (SortedLine(end) != SortedLine(end - 1)) mixed = true;
             ++end;
         }
         if (mixed) {
             std::unordered_set<std::string_view> seen;
             for (std::size_t i = start; i < end; ++i) {
-                if (!seen.insert(FWorkList[i]).second) removed[i] = 1;
+                if (!seen.insert(SortedLine(i)).second) removed[i] = 1;
             }
         }
         start = end;

@@ -10,10 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "collect/DropState.h"
 #include "platform/CaseMapper.h"
 #include "platform/Collation.h"
 #include "platform/View.h"
+#include "shared/BusyState.h"
 #include "text/Text.h"
 
 // The tags of the operation buttons.
@@ -41,9 +41,15 @@ public:
     virtual void SetBreakVisible(bool visible) = 0;
 };
 
+// A break button that nobody sees: for work run without the edit window.
+class NullBreakButton : public BreakButton {
+public:
+    void SetBreakVisible(bool) override {}
+};
+
 class EditOperations {
 public:
-    EditOperations(View& view, DropState& state, CaseMapper& cases, Collation& collation,
+    EditOperations(View& view, BusyState& state, CaseMapper& cases, Collation& collation,
                    BreakButton& button);
     ~EditOperations();
     EditOperations(const EditOperations&) = delete;
@@ -68,8 +74,25 @@ public:
 
 private:
     class KeyStore;
+    // Lines end to end in one block: a third of their size as separate texts, each of which costs a header
+    // and a heap block of its own.
+    class PackedLines {
+    public:
+        void Assign(const std::vector<Text>& lines);
+        std::size_t Size() const { return ends_.size(); }
+        std::string_view Line(std::size_t i) const {
+            const std::size_t start = i == 0 ? 0 : ends_[i - 1];
+            return std::string_view(bytes_).substr(start, ends_[i] - start);
+        }
+        std::vector<Text> Unpack() const;
+        void Clear();
+
+    private:
+        Text bytes_;
+        std::vector<std::size_t> ends_;
+    };
     struct SortEntry {
-        std::size_t line;         // index in FWorkList when the sort began
+        std::size_t line;         // index in FUndoList
         std::string_view key;     // the line's sort key; no data until first compared
         std::string_view extKey;  // its extension's
     };
@@ -79,9 +102,11 @@ private:
     template <typename Transform>
     void EachLine(Transform transform);
 
-    // Sorts FWorkList in place with the comparison of tag; entries_ then holds the lines' keys in the new
-    // order.
-    void Sort(int tag);
+    // Sorts the lines of FUndoList (the lines the operation began with) by the comparison of tag into
+    // entries_; the lines themselves are not copied for it, only their keys are made.
+    void SortEntries(int tag);
+    // FWorkList becomes the lines in the order of entries_, leaving out those that removed marks.
+    void TakeSorted(const std::vector<char>* removed = nullptr);
     template <typename Compare>
     void QuickSort(Compare compare);
     void Exchange(std::size_t i, std::size_t j) { std::swap(entries_[i], entries_[j]); }
@@ -93,19 +118,23 @@ private:
     int CompareLines(std::size_t index1, std::size_t index2);
     int CompareExtensions(std::size_t index1, std::size_t index2);
     std::string_view LineKey(std::size_t index);
+    // The line at position index of entries_.
+    std::string_view SortedLine(std::size_t index) const { return FUndoList.Line(entries_[index].line); }
     std::string_view ExtKey(std::size_t index);
 
     void RemoveDuplicates();
     void DropScatteredCopies(std::vector<char>& removed);
 
     View& view_;
-    DropState& state_;
+    BusyState& state_;
     CaseMapper& cases_;
     Collation& collation_;
     BreakButton& button_;
 
-    std::vector<Text> FUndoList;
+    // The lines before the operation, which the sorts also read in place of a working copy.
+    PackedLines FUndoList;
     bool FUndoHeld = false;  // FUndoList holds a text to restore, even an empty one
+    bool operating_ = false;  // an operation reads FUndoList
     std::vector<Text> FWorkList;
     bool FAbort = false;
     std::int32_t FTick = 0;

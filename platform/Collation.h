@@ -1,15 +1,18 @@
-// The user locale's collation with letter case counting: the order of the edit window's sorts.
+// The user locale's collation: its comparison and sort keys, with letter case either ignored (the order and
+// the duplicates of a drop's path list) or counting (the edit window's sorts), as the implementation is made.
 #pragma once
 
 #include "text/Text.h"
+
+enum class LetterCase { kIgnored, kCounts };
 
 class Collation {
 public:
     virtual ~Collation() = default;
 
-    // Negative, zero or positive as a sorts before, equal to or after b in the user's locale. Case, width
-    // and kana type all count, but it is a collation, not byte order: texts with different bytes may be
-    // equal.
+    // Negative, zero or positive as a sorts before, equal to or after b in the user's locale. Width and kana
+    // type always count, case as the collation was made; it is a collation, not byte order: texts with
+    // different bytes may be equal.
     virtual int Compare(const Text& a, const Text& b) = 0;
 
     // Replaces key with a key for s whose order as unsigned bytes (a key that is a prefix of another sorts

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/NameConversion.h"
 #include "text/Text.h"
 
 class DroppedNames {
@@ -12,11 +13,14 @@ public:
     // How many names the drop holds.
     virtual std::uint32_t Count() = 0;
 
-    // Name index (0 <= index < Count()): the bytes before the first NUL of what fits a 256-byte buffer, so at
-    // most 255 bytes; longer names arrive cut.
+    // Name index (0 <= index < Count()), whole, however long. A component that the code page cannot hold is
+    // given as ChooseName gives it.
     virtual Text Name(std::uint32_t index) = 0;
 
     // Releases the platform's drop data; Count and Name must not be called afterwards. Releasing twice does
     // nothing.
     virtual void Release() = 0;
+
+    // The names substituted by the calls of Name so far; still answers after Release.
+    virtual NameSubstitutions Substitutions() const { return {}; }
 };

@@ -1,11 +1,11 @@
 // File-system services: attributes, folder listings, full and short path forms.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
+#include "platform/NameConversion.h"
 #include "text/Text.h"
 
 namespace FileAttr {
@@ -29,11 +29,9 @@ constexpr bool PassesAttributeMask(std::uint32_t attributes, std::uint32_t mask)
     return (attributes & ~mask & special) == 0;
 }
 
-// Path answers (full and short forms) fit a buffer of this many bytes, the terminating NUL included.
-constexpr std::size_t kPathBufferBytes = 260;
-
 struct FolderEntry {
-    Text name;  // the stored name: its bytes up to the first NUL, at most 260 bytes
+    // The stored name; one the code page cannot hold as ChooseName gives it, its short alias as the alias.
+    Text name;
     std::uint32_t attributes = 0;
 };
 
@@ -69,14 +67,16 @@ public:
     // a pattern too long, or no entry at all.
     virtual std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) = 0;
 
-    // The absolute form of path. Empty when the expansion fails or its answer does not fit kPathBufferBytes
-    // with its terminating NUL; an answer is never longer than kPathBufferBytes - 1 bytes.
+    // The absolute form of path, whole, however long. Empty when the expansion fails.
     virtual Text FullPath(const Text& path) = 0;
 
-    // The short (8.3) form of an existing path, with the same bound; empty when it cannot be obtained.
+    // The short (8.3) form of an existing path, whole; empty when it cannot be obtained.
     virtual Text ShortPath(const Text& path) = 0;
 
     // The identity of the folder path leads to, links followed: two paths of the same folder answer the
     // same. Empty when path leads to no folder or it cannot be opened. One open of the file system a call.
     virtual std::optional<FolderId> Identity(const Text& path) = 0;
+
+    // The listed names substituted since the last call; the count then starts again from zero.
+    virtual NameSubstitutions TakeSubstitutions() { return {}; }
 };

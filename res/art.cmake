@@ -4,9 +4,10 @@
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(ROMINADO_ART_DIR ${CMAKE_BINARY_DIR}/art)
-set(ROMINADO_ART_OUTPUTS ${ROMINADO_ART_DIR}/Rominado.ico ${ROMINADO_ART_DIR}/ProgramIcon.bmp)
+set(ROMINADO_ART_OUTPUTS ${ROMINADO_ART_DIR}/Rominado.ico ${ROMINADO_ART_DIR}/ProgramIcon.bmp
+                         ${ROMINADO_ART_DIR}/ProgramIcon2x.bmp)
 foreach(glyph BtnClose BtnSave BtnClear BtnEdit BtnFont BtnSet BtnVer BtnHelp)
-  list(APPEND ROMINADO_ART_OUTPUTS ${ROMINADO_ART_DIR}/${glyph}.bmp)
+  list(APPEND ROMINADO_ART_OUTPUTS ${ROMINADO_ART_DIR}/${glyph}.bmp ${ROMINADO_ART_DIR}/${glyph}2x.bmp)
 endforeach()
 file(GLOB ROMINADO_ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/art/*.txt)
 

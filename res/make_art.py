@@ -3,8 +3,13 @@
 
     make_art.py [--art FOLDER] OUTPUT_FOLDER
 
-writes Rominado.ico (32 x 32 and 16 x 16, 16 colours), ProgramIcon.bmp (64 x 64, 24 bits) and one 32 x 16
-16-colour bitmap per button (the normal image, then the disabled one derived from it).
+writes Rominado.ico (16 colours, at every size the system asks for from 96 to 192 DPI), ProgramIcon.bmp
+(64 x 64, 24 bits) and ProgramIcon2x.bmp (128 x 128), and per button one 32 x 16 16-colour bitmap (the normal
+image, then the disabled one derived from it) and the same at twice the size, BtnXxx2x.bmp (64 x 32).
+
+The larger drawings come from the pixel art by Scale2x, which doubles each pixel and rounds off the steps of
+diagonal edges instead of turning them into larger steps; sizes between are taken from the nearest larger
+drawing, pixel by pixel, so that every line of the drawing stays at least one pixel wide.
 
 A picture file holds a legend and the pixel rows, one character per pixel:
 
@@ -117,6 +122,47 @@ def disabled(image):
     return result
 
 
+def scale2x(image):
+    """Each pixel becomes a 2 x 2 block; a corner of it takes the colour of the two neighbours that meet there
+    when those two agree and the other two neighbours do not continue the line (Scale2x). Beyond the edge a
+    pixel is its own neighbour."""
+    height, width = len(image), len(image[0])
+    result = [[0] * (2 * width) for _ in range(2 * height)]
+    for y in range(height):
+        for x in range(width):
+            p = image[y][x]
+            up = image[y - 1][x] if y > 0 else p
+            down = image[y + 1][x] if y + 1 < height else p
+            left = image[y][x - 1] if x > 0 else p
+            right = image[y][x + 1] if x + 1 < width else p
+            result[2 * y][2 * x] = up if left == up and left != down and up != right else p
+            result[2 * y][2 * x + 1] = right if up == right and up != left and right != down else p
+            result[2 * y + 1][2 * x] = left if down == left and down != right and left != up else p
+            result[2 * y + 1][2 * x + 1] = down if right == down and right != up and down != left else p
+    return result
+
+
+def resampled(image, size):
+    """The square image at size x size, each pixel taken from the source pixel nearest to its centre."""
+    source = len(image)
+    pick = [(2 * i + 1) * source // (2 * size) for i in range(size)]
+    return [[image[y][x] for x in pick] for y in pick]
+
+
+# Icon sizes: the small and large icon at 96, 120, 144 and 192 DPI.
+ICON_SIZES = [16, 20, 24, 32, 40, 48, 64]
+
+
+def icon_images(icon16, icon32):
+    """The icon at each of ICON_SIZES: the art where it is drawn at that size, else from its doubled form."""
+    images = []
+    for size in ICON_SIZES:
+        art = icon16 if size <= 24 else icon32
+        drawn = len(art)
+        images.append(art if size == drawn else resampled(scale2x(art), size))
+    return images
+
+
 def side_by_side(left, right):
     return [a + b for a, b in zip(left, right)]
 
@@ -199,12 +245,15 @@ def build(art_dir):
     icon32 = read("Rominado32", 32)
     icon16 = read("Rominado16", 16)
     outputs = {
-        "Rominado.ico": ico_4bpp([icon32, icon16]),
+        "Rominado.ico": ico_4bpp(icon_images(icon16, icon32)),
         "ProgramIcon.bmp": bmp_24bpp(scaled(icon32, 2)),
+        "ProgramIcon2x.bmp": bmp_24bpp(scale2x(scale2x(icon32))),
     }
     for glyph in GLYPHS:
         image = read(glyph, GLYPH_SIZE)
-        outputs[glyph + ".bmp"] = bmp_4bpp(side_by_side(image, disabled(image)))
+        pair = side_by_side(image, disabled(image))
+        outputs[glyph + ".bmp"] = bmp_4bpp(pair)
+        outputs[glyph + "2x.bmp"] = bmp_4bpp(side_by_side(scale2x(image), scale2x(disabled(image))))
     return outputs
 
 

@@ -58,6 +58,18 @@ class WrittenFiles(unittest.TestCase):
     def tearDownClass(cls):
         shutil.rmtree(cls.work)
 
+    def assertFollowsTheArt(self, image, art_rows, colour=lambda p: p):
+        """Scaled from the art, whatever the factor: a pixel whose whole neighbourhood in the art has one
+        colour keeps that colour, and no other pixel takes a colour its neighbourhood lacks."""
+        size, source = len(image), len(art_rows)
+        for y in range(size):
+            for x in range(size):
+                sy, sx = (2 * y + 1) * source // (2 * size), (2 * x + 1) * source // (2 * size)
+                near = {colour(art_rows[j][i]) for j in range(max(sy - 1, 0), min(sy + 2, source))
+                        for i in range(max(sx - 1, 0), min(sx + 2, source))}
+                if len(near) == 1 and image[y][x] not in near or image[y][x] not in near:
+                    self.fail(f"pixel {x}, {y} is {image[y][x]}, its neighbourhood in the art holds {near}")
+
     def assertSamePicture(self, image, expected):
         # Not assertEqual: its diff of thousands of pixels takes minutes.
         if image != expected:
@@ -80,18 +92,41 @@ class WrittenFiles(unittest.TestCase):
                 self.assertLessEqual({p for row in image for p in row[16:]}, {OLIVE, GREY, WHITE})
                 self.assertTrue(any(GREY in row[16:] for row in image))
 
-    def test_icon_has_a_large_and_a_small_opaque_16_colour_image(self):
+    def test_icon_has_an_opaque_16_colour_image_for_each_size_from_96_to_192_dpi(self):
         data = self.read("Rominado.ico")
-        self.assertEqual(struct.unpack_from("<HHH", data), (0, 1, 2))
-        for entry, size in enumerate((32, 16)):
+        sizes = [16, 20, 24, 32, 40, 48, 64]
+        self.assertEqual(struct.unpack_from("<HHH", data), (0, 1, len(sizes)))
+        for entry, size in enumerate(sizes):
             with self.subTest(size=size):
                 *fields, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * entry)
                 self.assertEqual(fields, [size, size, 16, 0, 1, 4])
                 width, height, bits, palette, image, end = dib(data, offset, rows_of_height=2)
                 self.assertEqual((width, height, bits, palette), (size, 2 * size, 4, VGA))
-                self.assertSamePicture(image, art(f"Rominado{size}", size))
+                source = art("Rominado16", 16) if size <= 24 else art("Rominado32", 32)
+                if size in (16, 32):
+                    self.assertSamePicture(image, source)
+                else:
+                    self.assertFollowsTheArt(image, source)
                 self.assertLessEqual(offset + length, len(data))
-                self.assertEqual(data[end:offset + length], bytes(4 * size), "zero AND mask, rows of 4 bytes")
+                mask_row = (size + 31) // 32 * 4
+                self.assertEqual(data[end:offset + length], bytes(mask_row * size), "zero AND mask")
+
+    def test_glyphs_at_twice_the_size_follow_the_art_and_its_disabled_form(self):
+        for glyph in GLYPHS:
+            with self.subTest(glyph):
+                data = self.read(glyph + "2x.bmp")
+                width, height, bits, palette, image, end = dib(data, 14)
+                self.assertEqual((width, height, bits, palette, end), (64, 32, 4, VGA, len(data)))
+                picture = art(glyph, 16)
+                self.assertFollowsTheArt([row[:32] for row in image], picture)
+                self.assertFollowsTheArt([row[32:] for row in image], make_art.disabled(picture))
+                self.assertEqual(image[31][0], OLIVE, "the bottom-left pixel names the transparent colour")
+
+    def test_large_program_picture_follows_the_large_icon_in_24_bits(self):
+        data = self.read("ProgramIcon2x.bmp")
+        width, height, bits, _, image, end = dib(data, 14)
+        self.assertEqual((width, height, bits, end), (128, 128, 24, len(data)))
+        self.assertFollowsTheArt(image, art("Rominado32", 32), colour=lambda p: VGA[p])
 
     def test_program_icon_is_the_large_icon_doubled_in_24_bits(self):
         data = self.read("ProgramIcon.bmp")
@@ -99,6 +134,37 @@ class WrittenFiles(unittest.TestCase):
         self.assertEqual((width, height, bits, end), (64, 64, 24, len(data)))
         icon = art("Rominado32", 32)
         self.assertSamePicture(image, [[VGA[icon[y // 2][x // 2]] for x in range(64)] for y in range(64)])
+
+
+class Scale2x(unittest.TestCase):
+    O, X = OLIVE, BLACK
+
+    def test_a_diagonal_line_is_filled_in_and_a_lone_pixel_stays_square(self):
+        O, X = self.O, self.X
+        self.assertEqual(make_art.scale2x([[O, O, O, O], [O, X, O, O], [O, O, X, O], [O, O, O, O]]), [
+            [O] * 8,
+            [O] * 8,
+            [O, O, X, X, O, O, O, O],
+            [O, O, X, X, X, O, O, O],
+            [O, O, O, X, X, X, O, O],
+            [O, O, O, O, X, X, O, O],
+            [O] * 8,
+            [O] * 8,
+        ])
+        self.assertEqual(make_art.scale2x([[O, O, O], [O, X, O], [O, O, O]]),
+                         [[O] * 6, [O] * 6, [O, O, X, X, O, O], [O, O, X, X, O, O], [O] * 6, [O] * 6])
+
+    def test_straight_edges_and_a_single_pixel_image_only_double(self):
+        O, X = self.O, self.X
+        self.assertEqual(make_art.scale2x([[X, O]]), [[X, X, O, O], [X, X, O, O]])
+        self.assertEqual(make_art.scale2x([[X]]), [[X, X], [X, X]])
+
+    def test_resampling_keeps_every_two_pixel_line_at_every_size_between(self):
+        for size in range(16, 33):
+            with self.subTest(size=size):
+                for line in range(0, 32, 2):
+                    image = [[BLACK if x in (line, line + 1) else OLIVE for x in range(32)]] * 32
+                    self.assertIn(BLACK, make_art.resampled(image, size)[0])
 
 
 class Disabled(unittest.TestCase):

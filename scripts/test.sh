@@ -20,14 +20,8 @@ stop_all() {
 trap stop_all EXIT INT TERM
 
 # One virtual display for the whole run; Wine programs and the e2e tests use it.
-fifo="$build/displayfd.$$"
-rm -f "$fifo"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r display_number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$display_number"
+. "$root/scripts/xvfb.sh"
+start_xvfb "$build"
 
 # One wineserver for the whole run instead of one per Wine program (it may already be up).
 mkdir -p "$WINEPREFIX"

@@ -1,5 +1,6 @@
 #include "shell/SetForm.h"
 
+#include "platform/win32/Dpi.h"
 #include "res/resource.h"
 
 namespace {
@@ -12,34 +13,44 @@ const ControlSpec kControls[] = {
     {kBtnCloce, "BUTTON", "ｷｬﾝｾﾙ(&N)", BS_PUSHBUTTON, 176, 80, 89, 25, 0, 3},
 };
 
-constexpr int kGlyphSize = 16;
+constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+constexpr int kFontHeight = 12;
+constexpr int kClientWidth = 298;
+constexpr int kClientHeight = 115;
+
+// The button images are drawn on a grid of 16 x 16 units, scaled to the window's DPI.
+constexpr int kGlyphUnits = 16;
+constexpr int kGlyphMargin = 2;
 // Drawn around the picture and left out of it by the image list's mask.
 constexpr COLORREF kGlyphBackground = RGB(255, 0, 255);
 
-// A 16 x 16 button image, painted by paint on a transparent background.
+// A square button image of size pixels, painted by paint in glyph units on a transparent background.
 template <typename Paint>
-ImageListOwner DrawGlyph(Paint paint) {
+ImageListOwner DrawGlyph(int size, Paint paint) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kGlyphSize;
-    info.bmiHeader.biHeight = kGlyphSize;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = size;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     const BitmapOwner bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const HDC dc = CreateCompatibleDC(nullptr);
-    if (!bitmap || !dc) {
-        if (dc) DeleteDC(dc);
-        return ImageListOwner();
+    {
+        const MemoryDcOwner owner(CreateCompatibleDC(nullptr));
+        if (!bitmap || !owner) return ImageListOwner();
+        const HDC dc = owner.get();
+        // Taken out of the device context again before the image list copies it.
+        const ScopedSelectObject selected(dc, bitmap.get());
+        const RECT all{0, 0, size, size};
+        const GdiOwner<HBRUSH> background(CreateSolidBrush(kGlyphBackground));
+        FillRect(dc, &all, background.get());
+        // Coordinates and the wider pens in glyph units.
+        SetMapMode(dc, MM_ANISOTROPIC);
+        SetWindowExtEx(dc, kGlyphUnits, kGlyphUnits, nullptr);
+        SetViewportExtEx(dc, size, size, nullptr);
+        paint(dc);
     }
-    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
-    const RECT all{0, 0, kGlyphSize, kGlyphSize};
-    const GdiOwner<HBRUSH> background(CreateSolidBrush(kGlyphBackground));
-    FillRect(dc, &all, background.get());
-    paint(dc);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    ImageListOwner images(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 1, 0));
+    ImageListOwner images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 1, 0));
     if (images) ImageList_AddMasked(images.get(), bitmap.get(), kGlyphBackground);
     return images;
 }
@@ -48,28 +59,21 @@ ImageListOwner DrawGlyph(Paint paint) {
 class Ink {
 public:
     Ink(HDC dc, COLORREF colour, int width)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), brush_(CreateSolidBrush(colour)) {
-        previousPen_ = SelectObject(dc_, pen_.get());
-        previousBrush_ = SelectObject(dc_, brush_.get());
-    }
-    Ink(const Ink&) = delete;
-    Ink& operator=(const Ink&) = delete;
-    ~Ink() {
-        SelectObject(dc_, previousPen_);
-        SelectObject(dc_, previousBrush_);
-    }
+        : pen_(CreatePen(PS_SOLID, width, colour)),
+          brush_(CreateSolidBrush(colour)),
+          penSelected_(dc, pen_.get()),
+          brushSelected_(dc, brush_.get()) {}
 
 private:
-    HDC dc_;
     GdiOwner<HPEN> pen_;
     GdiOwner<HBRUSH> brush_;
-    HGDIOBJ previousPen_;
-    HGDIOBJ previousBrush_;
+    ScopedSelectObject penSelected_;
+    ScopedSelectObject brushSelected_;
 };
 
 // A green arrow going round three quarters of a circle, its head pointing up on the right.
-ImageListOwner RetryGlyph() {
-    return DrawGlyph([](HDC dc) {
+ImageListOwner RetryGlyph(int size) {
+    return DrawGlyph(size, [](HDC dc) {
         {
             const Ink ink(dc, RGB(0, 128, 0), 2);
             Arc(dc, 2, 3, 14, 15, 8, 3, 14, 9);
@@ -81,8 +85,8 @@ ImageListOwner RetryGlyph() {
 }
 
 // A red cross.
-ImageListOwner CancelGlyph() {
-    return DrawGlyph([](HDC dc) {
+ImageListOwner CancelGlyph(int size) {
+    return DrawGlyph(size, [](HDC dc) {
         const Ink ink(dc, RGB(192, 0, 0), 3);
         const POINT down[] = {{3, 3}, {13, 13}};
         const POINT up[] = {{12, 3}, {2, 13}};
@@ -93,8 +97,8 @@ ImageListOwner CancelGlyph() {
 
 // The image left of the caption. Buttons of the older common controls have no image lists and show the
 // caption alone.
-void SetButtonImage(HWND button, HIMAGELIST images) {
-    BUTTON_IMAGELIST list{images, {2, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+void SetButtonImage(HWND button, HIMAGELIST images, int margin) {
+    BUTTON_IMAGELIST list{images, {margin, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
@@ -111,19 +115,33 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     frame.exStyle = WS_EX_DLGMODALFRAME;
     frame.left = 378;
     frame.top = 128;
-    frame.clientWidth = 298;
-    frame.clientHeight = 115;
+    frame.clientWidth = kClientWidth;
+    frame.clientHeight = kClientHeight;
     frame.owner = owner;
     frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
     if (!CreateFrame(instance, frame)) return false;
-
-    font_ = MakeFont("ＭＳ Ｐゴシック", 12);
-    if (!CreateControls(Handle(), kControls, font_.get())) return false;
-    retryImage_ = RetryGlyph();
-    cancelImage_ = CancelGlyph();
-    SetButtonImage(Control(kBtSetn), retryImage_.get());
-    SetButtonImage(Control(kBtnCloce), cancelImage_.get());
+    if (!CreateControls(Handle(), kControls, nullptr)) return false;
+    // Laid out at the DPI of the monitor it was created on.
+    const UINT dpi = DpiOf(Handle());
+    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
+    ScaleTo(dpi);
     return true;
+}
+
+void TForm2::ScaleTo(UINT dpi) {
+    FontOwner font = MakeFontForDpi(kFontFace, kFontHeight, dpi);
+    SetFontOnChildren(Handle(), font.get());
+    font_ = std::move(font);  // the old one goes once no control uses it
+    PlaceControls(Handle(), kControls, dpi);
+
+    ImageListOwner retry = RetryGlyph(ScaleForDpi(kGlyphUnits, dpi));
+    ImageListOwner cancel = CancelGlyph(ScaleForDpi(kGlyphUnits, dpi));
+    SetButtonImage(Item(kBtSetn), retry.get(), ScaleForDpi(kGlyphMargin, dpi));
+    SetButtonImage(Item(kBtnCloce), cancel.get(), ScaleForDpi(kGlyphMargin, dpi));
+    retryImage_ = std::move(retry);
+    cancelImage_ = std::move(cancel);
+    SetWindowIcons(Handle(), reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE)),
+                   IDI_ROMINADO, dpi, icons_);
 }
 
 void TForm2::Show() {
@@ -133,12 +151,12 @@ void TForm2::Show() {
 }
 
 void TForm2::FormActivate() {
-    SendMessageA(Control(kChkDesk), BM_SETCHECK, flags_.FDeskTopSet ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(Control(kChkSend), BM_SETCHECK, flags_.FSendToSet ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetChecked(kChkDesk, flags_.FDeskTopSet);
+    SetChecked(kChkSend, flags_.FSendToSet);
 }
 
 void TForm2::BtSetnClick() {
-    const HWND button = Control(kBtSetn);
+    const HWND button = Item(kBtSetn);
     EnableWindow(button, FALSE);
     // Enabled again on every way out, an error that ends the click included.
     struct Reenable {
@@ -148,16 +166,13 @@ void TForm2::BtSetnClick() {
             if (GetActiveWindow() == window && !GetFocus()) SetFocus(button);
         }
     } reenable{Handle(), button};
-    settings_.ConfirmAndApply(Checked(kChkDesk), Checked(kChkSend));
+    settings_.ConfirmAndApply(IsChecked(kChkDesk), IsChecked(kChkSend));
 }
 
 void TForm2::BtnCloceClick() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
-bool TForm2::Checked(int id) const {
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
 
 bool TForm2::Confirm(const Text& text) {
     inBox_ = true;
@@ -189,11 +204,14 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                     GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId())
                     FormActivate();
                 // As a dialog does: the keyboard goes to the first control, or back to the one that had it.
-                if (!focus_ || !IsChild(Handle(), focus_)) focus_ = Control(kChkDesk);
+                if (!focus_ || !IsChild(Handle(), focus_)) focus_ = Item(kChkDesk);
                 SetFocus(focus_);
             } else if (const HWND focused = GetFocus(); focused && IsChild(Handle(), focused)) {
                 focus_ = focused;
             }
+            return 0;
+        case WM_DPICHANGED:
+            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
             return 0;
         case WM_CLOSE:
             BtnCloceClick();

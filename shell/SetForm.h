@@ -12,6 +12,7 @@
 #include "platform/NameLookup.h"
 #include "platform/ShellLinks.h"
 #include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Window.h"
 #include "shell/Shortcuts.h"
 
@@ -23,12 +24,6 @@ enum SetFormControl : int {
     kChkSend,
     kBtSetn,
 };
-
-// Owns an image list and destroys it once.
-struct ImageListDeleter {
-    void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
-};
-using ImageListOwner = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
 
 class TForm2 : public Window, private Prompts {
 public:
@@ -43,8 +38,6 @@ public:
     // activating it from another window of this program.
     void Show();
 
-    HWND Control(int id) const { return FindControl(Handle(), id); }
-
     // Handlers.
     void FormActivate();
     void BtSetnClick();
@@ -56,13 +49,15 @@ protected:
 private:
     bool Confirm(const Text& text) override;
     void Inform(const Text& text) override;
-    bool Checked(int id) const;
+    // Fonts, controls, button images and icons at the DPI the window is shown at.
+    void ScaleTo(UINT dpi);
 
     ShortcutFlags flags_;
     ShortcutSettings settings_;
     FontOwner font_;
     ImageListOwner retryImage_;
     ImageListOwner cancelImage_;
+    WindowIcons icons_;
     // While one of the window's own message boxes is open: activation coming back from it is no FormActivate.
     bool inBox_ = false;
     HWND focus_ = nullptr;  // the control that had the keyboard when the window was last left

@@ -1,6 +1,6 @@
 #include "shell/Shortcuts.h"
 
-#include "collect/LongFileName.h"
+#include "shared/LongFileName.h"
 #include "text/PathPieces.h"
 
 Text ConfirmationText(bool chkDesk, bool chkSend) {

@@ -24,6 +24,13 @@ public:
     virtual void Inform(const Text& text) = 0;
 };
 
+// Prompts that no user sees: every confirmation is answered "OK".
+class NullPrompts : public Prompts {
+public:
+    bool Confirm(const Text&) override { return true; }
+    void Inform(const Text&) override {}
+};
+
 // The name of both shortcut files.
 inline constexpr char kShortcutFileName[] = "ロミナード.lnk";
 

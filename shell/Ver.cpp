@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/win32/Dpi.h"
 #include "res/Version.h"
 #include "res/resource.h"
 
@@ -24,25 +25,18 @@ const ControlSpec kControls[] = {
 };
 
 constexpr int kPictureSize = 49;
+// The program's picture is drawn at 64 x 64 and at twice that; the larger serves where the smaller would be
+// enlarged.
+constexpr int kPictureDrawn = 64;
+constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+constexpr int kClientWidth = 298;
+constexpr int kClientHeight = 222;
 
-// Widens a label to the width its text takes in its font. A substitute for the designed font can be wider,
-// and the label would cut its text.
-void FitWidthToText(HWND label) {
-    char text[256];
-    const int length = GetWindowTextA(label, text, sizeof text);
-    const HDC dc = GetDC(label);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, length, &size);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    RECT rect;
-    GetWindowRect(label, &rect);
-    if (size.cx > rect.right - rect.left) {
-        SetWindowPos(label, nullptr, 0, 0, size.cx, rect.bottom - rect.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+BitmapOwner LoadPicture(HINSTANCE instance, int size) {
+    const int id = size > kPictureDrawn ? IDB_PROGRAMICON2X : IDB_PROGRAMICON;
+    const BitmapOwner drawn(static_cast<HBITMAP>(
+        LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return drawn ? StretchBitmap(drawn.get(), size, size) : BitmapOwner();
 }
 
 }  // namespace
@@ -55,38 +49,51 @@ bool TAboutBox::Create(HINSTANCE instance, HWND owner) {
     frame.exStyle = WS_EX_DLGMODALFRAME;
     frame.left = CW_USEDEFAULT;
     frame.top = CW_USEDEFAULT;
-    frame.clientWidth = 298;
-    frame.clientHeight = 222;
+    frame.clientWidth = kClientWidth;
+    frame.clientHeight = kClientHeight;
     frame.owner = owner;
     if (!CreateFrame(instance, frame)) return false;
 
     ControlSpec controls[std::size(kControls)];
     std::copy(std::begin(kControls), std::end(kControls), controls);
     controls[0].windowClass = PanelClassName(instance);
-    font_ = MakeFont("ＭＳ Ｐゴシック", 12);
-    if (!CreateControls(Handle(), controls, font_.get())) return false;
-
-    nameFont_ = MakeFont("ＭＳ Ｐゴシック", 16, true);
-    versionFont_ = MakeFont("ＭＳ Ｐゴシック", 16);
-    smallFont_ = MakeFont("ＭＳ Ｐゴシック", 15);
-    const auto setFont = [this](int id, const FontOwner& font) {
-        SendMessageA(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-    };
-    setFont(kProductName, nameFont_);
-    setFont(kVersion, versionFont_);
-    for (int id : {kMaker, kLabel2, kAboutLabel1})
-        setFont(id, smallFont_);
-    for (int id : {kProductName, kVersion, kMaker, kLabel2, kAboutLabel1})
-        FitWidthToText(Control(id));
-
-    // The 64 x 64 picture, stretched to the box as it is loaded.
-    picture_.reset(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_PROGRAMICON), IMAGE_BITMAP,
-                                                   kPictureSize, kPictureSize, LR_CREATEDIBSECTION)));
-    if (picture_) {
-        SendMessageA(Control(kProgramIcon), STM_SETIMAGE, IMAGE_BITMAP,
-                     reinterpret_cast<LPARAM>(picture_.get()));
-    }
+    if (!CreateControls(Handle(), controls, nullptr)) return false;
+    // Laid out at the DPI of the monitor it was created on.
+    const UINT dpi = DpiOf(Handle());
+    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
+    ScaleTo(dpi);
     return true;
+}
+
+void TAboutBox::ScaleTo(UINT dpi) {
+    FontOwner font = MakeFontForDpi(kFontFace, 12, dpi);
+    FontOwner nameFont = MakeFontForDpi(kFontFace, 16, dpi, true);
+    FontOwner versionFont = MakeFontForDpi(kFontFace, 16, dpi);
+    FontOwner smallFont = MakeFontForDpi(kFontFace, 15, dpi);
+    const auto setFont = [this](int id, const FontOwner& font) {
+        SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    };
+    setFont(kOKButton, font);
+    setFont(kProductName, nameFont);
+    setFont(kVersion, versionFont);
+    for (int id : {kMaker, kLabel2, kAboutLabel1})
+        setFont(id, smallFont);
+    // The old fonts go once no control uses them.
+    font_ = std::move(font);
+    nameFont_ = std::move(nameFont);
+    versionFont_ = std::move(versionFont);
+    smallFont_ = std::move(smallFont);
+
+    PlaceControls(Handle(), kControls, dpi);
+    for (int id : {kProductName, kVersion, kMaker, kLabel2, kAboutLabel1})
+        FitLabelToText(Item(id));
+
+    // The picture, stretched to the box.
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE));
+    if (BitmapOwner picture = LoadPicture(instance, ScaleForDpi(kPictureSize, dpi))) {
+        SendMessageA(Item(kProgramIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+        picture_ = std::move(picture);
+    }
 }
 
 void TAboutBox::Show() {
@@ -115,7 +122,7 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             if (LOWORD(wparam) == kOKButton && HIWORD(wparam) == BN_CLICKED) OKButtonClick();
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lparam) == Control(kProductName)) {
+            if (reinterpret_cast<HWND>(lparam) == Item(kProductName)) {
                 const auto dc = reinterpret_cast<HDC>(wparam);
                 SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHT));
                 SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -123,7 +130,10 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return Default(msg, wparam, lparam);
         case WM_ACTIVATE:
-            if (LOWORD(wparam) != WA_INACTIVE) SetFocus(Control(kOKButton));
+            if (LOWORD(wparam) != WA_INACTIVE) SetFocus(Item(kOKButton));
+            return 0;
+        case WM_DPICHANGED:
+            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
             return 0;
         case WM_CLOSE:
             OKButtonClick();

@@ -29,14 +29,15 @@ public:
     // Shows the box and brings it to the front; the first showing centres it on the screen.
     void Show();
 
-    HWND Control(int id) const { return FindControl(Handle(), id); }
-
     void OKButtonClick();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
 private:
+    // Fonts, controls and picture at the DPI the box is shown at.
+    void ScaleTo(UINT dpi);
+
     FontOwner font_;
     FontOwner nameFont_;
     FontOwner versionFont_;

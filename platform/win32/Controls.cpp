@@ -1,7 +1,5 @@
 #include "platform/win32/Controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -32,18 +30,17 @@ LRESULT CALLBACK PanelProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpara
 }  // namespace
 
 const char* PanelClassName(HINSTANCE instance) {
-    static constexpr char kName[] = "RominadoPanel";
     WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(instance, kName, &wc)) {
+    if (!GetClassInfoExA(instance, kPanelClass, &wc)) {
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = PanelProcedure;
         wc.hInstance = instance;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kName;
+        wc.lpszClassName = kPanelClass;
         RegisterClassExA(&wc);
     }
-    return kName;
+    return kPanelClass;
 }
 
 bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HFONT font) {
@@ -68,6 +65,7 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
     });
 
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    PanelClassName(instance);
     for (std::size_t index : order) {
         const ControlSpec* row = &specs[index];
         HWND parent = row->parentId == 0 ? window : FindControl(window, row->parentId);
@@ -89,57 +87,4 @@ HWND FindControl(HWND window, int id) {
         if (HWND found = FindControl(child, id)) return found;
     }
     return nullptr;
-}
-
-namespace {
-
-// Whether a mouse message's point lies on the button.
-bool Inside(HWND button, LPARAM point) {
-    RECT client;
-    GetClientRect(button, &client);
-    const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-    return PtInRect(&client, at) != FALSE;
-}
-
-LRESULT CALLBACK SpeedButtonProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                      DWORD_PTR) {
-    switch (msg) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            // The button's own handling would take the focus first.
-            if (IsWindowEnabled(hwnd)) {
-                SetCapture(hwnd);
-                SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
-            }
-            return 0;
-        case WM_MOUSEMOVE:
-            if (GetCapture() == hwnd) SendMessageA(hwnd, BM_SETSTATE, Inside(hwnd, lparam), 0);
-            return 0;
-        case WM_LBUTTONUP: {
-            if (GetCapture() != hwnd) return 0;
-            const bool pressed = Inside(hwnd, lparam);
-            ReleaseCapture();
-            if (pressed) {
-                SendMessageA(GetParent(hwnd), WM_COMMAND,
-                             MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(hwnd));
-            }
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &SpeedButtonProcedure, 1);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(hwnd, msg, wparam, lparam);
-}
-
-}  // namespace
-
-void MakeSpeedButton(HWND button) {
-    SetWindowSubclass(button, &SpeedButtonProcedure, 1, 0);
 }

@@ -1,35 +1,26 @@
 // Child controls created from tables that read like the window layouts: kind, caption, position, size,
-// style, id, tab order; plus the GDI owners the windows need.
+// style, id, tab order.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <memory>
-#include <type_traits>
 
-// Owns one GDI object (font, bitmap, brush) and deletes it once.
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-template <typename Handle>
-using GdiOwner = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
-using FontOwner = GdiOwner<HFONT>;
-using BitmapOwner = GdiOwner<HBITMAP>;
+#include "platform/win32/Handles.h"
 
 // A font of the given face and pixel height in the Shift_JIS character set.
 FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false);
 
 // Class name of a plain container that hands its children's notifications (WM_COMMAND, WM_NOTIFY,
 // WM_CTLCOLOR*, WM_DRAWITEM) on to its own parent, so that a window's handlers see the clicks of controls
-// that sit on its panels. Registered on first use.
+// that sit on its panels. CreateControls registers it before it makes the first control.
+inline constexpr char kPanelClass[] = "RominadoPanel";
+// Registers the panel class on first use and returns its name.
 const char* PanelClassName(HINSTANCE instance);
 
 struct ControlSpec {
     int id;                   // control id; also how the table refers to a parent (0: the window itself)
-    const char* windowClass;  // "BUTTON", "EDIT", "STATIC", PanelClassName(...), a common control class
+    const char* windowClass;  // "BUTTON", "EDIT", "STATIC", kPanelClass, a common control class
     const char* caption;
     DWORD style;                   // WS_CHILD and WS_VISIBLE are added
     int left, top, width, height;  // pixels at 96 DPI, relative to the parent
@@ -51,7 +42,3 @@ bool CreateControls(HWND window, const ControlSpec (&specs)[N], HFONT font) {
 
 // The control of that id anywhere below window (controls on panels included).
 HWND FindControl(HWND window, int id);
-
-// Makes a push button a speed button: a press clicks it without taking the keyboard focus, so the key
-// handling of the control that has it (Esc during a long operation) goes on; a disabled one ignores presses.
-void MakeSpeedButton(HWND button);

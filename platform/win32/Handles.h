@@ -1,9 +1,15 @@
-// Owners of Win32 handles: each closes its handle once, when it goes.
+// Every owner of a Win32 handle, GDI object, image list and device context, named for what it releases: each
+// releases its handle once, when it goes.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
 #include <winnetwk.h>
 
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 template <typename Traits>
@@ -57,3 +63,80 @@ struct NetEnumHandleTraits {
     static void Close(Handle h) { WNetCloseEnum(h); }
 };
 using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
+
+// Deletes one GDI object (font, bitmap, brush, pen).
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const {
+        if (object) DeleteObject(object);
+    }
+};
+template <typename Handle>
+using GdiOwner = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using FontOwner = GdiOwner<HFONT>;
+using BitmapOwner = GdiOwner<HBITMAP>;
+
+struct ImageListDeleter {
+    void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
+};
+using ImageListOwner = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+// An icon loaded at a size of its own (LoadImage without LR_SHARED).
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using IconOwner = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+// A memory device context from CreateCompatibleDC.
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using MemoryDcOwner = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+
+// A window's device context from GetDC (client area) or GetWindowDC (whole window), released to its window.
+class WindowDcOwner {
+public:
+    enum Area { kClient, kWholeWindow };
+    explicit WindowDcOwner(HWND window, Area area = kClient)
+        : window_(window), dc_(area == kClient ? GetDC(window) : GetWindowDC(window)) {}
+    WindowDcOwner(const WindowDcOwner&) = delete;
+    WindowDcOwner& operator=(const WindowDcOwner&) = delete;
+    ~WindowDcOwner() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context for a scope; the one it replaced goes back when the scope ends.
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+    ~ScopedSelectObject() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// COM for the calling thread, single-threaded apartment, released when it goes if it was taken.
+class ComApartment {
+public:
+    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (ok_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool ok_;
+};

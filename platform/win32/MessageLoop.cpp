@@ -1,10 +1,8 @@
 #include "platform/win32/MessageLoop.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "platform/win32/Window.h"
-#include "text/AppError.h"
 
 void MessageLoop::AddModeless(HWND window) {
     if (std::find(modeless_.begin(), modeless_.end(), window) == modeless_.end()) modeless_.push_back(window);
@@ -38,11 +36,8 @@ void MessageLoop::Process(MSG& msg) {
         // The hook runs outside every window procedure, so its errors are reported here.
         try {
             hook_(msg, handled);
-        } catch (const AppError& error) {
-            ShowErrorReport(nullptr, error.Message());
-            handled = true;
         } catch (const std::exception& error) {
-            ShowErrorReport(nullptr, error.what());
+            ReportEscapedError(nullptr, error);
             handled = true;
         }
         if (handled) return;

@@ -12,8 +12,11 @@ int Length(const Text& s) {
 
 }  // namespace
 
+Win32Collation::Win32Collation(LetterCase letterCase)
+    : flags_(letterCase == LetterCase::kIgnored ? NORM_IGNORECASE : 0) {}
+
 int Win32Collation::Compare(const Text& a, const Text& b) {
-    const int answer = CompareStringA(LOCALE_USER_DEFAULT, 0, a.data(), Length(a), b.data(), Length(b));
+    const int answer = CompareStringA(LOCALE_USER_DEFAULT, flags_, a.data(), Length(a), b.data(), Length(b));
     // Only invalid arguments make it fail; the byte order is then the one order left to offer.
     if (answer == 0) return a.compare(b);
     return answer - CSTR_EQUAL;
@@ -24,14 +27,15 @@ void Win32Collation::SortKey(const Text& s, Text& key) {
     // orders against the others as the comparison orders the empty text.
     const char* source = s.empty() ? "" : s.data();
     const int sourceLength = s.empty() ? -1 : Length(s);
-    int length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, source, sourceLength, keyBuffer_.data(),
+    const DWORD flags = LCMAP_SORTKEY | flags_;
+    int length = LCMapStringA(LOCALE_USER_DEFAULT, flags, source, sourceLength, keyBuffer_.data(),
                               static_cast<int>(keyBuffer_.size()));
     if (length == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
-        const int needed = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, source, sourceLength, nullptr, 0);
+        const int needed = LCMapStringA(LOCALE_USER_DEFAULT, flags, source, sourceLength, nullptr, 0);
         if (needed > 0) {
             keyBuffer_.resize(static_cast<std::size_t>(needed));
-            length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, source, sourceLength, keyBuffer_.data(),
-                                  needed);
+            length =
+                LCMapStringA(LOCALE_USER_DEFAULT, flags, source, sourceLength, keyBuffer_.data(), needed);
         }
     }
     // A text the system cannot key sorts after every keyed one, by its bytes, and stays distinct.

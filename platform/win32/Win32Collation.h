@@ -1,5 +1,5 @@
 // The collation on the Win32 API: CompareStringA and LCMapStringA(LCMAP_SORTKEY) in the user's default
-// locale, without flags, so that letter case counts.
+// locale, with NORM_IGNORECASE when letter case is ignored.
 #pragma once
 
 #include <vector>
@@ -8,10 +8,13 @@
 
 class Win32Collation : public Collation {
 public:
+    explicit Win32Collation(LetterCase letterCase);
+
     int Compare(const Text& a, const Text& b) override;
     void SortKey(const Text& s, Text& key) override;
 
 private:
+    unsigned long flags_;
     // Reused from key to key, so that making a key is one call into the system.
     std::vector<char> keyBuffer_ = std::vector<char>(2048);
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideNames.h"
 
 namespace {
 
@@ -31,26 +32,26 @@ private:
 
 bool Win32FileReader::Exists(const Text& path) {
     if (!Passable(path)) return false;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::optional<std::uint64_t> Win32FileReader::PlainFileSize(const Text& path) {
     if (!Passable(path)) return std::nullopt;
     constexpr DWORD excluded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-    WIN32_FIND_DATAA data;
-    const FindHandle find(FindFirstFileA(path.c_str(), &data));
+    WIN32_FIND_DATAW data;
+    const FindHandle find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return std::nullopt;
     do {
         if ((data.dwFileAttributes & excluded) == 0)
             return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    } while (FindNextFileA(find.Get(), &data));
+    } while (FindNextFileW(find.Get(), &data));
     return std::nullopt;
 }
 
 FileReader::OpenResult Win32FileReader::Open(const Text& path) {
     if (!Passable(path)) return {nullptr, ERROR_INVALID_NAME};
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return {nullptr, GetLastError()};
     return {std::make_unique<Win32SequentialFile>(std::move(file)), 0};

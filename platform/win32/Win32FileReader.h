@@ -1,4 +1,5 @@
-// Reading files on the Win32 API: GetFileAttributesA, FindFirstFileA/FindNextFileA, CreateFileA and ReadFile.
+// Reading files on the wide Win32 API (GetFileAttributesW, FindFirstFileW/FindNextFileW, CreateFileW and
+// ReadFile): paths of any length, and names ending in a dot or a space, are read like any other.
 #pragma once
 
 #include "platform/FileReader.h"

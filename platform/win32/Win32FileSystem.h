@@ -1,5 +1,6 @@
-// The file-system services on the Win32 API (GetFileAttributesA, FindFirstFileA/FindNextFileA,
-// GetFullPathNameA, GetShortPathNameA, and GetFileInformationByHandle for identities).
+// The file-system services on the wide Win32 API (GetFileAttributesW, FindFirstFileW/FindNextFileW,
+// GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandle for identities); paths of any length,
+// listed names converted to code page 932 as ChooseName rules.
 #pragma once
 
 #include "platform/FileSystem.h"
@@ -11,4 +12,8 @@ public:
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
+    NameSubstitutions TakeSubstitutions() override;
+
+private:
+    NameSubstitutions substitutions_;
 };

@@ -1,4 +1,4 @@
-// The stored name of a directory entry on the Win32 API: FindFirstFileA, then FindClose.
+// The stored name of a directory entry on the wide Win32 API: FindFirstFileW, then FindClose.
 #pragma once
 
 #include "platform/NameLookup.h"
@@ -6,4 +6,8 @@
 class Win32NameLookup : public NameLookup {
 public:
     Text StoredName(const Text& path) override;
+    NameSubstitutions TakeSubstitutions() override;
+
+private:
+    NameSubstitutions substitutions_;
 };

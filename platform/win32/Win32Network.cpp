@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideNames.h"
 
 namespace {
 
@@ -62,14 +64,33 @@ Win32Network::Win32Network() {
     version_.major = v & 0xFFu;
 }
 
+// A universal name that the code page cannot hold exactly is no answer: the drive form the caller keeps names
+// the same entry, a lossy one would not.
 std::optional<Text> Win32Network::UniversalName(const Text& path) {
     if (path.find('\0') != Text::npos) return std::nullopt;
-    alignas(std::max_align_t) char buffer[kUniversalNameBuffer];
-    DWORD size = sizeof buffer;
-    if (WNetGetUniversalNameA(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer, &size) != NO_ERROR)
-        return std::nullopt;
-    const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer);
-    return StringIn(info->lpUniversalName, buffer, buffer + sizeof buffer);
+    const std::wstring wide = Widen(path);
+    // A long path's answer may not fit the first buffer; the provider then says how much it needs.
+    std::vector<std::max_align_t> storage(kUniversalNameBuffer / sizeof(std::max_align_t));
+    DWORD size = kUniversalNameBuffer;
+    DWORD answer = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
+    if (answer == ERROR_MORE_DATA && size > storage.size() * sizeof(std::max_align_t)) {
+        storage.resize((size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+        size = static_cast<DWORD>(storage.size() * sizeof(std::max_align_t));
+        answer = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
+    }
+    if (answer != NO_ERROR) return std::nullopt;
+    const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(storage.data());
+    const auto* begin = reinterpret_cast<const wchar_t*>(storage.data());
+    const wchar_t* name = info->lpUniversalName;
+    const wchar_t* end = begin + storage.size() * sizeof(std::max_align_t) / sizeof(wchar_t);
+    if (name == nullptr || name < begin || name >= end) return std::nullopt;
+    const std::size_t room = static_cast<std::size_t>(end - name);
+    const std::size_t length = wcsnlen(name, room);
+    if (length == room) return std::nullopt;
+    Win32CodePage codePage;
+    Text universal;
+    if (!codePage.ToAnsi(AsWideView(name, length), universal)) return std::nullopt;
+    return universal;
 }
 
 std::unique_ptr<ConnectionListing> Win32Network::OpenConnectedDisks() {

@@ -1,4 +1,4 @@
-// The network-provider services on the Win32 API (GetVersion, WNetGetUniversalNameA, WNetOpenEnumA,
+// The network-provider services on the Win32 API (GetVersion, WNetGetUniversalNameW, WNetOpenEnumA,
 // WNetEnumResourceA, WNetCloseEnum).
 #pragma once
 

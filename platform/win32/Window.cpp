@@ -1,7 +1,6 @@
 #include "platform/win32/Window.h"
 
-#include <exception>
-
+#include "platform/win32/Controls.h"
 #include "text/AppError.h"
 #include "text/ErrorText.h"
 
@@ -16,6 +15,19 @@ int Box(HWND owner, const Text& text, const char* caption, UINT type) {
 
 void ShowErrorReport(HWND owner, const Text& message) {
     Box(owner, WithFullStop(message), kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+void ReportEscapedError(HWND owner, const std::exception& error) {
+    const auto* appError = dynamic_cast<const AppError*>(&error);
+    ShowErrorReport(owner, appError ? appError->Message() : Text(error.what()));
+}
+
+Text WindowText(HWND window) {
+    const int capacity = GetWindowTextLengthA(window) + 1;
+    Text text(static_cast<std::size_t>(capacity), '\0');
+    const int length = GetWindowTextA(window, text.data(), capacity);
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return text;
 }
 
 void ShowPlainMessage(HWND owner, const Text& text) {
@@ -98,6 +110,26 @@ bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& layout) {
     return hwnd_ != nullptr;
 }
 
+HWND Window::Item(int id) const {
+    return FindControl(hwnd_, id);
+}
+
+bool Window::IsChecked(int id) const {
+    return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Window::SetChecked(int id, bool checked) const {
+    SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+Text Window::ItemText(int id) const {
+    return WindowText(Item(id));
+}
+
+void Window::SetItemText(int id, const Text& text) const {
+    SetWindowTextA(Item(id), text.c_str());
+}
+
 LRESULT Window::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     return Default(msg, wparam, lparam);
 }
@@ -118,10 +150,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lp
     // No C++ exception may cross into the system's code that called us.
     try {
         return self->HandleMessage(msg, wparam, lparam);
-    } catch (const AppError& error) {
-        ShowErrorReport(hwnd, error.Message());
     } catch (const std::exception& error) {
-        ShowErrorReport(hwnd, error.what());
+        ReportEscapedError(hwnd, error);
     }
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "text/Text.h"
 
 // The application title: caption of the main window and of plain and error message boxes.
@@ -12,6 +14,12 @@ inline constexpr char kAppTitle[] = "ロミナード";
 // The error report: a message box captioned with the application title, the error icon, one OK button and
 // the text with its full stop.
 void ShowErrorReport(HWND owner, const Text& message);
+// The error report of an exception that reached a boundary no exception may cross (a window or subclass
+// procedure, the loop's hook): its own text for the program's errors, what() for any other.
+void ReportEscapedError(HWND owner, const std::exception& error);
+
+// A window's (or control's) whole text, byte for byte.
+Text WindowText(HWND window);
 
 // Plain, confirmation and information boxes, modal and centred on the screen.
 void ShowPlainMessage(HWND owner, const Text& text);
@@ -38,6 +46,14 @@ public:
     virtual ~Window();
 
     HWND Handle() const { return hwnd_; }
+
+    // The control of that id anywhere below the window (on its panels too); null when there is none.
+    HWND Item(int id) const;
+    // Check boxes and radio buttons.
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked) const;
+    Text ItemText(int id) const;
+    void SetItemText(int id, const Text& text) const;
 
 protected:
     struct FrameSpec {

@@ -1,14 +1,13 @@
 target_sources(rominado_win32 PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/AppMessage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Win32Locale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32NameLookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Network.cpp)
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SpeedButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp)
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolders.cpp
@@ -17,3 +16,8 @@ target_sources(rominado_win32 PRIVATE
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Win32CaseMapper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Collation.cpp)
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Dpi.cpp)
+target_sources(rominado_win32 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DropNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WideNames.cpp)

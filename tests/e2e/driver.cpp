@@ -36,6 +36,11 @@
 //                                          FACE and POINTS there as a user would and presses OK
 //   e2e_driver focus TITLE                 prints the control id that has the keyboard focus in TITLE's thread
 //   e2e_driver owned TITLE                 exit code 0 when window TITLE has an owner window, 1 when not
+//   e2e_driver answer-box TITLE SECONDS    waits for a message box of the program whose window is TITLE, writes
+//                                          its text to standard output and presses its OK button
+//   e2e_driver missing                     reads lines (code page 932) from standard input and writes those
+//                                          that name no existing file or folder, whatever their length; exit
+//                                          code 1 when there is one
 // Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
@@ -49,6 +54,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,22 +107,45 @@ int PrintClipboard() {
     return result;
 }
 
-HWND FindControlIn(HWND window, int id) {
-    if (HWND direct = GetDlgItem(window, id)) return direct;
+// The first window below window, depth first, that wanted accepts.
+HWND FindBelow(HWND window, const std::function<bool(HWND)>& wanted) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (HWND found = FindControlIn(child, id)) return found;
+        if (wanted(child)) return child;
+        if (HWND found = FindBelow(child, wanted)) return found;
     }
     return nullptr;
 }
 
+HWND FindControlIn(HWND window, int id) {
+    return FindBelow(window, [id](HWND child) { return GetDlgCtrlID(child) == id; });
+}
+
 HWND FindClassIn(HWND window, const char* wanted) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    return FindBelow(window, [wanted](HWND child) {
         char className[64] = {};
         GetClassNameA(child, className, sizeof className);
-        if (std::strcmp(className, wanted) == 0) return child;
-        if (HWND found = FindClassIn(child, wanted)) return found;
+        return std::strcmp(className, wanted) == 0;
+    });
+}
+
+// Waits, until deadline, for watch to be disabled: the program has started the work it disables it for.
+bool AwaitDisabled(HWND watch, ULONGLONG deadline) {
+    while (IsWindowEnabled(watch)) {
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(5);
     }
-    return nullptr;
+    return true;
+}
+
+// Presses key in target again and again, until deadline, until watch is enabled again: the work has ended.
+bool PressUntilEnabled(HWND watch, HWND target, WPARAM key, ULONGLONG deadline) {
+    while (!IsWindowEnabled(watch)) {
+        if (GetTickCount64() >= deadline) return false;
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
+        Sleep(50);
+    }
+    return true;
 }
 
 // The program answers only when it pumps, so a position is read with a time limit; -1 when none came.
@@ -134,10 +163,7 @@ int PressPastBand(const char* title, int watchId, int targetId, WPARAM key, doub
     HWND bar = window ? FindClassIn(window, "msctls_progress32") : nullptr;
     if (!watch || !target || !bar) return 1;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    while (IsWindowEnabled(watch)) {
-        if (GetTickCount64() >= deadline) return 1;
-        Sleep(5);
-    }
+    if (!AwaitDisabled(watch, deadline)) return 1;
     // Each answer comes from a pump of the walk; after the one that reads the band's last step, only a walk
     // that goes on pumping answers again with the same position (the finishing steps set it to 0). The pause
     // lets the walk leave the pump that answered, so the next answer comes from a later one.
@@ -152,13 +178,7 @@ int PressPastBand(const char* title, int watchId, int targetId, WPARAM key, doub
             answers = 0;
         }
     }
-    while (!IsWindowEnabled(watch)) {
-        if (GetTickCount64() >= deadline) return 1;
-        PostMessageA(target, WM_KEYDOWN, key, 1);
-        PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
-        Sleep(50);
-    }
-    return 0;
+    return PressUntilEnabled(watch, target, key, deadline) ? 0 : 1;
 }
 
 int LocaleSort() {
@@ -247,6 +267,51 @@ int ChooseFontIn(const char* title, int buttonId, const char* face, const char* 
     return 0;
 }
 
+int PrintMissing() {
+    std::string input;
+    char buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)
+        input.append(buffer, got);
+    int result = 0;
+    std::size_t start = 0;
+    while (start < input.size()) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string::npos) end = input.size();
+        std::string line = input.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        // The long form: no length limit, and every name taken as it stands.
+        std::wstring wide(line.size(), L'\0');
+        wide.resize(MultiByteToWideChar(932, 0, line.data(), static_cast<int>(line.size()), &wide[0],
+                                        static_cast<int>(wide.size())));
+        if (GetFileAttributesW((L"\\\\?\\" + wide).c_str()) == INVALID_FILE_ATTRIBUTES) {
+            std::printf("%s\n", line.c_str());
+            result = 1;
+        }
+    }
+    return result;
+}
+
+int AnswerBox(const char* title, double seconds) {
+    const HWND window = FindWindowA(nullptr, title);
+    if (!window) return 1;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HWND box = nullptr;
+    for (int waited = 0; !box && waited < seconds * 20; ++waited) {
+        box = DialogOf(process);
+        if (!box) Sleep(50);
+    }
+    if (!box) return 1;
+    char text[4096] = {};
+    // A message box's text is its static control 0xFFFF.
+    GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
+    std::printf("%s\n", text);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -263,6 +328,7 @@ int main(int argc, char** argv) {
     }
     if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc == 2 && std::strcmp(argv[1], "locale-sort") == 0) return LocaleSort();
+    if (argc == 2 && std::strcmp(argv[1], "missing") == 0) return PrintMissing();
     if (argc < 3) {
         std::fprintf(stderr, "usage: e2e_driver wait-window|close|wait-gone TITLE [SECONDS] | hold\n");
         return 2;
@@ -289,6 +355,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "wait-gone") == 0) return WaitUntil(false, title, seconds) ? 0 : 1;
+    if (std::strcmp(command, "answer-box") == 0) return AnswerBox(title, seconds);
     if (std::strcmp(command, "dump") == 0) {
         HWND hwnd = FindWindowA(nullptr, title);
         if (!hwnd) return 1;
@@ -327,17 +394,7 @@ int main(int argc, char** argv) {
         if (!watch || !target) return 1;
         const WPARAM key = static_cast<WPARAM>(std::atoi(argv[5]));
         const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::atof(argv[6]) * 1000);
-        while (IsWindowEnabled(watch)) {
-            if (GetTickCount64() >= deadline) return 1;
-            Sleep(5);
-        }
-        while (!IsWindowEnabled(watch)) {
-            if (GetTickCount64() >= deadline) return 1;
-            PostMessageA(target, WM_KEYDOWN, key, 1);
-            PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
-            Sleep(50);
-        }
-        return 0;
+        return AwaitDisabled(watch, deadline) && PressUntilEnabled(watch, target, key, deadline) ? 0 : 1;
     }
     if (std::strcmp(command, "press-past-band") == 0 && argc > 6)
         return PressPastBand(title, std::atoi(argv[3]), std::atoi(argv[4]),

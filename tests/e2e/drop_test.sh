@@ -4,12 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-TITLE="ロミナード"
 MEMO=100 CHK_FALL=111 CHK_GET=110 RDO_FULL=112 RDO_SHOW=114
-
-windows_path() {  # a Linux path as Wine shows it, in code page 932
-    printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
-}
 
 ensure_display
 tree="$E2E_OUT/drop-tree"
@@ -18,17 +13,12 @@ mkdir -p "$tree/資料/sub" "$tree/ソース"
 touch "$tree/一覧表" "$tree/Readme.TXT" "$tree/readme.txt" "$tree/資料/報告.doc" "$tree/資料/sub/ｶﾅ.txt" \
       "$tree/ソース/main.c" "$tree/.hidden" "$tree/資料/.secret"
 
-driver hold >/dev/null 2>&1 &
-holder_pid=$!
-start_program drop
-driver wait-window "$TITLE" 60 || fail "the main window did not appear"
-driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
+start_for_drops drop "$TITLE" $CHK_FALL
 
 # The expected lines: every entry but the hidden ones (Wine hides dot files), once per case-folded name, in
 # the order of the system's collation.
 expected="$E2E_OUT/drop-expected.txt"
-(cd "$E2E_OUT" && find drop-tree ! -name '.*') | while read -r p; do windows_path "$E2E_OUT/$p"; echo; done |
-    "$WINE_RUN" "$E2E_DRIVER" locale-sort | tr -d '\r' >"$expected"
+sorted_windows_paths drop-tree ! -name '.*' >"$expected"
 
 drag_onto_memo "$TITLE" $MEMO "$tree"
 wait_lines "$TITLE" $MEMO "$(wc -l <"$expected")"
@@ -48,16 +38,7 @@ head -n "$(wc -l <"$expected")" "$E2E_OUT/drop-clipboard2.txt" | cmp - "$E2E_OUT
 
 # Esc while many folders are walked: the drop stops early and what was collected stays.
 big="$E2E_OUT/drop-big"
-rm -rf "$big"
-/usr/bin/python3 - "$big" <<'PY'
-import os, sys
-root = sys.argv[1]
-for f in range(300):
-    d = os.path.join(root, "d%03d" % f)
-    os.makedirs(d)
-    for i in range(400):
-        open(os.path.join(d, "f%03d.txt" % i), "w").close()
-PY
+make_big_tree "$big"
 before=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
 driver press-while-busy "$TITLE" $RDO_FULL $MEMO 27 120 >/dev/null &
 presser_pid=$!

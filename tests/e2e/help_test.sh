@@ -36,13 +36,8 @@ restore_association() {
 
 # Waits until the pressing driver has returned, within a time limit.
 wait_click() {
-    waited=0
-    while kill -0 "$click_pid" 2>/dev/null && ! zombie "$click_pid"; do
-        [ "$waited" -lt "$(($1 * 10))" ] || fail "the help button did not return within $1 s"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    wait "$click_pid" || fail "the help button could not be pressed"
+    wait_exit "$click_pid" "$1" "the press of the help button"
+    [ "$exit_code" -eq 0 ] || fail "the help button could not be pressed"
 }
 trap 'restore_association; cleanup' EXIT
 

@@ -4,7 +4,6 @@
 # window and the about box open them as windows of their own (not owned by the main window).
 . "$(dirname "$0")/lib.sh"
 
-TITLE="ロミナード"
 MEMO=100 RDO_FULL=112 RDO_NAME=113
 
 key() {
@@ -12,22 +11,31 @@ key() {
     sleep 0.3
 }
 
-expect_focus() {
+focus_now() {
+    driver focus "$TITLE" | tr -d '\r'
+}
+
+text_now() {  # the text area's bytes in hexadecimal
+    driver text "$TITLE" $MEMO | od -An -tx1 | tr -d ' \n'
+}
+
+# settles READER VALUE STEP WHAT: waits up to 3 s for READER to print VALUE; else fails naming the step and
+# saying what READER printed instead.
+settles() {
     waited=0
-    until [ "$(driver focus "$TITLE" | tr -d '\r')" = "$1" ]; do
-        [ "$waited" -lt 30 ] || { screenshot keyboard-failed; fail "$2: the focus is on $(driver focus "$TITLE")"; }
+    until [ "$($1)" = "$2" ]; do
+        [ "$waited" -lt 30 ] || { screenshot keyboard-failed; fail "$3: $4 $($1)"; }
         sleep 0.1
         waited=$((waited + 1))
     done
 }
 
+expect_focus() {
+    settles focus_now "$1" "$2" "the focus is on"
+}
+
 expect_text() {
-    waited=0
-    until [ "$(driver text "$TITLE" $MEMO | od -An -tx1 | tr -d ' \n')" = "$1" ]; do
-        [ "$waited" -lt 30 ] || { screenshot keyboard-failed; fail "$2: the text area holds $(driver text "$TITLE" $MEMO | od -An -tx1)"; }
-        sleep 0.1
-        waited=$((waited + 1))
-    done
+    settles text_now "$1" "$2" "the text area holds"
 }
 
 ensure_display

@@ -13,6 +13,8 @@ mkdir -p "$private_bin"
 cp "$ROMINADO_EXE" "$private_bin/"
 ROMINADO_EXE="$private_bin/$(basename "$ROMINADO_EXE")"
 
+TITLE="ロミナード"  # the main window's title
+
 xvfb_pid=""
 program_pid=""
 holder_pid=""
@@ -33,14 +35,8 @@ trap cleanup EXIT
 # windows lie in the way of drags), else starts a private Xvfb and stops it on exit.
 ensure_display() {
     if [ -n "${DISPLAY:-}" ]; then return; fi
-    fifo="$E2E_OUT/displayfd.$$"
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r number <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$number"
+    . "$E2E_ROOT/scripts/xvfb.sh"
+    start_xvfb "$E2E_OUT"
 }
 
 # Starts the program in the background; its output goes to a log, never to the test's output.
@@ -55,19 +51,60 @@ driver() {
     "$WINE_RUN" "$E2E_DRIVER" "$@" </dev/null
 }
 
-# Waits for the program to end by itself, within a time limit; sets program_exit to its exit code.
-# Runs in the test's own shell: only the parent can reap the program, and an unreaped one still answers kill -0.
-wait_program_exit() {
-    limit=$1
+# start_for_drops NAME TITLE CHECKBOX: starts the program beside a process that keeps the Wine session, waits for
+# its window TITLE and checks the recursion box CHECKBOX.
+start_for_drops() {
+    driver hold >/dev/null 2>&1 &
+    holder_pid=$!
+    start_program "$1"
+    driver wait-window "$2" 60 || fail "the main window did not appear"
+    driver click "$2" "$3" || fail "could not turn recursion on"
+}
+
+windows_path() {  # a Linux path as Wine shows it, in code page 932
+    printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
+}
+
+# sorted_windows_paths FIND-ARGUMENTS: the paths find gives below $E2E_OUT, as Wine shows them, one a line, in
+# the order of the system's collation: the lines a drop of them copies.
+sorted_windows_paths() {
+    (cd "$E2E_OUT" && find "$@") | while read -r p; do windows_path "$E2E_OUT/$p"; echo; done |
+        "$WINE_RUN" "$E2E_DRIVER" locale-sort | tr -d '\r'
+}
+
+# wait_exit PID LIMIT WHAT: waits for a process the test started to end, within LIMIT seconds (else fails
+# saying WHAT did not end); sets exit_code to its exit code. Runs in the test's own shell: only the parent can
+# reap the process, and an unreaped one still answers kill -0.
+wait_exit() {
     waited=0
-    while kill -0 "$program_pid" 2>/dev/null && ! zombie "$program_pid"; do
-        [ "$waited" -lt "$((limit * 10))" ] || fail "the program did not end within $limit s"
+    while kill -0 "$1" 2>/dev/null && ! zombie "$1"; do
+        [ "$waited" -lt "$(($2 * 10))" ] || fail "$3 did not end within $2 s"
         sleep 0.1
         waited=$((waited + 1))
     done
-    program_exit=0
-    wait "$program_pid" || program_exit=$?
+    exit_code=0
+    wait "$1" || exit_code=$?
+}
+
+# Waits for the program to end by itself, within a time limit; sets program_exit to its exit code.
+wait_program_exit() {
+    wait_exit "$program_pid" "$1" "the program"
+    program_exit=$exit_code
     program_pid=""
+}
+
+# 300 folders of 400 empty files each, made afresh under $1: a drop long enough to press Esc during it.
+make_big_tree() {
+    rm -rf "$1"
+    /usr/bin/python3 - "$1" <<'PY'
+import os, sys
+root = sys.argv[1]
+for f in range(300):
+    d = os.path.join(root, "d%03d" % f)
+    os.makedirs(d)
+    for i in range(400):
+        open(os.path.join(d, "f%03d.txt" % i), "w").close()
+PY
 }
 
 zombie() {

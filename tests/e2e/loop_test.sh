@@ -4,7 +4,6 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-TITLE="ロミナード"
 MEMO=100 CHK_FALL=111 RDO_FULL=112
 
 # Runs a step with a time limit: reading the text area waits for the program, which answers only while it
@@ -23,10 +22,6 @@ within() {
     wait "$step_pid"
 }
 
-windows_path() {  # a Linux path as Wine shows it, in code page 932
-    printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
-}
-
 ensure_display
 tree="$E2E_OUT/loop-tree"
 rm -rf "$tree"
@@ -36,16 +31,11 @@ ln -s . "$tree/d/a"
 ln -s . "$tree/d/b"
 ln -s .. "$tree/d/資料/up"
 
-driver hold >/dev/null 2>&1 &
-holder_pid=$!
-start_program loop
-driver wait-window "$TITLE" 60 || fail "the main window did not appear"
-driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
+start_for_drops loop "$TITLE" $CHK_FALL
 
 # find lists the links as entries and does not follow them: the lines a walk that ends must give.
 expected="$E2E_OUT/loop-expected.txt"
-(cd "$E2E_OUT" && find loop-tree/d) | while read -r p; do windows_path "$E2E_OUT/$p"; echo; done |
-    "$WINE_RUN" "$E2E_DRIVER" locale-sort | tr -d '\r' >"$expected"
+sorted_windows_paths loop-tree/d >"$expected"
 [ "$(wc -l <"$expected")" -eq 7 ] || fail "the looped tree was not made as meant"
 
 drag_onto_memo "$TITLE" $MEMO "$tree/d"
@@ -56,16 +46,7 @@ cmp "$expected" "$E2E_OUT/loop-clipboard.txt" || fail "the looped folder did not
 # One folder of 120,300 entries: Esc is pressed once the walk has pumped past its 1023rd entry, and must still
 # end it.
 big="$E2E_OUT/loop-big"
-rm -rf "$big"
-/usr/bin/python3 - "$big" <<'PY'
-import os, sys
-root = sys.argv[1]
-for f in range(300):
-    d = os.path.join(root, "d%03d" % f)
-    os.makedirs(d)
-    for i in range(400):
-        open(os.path.join(d, "f%03d.txt" % i), "w").close()
-PY
+make_big_tree "$big"
 before=$(driver text "$TITLE" $MEMO | tr -cd '\n' | wc -c)
 driver press-past-band "$TITLE" $RDO_FULL $MEMO 27 120 >/dev/null &
 presser_pid=$!

@@ -23,6 +23,9 @@ public:
         return names.at(index);
     }
     void Release() override { ++releases; }
+
+    NameSubstitutions substitutions;
+    NameSubstitutions Substitutions() const override { return substitutions; }
 };
 
 class FakeContentsReader : public ContentsReader {

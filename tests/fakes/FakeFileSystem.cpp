@@ -11,10 +11,6 @@ bool SameName(const Text& a, const Text& b) {
     return AsciiUpper(a) == AsciiUpper(b);
 }
 
-Text Bounded(Text answer) {
-    return answer.size() < kPathBufferBytes ? answer : Text();
-}
-
 // ASCII case ignored, as the file system compares names; * matches any run of bytes, ? any one byte.
 bool WildcardMatch(const char* pattern, const char* name) {
     if (*pattern == '\0') return *name == '\0';
@@ -193,14 +189,14 @@ std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {
 
 Text FakeFileSystem::FullPath(const Text& path) {
     const auto fixed = fullPath_.find(path);
-    if (fixed != fullPath_.end()) return Bounded(fixed->second.value_or(Text()));
+    if (fixed != fullPath_.end()) return fixed->second.value_or(Text());
     const bool absolute = (path.size() >= 2 && path[1] == ':') || path.compare(0, 2, "\\\\") == 0;
-    return Bounded(absolute ? path : currentFolder + "\\" + path);
+    return absolute ? path : currentFolder + "\\" + path;
 }
 
 Text FakeFileSystem::ShortPath(const Text& path) {
     const auto fixed = shortPath_.find(path);
-    if (fixed != shortPath_.end()) return Bounded(fixed->second.value_or(Text()));
+    if (fixed != shortPath_.end()) return fixed->second.value_or(Text());
     const auto parts = Components(path);
     Text walked;
     Text answer;
@@ -211,7 +207,7 @@ Text FakeFileSystem::ShortPath(const Text& path) {
         answer += node->shortName.empty() ? node->name : node->shortName;
         if (i + 1 < parts.size() || parts.size() == 1) answer += "\\";
     }
-    return Bounded(answer);
+    return answer;
 }
 
 Text FakeFileSystem::StoredName(const Text& path) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -58,6 +59,10 @@ public:
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
+
+    // What TakeSubstitutions answers next; a test sets it as if the listings had substituted names.
+    NameSubstitutions substitutions;
+    NameSubstitutions TakeSubstitutions() override { return std::exchange(substitutions, {}); }
 
     // The lookup matches each component by its stored or its short name; a relative path starts from
     // currentFolder. Wildcards (* and ?) match in the last component only. A drive, server or share root is

@@ -7,7 +7,7 @@
 
 #include "shell/Shortcuts.h"
 
-class FakePrompts : public Prompts {
+class FakePrompts : public NullPrompts {
 public:
     std::deque<bool> answers;
     std::vector<Text> boxes;

@@ -9,9 +9,9 @@
 #include <map>
 #include <vector>
 
-#include "platform/View.h"
+#include "platform/NullView.h"
 
-class RecordingView : public View {
+class RecordingView : public NullView {
 public:
     OptionSnapshot options;
 

@@ -15,7 +15,6 @@
 #include "edit/HenkanJ.h"
 #include "tests/fakes/FakeCaseMapper.h"
 #include "tests/fakes/FakeCollation.h"
-#include "tests/fakes/FakeLocale.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/PathPieces.h"
 
@@ -25,11 +24,6 @@ using Lines = std::vector<Text>;
 
 const int kTags[] = {kTagUpper,  kTagLower,   kTagHalf,     kTagFull,      kTagNameAsc, kTagNameDesc,
                      kTagExtAsc, kTagExtDesc, kTagFileName, kTagDirectory, kTagDistinct};
-
-class NoButton : public BreakButton {
-public:
-    void SetBreakVisible(bool) override {}
-};
 
 Lines SplitLines(const Text& bytes) {
     Lines lines;
@@ -115,12 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int abortAt = provider.ConsumeBool() ? provider.ConsumeIntegralInRange(1, 40) : 0;
     const Lines input = SplitLines(provider.ConsumeRemainingBytesAsString());
 
-    FakeLocale locale;
-    DropState state(locale);
+    BusyState state;
     LinesView view;
     FakeCaseMapper cases;
     FakeCollation collation;
-    NoButton button;
+    NullBreakButton button;
     EditOperations edit(view, state, cases, collation, button);
     bool aborted = false;
     view.onPump = [&](int pump) {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "collect/FileContentsReader.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/AppError.h"
 
@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     spec.reportedSize = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint16_t>() : 0;
     spec.contents = provider.ConsumeRemainingBytesAsString();
 
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     DropState state(locale);
     LinesView view;
     view.options.RdoFull = false;
@@ -163,6 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const AppError&) {
         failed = true;
     }
+    // As the drop handler does when the walk has ended: count lines wait until then.
+    reader.WriteHeldLines();
     const Outcome model = Model(spec, skipBlank, abortAtPump);
     Check(failed == model.failed);
     Check(view.suspended == 0);

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "collect/LongFileName.h"
+#include "shared/LongFileName.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/PathPieces.h"
 

@@ -106,7 +106,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const Text expanded = input.ConsumeRandomLengthString(kPathBufferBytes - 1);
+    const Text expanded = input.ConsumeRandomLengthString(1024);
     Expansion files(expanded);
     AnsweringNetwork network(input, expanded.empty() ? '\0' : expanded[0]);
 

@@ -48,4 +48,18 @@ TEST(CommandLine, ModeWritesTheLongFormsInArgumentOrderAndCopiesThem) {
     EXPECT_EQ(view.clipboard, "C:\\Program Files\r\nC:\\NOPE\\x\r\nC:\\Program Files\r\nC:\r\n");
 }
 
+// The notice comes after the copy, counting the lossy arguments and the names the lookup substituted.
+TEST(CommandLine, SubstitutedNamesAreToldAfterTheCopy) {
+    FakeFileSystem files;
+    files.AddFile("C:\\a.txt");
+    RecordingView view;
+    RunCommandLineMode({"C:\\a.txt"}, files, view);
+    EXPECT_EQ(view.calls, (Lines{"append lines 1", "copy"}));
+
+    files.substitutions = {2, 0};
+    RunCommandLineMode({"C:\\a.txt", "C:\\?.txt"}, files, view, {0, 1});
+    EXPECT_EQ(view.calls, (Lines{"append lines 1", "copy", "append lines 2", "copy",
+                                 "message " + SubstitutionNotice({2, 1})}));
+}
+
 }  // namespace

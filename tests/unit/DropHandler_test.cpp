@@ -7,7 +7,7 @@
 
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/ThrowingView.h"
 #include "text/AppError.h"
@@ -34,7 +34,7 @@ protected:
 
     FakeFileSystem files;
     FakeNetwork network;
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     ThrowingView view;
     FakeContentsReader reader;
     DropState state{locale};
@@ -54,6 +54,28 @@ TEST_F(DropHandlerTest, ThreeFilesInFullPathMode) {
     EXPECT_FALSE(state.FBusy);
     EXPECT_TRUE(state.FPathList.Empty());
     EXPECT_TRUE(view.topPanelEnabled);
+}
+
+// Names the code page cannot hold: those of this drop, from its names and its listings, are told once after
+// its output; what was counted before it is not.
+TEST_F(DropHandlerTest, SubstitutedNamesAreToldOnceAfterTheOutput) {
+    files.AddFile("C:\\d\\x");
+    files.AddFile("C:\\d\\y");
+    files.substitutions = {5, 5};
+    files.OnListed("C:\\d\\x", [&] { files.substitutions.aliased += 1; });
+    files.OnListed("C:\\d\\y", [&] { files.substitutions.aliased += 1; });
+    FakeDroppedNames names({"C:\\d"});
+    names.substitutions = {1, 1};
+    view.options.ChkFAll = true;
+    EXPECT_TRUE(Drop(names));
+    ASSERT_FALSE(view.calls.empty());
+    EXPECT_EQ(view.calls.back(), "message " + SubstitutionNotice({3, 1}));
+    EXPECT_EQ(view.lines.size(), 3u);
+
+    view.calls.clear();
+    FakeDroppedNames plain({"C:\\d\\x"});
+    EXPECT_TRUE(Drop(plain));
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
 }
 
 TEST_F(DropHandlerTest, ZeroNamesRunOnlyTheFinishingSteps) {

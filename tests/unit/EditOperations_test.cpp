@@ -14,7 +14,6 @@
 #include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeLocale.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 #include "tests/fakes/ThrowingView.h"
@@ -59,7 +58,7 @@ protected:
         });
     }
 
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     DropState state{locale};
     RecordingView view;
     FakeCaseMapper cases;
@@ -313,7 +312,7 @@ TEST(EditOperationsFailureTest, EveryFinishingStepRunsWhenOneFails) {
     const Lines input = {"b", "a"};
     for (const Row& row : rows) {
         const Text label = row.kind + " #" + std::to_string(row.occurrence);
-        FakeLocale locale;
+        FakeCollation locale{LetterCase::kIgnored};
         DropState state{locale};
         ThrowingView view;
         FakeCaseMapper cases;

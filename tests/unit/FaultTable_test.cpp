@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "collect/DropHandler.h"
-#include "collect/FileContentsReader.h"
+#include "tests/DropWiring.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileReader.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 #include "text/AppError.h"
@@ -53,7 +53,7 @@ struct Program {
         bool handled = false;
         Text told;
         try {
-            handler.HandleDrop(names, handled);
+            drop.handler.HandleDrop(names, handled);
         } catch (const AppError& e) {
             told = e.Message();
         }
@@ -65,15 +65,13 @@ struct Program {
     FakeFileSystem tree;
     FakeFileReader files;
     FakeNetwork network;
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     RecordingView view;
-    DropState state{locale};
-    FileContentsReader reader{state, view, files};
-    DropHandler handler{state, view, tree, network, reader};
+    DropWiring drop{locale, view, tree, network, files};
 };
 
 struct Row {
-    const char* fault;
+    Text fault;
     Mode mode;
     std::function<void(Program&)> inject;
     Lines added;  // what the drop of C:\d appends below the earlier lines
@@ -100,20 +98,7 @@ const Lines kWholeFolder = {"C:\\d", "C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.t
 TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) {
     // A row a line or two, as a table reads.
     // clang-format off
-    const Row rows[] = {
-        // Opening a file fails: what was read before stays, the rest of the drop is skipped.
-        {"open 2", Mode::AllLines, [](Program& p) { FailOpen(p, 2); }, {"1", "2"},
-         OpenFailure("ファイルが見つかりません")},
-        {"open 3", Mode::AllLines, [](Program& p) { FailOpen(p, 3); }, {"1", "2"},
-         OpenFailure("不正なファイル名です")},
-        {"open 4", Mode::AllLines, [](Program& p) { FailOpen(p, 4); }, {"1", "2"},
-         OpenFailure("オープンしたファイルが多すぎます")},
-        {"open 5", Mode::AllLines, [](Program& p) { FailOpen(p, 5); }, {"1", "2"},
-         OpenFailure("ファイルへのアクセスが拒否されました")},
-        {"open 32", Mode::AllLines, [](Program& p) { FailOpen(p, 32); }, {"1", "2"},
-         OpenFailure("I/O エラー (32)")},
-        {"open other", Mode::AllLines, [](Program& p) { FailOpen(p, 1117); }, {"1", "2"},
-         OpenFailure("I/O エラー (1117)")},
+    std::vector<Row> rows = {
         // A read fails mid-file: the lines of the file read so far stay too.
         {"read mid-file", Mode::AllLines, [](Program& p) { FailRead(p, 23); }, {"1", "2", "x"},
          OpenFailure("I/O エラー (23)")},
@@ -142,6 +127,16 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
          kWholeFolder, ""},
     };
     // clang-format on
+    // Opening a file fails: what was read before stays, the rest of the drop is skipped.
+    for (const auto& [code, text] : {std::pair<std::uint32_t, Text>{2, "ファイルが見つかりません"},
+                                     {3, "不正なファイル名です"},
+                                     {4, "オープンしたファイルが多すぎます"},
+                                     {5, "ファイルへのアクセスが拒否されました"},
+                                     {32, "I/O エラー (32)"},
+                                     {1117, "I/O エラー (1117)"}}) {
+        rows.push_back({"open " + std::to_string(code), Mode::AllLines,
+                        [code = code](Program& p) { FailOpen(p, code); }, {"1", "2"}, OpenFailure(text)});
+    }
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
         Program p(row.mode);
@@ -163,14 +158,14 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
         EXPECT_EQ(p.files.openFiles, 0);
         EXPECT_EQ(p.tree.listingsOpen, 0);
         EXPECT_EQ(p.network.enumerationsOpen, 0);
-        EXPECT_FALSE(p.state.FBusy);
+        EXPECT_FALSE(p.drop.state.FBusy);
         EXPECT_TRUE(p.view.topPanelEnabled);
         EXPECT_EQ(p.view.panels[3], "");
 
         EXPECT_EQ(p.Drop({kNext}), "");
         expected.push_back(paths ? kNext : "ok");
         EXPECT_EQ(p.view.lines, expected);
-        EXPECT_FALSE(p.state.FBusy);
+        EXPECT_FALSE(p.drop.state.FBusy);
         if (paths) {
             Text whole;
             for (const Text& line : expected)

@@ -10,7 +10,7 @@
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileReader.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 #include "text/AppError.h"
@@ -91,6 +91,7 @@ protected:
         files.Add(kPath, contents);
         view.lines.clear();
         reader.AddFileContents(kPath);
+        reader.WriteHeldLines();
         return view.lines;
     }
 
@@ -105,7 +106,7 @@ protected:
 
     FakeFileReader files;
     RecordingView view;
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     DropState state{locale};
     FileContentsReader reader{state, view, files};
 };
@@ -209,12 +210,12 @@ TEST_F(FileContentsReaderTest, RandomFilesMatchThePlainReading) {
 
 TEST_F(FileContentsReaderTest, ReadsInLargeBlocksAndAppendsInLargeBatches) {
     AllLines();
-    const int n = 2 * static_cast<int>(FileContentsReader::kBatchLines) + 100;
+    const int n = static_cast<int>(FileContentsReader::kBatchLines) + 100;
     const Text contents = NumberedLines(n);
     EXPECT_EQ(Read(contents).size(), static_cast<std::size_t>(n));
     EXPECT_EQ(view.lines[12345], "L2345");
     EXPECT_EQ(view.CallsStartingWith("append"),
-              (Lines{"append lines 16384", "append lines 16384", "append lines 100"}));
+              (Lines{"append lines " + std::to_string(FileContentsReader::kBatchLines), "append lines 100"}));
     EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
     EXPECT_EQ(view.calls.back(), "redraw on");
     for (const std::size_t asked : files.readSizes)
@@ -225,13 +226,14 @@ TEST_F(FileContentsReaderTest, ReadsInLargeBlocksAndAppendsInLargeBatches) {
 
 TEST_F(FileContentsReaderTest, LongLinesGoInBatchesBoundedByBytes) {
     AllLines();
-    const Text line(1024 * 1024, 'q');
+    const Text line(FileContentsReader::kLongestLine, 'q');
+    const std::size_t perBatch = FileContentsReader::kBatchBytes / line.size();
     Text contents;
-    for (int i = 0; i < 9; ++i)
+    for (std::size_t i = 0; i <= perBatch; ++i)
         contents += line + "\r\n";
-    EXPECT_EQ(Read(contents), Lines(9, line));
+    EXPECT_EQ(Read(contents), Lines(perBatch + 1, line));
     EXPECT_EQ(view.CallsStartingWith("append"),
-              (Lines{"append lines 4", "append lines 4", "append lines 1"}));
+              (Lines{"append lines " + std::to_string(perBatch), "append lines 1"}));
 }
 
 TEST_F(FileContentsReaderTest, ANulOrALoneLeadByteAffectsOnlyItsOwnLine) {
@@ -301,8 +303,7 @@ TEST_F(FileContentsReaderTest, CountModeWritesOneLineAndAddsToTheTotal) {
     state.FTotalLines = 10;
     EXPECT_EQ(Read("one\r\ntwo\r\nthree"), (Lines{"         3行:C:\\d\\a.txt"}));
     EXPECT_EQ(state.FTotalLines, 13);
-    EXPECT_EQ(view.calls,
-              (Lines{"status 2 0%", "options", "redraw off", "append " + CountLine(3), "redraw on"}));
+    EXPECT_EQ(view.calls, (Lines{"status 2 0%", "options", "append lines 1"}));
     AllLines();
     Read("x\r\ny");
     EXPECT_EQ(state.FTotalLines, 13);
@@ -450,7 +451,7 @@ TEST_F(FileContentsReaderTest, ReadFailureKeepsTheLinesReadButWritesNoCountLineA
             files.Add(kPath, NumberedLines(5000)).failReadAt = at;
             EXPECT_EQ(ErrorOf(kPath), kPath + "\r\nI/O エラー (23)");
             EXPECT_EQ(state.FTotalLines, 0);
-            EXPECT_EQ(view.CallsStartingWith("redraw"), (Lines{"redraw off", "redraw on"}));
+            EXPECT_EQ(view.CallsStartingWith("redraw"), count ? Lines{} : (Lines{"redraw off", "redraw on"}));
             EXPECT_EQ(view.lines.size(), count ? 0u : at / 7) << at;
             if (!count && at > 0) {
                 EXPECT_EQ(view.lines.back(), "L2856");
@@ -509,6 +510,10 @@ TEST_F(ContentsDropTest, CountModeEndsWithTheTotalLine) {
     EXPECT_EQ(Drop(), "(no error)");
     EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), CountLine(3, "行:", "C:\\d\\b.txt"),
                                  CountLine(1, "行:", "C:\\d\\c.txt"), "         6行:Ｔｏｔａｌ"}));
+    // The count lines of all files go in with one replacement, before the finishing steps.
+    EXPECT_EQ(view.CallsStartingWith("append"), (Lines{"append lines 3", "append " + view.lines.back()}));
+    EXPECT_LT(std::find(view.calls.begin(), view.calls.end(), "append lines 3") - view.calls.begin(),
+              std::find(view.calls.begin(), view.calls.end(), "status 2 ") - view.calls.begin());
     EXPECT_EQ(view.panels[2], "");
     EXPECT_EQ(view.clipboard, "");
 }

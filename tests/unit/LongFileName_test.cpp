@@ -1,4 +1,4 @@
-#include "collect/LongFileName.h"
+#include "shared/LongFileName.h"
 
 #include <gtest/gtest.h>
 

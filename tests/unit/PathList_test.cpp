@@ -5,39 +5,36 @@
 #include <algorithm>
 #include <random>
 
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
 
-TEST(PathList, OrdersByTheLocaleNotByBytes) {
-    FakeLocale locale;
-    PathList list(locale);
-    for (const char* entry : {"b", "C", "A", "_x", "a1"})
-        list.Add(entry);
-    // Byte order would put A and C before _x and b.
-    EXPECT_EQ(list.Entries(), (Lines{"_x", "A", "a1", "b", "C"}));
-}
-
-TEST(PathList, FirstAddedOfEqualEntriesStays) {
-    FakeLocale locale;
-    PathList list(locale);
-    for (const char* entry : {"C:\\Dir\\File.txt", "c:\\dir\\file.txt", "C:\\DIR\\FILE.TXT", "C:\\b"})
-        list.Add(entry);
-    EXPECT_EQ(list.Entries(), (Lines{"C:\\b", "C:\\Dir\\File.txt"}));
-}
-
-TEST(PathList, EmptyEntryIsKeptOnce) {
-    FakeLocale locale;
-    PathList list(locale);
-    for (const char* entry : {"", "x", "", ""})
-        list.Add(entry);
-    EXPECT_EQ(list.Entries(), (Lines{"", "x"}));
+TEST(PathList, KeepsOneEntryPerKeyInTheLocalesOrder) {
+    const struct {
+        const char* what;
+        Lines added;
+        Lines kept;
+    } cases[] = {
+        // Byte order would put A and C before _x and b.
+        {"the locale's order, not bytes", {"b", "C", "A", "_x", "a1"}, {"_x", "A", "a1", "b", "C"}},
+        {"the first added of equal entries",
+         {"C:\\Dir\\File.txt", "c:\\dir\\file.txt", "C:\\DIR\\FILE.TXT", "C:\\b"},
+         {"C:\\b", "C:\\Dir\\File.txt"}},
+        {"the empty entry once", {"", "x", "", ""}, {"", "x"}},
+    };
+    for (const auto& c : cases) {
+        FakeCollation locale{LetterCase::kIgnored};
+        PathList list(locale);
+        for (const Text& entry : c.added)
+            list.Add(entry);
+        EXPECT_EQ(list.Entries(), c.kept) << c.what;
+    }
 }
 
 TEST(PathList, ManyEntriesOneKeyEachAndStrictlyOrdered) {
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     PathList list(locale);
     std::vector<Text> added;
     std::mt19937 random(7);

@@ -7,7 +7,7 @@
 #include "collect/ExtFilter.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 
@@ -37,7 +37,7 @@ protected:
 
     FakeFileSystem files;
     FakeNetwork network;
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     RecordingView view;
     FakeContentsReader reader;
     DropState state{locale};
@@ -278,9 +278,9 @@ TEST_F(PathWalkerTest, FailedShortAndNetworkFormsGiveOneEmptyLine) {
     Recurse();
     files.SetShortPathAnswer("C:\\d\\a", std::nullopt);
     files.SetShortPathAnswer("C:\\d\\b", std::nullopt);
-    files.SetShortPathAnswer("C:\\d", Text(300, 'x'));  // too long for its buffer
+    files.SetShortPathAnswer("C:\\d", Text(300, 'x'));  // a long answer comes whole
     Mode(&OptionSnapshot::RdoShort);
-    EXPECT_EQ(Collect("C:\\d"), (Lines{""}));
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"", Text(300, 'x')}));
 
     state.FPathList.Clear();
     options = OptionSnapshot();

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "tests/SameSettings.h"
 #include "tests/fakes/FakeProfile.h"
 #include "text/AppError.h"
 
@@ -89,14 +90,7 @@ protected:
 };
 
 TEST_F(SettingsStore, LoadWithoutTheFileGivesTheDefaultsInKeyOrder) {
-    const StoredSettings s = LoadSettings(profile, places);
-    EXPECT_EQ(s.formTop, 200);
-    EXPECT_EQ(s.formLeft, 300);
-    EXPECT_EQ(s.modeIndex, 0);
-    EXPECT_EQ(s.fontSize, 12);
-    EXPECT_EQ(s.fontName, "ＭＳ ゴシック");
-    EXPECT_FALSE(s.deskTopSet);
-    EXPECT_FALSE(s.sendToSet);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
     EXPECT_EQ(profile.calls,
               (Lines{"read " + path + " [MainForm] FormTop", "read " + path + " [MainForm] FormLeft",
                      "read " + path + " [GetMode] FullPath", "read " + path + " [Show] FontSize",
@@ -112,14 +106,7 @@ TEST_F(SettingsStore, LoadTakesTheStoredValues) {
     Set("Show", "FontName", "ＭＳ 明朝");
     Set("System", "DeskTopSet", "5");
     Set("System", "SendToSet", "yes");
-    const StoredSettings s = LoadSettings(profile, places);
-    EXPECT_EQ(s.formTop, 100);
-    EXPECT_EQ(s.formLeft, -20);
-    EXPECT_EQ(s.modeIndex, 2);
-    EXPECT_EQ(s.fontSize, 10);
-    EXPECT_EQ(s.fontName, "ＭＳ 明朝");
-    EXPECT_TRUE(s.deskTopSet);
-    EXPECT_FALSE(s.sendToSet);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), {100, -20, 2, 10, "ＭＳ 明朝", true, false}));
 }
 
 TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
@@ -130,13 +117,7 @@ TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
                                        {"System", "DeskTopSet"},
                                        {"System", "SendToSet"}})
         Set(section, key, "1e3");
-    const StoredSettings s = LoadSettings(profile, places);
-    EXPECT_EQ(s.formTop, 200);
-    EXPECT_EQ(s.formLeft, 300);
-    EXPECT_EQ(s.modeIndex, 0);
-    EXPECT_EQ(s.fontSize, 12);
-    EXPECT_FALSE(s.deskTopSet);
-    EXPECT_FALSE(s.sendToSet);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
 }
 
 TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {
@@ -148,15 +129,7 @@ TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {
 }
 
 TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
-    StoredSettings s;
-    s.formTop = 20;
-    s.formLeft = -10;
-    s.modeIndex = 3;
-    s.fontSize = 10;
-    s.fontName = "ＭＳ 明朝";
-    s.deskTopSet = true;
-    s.sendToSet = false;
-    SaveSettings(profile, places, s);
+    SaveSettings(profile, places, {20, -10, 3, 10, "ＭＳ 明朝", true, false});
     EXPECT_EQ(profile.calls,
               (Lines{"write " + path + " [MainForm] FormTop=20", "write " + path + " [MainForm] FormLeft=-10",
                      "write " + path + " [GetMode] FullPath=3", "write " + path + " [Show] FontSize=10",
@@ -165,23 +138,9 @@ TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
 }
 
 TEST_F(SettingsStore, SavedValuesLoadBack) {
-    StoredSettings s;
-    s.formTop = INT_MIN;
-    s.formLeft = INT_MAX;
-    s.modeIndex = 4;
-    s.fontSize = 72;
-    s.fontName = "IPAGothic";
-    s.deskTopSet = false;
-    s.sendToSet = true;
+    const StoredSettings s{INT_MIN, INT_MAX, 4, 72, "IPAGothic", false, true};
     SaveSettings(profile, places, s);
-    const StoredSettings back = LoadSettings(profile, places);
-    EXPECT_EQ(back.formTop, s.formTop);
-    EXPECT_EQ(back.formLeft, s.formLeft);
-    EXPECT_EQ(back.modeIndex, s.modeIndex);
-    EXPECT_EQ(back.fontSize, s.fontSize);
-    EXPECT_EQ(back.fontName, s.fontName);
-    EXPECT_EQ(back.deskTopSet, s.deskTopSet);
-    EXPECT_EQ(back.sendToSet, s.sendToSet);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), s));
 }
 
 TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyKeepsTheFirstTwoAndStops) {

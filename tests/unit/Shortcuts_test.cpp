@@ -77,12 +77,26 @@ protected:
     }
 };
 
-TEST_F(ShortcutSettingsTest, DesktopDirIsTheLongFormOfTheShellsAnswer) {
+TEST_F(ShortcutSettingsTest, ShellFoldersAreTheLongFormOfTheShellsAnswers) {
     lookup.SetShortName("C:\\WINDOWS\\Desktop", "DESKTO~1");
-    shell.desktop = "c:\\windows\\DESKTO~1";
-    EXPECT_EQ(GetDesktopDir(shell, lookup), "c:\\WINDOWS\\Desktop");
-    shell.desktop = "";
-    EXPECT_EQ(GetDesktopDir(shell, lookup), "");
+    lookup.AddFolder("C:\\Users\\山田\\AppData\\Roaming\\SendTo");
+    lookup.SetShortName("C:\\Users\\山田", "4E5A~1");
+    const struct {
+        Text FakeShellLinks::*answer;
+        Text (*folder)(ShellLinks&, NameLookup&);
+        Text shortForm;
+        Text longForm;
+    } cases[] = {
+        {&FakeShellLinks::desktop, GetDesktopDir, "c:\\windows\\DESKTO~1", "c:\\WINDOWS\\Desktop"},
+        {&FakeShellLinks::sendTo, GetSendToDir, "C:\\Users\\4E5A~1\\AppData\\Roaming\\SendTo",
+         "C:\\Users\\山田\\AppData\\Roaming\\SendTo"},
+    };
+    for (const auto& c : cases) {
+        shell.*c.answer = c.shortForm;
+        EXPECT_EQ(c.folder(shell, lookup), c.longForm);
+        shell.*c.answer = "";
+        EXPECT_EQ(c.folder(shell, lookup), "") << c.longForm << " named by no shell";
+    }
 }
 
 TEST_F(ShortcutSettingsTest, BothWantedBothCreatedWithTheProgramsFields) {
@@ -184,15 +198,6 @@ TEST_F(ShortcutSettingsTest, TrailByteBackslashIsNoSeparator) {
     settings.ApplyShortcuts(true, true);
     EXPECT_EQ(shell.calls,
               (Lines{"save C:\\ユーザ\\表\\ロミナード.lnk", "save C:\\ユーザ\\SendTo\\ロミナード.lnk"}));
-}
-
-TEST_F(ShortcutSettingsTest, SendToIsTheLongFormOfTheShellsAnswer) {
-    lookup.AddFolder("C:\\Users\\山田\\AppData\\Roaming\\SendTo");
-    lookup.SetShortName("C:\\Users\\山田", "4E5A~1");
-    shell.sendTo = "C:\\Users\\4E5A~1\\AppData\\Roaming\\SendTo";
-    EXPECT_EQ(GetSendToDir(shell, lookup), "C:\\Users\\山田\\AppData\\Roaming\\SendTo");
-    shell.sendTo = "";
-    EXPECT_EQ(GetSendToDir(shell, lookup), "");
 }
 
 TEST_F(ShortcutSettingsTest, SendToTheShellNamesNotBesideTheDesktop) {

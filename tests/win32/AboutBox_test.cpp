@@ -4,15 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "platform/win32/MessageLoop.h"
+#include "tests/win32/LayoutChecks.h"
 
 namespace {
-
-Text WindowText(HWND window) {
-    char buffer[512] = {};
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return Text(buffer, length);
-}
 
 class AboutBoxTest : public ::testing::Test {
 protected:
@@ -37,7 +35,7 @@ TEST_F(AboutBoxTest, LayoutTextsAndFonts) {
     EXPECT_EQ(client.bottom, 222);
     EXPECT_FALSE(GetWindowLongA(box.Handle(), GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 
-    const HWND panel = box.Control(kPanel1);
+    const HWND panel = box.Item(kPanel1);
     const struct {
         int id;
         HWND parent;
@@ -56,7 +54,7 @@ TEST_F(AboutBoxTest, LayoutTextsAndFonts) {
         {kOKButton, box.Handle(), "OK", {112, 184, 187, 209}, 12, false},
     };
     for (const auto& c : controls) {
-        const HWND control = box.Control(c.id);
+        const HWND control = box.Item(c.id);
         ASSERT_TRUE(control) << c.id;
         EXPECT_EQ(GetParent(control), c.parent) << c.text;
         EXPECT_EQ(WindowText(control), c.text);
@@ -88,19 +86,19 @@ TEST_F(AboutBoxTest, LayoutTextsAndFonts) {
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << c.text;
     }
     // Without the program's resources the picture stays empty.
-    EXPECT_EQ(SendMessageA(box.Control(kProgramIcon), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_EQ(SendMessageA(box.Item(kProgramIcon), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     // Neither the default nor the cancel button.
-    EXPECT_NE(GetDlgCtrlID(box.Control(kOKButton)), IDOK);
-    EXPECT_NE(GetDlgCtrlID(box.Control(kOKButton)), IDCANCEL);
-    EXPECT_EQ(GetWindowLongA(box.Control(kOKButton), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_NE(GetDlgCtrlID(box.Item(kOKButton)), IDOK);
+    EXPECT_NE(GetDlgCtrlID(box.Item(kOKButton)), IDCANCEL);
+    EXPECT_EQ(GetWindowLongA(box.Item(kOKButton), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
 TEST_F(AboutBoxTest, ProductNameInTheHighlightColour) {
     const HDC dc = GetDC(box.Handle());
     for (const int id : {kProductName, kVersion}) {
         SetTextColor(dc, RGB(1, 2, 3));
-        SendMessageA(box.Control(kPanel1), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(box.Control(id)));
+        SendMessageA(box.Item(kPanel1), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(box.Item(id)));
         EXPECT_EQ(GetTextColor(dc), GetSysColor(id == kProductName ? COLOR_HIGHLIGHT : COLOR_WINDOWTEXT))
             << id;
     }
@@ -116,7 +114,7 @@ TEST_F(AboutBoxTest, FirstShowingCentresLaterOnesDoNotMove) {
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 
     SetWindowPos(box.Handle(), nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(box.Control(kOKButton), BM_CLICK, 0, 0);
+    SendMessageA(box.Item(kOKButton), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(box.Handle()));
     box.Show();
     box.Show();
@@ -131,13 +129,39 @@ TEST_F(AboutBoxTest, EscDoesNothingTheCloseBoxHides) {
     MessageLoop loop;
     loop.AddModeless(box.Handle());
     box.Show();
-    ASSERT_EQ(GetFocus(), box.Control(kOKButton));
+    ASSERT_EQ(GetFocus(), box.Item(kOKButton));
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     loop.Pump();
     EXPECT_TRUE(IsWindowVisible(box.Handle()));
     SendMessageA(box.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(box.Handle()));
     EXPECT_FALSE(IsWindowVisible(box.Handle()));
+}
+
+TEST_F(AboutBoxTest, LaidOutAgainAtEachDpiItMovesTo) {
+    const int ids[] = {kPanel1, kProgramIcon, kProductName, kVersion,
+                       kMaker,  kLabel2,      kAboutLabel1, kOKButton};
+    std::vector<RECT> at96;
+    for (int id : ids)
+        at96.push_back(layout::InParent(box.Item(id)));
+    for (const UINT dpi : {120u, 144u, 192u, 96u}) {
+        const RECT suggested = layout::MoveToDpi(box.Handle(), dpi, 298, 222);
+        RECT frame;
+        GetWindowRect(box.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
+        EXPECT_EQ(layout::ExpectTidy(box.Handle(), dpi, {kPanelFrame}), 9);
+        EXPECT_EQ(layout::FontHeight(box.Item(kProductName)), -ScaleForDpi(16, dpi)) << dpi;
+        EXPECT_EQ(layout::FontHeight(box.Item(kMaker)), -ScaleForDpi(15, dpi)) << dpi;
+        EXPECT_EQ(layout::FontHeight(box.Item(kOKButton)), -ScaleForDpi(12, dpi)) << dpi;
+        const RECT ok = layout::InParent(box.Item(kOKButton));
+        EXPECT_EQ(ok.left, ScaleForDpi(112, dpi)) << dpi;
+        EXPECT_EQ(ok.bottom, ScaleForDpi(209, dpi)) << dpi;
+    }
+    // Back at 96 DPI every control stands where it stood: nothing drifts from one scaling to the next.
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
+        const RECT now = layout::InParent(box.Item(ids[i]));
+        EXPECT_TRUE(EqualRect(&now, &at96[i])) << ids[i];
+    }
 }
 
 }  // namespace

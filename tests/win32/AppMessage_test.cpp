@@ -1,5 +1,5 @@
 // The hook with a real drop: an HDROP built in memory as the shell builds it, handed over in a WM_DROPFILES.
-#include "platform/win32/AppMessage.h"
+#include "app/AppMessage.h"
 
 #include <shlobj.h>
 
@@ -7,12 +7,9 @@
 
 #include <cstring>
 
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Locale.h"
-#include "platform/win32/Win32Network.h"
 #include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/RecordingView.h"
 #include "tests/win32/MakeDrop.h"
+#include "tests/win32/Win32DropParts.h"
 
 namespace {
 
@@ -25,15 +22,10 @@ MSG DropMessage(HDROP drop) {
     return message;
 }
 
-class AppMessageTest : public ::testing::Test {
+class AppMessageTest : public ::testing::Test, protected Win32DropParts {
 protected:
-    Win32FileSystem files;
-    Win32Network network;
-    Win32Locale locale;
-    RecordingView view;
     FakeContentsReader reader;
-    DropState state{locale};
-    DropHandler handler{state, view, files, network, reader};
+    DropHandler handler{state, view, folders, network, reader};
 };
 
 TEST_F(AppMessageTest, OtherMessagesPassUntouched) {
@@ -51,8 +43,8 @@ TEST_F(AppMessageTest, DroppedNamesReachTheTextAreaSorted) {
     bool handled = false;
     AppMessage(handler, DropMessage(MakeDrop(names)), handled);
     EXPECT_TRUE(handled);
-    // The long name arrives cut to what fits the 256-byte buffer.
-    EXPECT_EQ(view.lines, (Lines{"C:\\A.txt", longName.substr(0, 255), "C:\\ソ", "C:\\表\\b.txt"}));
+    // The long name arrives whole.
+    EXPECT_EQ(view.lines, (Lines{"C:\\A.txt", longName, "C:\\ソ", "C:\\表\\b.txt"}));
     EXPECT_EQ(view.CallsStartingWith("progress max"), (Lines{"progress max 4096"}));
 }
 

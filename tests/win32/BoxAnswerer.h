@@ -1,6 +1,6 @@
-// Answers the program's modal message boxes from inside their own message loop: a thread timer looks for a
-// visible message box of this thread, records its caption, text and icon, and presses the next answer
-// (IDOK when none is left). One answerer at a time.
+// Answers the program's modal dialogs from inside their own message loop: a thread timer looks for a visible
+// dialog of this thread and hands it to Answer. BoxAnswerer answers message boxes: it records each box's
+// caption, text and icon and presses the next answer (IDOK when none is left). One answerer at a time.
 #pragma once
 
 #include <windows.h>
@@ -8,28 +8,31 @@
 #include <deque>
 #include <vector>
 
+#include "platform/win32/Window.h"
 #include "text/Text.h"
 
-class BoxAnswerer {
+class DialogAnswerer {
 public:
-    struct Box {
-        Text caption;
-        Text text;
-        bool hasIcon = false;
-    };
-
-    explicit BoxAnswerer(std::deque<int> answers = {}) : answers_(std::move(answers)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 20, &BoxAnswerer::Tick);
-    }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-    ~BoxAnswerer() {
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+    virtual ~DialogAnswerer() {
         KillTimer(nullptr, timer_);
         current_ = nullptr;
     }
 
-    const std::vector<Box>& Boxes() const { return boxes_; }
+protected:
+    DialogAnswerer() {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 20, &DialogAnswerer::Tick);
+    }
+
+    // A visible dialog of the thread, at every tick while it is open.
+    virtual void Answer(HWND dialog) = 0;
+
+    static void Press(HWND dialog, int button) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    }
 
 private:
     static BOOL CALLBACK Find(HWND window, LPARAM found) {
@@ -42,38 +45,49 @@ private:
         return TRUE;
     }
 
-    static Text WindowText(HWND window) {
-        char buffer[4096] = {};
-        const int length = GetWindowTextA(window, buffer, sizeof buffer);
-        return Text(buffer, length > 0 ? length : 0);
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (!current_) return;
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &DialogAnswerer::Find, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) current_->Answer(dialog);
     }
 
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        BoxAnswerer* self = current_;
-        if (!self) return;
-        HWND box = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::Find, reinterpret_cast<LPARAM>(&box));
-        if (!box || box == self->answered_) return;
-        self->answered_ = box;
+    static inline DialogAnswerer* current_ = nullptr;
+    UINT_PTR timer_ = 0;
+};
+
+class BoxAnswerer : public DialogAnswerer {
+public:
+    struct Box {
+        Text caption;
+        Text text;
+        bool hasIcon = false;
+    };
+
+    explicit BoxAnswerer(std::deque<int> answers = {}) : answers_(std::move(answers)) {}
+
+    const std::vector<Box>& Boxes() const { return boxes_; }
+
+private:
+    void Answer(HWND box) override {
+        if (box == answered_) return;
+        answered_ = box;
         // The text is the static of id 0xFFFF; the icon, when there is one, a static with SS_ICON.
         Box seen{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), false};
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
                 seen.hasIcon = true;
         }
-        self->boxes_.push_back(seen);
+        boxes_.push_back(seen);
         int answer = IDOK;
-        if (!self->answers_.empty()) {
-            answer = self->answers_.front();
-            self->answers_.pop_front();
+        if (!answers_.empty()) {
+            answer = answers_.front();
+            answers_.pop_front();
         }
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+        Press(box, answer);
     }
 
-    static inline BoxAnswerer* current_ = nullptr;
     std::deque<int> answers_;
     std::vector<Box> boxes_;
     HWND answered_ = nullptr;
-    UINT_PTR timer_ = 0;
 };

@@ -15,13 +15,13 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(form_.Create(GetModuleHandleA(nullptr)));
         form_.PrepareForDrops();
-        SendMessageA(form_.Control(kRdoShow), BM_CLICK, 0, 0);
-        SendMessageA(form_.Control(kRdoLineAll), BM_CLICK, 0, 0);
+        SendMessageA(form_.Item(kRdoShow), BM_CLICK, 0, 0);
+        SendMessageA(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
         form_.AppendLine("kept");
     }
 
     void Drop(const std::vector<Text>& names) {
-        PostMessageA(form_.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
         loop_.Pump();
     }
 

@@ -14,21 +14,16 @@
 #include "app/MainWindow.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
-#include "tests/fakes/FakeLocale.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/RecordingView.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/LayoutChecks.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
 
 constexpr int kMainLeft = 120, kMainTop = 60, kMainWidth = 596, kMainHeight = 328;
-
-Text WindowText(HWND hwnd) {
-    char buffer[256] = {};
-    GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
-}
 
 // A control's rectangle in its parent's client coordinates.
 RECT PlaceInParent(HWND control) {
@@ -72,11 +67,11 @@ protected:
         return view.lines;
     }
 
-    FakeLocale locale;
+    FakeCollation locale{LetterCase::kIgnored};
     DropState state{locale};
     RecordingView view;
     Win32CaseMapper cases;
-    Win32Collation collation;
+    Win32Collation collation{LetterCase::kCounts};
     MessageLoop loop;
     TForm3 form{view, state, cases, collation, loop};
     HWND main_ = nullptr;
@@ -366,12 +361,12 @@ protected:
             main.Create(GetModuleHandleA(nullptr)) && form.Create(GetModuleHandleA(nullptr), main.Handle());
         main.SetCommands({[this] { form.FormShow(); }, {}, {}, {}, {}});
         ShowWindow(main.Handle(), SW_SHOW);
-        SendMessageA(main.Control(kBtnEdit), BM_CLICK, 0, 0);
+        SendMessageA(main.Item(kBtnEdit), BM_CLICK, 0, 0);
     }
 
     Text Panel3() {
         char text[256] = {};
-        SendMessageA(main.Control(kStatus1), SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(text));
+        SendMessageA(main.Item(kStatus1), SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(text));
         return text;
     }
 
@@ -380,7 +375,7 @@ protected:
     MessageLoop loop;
     TForm1 main{loop};
     Win32CaseMapper cases;
-    Win32Collation collation;
+    Win32Collation collation{LetterCase::kCounts};
     TForm3 form{main, main.State(), cases, collation, loop};
     bool created_ = false;
 };
@@ -440,6 +435,31 @@ TEST_F(EditOverMainWindowTest, BusyRefusalShowsThePlainMessage) {
     EXPECT_EQ(answerer.Boxes()[0].text, "編集中のため処理できません。");
     EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
     main.State().FBusy = false;
+}
+
+TEST_F(EditFormTest, LaidOutAgainAtEachDpiItMovesTo) {
+    ASSERT_TRUE(created_);
+    // The abort button too, which shows only while an operation runs.
+    ShowWindow(Control(TForm3::BtnBreak), SW_SHOWNA);
+    for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+        const RECT suggested = layout::MoveToDpi(form.Handle(), dpi, 194, 278);
+        RECT frame;
+        GetWindowRect(form.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
+        EXPECT_EQ(layout::ExpectTidy(form.Handle(), dpi, {TForm3::Bevel1}), 15);
+        EXPECT_EQ(layout::FontHeight(Control(TForm3::BtnDist)), -ScaleForDpi(12, dpi)) << dpi;
+        const RECT back = layout::InParent(Control(TForm3::BtnClose));
+        EXPECT_EQ(back.right, ScaleForDpi(179, dpi));
+        EXPECT_EQ(back.bottom, ScaleForDpi(273, dpi));
+        // The frame still surrounds the buttons.
+        const RECT bevel = layout::InParent(Control(TForm3::Bevel1));
+        for (int id : {TForm3::BtnUpper, TForm3::BtnLower, TForm3::BtnDist, TForm3::BtnBack}) {
+            const RECT button = layout::InParent(Control(id));
+            RECT inside;
+            IntersectRect(&inside, &bevel, &button);
+            EXPECT_TRUE(EqualRect(&inside, &button)) << id << " at " << dpi;
+        }
+    }
 }
 
 }  // namespace

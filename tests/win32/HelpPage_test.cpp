@@ -2,8 +2,6 @@
 // every button, mode and option of the main, edit and settings windows by the caption the user reads.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "app/MainWindow.h"
@@ -15,17 +13,11 @@
 #include "platform/win32/Win32NameLookup.h"
 #include "shell/HelpCommand.h"
 #include "shell/SetForm.h"
+#include "tests/win32/FileBytes.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "text/PathPieces.h"
 
 namespace {
-
-Text ReadBytes(const Text& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // UTF-8 bytes as code page 932 text; empty when they are not UTF-8 or hold a character the code page lacks.
 Text Cp932FromUtf8(const Text& utf8) {
@@ -74,18 +66,18 @@ std::vector<Text> Captions(HWND window) {
 
 TEST(HelpPage, NamesEveryCaptionOfTheMainEditAndSettingsWindows) {
     const Text pagePath = HelpPagePath(HelpFilePath(PathDirectory(ProgramPath())));
-    const Text bytes = ReadBytes(pagePath);
+    const Text bytes = FileBytes(pagePath);
     ASSERT_FALSE(bytes.empty()) << "no help page beside the program: " << pagePath;
     EXPECT_NE(bytes.find("<meta charset=\"utf-8\">"), Text::npos);
     const Text page = Cp932FromUtf8(bytes);
     ASSERT_FALSE(page.empty()) << "the page is not UTF-8 in characters of code page 932";
 
-    ComForTest com;
+    ComApartment com;
     MessageLoop loop;
     TForm1 mainForm(loop);
     ASSERT_TRUE(mainForm.Create(GetModuleHandleA(nullptr)));
     Win32CaseMapper cases;
-    Win32Collation collation;
+    Win32Collation collation{LetterCase::kCounts};
     TForm3 editForm(mainForm, mainForm.State(), cases, collation, loop);
     ASSERT_TRUE(editForm.Create(GetModuleHandleA(nullptr), mainForm.Handle()));
     TempDesktopShell shell;

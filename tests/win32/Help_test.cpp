@@ -60,7 +60,7 @@ TEST_F(HelpTest, NeitherFileGivesTheInformationBoxNamingThePage) {
 
 TEST_F(HelpTest, APageNothingOpensFailsWithoutABoxOfTheShells) {
     // An extension no program is registered for: the shell's own answer would be a dialog asking for one.
-    ComForTest com;
+    ComApartment com;
     tree.File("表\\page.rominado-none");
     BoxAnswerer answerer;
     Win32HelpSystem system(nullptr);

@@ -5,6 +5,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 #include <climits>
+#include <cstdio>
 
 #include "app/SaveText.h"
 #include "app/Settings.h"
@@ -13,6 +14,8 @@
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32Profile.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/FileBytes.h"
+#include "tests/win32/LayoutChecks.h"
 #include "tests/win32/MakeDrop.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
@@ -42,62 +45,26 @@ Text ClipboardText() {
     return text;
 }
 
-Text ReadFileBytes(const Text& path) {
-    Text bytes;
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
-// Answers the next save dialog from inside its own loop: a thread timer types the name into its file-name box
-// and presses its OK button.
-class SaveDialogAnswerer {
+// Answers the next save dialog from inside its own loop: types the name into its file-name box and presses
+// its OK button.
+class SaveDialogAnswerer : public DialogAnswerer {
 public:
-    explicit SaveDialogAnswerer(Text name) : name_(std::move(name)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 20, &SaveDialogAnswerer::Tick);
-    }
-    SaveDialogAnswerer(const SaveDialogAnswerer&) = delete;
-    SaveDialogAnswerer& operator=(const SaveDialogAnswerer&) = delete;
-    ~SaveDialogAnswerer() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
+    explicit SaveDialogAnswerer(Text name) : name_(std::move(name)) {}
 
     bool Answered() const { return answered_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        SaveDialogAnswerer* self = current_;
-        if (!self || self->answered_) return;
-        HWND dialog = nullptr;
-        const auto find = [](HWND window, LPARAM found) -> BOOL {
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (!IsWindowVisible(window) || Text(name) != "#32770") return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        };
-        EnumThreadWindows(GetCurrentThreadId(), find, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog) return;
+    void Answer(HWND dialog) override {
+        if (answered_) return;
         HWND box = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
         if (!box) return;
-        SetWindowTextA(box, self->name_.c_str());
-        self->answered_ = true;
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        SetWindowTextA(box, name_.c_str());
+        answered_ = true;
+        Press(dialog, IDOK);
     }
 
-    static inline SaveDialogAnswerer* current_ = nullptr;
     Text name_;
     bool answered_ = false;
-    UINT_PTR timer_ = 0;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -109,7 +76,7 @@ protected:
 
     Text Panel(int panel) {
         char text[256] = {};
-        SendMessageA(form_.Control(kStatus1), SB_GETTEXTA, static_cast<WPARAM>(panel),
+        SendMessageA(form_.Item(kStatus1), SB_GETTEXTA, static_cast<WPARAM>(panel),
                      reinterpret_cast<LPARAM>(text));
         return text;
     }
@@ -118,15 +85,15 @@ protected:
     int Height(int id) { return Rect(id).bottom - Rect(id).top; }
     RECT Rect(int id) {  // 0: the window itself
         RECT rect{};
-        GetWindowRect(id ? form_.Control(id) : form_.Handle(), &rect);
+        GetWindowRect(id ? form_.Item(id) : form_.Handle(), &rect);
         return rect;
     }
 
-    void Click(int id) { SendMessageA(form_.Control(id), BM_CLICK, 0, 0); }
+    void Click(int id) { SendMessageA(form_.Item(id), BM_CLICK, 0, 0); }
 
     // Drops the names on the text area the way the shell does, then lets the loop take the message.
     void Drop(const std::vector<Text>& names) {
-        PostMessageA(form_.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
         loop_.Pump();
     }
 
@@ -175,7 +142,7 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
     EXPECT_EQ(Panel(0), "  1 :   4");
     EXPECT_EQ(Panel(3), "");
     EXPECT_FALSE(form_.State().FBusy);
-    EXPECT_TRUE(IsWindowEnabled(form_.Control(kRdoFull)));
+    EXPECT_TRUE(IsWindowEnabled(form_.Item(kRdoFull)));
 
     // A second drop appends below the first, and the clipboard then holds both.
     Drop({tree.Path("b.txt")});
@@ -201,7 +168,7 @@ TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
 TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
     form_.AppendLines({"a", "b"});
     EXPECT_EQ(form_.MemoText(), "a\r\nb\r\n");
-    SetWindowTextA(form_.Control(kMemo), "x");
+    SetWindowTextA(form_.Item(kMemo), "x");
     form_.AppendLines({"y", "z"});
     EXPECT_EQ(form_.MemoText(), "x\r\ny\r\nz") << "a text without a final break gets the break in front";
 
@@ -209,17 +176,17 @@ TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
     form_.ReplaceAllLines({longLine, "", "表"});
     EXPECT_EQ(form_.MemoText(), longLine + "\r\n\r\n表\r\n");
     EXPECT_EQ(form_.ReadAllLines(), (std::vector<Text>{longLine, "", "表"})) << "lines come back whole";
-    SetWindowTextA(form_.Control(kMemo), "");
+    SetWindowTextA(form_.Item(kMemo), "");
     EXPECT_TRUE(form_.ReadAllLines().empty());
 }
 
 TEST_F(MainWindowTest, CaretIndicatorPastSixtyFourKilobytes) {
     const Text line(70000, 'x');
-    SetWindowTextA(form_.Control(kMemo), ("top\r\n" + line).c_str());
+    SetWindowTextA(form_.Item(kMemo), ("top\r\n" + line).c_str());
     form_.PlaceCaretAtEnd();
     form_.ShowCaretPos();
     EXPECT_EQ(Panel(0), "70001 :   2");
-    SetWindowTextA(form_.Control(kMemo), "表表");
+    SetWindowTextA(form_.Item(kMemo), "表表");
     form_.PlaceCaretAtEnd();
     form_.ShowCaretPos();
     EXPECT_EQ(Panel(0), "  5 :   1") << "the column counts bytes";
@@ -229,7 +196,7 @@ TEST_F(MainWindowTest, CaretIndicatorPastSixtyFourKilobytes) {
 
 TEST_F(MainWindowTest, EscInTextAreaSetsAbort) {
     form_.State().FAbort = false;
-    SendMessageA(form_.Control(kMemo), WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageA(form_.Item(kMemo), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(form_.State().FAbort);
 }
 
@@ -277,7 +244,7 @@ TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
     SetClipboardText("the user's own text");
     Click(kChkFAll);
     // The close request waits in the queue and arrives at the walk's first pump.
-    PostMessageA(form_.Control(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("d")})), 0);
+    PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("d")})), 0);
     PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
     loop_.Pump();
 
@@ -295,7 +262,7 @@ TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
 
 TEST_F(MainWindowTest, CloseDuringEditOperationAbortsItAndClosesOnceItHasEnded) {
     Win32CaseMapper cases;
-    Win32Collation collation;
+    Win32Collation collation{LetterCase::kCounts};
     TForm3 editForm(form_, form_.State(), cases, collation, loop_);
     ASSERT_TRUE(editForm.Create(GetModuleHandleA(nullptr), form_.Handle()));
     form_.SetEditAbort([&] { editForm.AbortOperation(); });
@@ -340,7 +307,7 @@ TEST_F(MainWindowTest, SaveTakesAFileNameLongerThan260Bytes) {
     SaveDialogAnswerer answerer(file);
     form_.BtnSaveClick();
     EXPECT_TRUE(answerer.Answered());
-    EXPECT_EQ(ReadFileBytes(file), "表\r\nx\r\n") << "a long name was taken for a cancel";
+    EXPECT_EQ(FileBytes(file), "表\r\nx\r\n") << "a long name was taken for a cancel";
 }
 
 // The keyboard, shown and active, with keys posted through the loop as the system queues them.
@@ -350,7 +317,7 @@ protected:
         MainWindowTest::SetUp();
         ShowWindow(form_.Handle(), SW_SHOW);
         SetForegroundWindow(form_.Handle());
-        SetFocus(form_.Control(kMemo));
+        SetFocus(form_.Item(kMemo));
     }
     void TearDown() override { Shift(false); }
 
@@ -371,7 +338,7 @@ protected:
     }
     // The ids of the controls Tab visits from the text area until it comes back there.
     std::vector<int> TabCycle() {
-        SetFocus(form_.Control(kMemo));
+        SetFocus(form_.Item(kMemo));
         std::vector<int> visited;
         for (int i = 0; i < 12; ++i) {
             Key(VK_TAB);
@@ -380,12 +347,12 @@ protected:
         }
         return visited;
     }
-    bool TabStop(int id) { return (GetWindowLongPtrA(form_.Control(id), GWL_STYLE) & WS_TABSTOP) != 0; }
+    bool TabStop(int id) { return (GetWindowLongPtrA(form_.Item(id), GWL_STYLE) & WS_TABSTOP) != 0; }
 };
 
 TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
-    ASSERT_EQ(GetFocus(), form_.Control(kMemo));
-    SetWindowTextA(form_.Control(kMemo), "ab");
+    ASSERT_EQ(GetFocus(), form_.Item(kMemo));
+    SetWindowTextA(form_.Item(kMemo), "ab");
     EXPECT_EQ(TabCycle(), (std::vector<int>{kRdoFull, kChkFAll, kChkGet, kMemo}))
         << "panels are no stops; hidden panels are skipped";
     EXPECT_EQ(form_.MemoText(), "ab");
@@ -398,27 +365,27 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
 
     EXPECT_EQ(form_.ReadOptions().GridGet[0], "");
     DWORD start = 0, end = 0;
-    SendMessageA(form_.Control(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageA(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, end) << "entered by Tab, the text area selects nothing a key would replace";
 
     Shift(true);
     Key(VK_TAB);
-    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0));
+    EXPECT_EQ(GetFocus(), form_.Item(kGridCell0));
     Key(VK_TAB);
-    EXPECT_EQ(GetFocus(), form_.Control(kChkGet));
+    EXPECT_EQ(GetFocus(), form_.Item(kChkGet));
     Shift(false);
     Key(VK_TAB);
     Key(VK_TAB);
-    EXPECT_EQ(GetFocus(), form_.Control(kMemo));
-    SendMessageA(form_.Control(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    EXPECT_EQ(GetFocus(), form_.Item(kMemo));
+    SendMessageA(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, end) << "entered from another control";
 }
 
 TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
-    SetWindowTextA(form_.Control(kMemo), "ab");
-    SendMessageA(form_.Control(kMemo), EM_SETSEL, 2, 2);
+    SetWindowTextA(form_.Item(kMemo), "ab");
+    SendMessageA(form_.Item(kMemo), EM_SETSEL, 2, 2);
     Key(VK_RETURN);
     EXPECT_EQ(form_.MemoText(), "ab\r\n");
 
@@ -431,10 +398,10 @@ TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
 }
 
 TEST_F(MainWindowKeysTest, AccessKeysPressSpeedButtonsAndSelectModes) {
-    SetWindowTextA(form_.Control(kMemo), "ab");
+    SetWindowTextA(form_.Item(kMemo), "ab");
     AltKey('d');
     EXPECT_EQ(form_.MemoText(), "") << "ｸﾘｱ(&D)";
-    EXPECT_EQ(GetFocus(), form_.Control(kMemo)) << "a speed button never takes the focus";
+    EXPECT_EQ(GetFocus(), form_.Item(kMemo)) << "a speed button never takes the focus";
 
     AltKey('t');
     EXPECT_EQ(form_.ModeIndex(), 2);
@@ -446,33 +413,33 @@ TEST_F(MainWindowKeysTest, AccessKeysPressSpeedButtonsAndSelectModes) {
 }
 
 TEST_F(MainWindowKeysTest, ArrowsMoveWithinTheModeGroupAndBetweenCells) {
-    SetFocus(form_.Control(kRdoFull));
+    SetFocus(form_.Item(kRdoFull));
     Key(VK_RIGHT);
-    EXPECT_EQ(GetFocus(), form_.Control(kRdoName));
+    EXPECT_EQ(GetFocus(), form_.Item(kRdoName));
     EXPECT_EQ(form_.ModeIndex(), 1);
     Key(VK_LEFT);
     EXPECT_EQ(form_.ModeIndex(), 0);
 
     Click(kChkGet);
-    SetFocus(form_.Control(kGridCell0));
+    SetFocus(form_.Item(kGridCell0));
     Key(VK_DOWN);
     Key(VK_DOWN);
-    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0 + 2));
+    EXPECT_EQ(GetFocus(), form_.Item(kGridCell0 + 2));
     Key(VK_UP);
-    EXPECT_EQ(GetFocus(), form_.Control(kGridCell0 + 1));
+    EXPECT_EQ(GetFocus(), form_.Item(kGridCell0 + 1));
     EXPECT_TRUE(TabStop(kGridCell0 + 1));
     EXPECT_FALSE(TabStop(kGridCell0));
 }
 
 TEST_F(MainWindowKeysTest, MousePressOnSpeedButtonClicksWithoutTakingTheFocus) {
-    HWND clear = form_.Control(kBtnClear);
-    SetWindowTextA(form_.Control(kMemo), "ab");
+    HWND clear = form_.Item(kBtnClear);
+    SetWindowTextA(form_.Item(kMemo), "ab");
     SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(form_.MemoText(), "");
-    EXPECT_EQ(GetFocus(), form_.Control(kMemo));
+    EXPECT_EQ(GetFocus(), form_.Item(kMemo));
 
-    SetWindowTextA(form_.Control(kMemo), "ab");
+    SetWindowTextA(form_.Item(kMemo), "ab");
     SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
     EXPECT_EQ(form_.MemoText(), "ab") << "released off the button";
@@ -483,7 +450,7 @@ TEST_F(MainWindowKeysTest, MousePressOnSpeedButtonClicksWithoutTakingTheFocus) {
 }
 
 TEST_F(MainWindowTest, DoubleClickRefreshesTheCaretIndicator) {
-    HWND memo = form_.Control(kMemo);
+    HWND memo = form_.Item(kMemo);
     SetWindowTextA(memo, "abc def");
     SendMessageA(memo, EM_SETSEL, 5, 5);
     const LPARAM at = SendMessageA(memo, EM_POSFROMCHAR, 5, 0);
@@ -518,13 +485,57 @@ TEST_F(MainWindowTest, UnusableFontSizesAreBroughtIntoRange) {
     EXPECT_EQ(form_.MemoFontPoints(), 10);
 }
 
+TEST_F(MainWindowTest, LaidOutAgainAtEachDpiItMovesTo) {
+    RECT client96;
+    GetClientRect(form_.Handle(), &client96);
+    form_.SetMemoFont("ＭＳ ゴシック", 12);
+    // Every panel out: the contents options and the filter.
+    Click(kRdoShow);
+    Click(kChkGet);
+    for (const UINT dpi : {120u, 144u, 192u, 96u}) {
+        // The screen may be too small for the window at the higher DPIs (a window is never made larger than
+        // the screen); its layout is then what a user narrowing it would see, and is not held to the table.
+        if (ScaleForDpi(client96.right, dpi) > GetSystemMetrics(SM_CXMAXTRACK)) {
+            std::printf("the screen is too narrow for the main window at %u DPI: not checked\n", dpi);
+            continue;
+        }
+        layout::MoveToDpi(form_.Handle(), dpi, client96.right, client96.bottom);
+        // The speed buttons overlap by design, the group box's frame surrounds its options.
+        EXPECT_GT(layout::ExpectTidy(form_.Handle(), dpi,
+                                     {kBtnClose, kBtnSave, kBtnClear, kBtnEdit, kBtnFont, kBtnSet, kBtnVer,
+                                      kBtnHelp, kGroupBox1 + 1000}),
+                  30);
+        EXPECT_EQ(Height(kPnlTop), ScaleForDpi(97, dpi));
+        EXPECT_EQ(Width(kPnlGet), ScaleForDpi(81, dpi));
+        const RECT filter = layout::InParent(form_.Item(kChkGet));
+        EXPECT_EQ(filter.left, ScaleForDpi(522, dpi));
+        EXPECT_EQ(filter.bottom, ScaleForDpi(21, dpi));
+        EXPECT_EQ(layout::FontHeight(form_.Item(kRdoFull)), -ScaleForDpi(13, dpi));
+        // The text area's font keeps its size in points, which is what Data.INI keeps.
+        EXPECT_EQ(form_.MemoFontPoints(), 12) << dpi;
+        EXPECT_EQ(layout::FontHeight(form_.Item(kMemo)), -MulDiv(12, static_cast<int>(dpi), 72));
+        int edges[4] = {};
+        ASSERT_EQ(SendMessageA(form_.Item(kStatus1), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 4);
+        EXPECT_EQ(edges[0], ScaleForDpi(90, dpi));
+        EXPECT_EQ(edges[1], ScaleForDpi(245, dpi));
+        EXPECT_EQ(edges[3], ScaleForDpi(775, dpi));
+        // A speed button's glyph (16 pixels at 96 DPI) and its caption fit on it.
+        for (const SpeedButtonGlyph& glyph : kSpeedButtonGlyphs) {
+            const HWND button = form_.Item(glyph.buttonId);
+            const SIZE caption = layout::CaptionNeeds(button, dpi);
+            EXPECT_LE(ScaleForDpi(16, dpi) + caption.cx, Width(glyph.buttonId))
+                << WindowText(button) << " at " << dpi;
+        }
+    }
+}
+
 TEST(SaveText, WritesExactBytesAndReportsFailures) {
     TempTree tree;
     SaveText(tree.Path("empty.txt"), "");
-    EXPECT_EQ(ReadFileBytes(tree.Path("empty.txt")), "");
+    EXPECT_EQ(FileBytes(tree.Path("empty.txt")), "");
     const Text bytes = "表\r\nｱ\n\x81\x00z" + Text(1, '\0') + "end";
     SaveText(tree.Path("bytes.txt"), bytes);
-    EXPECT_EQ(ReadFileBytes(tree.Path("bytes.txt")), bytes);
+    EXPECT_EQ(FileBytes(tree.Path("bytes.txt")), bytes);
 
     try {
         SaveText(tree.Path("missing\\folder.txt"), "x");

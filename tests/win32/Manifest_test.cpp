@@ -12,15 +12,24 @@ Text ProgramBesideThisOne() {
     return PathDirectory(ProgramPath()) + "Rominado.exe";
 }
 
-TEST(Manifest, RunsAsInvokerOnWindows7To11WithCommonControls6) {
+Text ProgramManifest() {
     const HMODULE program = LoadLibraryExA(ProgramBesideThisOne().c_str(), nullptr,
                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_TRUE(program) << ProgramBesideThisOne();
+    EXPECT_TRUE(program) << ProgramBesideThisOne();
+    if (!program) return Text();
     const HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
-    ASSERT_TRUE(found);
-    const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
-    const Text manifest(data, SizeofResource(program, found));
+    EXPECT_TRUE(found);
+    Text manifest;
+    if (found) {
+        const char* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
+        manifest.assign(data, SizeofResource(program, found));
+    }
     FreeLibrary(program);
+    return manifest;
+}
+
+TEST(Manifest, RunsAsInvokerOnWindows7To11WithCommonControls6) {
+    const Text manifest = ProgramManifest();
 
     EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), Text::npos);
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), Text::npos);
@@ -32,6 +41,26 @@ TEST(Manifest, RunsAsInvokerOnWindows7To11WithCommonControls6) {
     };
     for (const char* id : systems)
         EXPECT_NE(manifest.find(Text("<supportedOS Id=\"") + id + "\"/>"), Text::npos) << id;
+}
+
+TEST(Manifest, DeclaresPerMonitorAwarenessVersion2WithTheOlderFormAsFallback) {
+    const Text manifest = ProgramManifest();
+    EXPECT_NE(
+        manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm"
+                      "</dpiAware>"),
+        Text::npos);
+    EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                            "PerMonitorV2, PerMonitor</dpiAwareness>"),
+              Text::npos);
+    // Both inside the settings block the system reads them from.
+    const auto settings = manifest.find("<windowsSettings>");
+    const auto settingsEnd = manifest.find("</windowsSettings>");
+    ASSERT_NE(settings, Text::npos);
+    ASSERT_NE(settingsEnd, Text::npos);
+    EXPECT_LT(settings, manifest.find("<dpiAware "));
+    EXPECT_GT(settingsEnd, manifest.find("<dpiAwareness "));
+    EXPECT_NE(manifest.rfind("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">", settings),
+              Text::npos);
 }
 
 }  // namespace

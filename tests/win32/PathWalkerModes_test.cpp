@@ -7,19 +7,16 @@
 #include <algorithm>
 
 #include "collect/PathWalker.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Locale.h"
-#include "platform/win32/Win32Network.h"
 #include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/RecordingView.h"
 #include "tests/win32/FolderLinks.h"
 #include "tests/win32/TempTree.h"
+#include "tests/win32/Win32DropParts.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
 
-class PathWalkerModes : public ::testing::Test {
+class PathWalkerModes : public ::testing::Test, protected Win32DropParts {
 protected:
     PathWalkerModes() {
         tree.Folder("表");
@@ -38,7 +35,7 @@ protected:
         options.*mode = true;
         state.FPathList.Clear();
         state.FTick = 0;
-        PathWalker(state, options, view, files, network, reader).CollectPath(tree.Path("表"));
+        PathWalker(state, options, view, folders, network, reader).CollectPath(tree.Path("表"));
         return state.FPathList.Entries();
     }
 
@@ -49,12 +46,7 @@ protected:
     }
 
     TempTree tree;
-    Win32FileSystem files;
-    Win32Network network;
-    Win32Locale locale;
-    RecordingView view;
     FakeContentsReader reader;
-    DropState state{locale};
     OptionSnapshot options;
 };
 
@@ -100,28 +92,23 @@ TEST_F(PathWalkerModes, ContentsModeHandsOverEveryPathInPostOrder) {
 TEST_F(PathWalkerModes, HiddenFileDroppedDirectlyIsOutput) {
     options.ChkFAll = false;
     state.FTick = 0;
-    PathWalker(state, options, view, files, network, reader).CollectPath(tree.Path("表\\hidden.txt"));
+    PathWalker(state, options, view, folders, network, reader).CollectPath(tree.Path("表\\hidden.txt"));
     EXPECT_EQ(state.FPathList.Entries(), (Lines{tree.Path("表\\hidden.txt")}));
 }
 
 // Folders that lead back onto their own path through links: the walk ends, and every entry comes once, by the
 // path that does not pass through such a link.
-class PathWalkerLoops : public ::testing::Test {
+class PathWalkerLoops : public ::testing::Test, protected Win32DropParts {
 protected:
     Lines CollectFull(const Text& path) {
         options.ChkFAll = true;
         state.FPathList.Clear();
         state.FTick = 0;
-        PathWalker(state, options, view, files, network, reader).CollectPath(path);
+        PathWalker(state, options, view, folders, network, reader).CollectPath(path);
         return state.FPathList.Entries();
     }
 
-    Win32FileSystem files;
-    Win32Network network;
-    Win32Locale locale;
-    RecordingView view;
     FakeContentsReader reader;
-    DropState state{locale};
     OptionSnapshot options;
 };
 

@@ -3,21 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "app/Settings.h"
+#include "tests/SameSettings.h"
+#include "tests/win32/FileBytes.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
 
 namespace {
-
-Text ReadFile(const Text& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -43,16 +35,10 @@ TEST_F(ProfileTest, LongValueIsCutAt2047Bytes) {
 }
 
 TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
-    StoredSettings s;
-    s.formTop = 20;
-    s.formLeft = 10;
-    s.modeIndex = 2;
-    s.fontSize = 10;
-    s.fontName = "ＭＳ 明朝";
-    s.deskTopSet = true;
+    const StoredSettings s{20, 10, 2, 10, "ＭＳ 明朝", true, false};
     SaveSettings(profile, places, s);
 
-    const Text bytes = ReadFile(file);
+    const Text bytes = FileBytes(file);
     std::size_t at = 0;
     for (const Text line : {"[MainForm]", "FormTop=20", "FormLeft=10", "[GetMode]", "FullPath=2", "[Show]",
                             "FontSize=10", "FontName=ＭＳ 明朝", "[System]", "DeskTopSet=1", "SendToSet=0"}) {
@@ -61,14 +47,7 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
         at = found + line.size();
     }
 
-    const StoredSettings back = LoadSettings(profile, places);
-    EXPECT_EQ(back.formTop, 20);
-    EXPECT_EQ(back.formLeft, 10);
-    EXPECT_EQ(back.modeIndex, 2);
-    EXPECT_EQ(back.fontSize, 10);
-    EXPECT_EQ(back.fontName, "ＭＳ 明朝");
-    EXPECT_TRUE(back.deskTopSet);
-    EXPECT_FALSE(back.sendToSet);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), s));
 }
 
 TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
@@ -89,7 +68,7 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
     EXPECT_TRUE(read.deskTopSet);
     SaveSettings(profile, places, read);
 
-    const Text bytes = ReadFile(file);
+    const Text bytes = FileBytes(file);
     std::size_t at = 0;
     for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]",
                             "; about mine", "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {
@@ -112,7 +91,7 @@ TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
     } catch (const AppError& error) {
         EXPECT_EQ(error.Message(), file + " に書き込めません");
     }
-    EXPECT_EQ(ReadFile(file), "[MainForm]\r\nFormTop=7\r\n");
+    EXPECT_EQ(FileBytes(file), "[MainForm]\r\nFormTop=7\r\n");
 }
 
 TEST_F(ProfileTest, ValueTheSystemNormalisesCountsAsWritten) {

@@ -4,29 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/FileBytes.h"
+#include "tests/win32/LayoutChecks.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "tests/win32/TempTree.h"
 
 namespace {
-
-Text WindowText(HWND window) {
-    char buffer[512] = {};
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return Text(buffer, length);
-}
-
-Text ReadFile(const Text& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 bool Exists(const Text& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -41,7 +27,7 @@ protected:
         EXPECT_TRUE(form.Create(GetModuleHandleA(nullptr), nullptr));
     }
 
-    HWND Control(int id) const { return form.Control(id); }
+    HWND Control(int id) const { return form.Item(id); }
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // The window is made active first, and what that brings is handled: an activation that came later, with
     // the click, would copy the stored flags over the boxes just set (as it does for a user).
@@ -56,7 +42,7 @@ protected:
     }
     void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
 
-    ComForTest com;
+    ComApartment com;
     TempTree tree;
     const Text deskLink = tree.Path("Desktop\\ロミナード.lnk");
     const Text sendLink = tree.Path("SendTo\\ロミナード.lnk");
@@ -216,7 +202,7 @@ TEST_F(SetFormTest, ExistingShortcutIsNeverRewritten) {
     Check(kChkDesk, true);
     BoxAnswerer answerer;
     Apply();
-    EXPECT_EQ(ReadFile(deskLink), "not a link");
+    EXPECT_EQ(FileBytes(deskLink), "not a link");
     EXPECT_TRUE(deskTopSet);
 }
 
@@ -252,6 +238,21 @@ TEST_F(SetFormTest, EscAndTheCloseBoxOnlyHide) {
     SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(form.Handle()));
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
+    for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+        const RECT suggested = layout::MoveToDpi(form.Handle(), dpi, 298, 115);
+        RECT frame;
+        GetWindowRect(form.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
+        EXPECT_EQ(layout::ExpectTidy(form.Handle(), dpi, {kSetFormBevel}), 5);
+        EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
+        EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
+        const RECT cancel = layout::InParent(Control(kBtnCloce));
+        EXPECT_EQ(cancel.right, ScaleForDpi(265, dpi));
+        EXPECT_EQ(cancel.bottom, ScaleForDpi(105, dpi));
+    }
 }
 
 }  // namespace

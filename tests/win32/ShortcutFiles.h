@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/ShellLinks.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32ShellLinks.h"
 
 // The real shell, but with the desktop and Send To where the test puts them; an empty sendTo is a shell that
@@ -21,19 +22,6 @@ public:
     Text sendTo;
     Text DesktopFolder() override { return desktop; }
     Text SendToFolder() override { return sendTo; }
-};
-
-class ComForTest {
-public:
-    ComForTest() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComForTest() {
-        if (ok_) CoUninitialize();
-    }
-    ComForTest(const ComForTest&) = delete;
-    ComForTest& operator=(const ComForTest&) = delete;
-
-private:
-    bool ok_;
 };
 
 // The fields of the link file at path; a file that is no link fails the test.

@@ -79,9 +79,28 @@ Text KnownSendToFolder() {
     return path;
 }
 
+// The settings window's shortcut half over a real shell, with both shortcuts unset at the start.
+struct ShortcutsOnTheShell {
+    explicit ShortcutsOnTheShell(ShellLinks& shell) : settings({deskTopSet, sendToSet}, shell, lookup, prompts) {}
+
+    // Applies both shortcuts, as the settings window does when both are checked; no box comes up.
+    void ApplyBoth() {
+        settings.ApplyShortcuts(true, true);
+        EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes.front();
+        EXPECT_TRUE(deskTopSet);
+        EXPECT_TRUE(sendToSet);
+    }
+
+    Win32NameLookup lookup;
+    FakePrompts prompts;
+    bool deskTopSet = false;
+    bool sendToSet = false;
+    ShortcutSettings settings;
+};
+
 class ShellLinksTest : public ::testing::Test {
 protected:
-    ComForTest com;
+    ComApartment com;
     TempTree tree;
     Win32ShellLinks shell;
 };
@@ -157,7 +176,7 @@ TEST_F(ShellLinksTest, LongPathOfAnItemListIsReadWhole) {
 }
 
 TEST(ShortcutsOnALongDesktop, BothShortcutsBesideEachOther) {
-    ComForTest com;
+    ComApartment com;
     TempTree tree;
     const Text parent = Text(60, 'p') + "\\" + Text(60, 'q');
     tree.Folder(Text(60, 'p'));
@@ -166,17 +185,10 @@ TEST(ShortcutsOnALongDesktop, BothShortcutsBesideEachOther) {
     tree.Folder(parent + "\\デスク表");
     TempDesktopShell shell;
     shell.desktop = tree.Path(parent + "\\デスク表");
-    Win32NameLookup lookup;
-    FakePrompts prompts;
-    bool deskTopSet = false;
-    bool sendToSet = false;
-    ShortcutSettings settings({deskTopSet, sendToSet}, shell, lookup, prompts);
-    settings.ApplyShortcuts(true, true);
-    EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes.front();
+    ShortcutsOnTheShell shortcuts(shell);
+    shortcuts.ApplyBoth();
     EXPECT_EQ(ReadLink(shell.desktop + "\\ロミナード.lnk").description, "ロミナード");
     EXPECT_EQ(ReadLink(tree.Path(parent + "\\SendTo\\ロミナード.lnk")).description, "ロミナード");
-    EXPECT_TRUE(deskTopSet);
-    EXPECT_TRUE(sendToSet);
 }
 
 // Names the redirected desktop to the fresh process that applies the shortcuts.
@@ -185,7 +197,7 @@ constexpr char kRedirectedDesktop[] = "ROMINADO_TEST_REDIRECTED_DESKTOP";
 // Applies and removes both shortcuts in a process whose shell met the desktop at desktop, with a folder
 // "SendTo" beside it, and reads them back.
 void ApplyOnTheRedirectedDesktop(const Text& desktop) {
-    ComForTest com;
+    ComApartment com;
     Win32ShellLinks shell;
     ASSERT_EQ(shell.DesktopFolder(), desktop) << "the shell did not take the redirection";
     const Text sibling = PathDirectory(desktop) + "SendTo\\ロミナード.lnk";
@@ -197,13 +209,8 @@ void ApplyOnTheRedirectedDesktop(const Text& desktop) {
     // Whatever fails below, the user's Send To menu keeps no shortcut of this test.
     const RemovedAtEnd cleanup{shell, sendLink};
 
-    Win32NameLookup lookup;
-    FakePrompts prompts;
-    bool deskTopSet = false;
-    bool sendToSet = false;
-    ShortcutSettings settings({deskTopSet, sendToSet}, shell, lookup, prompts);
-    settings.ApplyShortcuts(true, true);
-    EXPECT_TRUE(prompts.boxes.empty()) << prompts.boxes.front();
+    ShortcutsOnTheShell shortcuts(shell);
+    shortcuts.ApplyBoth();
     const Text program = shell.OwnPath();
     const LinkSpec link = ReadLink(sendLink);
     EXPECT_EQ(link.target, program);
@@ -213,10 +220,10 @@ void ApplyOnTheRedirectedDesktop(const Text& desktop) {
     EXPECT_EQ(ReadLink(desktop + "\\ロミナード.lnk").target, program);
     EXPECT_FALSE(shell.FileExists(sibling));
 
-    settings.ApplyShortcuts(false, false);
+    shortcuts.settings.ApplyShortcuts(false, false);
     EXPECT_FALSE(shell.FileExists(sendLink));
     EXPECT_FALSE(shell.FileExists(desktop + "\\ロミナード.lnk"));
-    EXPECT_FALSE(sendToSet);
+    EXPECT_FALSE(shortcuts.sendToSet);
 }
 
 // Runs the running test again, alone, in a fresh process of this program that writes to the same output; its

@@ -19,11 +19,13 @@ public:
         static int serial = 0;
         root_ = Text(temp, length) + "rominado-" + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(++serial);
+        // Process ids repeat across runs in one prefix; a tree left by a run that was killed goes first.
+        if (GetFileAttributesA(root_.c_str()) != INVALID_FILE_ATTRIBUTES) RemoveAll(WideRoot());
         EXPECT_TRUE(CreateDirectoryA(root_.c_str(), nullptr)) << root_;
     }
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
-    ~TempTree() { RemoveAll(root_); }
+    ~TempTree() { RemoveAll(WideRoot()); }
 
     const Text& Root() const { return root_; }
     Text Path(const Text& relative) const { return root_ + "\\" + relative; }
@@ -41,29 +43,60 @@ public:
         CloseHandle(file);
     }
 
+    // Made with the wide API, for names the code page cannot hold and paths of any length: relative is below
+    // the root, with backslashes.
+    std::wstring WidePath(const std::wstring& relative) const { return WideRoot() + L"\\" + relative; }
+
+    void FolderW(const std::wstring& relative) {
+        EXPECT_TRUE(CreateDirectoryW(WidePath(relative).c_str(), nullptr)) << relative.size();
+    }
+
+    void FileW(const std::wstring& relative, const Text& contents = "x") {
+        const HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << relative.size();
+        DWORD written = 0;
+        WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+
     void Attributes(const Text& relative, DWORD attributes) {
         EXPECT_TRUE(SetFileAttributesA(Path(relative).c_str(), attributes)) << relative;
     }
 
+    // The root in the long form, which takes any name and any depth as it stands.
+    std::wstring WideRoot() const {
+        const int length =
+            MultiByteToWideChar(CP_ACP, 0, root_.data(), static_cast<int>(root_.size()), nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(length), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, root_.data(), static_cast<int>(root_.size()), &wide[0], length);
+        return L"\\\\?\\" + wide;
+    }
+
 private:
-    static void RemoveAll(const Text& folder) {
-        WIN32_FIND_DATAA data;
-        const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    // Wide, so that every name is removed whatever the code page holds; a folder link is removed itself,
+    // never walked into, so that nothing outside the tree goes.
+    static void RemoveAll(const std::wstring& folder) {
+        WIN32_FIND_DATAW data;
+        const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
         if (find != INVALID_HANDLE_VALUE) {
             do {
-                const Text name = data.cFileName;
-                if (name == "." || name == "..") continue;
-                const Text path = folder + "\\" + name;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                const std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring path = folder + L"\\" + name;
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                const DWORD attributes = data.dwFileAttributes;
+                if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
                     RemoveAll(path);
+                } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveDirectoryW(path.c_str());
                 } else {
-                    DeleteFileA(path.c_str());
+                    DeleteFileW(path.c_str());
                 }
-            } while (FindNextFileA(find, &data));
+            } while (FindNextFileW(find, &data));
             FindClose(find);
         }
-        RemoveDirectoryA(folder.c_str());
+        RemoveDirectoryW(folder.c_str());
     }
 
     Text root_;

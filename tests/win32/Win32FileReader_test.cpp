@@ -9,19 +9,16 @@
 #include "collect/DropHandler.h"
 #include "collect/FileContentsReader.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Locale.h"
-#include "platform/win32/Win32Network.h"
 #include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/RecordingView.h"
 #include "tests/win32/TempTree.h"
+#include "tests/win32/Win32DropParts.h"
 #include "text/AppError.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
 
-class Win32FileReaderTest : public ::testing::Test {
+class Win32FileReaderTest : public ::testing::Test, protected Win32DropParts {
 protected:
     Win32FileReaderTest() {
         view.options.RdoFull = false;
@@ -35,11 +32,6 @@ protected:
 
     TempTree tree;
     Win32FileReader files;
-    Win32FileSystem folders;
-    Win32Network network;
-    Win32Locale locale;
-    RecordingView view;
-    DropState state{locale};
     FileContentsReader reader{state, view, files};
 };
 
@@ -51,6 +43,7 @@ TEST_F(Win32FileReaderTest, ReadsAFileInBothModes) {
     view.options.RdoLineCnt = true;
     view.lines.clear();
     reader.AddFileContents(tree.Path("表.txt"));
+    reader.WriteHeldLines();
     EXPECT_EQ(view.lines, (Lines{"         3行:" + tree.Path("表.txt")}));
     EXPECT_EQ(state.FTotalLines, 3);
 }
@@ -70,6 +63,7 @@ TEST_F(Win32FileReaderTest, HiddenSystemFoldersAndMissingPathsGiveNothing) {
     tree.File("readonly.txt", "a\r\nb");
     tree.Attributes("readonly.txt", FILE_ATTRIBUTE_READONLY);
     reader.AddFileContents(tree.Path("readonly.txt"));
+    reader.WriteHeldLines();
     EXPECT_EQ(view.lines, (Lines{"         2行:" + tree.Path("readonly.txt")}));
 }
 

@@ -71,7 +71,7 @@ TEST(Win32FileSystem, MissingThingsFail) {
     EXPECT_EQ(files.Attributes(tree.Root() + Text(1, '\0') + "x"), FileAttr::Invalid);
 }
 
-TEST(Win32FileSystem, FullPathExpandsRelativePathsWithinTheBuffer) {
+TEST(Win32FileSystem, FullPathExpandsRelativePathsOfAnyLength) {
     TempTree tree;
     tree.File("a.txt");
     Win32FileSystem files;
@@ -80,11 +80,13 @@ TEST(Win32FileSystem, FullPathExpandsRelativePathsWithinTheBuffer) {
     ASSERT_TRUE(SetCurrentDirectoryA(tree.Root().c_str()));
     EXPECT_EQ(files.FullPath("a.txt"), tree.Path("a.txt"));
     SetCurrentDirectoryA(saved);
-    // The answer must fit 259 bytes and the NUL; one byte more is a failure, not a cut answer.
+    // Past the classic limit the answer comes whole, never cut; names that the classic rules would strip keep
+    // their dot or space.
     const Text base = "C:\\";
-    EXPECT_EQ(files.FullPath(base + Text(256, 'a')), base + Text(256, 'a'));
-    EXPECT_EQ(files.FullPath(base + Text(257, 'a')), "");
-    EXPECT_EQ(files.FullPath(base + Text(400, 'a')), "");
+    for (const Text& path : {base + Text(256, 'a'), base + Text(257, 'a'), base + Text(400, 'a') + "\\b",
+                             base + "x.\\y "})
+        EXPECT_EQ(files.FullPath(path), path);
+    EXPECT_EQ(files.FullPath("C:\\x\\..\\" + Text(400, 'a')), base + Text(400, 'a'));
 }
 
 bool IsEightDotThree(const Text& name) {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "collect/LongFileName.h"
+#include "shared/LongFileName.h"
 #include "tests/win32/TempTree.h"
 #include "text/AsciiUpper.h"
 

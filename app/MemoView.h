@@ -1,0 +1,63 @@
+// The main window's half that the work running inside it sees: the text area, the status bar and its
+// progress bar, the top panel and the option controls, offered as the view; and the text area's own key and
+// mouse handling.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/View.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/Window.h"
+#include "shared/BusyState.h"
+
+class MemoView : public Window, public View {
+public:
+    // The text area's whole text, byte for byte.
+    Text MemoText() const;
+
+    // Whether the last CopyAllText left the clipboard unchanged (the user has been told).
+    bool ClipboardCopyFailed() const { return clipboardFailed_; }
+
+    // Writes the caret's column (in bytes) and line into status panel 0.
+    void ShowCaretPos();
+
+    OptionSnapshot ReadOptions() override;
+    void AppendLine(const Text& line) override;
+    void AppendLines(const std::vector<Text>& lines) override;
+    void SuspendRedraw() override;
+    void ResumeRedraw() override;
+    std::vector<Text> ReadAllLines() override;
+    void ReplaceAllLines(const std::vector<Text>& lines) override;
+    void CopyAllText() override;
+    void PlaceCaretAtEnd() override;
+    void SetStatusText(int panel, const Text& text) override;
+    void SetProgressMax(std::int32_t maximum) override;
+    void SetProgressPosition(std::int32_t position) override;
+    void EnableTopPanel(bool enabled) override;
+    void RefreshCaretIndicator() override { ShowCaretPos(); }
+    void PumpMessages() override { loop_.Pump(); }
+    void ShowMessage(const Text& text) override;
+
+protected:
+    // state is the window's drop state, whose abort flag Esc in the text area sets.
+    MemoView(MessageLoop& loop, BusyState& state) : loop_(loop), abortState_(state) {}
+
+    // Once the controls exist: the text area takes text of any length and handles its own keys and clicks.
+    void AttachTextArea();
+
+    MessageLoop& Loop() const { return loop_; }
+
+private:
+    void AppendBlock(const Text& block);
+    std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
+    static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                          DWORD_PTR self);
+
+    MessageLoop& loop_;
+    BusyState& abortState_;
+    int redrawSuspensions_ = 0;
+    bool clipboardFailed_ = false;
+};

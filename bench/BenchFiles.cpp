@@ -1,0 +1,89 @@
+#include "bench/BenchFiles.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/win32/Handles.h"
+
+namespace {
+
+bool WriteAll(HANDLE file, const Text& bytes) {
+    DWORD done = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+           done == bytes.size();
+}
+
+// The marker beside a made file holds its line count; a file without one was cut short and is made again.
+long long ReadMarker(const Text& marker) {
+    const FileHandle old{
+        CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)};
+    if (!old) return -1;
+    char digits[32] = {};
+    DWORD got = 0;
+    ReadFile(old.Get(), digits, sizeof digits - 1, &got, nullptr);
+    return std::atoll(digits);
+}
+
+bool WriteMarker(const Text& marker, long long value) {
+    const FileHandle file(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return file && WriteAll(file.Get(), std::to_string(value));
+}
+
+}  // namespace
+
+long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxLines) {
+    const Text marker = path + ".lines";
+    const long long made = ReadMarker(marker);
+    if (made >= 0) return made;
+    std::printf("making %s ...\n", path.c_str());
+    std::fflush(stdout);
+    const FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return -1;
+    static const char* const kWords[] = {"表計算", "ソフト", "能力", "予定表", "資料", "text", "line", "data"};
+    Text chunk;
+    std::uint64_t written = 0;
+    long long lines = 0;
+    unsigned seed = 12345;
+    while (written + chunk.size() < maxBytes && lines < maxLines) {
+        seed = seed * 1103515245 + 12345;
+        const unsigned length = (seed >> 16) % 121;
+        Text line;
+        if (length % 17 == 0) {
+            line = Text(length % 5, ' ');
+        } else {
+            for (unsigned pick = seed; line.size() < length;) {
+                pick = pick * 1103515245 + 12345;
+                line += kWords[(pick >> 16) % 8];
+                line += ' ';
+            }
+        }
+        chunk += line + "\r\n";
+        ++lines;
+        if (chunk.size() >= (1 << 20)) {
+            if (!WriteAll(file.Get(), chunk)) return -1;
+            written += chunk.size();
+            chunk.clear();
+        }
+    }
+    if (!WriteAll(file.Get(), chunk)) return -1;
+    return WriteMarker(marker, lines) ? lines : -1;
+}
+
+bool MakeOneLineFiles(const Text& folder, int count) {
+    const Text marker = folder + ".made";
+    if (ReadMarker(marker) == count) return true;
+    std::printf("making %d files in %s ...\n", count, folder.c_str());
+    std::fflush(stdout);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (int i = 0; i < count; ++i) {
+        const Text number = std::to_string(i);
+        const Text path = folder + "\\" + (i % 3 == 0 ? "資料_" : "file_") + number + ".txt";
+        const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        if (!file || !WriteAll(file.Get(), "line " + number + "\r\n")) return false;
+    }
+    return WriteMarker(marker, count);
+}

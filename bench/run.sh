@@ -1,0 +1,84 @@
+#!/bin/sh
+# Runs every benchmark under Wine and ends with one line per ratio, "ratio NAME MEASURED TARGET".
+#   bench/run.sh [runs]           every ratio, each a median of runs (default 3)
+#   bench/run.sh --scale          the checks at scale instead: a drop of 1,000,000 entries, count mode over
+#                                 10,000,000 lines, 名昇順 over 2,000,000 lines; times and peak memory
+# Builds what it needs after the test command's set-up (ROMINADO_BUILD_DIR as for scripts/test.sh), starts a
+# virtual display when there is none, and stops everything it started. Measure on an idle machine: the
+# ratios move with load.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${ROMINADO_BUILD_DIR:-$root/build}"
+export ROMINADO_BUILD_DIR="$build"
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=-all
+scale=""
+runs=3
+case "${1:-}" in
+--scale) scale=1 ;;
+"") ;;
+*) runs=$1 ;;
+esac
+
+data="$build/bench-data"
+mkdir -p "$data"
+windows_data=$(printf 'Z:%s' "$data" | tr / '\\')
+log="$data/run.log"
+: >"$log"
+
+xvfb_pid=""
+stop_all() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap stop_all EXIT INT TERM
+
+if [ -z "${DISPLAY:-}" ]; then
+    fifo="$data/displayfd.$$"
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    read -r display_number <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=":$display_number"
+fi
+
+cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/windows" --target walk_bench drop_bench contents_bench fill_bench edit_bench \
+    -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
+# One wineserver for every benchmark, started before the first so that its start-up is in no measurement.
+mkdir -p "$WINEPREFIX"
+wineserver -p >/dev/null 2>&1 </dev/null || true
+"$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 </dev/null || true
+
+# The first argument names the program; the programs take their own arguments after it.
+run_bench() {
+    program=$1
+    shift
+    printf '== %s %s\n' "$program" "$*" | tee -a "$log"
+    "$root/scripts/wine-run.sh" "$build/windows/bench/$program.exe" "$@" 2>&1 </dev/null | tr -d '\r' | tee -a "$log"
+}
+
+if [ -n "$scale" ]; then
+    # Each finishes and stays within about three times its output; that abort works within one pacing period
+    # at any size is the unit tests' to show.
+    uptime | tee -a "$log"
+    run_bench drop_bench "$windows_data\\rwb1m" 1 1000000
+    run_bench contents_bench "$windows_data\\rcb" 1 10000000
+    run_bench edit_bench 2000000 1
+    exit 0
+fi
+
+uptime | tee -a "$log"
+run_bench walk_bench "$windows_data\\rwb" "$runs"
+run_bench drop_bench "$windows_data\\rwb" "$runs"
+echo "== count mode against wc -l" | tee -a "$log"
+sh "$root/bench/contents_bench.sh" "$runs" | tee -a "$log"
+run_bench fill_bench fill "$windows_data\\rfb" "$runs"
+run_bench fill_bench many "$windows_data\\rfb" "$runs"
+run_bench edit_bench 1000000 "$runs"
+uptime | tee -a "$log"
+
+echo "== ratios (NAME MEASURED TARGET), medians of $runs runs"
+grep '^ratio ' "$log"

@@ -1,0 +1,59 @@
+// Adds entries to a path list on a second thread, in the order they were given, so that making their sort keys
+// (the locale's slowest work) overlaps the walk that finds them. The list is left exactly as adding them one by
+// one would leave it: same order, same first-added spelling of equal entries.
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "collect/PathList.h"
+#include "text/Text.h"
+
+class PathListFeeder {
+public:
+    // Entries go to the second thread in batches of this many; fewer than that, in all, never start it.
+    static constexpr std::size_t kBatchEntries = 256;
+
+    // While entries are on their way (from Add to the next Settle), the list and its collation are used on
+    // the second thread: the caller leaves both alone meanwhile.
+    explicit PathListFeeder(PathList& list) : list_(list) {}
+    PathListFeeder(const PathListFeeder&) = delete;
+    PathListFeeder& operator=(const PathListFeeder&) = delete;
+    // Settles what is on its way, without passing on its error.
+    ~PathListFeeder();
+
+    void Add(const Text& entry);
+
+    // Returns once every entry given so far is in the list. An error raised while adding them (running out of
+    // memory) comes out here; the entries before it are in the list, the ones after it are not.
+    void Settle();
+
+private:
+    // Entries end to end, and where each one ends.
+    struct Batch {
+        Text bytes;
+        std::vector<std::size_t> ends;
+    };
+
+    void HandOver();
+    void Work();
+    void AddAll(const Batch& batch);
+
+    PathList& list_;
+    Batch filling_;   // on this thread
+    Text scratch_;    // the entry being added, on the thread that adds
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Batch> queue_;   // handed over, not yet taken
+    std::vector<Batch> spare_;  // taken and added: their storage serves again
+    bool adding_ = false;       // the second thread holds a batch
+    bool stop_ = false;
+    std::exception_ptr error_;  // the first error of the second thread; it adds nothing after it
+    std::thread thread_;
+};

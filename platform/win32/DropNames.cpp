@@ -1,0 +1,30 @@
+#include "platform/win32/DropNames.h"
+
+#include <string>
+#include <utility>
+
+#include "platform/win32/WideNames.h"
+
+namespace {
+
+constexpr UINT kCountQuery = 0xFFFFFFFF;
+
+}  // namespace
+
+std::uint32_t HDropNames::Count() {
+    if (drop_ == nullptr) return 0;
+    return DragQueryFileW(drop_, kCountQuery, nullptr, 0);
+}
+
+Text HDropNames::Name(std::uint32_t index) {
+    if (drop_ == nullptr) return Text();
+    // Asked for its length first, so that no name is cut, however long.
+    const UINT length = DragQueryFileW(drop_, index, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    name.resize(DragQueryFileW(drop_, index, &name[0], length + 1));
+    return AnsiPath(name, substitutions_);
+}
+
+void HDropNames::Release() {
+    if (drop_ != nullptr) DragFinish(std::exchange(drop_, nullptr));
+}

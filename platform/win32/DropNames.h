@@ -1,0 +1,26 @@
+// The names of a WM_DROPFILES drop, taken in UTF-16 (DragQueryFileW) and given as code page 932 Text.
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "platform/Drop.h"
+
+// Owns the drop: it is released by Release or, at the latest, on destruction.
+class HDropNames : public DroppedNames {
+public:
+    explicit HDropNames(HDROP drop) : drop_(drop) {}
+    HDropNames(const HDropNames&) = delete;
+    HDropNames& operator=(const HDropNames&) = delete;
+    ~HDropNames() override { Release(); }
+
+    std::uint32_t Count() override;
+    Text Name(std::uint32_t index) override;
+    void Release() override;
+    NameSubstitutions Substitutions() const override { return substitutions_; }
+
+private:
+    HDROP drop_;
+    NameSubstitutions substitutions_;
+};

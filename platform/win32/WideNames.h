@@ -1,0 +1,62 @@
+// Paths and names between the core's code page 932 Text and the wide (UTF-16) API: paths go in as the long
+// form where the classic rules would cut or change them; names come out exactly, by short alias, or lossy.
+#pragma once
+
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+#include "platform/NameConversion.h"
+#include "text/Text.h"
+
+// Code page 932 to UTF-16 and back, the way back without best-fit look-alikes.
+class Win32CodePage : public CodePage {
+public:
+    bool ToAnsi(WideView s, Text& out) override;
+};
+
+inline WideView AsWideView(const wchar_t* s, std::size_t length) {
+    return WideView(reinterpret_cast<const char16_t*>(s), length);
+}
+inline WideView AsWideView(const std::wstring& s) {
+    return AsWideView(s.data(), s.size());
+}
+// A name field of the API's records (cFileName, cAlternateFileName), up to its NUL.
+template <std::size_t N>
+WideView NameField(const wchar_t (&field)[N]) {
+    return AsWideView(field, wcsnlen(field, N));
+}
+
+// The UTF-16 form of a code page 932 Text, byte for byte as the ANSI API would read it.
+std::wstring Widen(const Text& s);
+
+// The path to hand to the wide API: with the \\?\ prefix when the classic rules would refuse it (too long
+// for them) or change it (a component ending in a dot or a space, which they strip); otherwise as it is.
+std::wstring WidePath(const Text& path);
+
+// The absolute form of path, however long, with every name as it stands; empty when it cannot be had.
+std::wstring AbsolutePath(const Text& path);
+
+// The path an answer of the wide API gives, without the \\?\ prefix that WidePath may have added.
+std::wstring WithoutLongPrefix(std::wstring path);
+
+// A wide path as Text: components the code page cannot hold by their short alias where they have one, lossy
+// otherwise, each counted in tally.
+Text AnsiPath(const std::wstring& path, NameSubstitutions& tally);
+
+// Calls the wide API's path functions that answer the length they wrote, or the size they need when the
+// buffer is too small; the whole answer, empty when the call fails.
+template <typename Call>
+std::wstring WholeAnswer(Call call) {
+    std::wstring answer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = call(&answer[0], static_cast<DWORD>(answer.size()));
+        if (length == 0) return std::wstring();
+        if (length < answer.size()) {
+            answer.resize(length);
+            return answer;
+        }
+        answer.resize(length);
+    }
+}

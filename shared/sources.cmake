@@ -1,0 +1,1 @@
+target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/LongFileName.cpp)

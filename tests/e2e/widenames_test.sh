@@ -1,0 +1,52 @@
+# A real drop of a tree whose names code page 932 cannot hold (Korean, accented Latin, an emoji, CJK outside
+# JIS), with names ending in a dot or a space and files 300 and 1,000 bytes deep: one line per entry, each
+# naming an existing entry, no "?" stand-in, and the user told what was given by short names.
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/drag.sh"
+
+TITLE="ロミナード"
+MEMO=100 CHK_FALL=111
+
+ensure_display
+tree="$E2E_OUT/wide-tree"
+rm -rf "$tree"
+/usr/bin/python3 - "$tree" <<'PY'
+import os, sys
+root = sys.argv[1]
+os.makedirs(os.path.join(root, "한국어"))
+for name in ["한국어/inner.txt", "café.txt", "note😀.txt", "𠀋丂.txt", "表.txt", "dot.", "space "]:
+    open(os.path.join(root, name), "w").close()
+deep = os.path.join(root, "deep")
+for limit, name in [(300, "f300.txt"), (1000, "f1000.txt")]:
+    while len(("Z:" + deep).encode()) < limit - 20:
+        deep = os.path.join(deep, "d" * 60)
+    os.makedirs(deep, exist_ok=True)
+    open(os.path.join(deep, name), "w").close()
+PY
+entries=$(find "$tree" | wc -l)
+
+driver hold >/dev/null 2>&1 &
+holder_pid=$!
+start_program widenames
+driver wait-window "$TITLE" 60 || fail "the main window did not appear"
+driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
+
+drag_onto_memo "$TITLE" $MEMO "$tree"
+notice=$(driver answer-box "$TITLE" 60 | iconv -f CP932 -t UTF-8) || fail "the user was not told of the substituted names"
+echo "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
+wait_lines "$TITLE" $MEMO "$entries"
+
+clip="$E2E_OUT/widenames-clipboard.txt"
+driver clipboard >"$clip"
+lines=$(tr -cd '\n' <"$clip" | wc -c)
+[ "$lines" -eq "$entries" ] || fail "$lines lines for $entries entries"
+if grep -q '?' "$clip"; then fail "a line holds a ? stand-in"; fi
+missing=$("$WINE_RUN" "$E2E_DRIVER" missing <"$clip" | iconv -f CP932 -t UTF-8) ||
+    fail "lines that name nothing: $missing"
+grep -q "f1000.txt" "$clip" || fail "the file 1,000 bytes deep has no line"
+
+driver close "$TITLE"
+wait_program_exit 30
+kill "$holder_pid" 2>/dev/null || true
+rm -rf "$tree"
+echo "$lines lines, each naming an existing entry; told: $notice"

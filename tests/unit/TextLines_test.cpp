@@ -1,0 +1,67 @@
+#include "text/TextLines.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+TEST(TextLines, SplitsOnlyAtCrLfAndJoinsBack) {
+    const struct {
+        Text text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},  // a final break opens no empty line
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\rb\nc\n\r", {"a\rb\nc\n\r"}},  // lone CR and LF are bytes of their line
+        {"\x95\\\r\n", {"\x95\\"}},        // 表: a trail byte 0x5C ends nothing
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitAtCrLf(c.text), c.lines) << c.text;
+    EXPECT_EQ(JoinWithCrLf({"a", "", "表"}), "a\r\n\r\n表\r\n");
+    EXPECT_EQ(JoinWithCrLf({}), "");
+    for (const Lines& lines : {Lines{"x"}, Lines{"", ""}, Lines{"a\r", "\nb"}})
+        EXPECT_EQ(SplitAtCrLf(JoinWithCrLf(lines)), lines);
+}
+
+TEST(TextLines, AppendedBlockPutsTheBreakWhereTheTextLacksIt) {
+    EXPECT_EQ(AppendedBlock({"y", "z"}, true), "y\r\nz\r\n");
+    EXPECT_EQ(AppendedBlock({"y", "z"}, false), "\r\ny\r\nz");
+    EXPECT_EQ(AppendedBlock({}, false), "");
+    // Appending one by one or all at once gives the same text.
+    const Text text = "x";
+    EXPECT_EQ(text + AppendedBlock({"y"}, false) + AppendedBlock({"z"}, false),
+              text + AppendedBlock({"y", "z"}, false));
+}
+
+TEST(TextLines, LineAtCountsCrLfBreaksOnly) {
+    const Text text = "zero\r\none\rstill\r\n";
+    EXPECT_EQ(LineAt(text, 0), Text("zero"));
+    EXPECT_EQ(LineAt(text, 1), Text("one\rstill"));
+    EXPECT_EQ(LineAt(text, 2), Text(""));  // the empty line behind the final break
+    EXPECT_EQ(LineAt(text, 3), std::nullopt);
+    EXPECT_EQ(LineAt("", 0), Text(""));
+}
+
+TEST(TextLines, ByteColumnCountsDoubleByteCharactersTwiceWhereTheAreaCountsCharacters) {
+    const struct {
+        Text line;
+        std::int64_t positions, offset, expected;
+    } cases[] = {
+        {"abc", 3, 2, 2},                       // positions are bytes: as given
+        {"表表", 4, 2, 2},                      // the area counts bytes too
+        {"表表", 2, 1, 2},                      // the area counts characters: one character, two bytes
+        {"a表b", 3, 2, 3},  {"ｱｲ表", 3, 3, 4},  // half-width katakana are one byte
+        {"表表", 2, 9, 4},                      // past the end: the line's bytes
+        {"a\x81", 1, 2, 2},                     // a lone lead byte at the end never reads past the line
+        {"表表", 2, 0, 0},  {"表表", 2, -1, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ByteColumn(c.line, c.positions, c.offset), c.expected)
+            << c.line << " positions " << c.positions << " offset " << c.offset;
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The scaling of 96-DPI layouts: lengths, rectangles, a window's DPI with and without the newer system calls,
+// and the stretching of pixel art.
+#include "platform/win32/Dpi.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(ScaleForDpi, LengthsAtTheFourCommonSettings) {
+    const struct {
+        int pixels, at120, at144, at192;
+    } cases[] = {
+        {0, 0, 0, 0},         {1, 1, 2, 2},  // 1.25 and 1.5: a half goes up
+        {12, 15, 18, 24},                    // the windows' font
+        {25, 31, 38, 50},                    // 31.25, 37.5
+        {75, 94, 113, 150},                  // 93.75, 112.5
+        {-12, -15, -18, -24},  // font heights are negative: halves go away from zero, as for positive ones
+        {-25, -31, -38, -50},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScaleForDpi(c.pixels, 96), c.pixels);
+        EXPECT_EQ(ScaleForDpi(c.pixels, 120), c.at120) << c.pixels;
+        EXPECT_EQ(ScaleForDpi(c.pixels, 144), c.at144) << c.pixels;
+        EXPECT_EQ(ScaleForDpi(c.pixels, 192), c.at192) << c.pixels;
+    }
+}
+
+TEST(ScaleForDpi, NeighboursStayNeighboursAndApartStaysApart) {
+    // A row of 75-pixel buttons: touching, one pixel apart, overlapping by one (the speed buttons).
+    for (const int step : {75, 76, 74}) {
+        for (const UINT dpi : {96u, 120u, 144u, 168u, 192u}) {
+            for (int left = 0; left < 600; left += step) {
+                const RECT a = ScaleRectForDpi(RECT{left, 3, left + 75, 28}, dpi);
+                const RECT b = ScaleRectForDpi(RECT{left + step, 3, left + step + 75, 28}, dpi);
+                const int gap = b.left - a.right;
+                EXPECT_EQ((gap > 0) - (gap < 0), (step > 75) - (step < 75)) << left << " at " << dpi;
+                // Each edge is rounded: a size comes within a pixel of the size scaled.
+                EXPECT_NEAR(a.right - a.left, 75.0 * dpi / 96, 1.0);
+            }
+        }
+    }
+}
+
+UINT WINAPI WindowAt168(HWND) {
+    return 168;
+}
+UINT WINAPI WindowUnknown(HWND) {
+    return 0;
+}
+HRESULT WINAPI MonitorAt120(HMONITOR, int, UINT* x, UINT* y) {
+    *x = *y = 120;
+    return S_OK;
+}
+HRESULT WINAPI MonitorFails(HMONITOR, int, UINT*, UINT*) {
+    return E_INVALIDARG;
+}
+
+TEST(DpiOf, TheNewestCallThatAnswersElseTheDeviceContext) {
+    const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(window);
+    const HDC dc = GetDC(window);
+    const UINT system = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
+    ReleaseDC(window, dc);
+
+    EXPECT_EQ(DpiOf(window, DpiCalls{WindowAt168, MonitorAt120}), 168u);
+    EXPECT_EQ(DpiOf(window, DpiCalls{WindowUnknown, MonitorAt120}), 120u);
+    EXPECT_EQ(DpiOf(window, DpiCalls{nullptr, MonitorAt120}), 120u);
+    EXPECT_EQ(DpiOf(window, DpiCalls{nullptr, MonitorFails}), system);
+    EXPECT_EQ(DpiOf(window, DpiCalls{nullptr, nullptr}), system);
+    // This system's own calls agree with its device context.
+    EXPECT_EQ(DpiOf(window), system);
+    DestroyWindow(window);
+}
+
+// A 24-bit bitmap of width x height whose pixel (x, y) has colour(x, y), and reading one back.
+template <typename Colour>
+BitmapOwner MakeBitmap(int width, int height, Colour colour) {
+    BitmapOwner bitmap(CreateBitmap(width, height, 1, 32, nullptr));
+    const MemoryDcOwner dc(CreateCompatibleDC(nullptr));
+    const ScopedSelectObject select(dc.get(), bitmap.get());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            SetPixel(dc.get(), x, y, colour(x, y));
+    }
+    return bitmap;
+}
+
+std::vector<std::vector<COLORREF>> Pixels(HBITMAP bitmap) {
+    BITMAP size{};
+    GetObjectA(bitmap, sizeof size, &size);
+    const MemoryDcOwner dc(CreateCompatibleDC(nullptr));
+    const ScopedSelectObject select(dc.get(), bitmap);
+    std::vector<std::vector<COLORREF>> rows(static_cast<std::size_t>(size.bmHeight));
+    for (int y = 0; y < size.bmHeight; ++y) {
+        for (int x = 0; x < size.bmWidth; ++x)
+            rows[static_cast<std::size_t>(y)].push_back(GetPixel(dc.get(), x, y));
+    }
+    return rows;
+}
+
+TEST(StretchBitmap, EveryPixelFromTheNearestSourcePixelNoBlend) {
+    constexpr COLORREF olive = RGB(128, 128, 0), black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    // A 64 x 32 pair of glyphs: the left one black on olive with a one-pixel grid of white, the right one
+    // olive.
+    const BitmapOwner pair = MakeBitmap(64, 32, [&](int x, int y) {
+        if (x >= 32) return olive;
+        return x % 2 == 0 && y % 2 == 0 ? white : black;
+    });
+    for (const int size : {16, 20, 24, 32}) {
+        const BitmapOwner stretched = StretchBitmap(pair.get(), 2 * size, size);
+        ASSERT_TRUE(stretched) << size;
+        const auto rows = Pixels(stretched.get());
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(size));
+        ASSERT_EQ(rows[0].size(), static_cast<std::size_t>(2 * size));
+        for (const auto& row : rows) {
+            for (int x = 0; x < 2 * size; ++x) {
+                const COLORREF pixel = row[static_cast<std::size_t>(x)];
+                // The two halves stay apart, and no colour is mixed from two.
+                if (x >= size) {
+                    EXPECT_EQ(pixel, olive) << x << " at " << size;
+                } else {
+                    EXPECT_TRUE(pixel == black || pixel == white) << x << " at " << size;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace

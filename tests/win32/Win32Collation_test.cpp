@@ -1,0 +1,135 @@
+// The sort keys must order exactly as CompareStringA does, with letter case ignored or counting: the path
+// list relies on it for its order and its duplicates, the edit window's sorts for their order.
+#include "platform/win32/Win32Collation.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "collect/PathList.h"
+#include "tests/win32/CollationCorpus.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+Text Key(Collation& collation, const Text& s) {
+    Text key = "left over from before";
+    collation.SortKey(s, key);
+    return key;
+}
+
+class Win32CollationTest : public ::testing::TestWithParam<LetterCase> {
+protected:
+    // The system's comparison itself, for the yardstick.
+    int Plain(const Text& a, const Text& b) const {
+        const DWORD flags = GetParam() == LetterCase::kIgnored ? NORM_IGNORECASE : 0;
+        return CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size())) -
+               CSTR_EQUAL;
+    }
+
+    Win32Collation collation{GetParam()};
+};
+
+TEST_P(Win32CollationTest, CompareAndKeysOrderEveryPairAsCompareStringADoes) {
+    const Lines corpus = CollationCorpus();
+    Lines keys;
+    for (const Text& s : corpus)
+        keys.push_back(Key(collation, s));
+    int mismatches = 0;
+    for (std::size_t i = 0; i < corpus.size(); ++i) {
+        for (std::size_t j = 0; j < corpus.size(); ++j) {
+            const int byPlain = Sign(Plain(corpus[i], corpus[j]));
+            const int byCompare = Sign(collation.Compare(corpus[i], corpus[j]));
+            const int byKey = Sign(keys[i].compare(keys[j]));
+            if ((byPlain != byKey || byPlain != byCompare) && ++mismatches <= 20) {
+                ADD_FAILURE() << "[" << corpus[i] << "] vs [" << corpus[j] << "]: system " << byPlain
+                              << ", compare " << byCompare << ", key " << byKey;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST_P(Win32CollationTest, LongTextsGetWholeKeys) {
+    const Text longA(5000, 'a');
+    const Text longB = longA + "b";
+    EXPECT_LT(collation.Compare(longA, longB), 0);
+    EXPECT_LT(Key(collation, longA), Key(collation, longB));
+    EXPECT_EQ(Key(collation, Text(5000, 'A')) == Key(collation, longA), GetParam() == LetterCase::kIgnored);
+}
+
+TEST_P(Win32CollationTest, WidthKanaTypeAndKanjiCodesCountAsTheSystemSays) {
+    EXPECT_NE(Key(collation, "ABC"), Key(collation, "ＡＢＣ"));  // width counts
+    EXPECT_NE(Key(collation, "ア"), Key(collation, "ｱ"));
+    EXPECT_NE(Key(collation, "ア"), Key(collation, "あ"));    // kana type counts
+    EXPECT_EQ(collation.Compare("\xED\x40", "\xFA\x5C"), 0);  // one kanji, two codes
+    EXPECT_LT(collation.Compare("", "\x01"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(LetterCase, Win32CollationTest,
+                         ::testing::Values(LetterCase::kIgnored, LetterCase::kCounts),
+                         [](const ::testing::TestParamInfo<LetterCase>& info) {
+                             return info.param == LetterCase::kIgnored ? "CaseIgnored" : "CaseCounts";
+                         });
+
+TEST(Win32Collation, IgnoringCaseCaseOnlyDuplicatesAreEqualAndTheFirstStays) {
+    Win32Collation collation(LetterCase::kIgnored);
+    EXPECT_EQ(collation.Compare("C:\\Dir\\ReadMe.TXT", "c:\\dir\\readme.txt"), 0);
+    EXPECT_EQ(Key(collation, "ＡＢＣ"), Key(collation, "ａｂｃ"));
+    PathList list(collation);
+    for (const char* s : {"C:\\x\\ReadMe.txt", "C:\\X\\README.TXT", "c:\\x\\readme.txt"})
+        list.Add(s);
+    EXPECT_EQ(list.Entries(), (Lines{"C:\\x\\ReadMe.txt"}));
+}
+
+TEST(Win32Collation, CountingCaseCaseMakesTextsDifferent) {
+    Win32Collation collation(LetterCase::kCounts);
+    EXPECT_NE(collation.Compare("a", "A"), 0);
+    EXPECT_NE(collation.Compare("C:\\Dir\\ReadMe.TXT", "c:\\dir\\readme.txt"), 0);
+}
+
+// The plain algorithm the keys stand in for: bisection with the comparison, equal entries not added.
+Lines InsertByComparison(Collation& collation, const Lines& order) {
+    Lines list;
+    for (const Text& entry : order) {
+        std::size_t lo = 0, hi = list.size();
+        bool equal = false;
+        while (lo < hi && !equal) {
+            const std::size_t mid = (lo + hi) / 2;
+            const int c = collation.Compare(list[mid], entry);
+            if (c < 0) {
+                lo = mid + 1;
+            } else if (c > 0) {
+                hi = mid;
+            } else {
+                equal = true;
+            }
+        }
+        if (!equal) list.insert(list.begin() + static_cast<std::ptrdiff_t>(lo), entry);
+    }
+    return list;
+}
+
+TEST(Win32Collation, PathListMatchesBisectionWithTheComparison) {
+    Win32Collation collation(LetterCase::kIgnored);
+    Lines order = CollationCorpus();
+    std::mt19937 random(1);
+    for (int round = 0; round < 5; ++round) {
+        std::shuffle(order.begin(), order.end(), random);
+        PathList list(collation);
+        for (const Text& s : order)
+            list.Add(s);
+        EXPECT_EQ(list.Entries(), InsertByComparison(collation, order)) << "round " << round;
+    }
+}
+
+}  // namespace
