@@ -34,14 +34,8 @@ stop_all() {
 trap stop_all EXIT INT TERM
 
 if [ -z "${DISPLAY:-}" ]; then
-    fifo="$data/displayfd.$$"
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r display_number <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$display_number"
+    . "$root/scripts/xvfb.sh"
+    start_xvfb "$data"
 fi
 
 cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null

@@ -13,6 +13,7 @@
 #include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
+#include "tests/unit/RandomStops.h"
 #include "text/AppError.h"
 
 namespace {
@@ -182,20 +183,12 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
 }
 
 TEST_F(FileContentsReaderTest, RandomFilesMatchThePlainReading) {
-    std::mt19937 random(20240531);
     // Stops, their neighbours and look-alikes (0x8D and 0x9A differ from CR and 0x1A in the high bit only).
-    const Text specials("\r\n\x1A\t\0\x0C\x1F \x8D\x9A", 10);
-    const Text ordinary("ab\x81\x40\x5C\xFF\x7F\x80\x2D!");
+    RandomStops stops(20240531, Text("\r\n\x1A\t\0\x0C\x1F \x8D\x9A", 10), "ab\x81\x40\x5C\xFF\x7F\x80\x2D!",
+                      3000, {50, 5, 1});
+    std::mt19937& random = stops.random;
     for (int round = 0; round < 600; ++round) {
-        // Dense files test every position of a stop in a word; sparse ones the long runs without any.
-        const unsigned percentSpecial = round % 3 == 0 ? 50 : round % 3 == 1 ? 5 : 1;
-        Text bytes(random() % 3000, ' ');
-        for (char& c : bytes) {
-            const Text& from = random() % 100 < percentSpecial ? specials : ordinary;
-            c = from[random() % from.size()];
-        }
-        // Half the files hold no 0x1A, so that they are read to their physical end.
-        if (round % 2 == 0) std::replace(bytes.begin(), bytes.end(), '\x1A', 'z');
+        const Text bytes = stops.File(round);
         const bool skipBlank = round % 5 < 2;
         const std::size_t pieces[] = {1 + random() % 20, 1 + random() % 300, FileContentsReader::kBlockBytes};
         files.readPiece = pieces[round % 3];

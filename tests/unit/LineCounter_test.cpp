@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/unit/RandomStops.h"
 #include "text/Text.h"
 
 namespace {
@@ -100,17 +101,11 @@ TEST(LineCounterTest, CountsTheLinesAndBytesOfTheLineRules) {
 // Random files of dense and sparse stops, in random blocks: the same counts, bytes and report points as the
 // splitter's lines, also when a report stops the counting.
 TEST(LineCounterTest, AgreesWithTheSplitterOnRandomFiles) {
-    std::mt19937 random(7177);
-    const Text specials("\r\n\x1A\r\r\n\x8D\x9A\x0A", 9);
-    const Text ordinary("ab\x81\x40\x5C\xFF\x7F\x80 !");
+    RandomStops stops(7177, Text("\r\n\x1A\r\r\n\x8D\x9A\x0A", 9), "ab\x81\x40\x5C\xFF\x7F\x80 !", 4000,
+                      {40, 4, 1});
+    std::mt19937& random = stops.random;
     for (int round = 0; round < 800; ++round) {
-        const unsigned percentSpecial = round % 3 == 0 ? 40 : round % 3 == 1 ? 4 : 1;
-        Text bytes(random() % 4000, ' ');
-        for (char& c : bytes) {
-            const Text& from = random() % 100 < percentSpecial ? specials : ordinary;
-            c = from[random() % from.size()];
-        }
-        if (round % 2 == 0) std::replace(bytes.begin(), bytes.end(), '\x1A', 'z');
+        const Text bytes = stops.File(round);
         const std::vector<std::size_t> blocks = {1 + random() % 130, 1 + random() % 70, 1 + random() % 200};
         const std::int64_t interval = 1 + static_cast<std::int64_t>(random() % 40);
         const std::size_t stopAt = round % 4 == 0 ? 1 + random() % 5 : 0;

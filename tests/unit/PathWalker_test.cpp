@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "collect/ExtFilter.h"
 #include "tests/fakes/FakeDrop.h"
@@ -334,16 +337,6 @@ TEST_F(PathWalkerTest, LinksToAnyFolderOnThePathAreNotFollowed) {
                                    sub + "\\root", sub + "\\top", sub + "\\up"}));
 }
 
-TEST_F(PathWalkerTest, LinksElsewhereAreFollowedAndTheirEntriesComeByBothPaths) {
-    files.AddFile("C:\\d\\sub\\g");
-    files.AddFile("C:\\other\\h");
-    files.AddLink("C:\\d\\down", "C:\\d\\sub");
-    files.AddLink("C:\\d\\side", "C:\\other");
-    Recurse();
-    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\down", "C:\\d\\down\\g", "C:\\d\\side",
-                                       "C:\\d\\side\\h", "C:\\d\\sub", "C:\\d\\sub\\g"}));
-}
-
 TEST_F(PathWalkerTest, DroppedLinkToItsOwnParentIsOutputAlone) {
     files.AddFile("C:\\d\\f");
     files.AddLink("C:\\d\\a", "C:\\d");
@@ -352,16 +345,6 @@ TEST_F(PathWalkerTest, DroppedLinkToItsOwnParentIsOutputAlone) {
     EXPECT_EQ(Collect("C:\\d\\a"), (Lines{"C:\\d\\a"}));
     state.FPathList.Clear();
     EXPECT_EQ(Collect("C:\\e\\to-d"), (Lines{"C:\\e\\to-d", "C:\\e\\to-d\\a", "C:\\e\\to-d\\f"}));
-}
-
-// Folders of equal length follow each other on the path: what was known of one must not pass for the other.
-TEST_F(PathWalkerTest, SiblingsOfEqualLengthAreToldApart) {
-    files.AddFile("C:\\d\\ab\\x");
-    files.AddLink("C:\\d\\ab\\l", "C:\\d\\ab");
-    files.AddLink("C:\\d\\cd\\l", "C:\\d\\ab");
-    Recurse();
-    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\ab", "C:\\d\\ab\\l", "C:\\d\\ab\\x", "C:\\d\\cd",
-                                       "C:\\d\\cd\\l", "C:\\d\\cd\\l\\l", "C:\\d\\cd\\l\\x"}));
 }
 
 TEST_F(PathWalkerTest, IdentitiesAreAskedForOnlyWhereLinksAre) {
@@ -379,12 +362,54 @@ TEST_F(PathWalkerTest, IdentitiesAreAskedForOnlyWhereLinksAre) {
     EXPECT_EQ(files.identityQueries, 50 + 2);
 }
 
-TEST_F(PathWalkerTest, LinkWhoseTargetCannotBeIdentifiedIsNotFollowed) {
-    files.AddFile("C:\\other\\h");
-    files.AddLink("C:\\d\\side", "C:\\other");
-    files.FailIdentity("C:\\d\\side");
+// A recursive walk of C:\d over files and links (link, target); identities of the links named unidentified
+// cannot be read.
+struct LinkCase {
+    const char* name;
+    Lines files;
+    std::vector<std::pair<Text, Text>> links;
+    Lines unidentified;
+    Lines expected;
+};
+
+// Test listings name the case instead of showing its bytes.
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class PathWalkerLinkTest : public PathWalkerTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(PathWalkerLinkTest, FollowsOnlyLinksThatCanBeToldFromTheFoldersOnTheirPath) {
+    const LinkCase& c = GetParam();
+    for (const Text& file : c.files)
+        files.AddFile(file);
+    for (const auto& [link, target] : c.links)
+        files.AddLink(link, target);
+    for (const Text& link : c.unidentified)
+        files.FailIdentity(link);
     Recurse();
-    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\side"}));
+    EXPECT_EQ(Collect("C:\\d"), c.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, PathWalkerLinkTest,
+    ::testing::Values(LinkCase{"ElsewhereAreFollowedAndTheirEntriesComeByBothPaths",
+                               {"C:\\d\\sub\\g", "C:\\other\\h"},
+                               {{"C:\\d\\down", "C:\\d\\sub"}, {"C:\\d\\side", "C:\\other"}},
+                               {},
+                               {"C:\\d", "C:\\d\\down", "C:\\d\\down\\g", "C:\\d\\side", "C:\\d\\side\\h",
+                                "C:\\d\\sub", "C:\\d\\sub\\g"}},
+                      // Folders of equal length follow each other on the path: what was known of one must not
+                      // pass for the other.
+                      LinkCase{"SiblingsOfEqualLengthAreToldApart",
+                               {"C:\\d\\ab\\x"},
+                               {{"C:\\d\\ab\\l", "C:\\d\\ab"}, {"C:\\d\\cd\\l", "C:\\d\\ab"}},
+                               {},
+                               {"C:\\d", "C:\\d\\ab", "C:\\d\\ab\\l", "C:\\d\\ab\\x", "C:\\d\\cd",
+                                "C:\\d\\cd\\l", "C:\\d\\cd\\l\\l", "C:\\d\\cd\\l\\x"}},
+                      LinkCase{"WhoseTargetCannotBeIdentifiedIsNotFollowed",
+                               {"C:\\other\\h"},
+                               {{"C:\\d\\side", "C:\\other"}},
+                               {"C:\\d\\side"},
+                               {"C:\\d", "C:\\d\\side"}}),
+    [](const ::testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -145,11 +145,7 @@ TEST_F(AboutBoxTest, LaidOutAgainAtEachDpiItMovesTo) {
     for (int id : ids)
         at96.push_back(layout::InParent(box.Item(id)));
     for (const UINT dpi : {120u, 144u, 192u, 96u}) {
-        const RECT suggested = layout::MoveToDpi(box.Handle(), dpi, 298, 222);
-        RECT frame;
-        GetWindowRect(box.Handle(), &frame);
-        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
-        EXPECT_EQ(layout::ExpectTidy(box.Handle(), dpi, {kPanelFrame}), 9);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(box.Handle(), dpi, 298, 222, {kPanelFrame}), 9);
         EXPECT_EQ(layout::FontHeight(box.Item(kProductName)), -ScaleForDpi(16, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(box.Item(kMaker)), -ScaleForDpi(15, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(box.Item(kOKButton)), -ScaleForDpi(12, dpi)) << dpi;

@@ -442,11 +442,7 @@ TEST_F(EditFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     // The abort button too, which shows only while an operation runs.
     ShowWindow(Control(TForm3::BtnBreak), SW_SHOWNA);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        const RECT suggested = layout::MoveToDpi(form.Handle(), dpi, 194, 278);
-        RECT frame;
-        GetWindowRect(form.Handle(), &frame);
-        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
-        EXPECT_EQ(layout::ExpectTidy(form.Handle(), dpi, {TForm3::Bevel1}), 15);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 194, 278, {TForm3::Bevel1}), 15);
         EXPECT_EQ(layout::FontHeight(Control(TForm3::BtnDist)), -ScaleForDpi(12, dpi)) << dpi;
         const RECT back = layout::InParent(Control(TForm3::BtnClose));
         EXPECT_EQ(back.right, ScaleForDpi(179, dpi));

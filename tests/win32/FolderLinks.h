@@ -12,36 +12,23 @@
 #include <string>
 
 #include "platform/win32/Handles.h"
+#include "tests/win32/TempTree.h"
 #include "text/Text.h"
 
-class UnixLinkTree {
+class UnixLinkTree : public TempRoot {
 public:
-    UnixLinkTree() {
-        char temp[MAX_PATH];
-        const DWORD length = GetTempPathA(MAX_PATH, temp);
-        static int serial = 0;
-        root_ = Text(temp, length) + "rominado-links-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++serial);
-        unixRoot_ = UnixName(root_);
+    UnixLinkTree() : TempRoot("rominado-links-"), unixRoot_(UnixName(Root())) {
         if (unixRoot_.empty()) return;
-        EXPECT_TRUE(CreateDirectoryA(root_.c_str(), nullptr)) << root_;
+        EXPECT_TRUE(CreateDirectoryA(Root().c_str(), nullptr)) << Root();
     }
-    UnixLinkTree(const UnixLinkTree&) = delete;
-    UnixLinkTree& operator=(const UnixLinkTree&) = delete;
     ~UnixLinkTree() {
         if (!unixRoot_.empty()) {
             Run("/bin/rm", "-rf \"" + unixRoot_ + "\"");
-            WaitFor(root_, false);
+            WaitFor(Root(), false);
         }
     }
 
     bool Available() const { return !unixRoot_.empty(); }
-    const Text& Root() const { return root_; }
-    Text Path(const Text& relative) const { return root_ + "\\" + relative; }
-
-    void Folder(const Text& relative) {
-        EXPECT_TRUE(CreateDirectoryA(Path(relative).c_str(), nullptr)) << relative;
-    }
 
     void File(const Text& relative) {
         const FileHandle file(CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -97,6 +84,5 @@ private:
         return false;
     }
 
-    Text root_;
     Text unixRoot_;
 };

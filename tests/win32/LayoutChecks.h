@@ -129,6 +129,17 @@ inline RECT MoveToDpi(HWND window, UINT dpi, int clientWidth, int clientHeight) 
     return suggested;
 }
 
+// Moves window to dpi as above and checks that it took the suggested frame and is tidy there. Returns how
+// many controls it looked at.
+inline int ExpectTidyAfterMove(HWND window, UINT dpi, int clientWidth, int clientHeight,
+                               std::initializer_list<int> frames) {
+    const RECT suggested = MoveToDpi(window, dpi, clientWidth, clientHeight);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
+    return ExpectTidy(window, dpi, frames);
+}
+
 inline LONG FontHeight(HWND control) {
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);

@@ -242,11 +242,7 @@ TEST_F(SetFormTest, EscAndTheCloseBoxOnlyHide) {
 
 TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        const RECT suggested = layout::MoveToDpi(form.Handle(), dpi, 298, 115);
-        RECT frame;
-        GetWindowRect(form.Handle(), &frame);
-        EXPECT_TRUE(EqualRect(&frame, &suggested)) << dpi;
-        EXPECT_EQ(layout::ExpectTidy(form.Handle(), dpi, {kSetFormBevel}), 5);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 298, 115, {kSetFormBevel}), 5);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         const RECT cancel = layout::InParent(Control(kBtnCloce));

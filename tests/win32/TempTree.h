@@ -1,5 +1,4 @@
-// A real folder tree under the system's temporary folder for one test, removed with everything in it
-// afterwards.
+// Folder trees under the system's temporary folder, one for each test that needs one.
 #pragma once
 
 #include <windows.h>
@@ -11,21 +10,19 @@
 
 #include "text/Text.h"
 
-class TempTree {
+// A new name under the system's temporary folder, one per tree in this process, and the paths below it. The
+// trees built on it make and remove the folder, each its own way.
+class TempRoot {
 public:
-    TempTree() {
+    explicit TempRoot(const char* prefix) {
         char temp[MAX_PATH];
         const DWORD length = GetTempPathA(MAX_PATH, temp);
         static int serial = 0;
-        root_ = Text(temp, length) + "rominado-" + std::to_string(GetCurrentProcessId()) + "-" +
+        root_ = Text(temp, length) + prefix + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(++serial);
-        // Process ids repeat across runs in one prefix; a tree left by a run that was killed goes first.
-        if (GetFileAttributesA(root_.c_str()) != INVALID_FILE_ATTRIBUTES) RemoveAll(WideRoot());
-        EXPECT_TRUE(CreateDirectoryA(root_.c_str(), nullptr)) << root_;
     }
-    TempTree(const TempTree&) = delete;
-    TempTree& operator=(const TempTree&) = delete;
-    ~TempTree() { RemoveAll(WideRoot()); }
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
 
     const Text& Root() const { return root_; }
     Text Path(const Text& relative) const { return root_ + "\\" + relative; }
@@ -33,6 +30,20 @@ public:
     void Folder(const Text& relative) {
         EXPECT_TRUE(CreateDirectoryA(Path(relative).c_str(), nullptr)) << relative;
     }
+
+private:
+    Text root_;
+};
+
+// A real folder tree, removed with everything in it afterwards.
+class TempTree : public TempRoot {
+public:
+    TempTree() : TempRoot("rominado-") {
+        // Process ids repeat across runs in one prefix; a tree left by a run that was killed goes first.
+        if (GetFileAttributesA(Root().c_str()) != INVALID_FILE_ATTRIBUTES) RemoveAll(WideRoot());
+        EXPECT_TRUE(CreateDirectoryA(Root().c_str(), nullptr)) << Root();
+    }
+    ~TempTree() { RemoveAll(WideRoot()); }
 
     void File(const Text& relative, const Text& contents = "x") {
         const HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -66,10 +77,11 @@ public:
 
     // The root in the long form, which takes any name and any depth as it stands.
     std::wstring WideRoot() const {
+        const Text& root = Root();
         const int length =
-            MultiByteToWideChar(CP_ACP, 0, root_.data(), static_cast<int>(root_.size()), nullptr, 0);
+            MultiByteToWideChar(CP_ACP, 0, root.data(), static_cast<int>(root.size()), nullptr, 0);
         std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, root_.data(), static_cast<int>(root_.size()), &wide[0], length);
+        MultiByteToWideChar(CP_ACP, 0, root.data(), static_cast<int>(root.size()), &wide[0], length);
         return L"\\\\?\\" + wide;
     }
 
@@ -98,6 +110,4 @@ private:
         }
         RemoveDirectoryW(folder.c_str());
     }
-
-    Text root_;
 };
