@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/View.h"
@@ -60,4 +61,8 @@ private:
     BusyState& abortState_;
     int redrawSuspensions_ = 0;
     bool clipboardFailed_ = false;
+    // The options as read while the top panel is disabled: no option can change then, and a drop asks for
+    // them once per file, which would cost some fifteen messages each time.
+    bool topPanelLocked_ = false;
+    std::optional<OptionSnapshot> lockedOptions_;
 };

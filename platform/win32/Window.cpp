@@ -111,7 +111,11 @@ bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& layout) {
 }
 
 HWND Window::Item(int id) const {
-    return FindControl(hwnd_, id);
+    if (const auto known = items_.find(id); known != items_.end()) return known->second;
+    const HWND found = FindControl(hwnd_, id);
+    // A control not made yet may be made later, so only a found one is remembered.
+    if (found) items_.emplace(id, found);
+    return found;
 }
 
 bool Window::IsChecked(int id) const {
@@ -138,6 +142,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lp
     if (msg == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
         self->hwnd_ = hwnd;
+        self->items_.clear();
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -145,6 +150,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lp
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->items_.clear();
         return DefWindowProcA(hwnd, msg, wparam, lparam);
     }
     // No C++ exception may cross into the system's code that called us.

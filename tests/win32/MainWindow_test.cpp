@@ -150,6 +150,32 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
     EXPECT_EQ(ClipboardText(), form_.MemoText());
 }
 
+// A drop reads the options once per file; while the top panel is off no option can change, so the view
+// gives what it read first, and reads them afresh once the panel is on again.
+TEST_F(MainWindowTest, OptionsHoldWhileTheTopPanelIsOffAndAreReadAfreshAfter) {
+    Click(kRdoShow);
+    SetWindowTextA(form_.Item(kGridCell0), "txt");
+    form_.EnableTopPanel(false);
+    EXPECT_EQ(form_.ReadOptions().GridGet[0], "txt");
+    SetWindowTextA(form_.Item(kGridCell0), "csv");
+    form_.SetChecked(kRdoShow, false);
+    form_.SetChecked(kRdoName, true);
+    EXPECT_TRUE(form_.ReadOptions().RdoShow);
+    EXPECT_EQ(form_.ReadOptions().GridGet[0], "txt");
+
+    form_.EnableTopPanel(true);
+    OptionSnapshot options = form_.ReadOptions();
+    EXPECT_TRUE(options.RdoName);
+    EXPECT_FALSE(options.RdoShow);
+    EXPECT_EQ(options.GridGet[0], "csv");
+    form_.SetChecked(kChkNull, true);
+    EXPECT_TRUE(form_.ReadOptions().ChkNull) << "with the panel on, every read sees the controls";
+    form_.EnableTopPanel(false);
+    form_.SetChecked(kChkNull, false);
+    EXPECT_FALSE(form_.ReadOptions().ChkNull) << "the next lock holds nothing of the one before";
+    form_.EnableTopPanel(true);
+}
+
 TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
     form_.AppendLine("kept");
     form_.State().FBusy = true;
