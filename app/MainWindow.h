@@ -20,6 +20,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32Network.h"
+#include "shared/OutputOptions.h"
 
 class TForm1 : public MemoView {
 public:
@@ -49,6 +50,8 @@ public:
     DropState& State() { return state_; }
     DropHandler& Drops() { return handler_; }
     const Text& AppDir() const { return appDir_; }
+    // The output options the drops are written with; the settings window changes them.
+    OutputOptions& Output() { return output_; }
 
     // The settings kept across runs (Data.INI): output mode index 0 to 4, the text area's font, the window's
     // position, the two shortcut flags.
@@ -95,6 +98,7 @@ private:
     Win32FileSystem files_;
     Win32Network network_;
     Win32FileReader fileReader_;
+    OutputOptions output_;
     DropState state_{pathOrder_};
     FileContentsReader reader_{state_, *this, fileReader_};
     DropHandler handler_{state_, *this, files_, network_, reader_};

@@ -29,6 +29,23 @@ constexpr bool PassesAttributeMask(std::uint32_t attributes, std::uint32_t mask)
     return (attributes & ~mask & special) == 0;
 }
 
+// A moment as the local clock shows it.
+struct LocalTime {
+    std::uint16_t year = 0;
+    std::uint8_t month = 0;
+    std::uint8_t day = 0;
+    std::uint8_t hour = 0;
+    std::uint8_t minute = 0;
+    std::uint8_t second = 0;
+};
+
+// What the file system tells of an entry along with its name, for the detail columns.
+struct EntryFacts {
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;  // bytes; folders have none
+    LocalTime written;       // last write
+};
+
 struct FolderEntry {
     // The stored name; one the code page cannot hold as ChooseName gives it, its short alias as the alias.
     Text name;

@@ -1,0 +1,34 @@
+// Writes the lines of a drop and of the command-line mode under the output options. Byte-safe in Shift_JIS:
+// only a 0x5C that is not the second byte of a double-byte character is a separator.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "shared/OutputOptions.h"
+#include "text/Text.h"
+
+// One entry as the walk or the command line found it.
+struct OutputEntry {
+    Text line;                  // what the output mode made of it: full path, name, network or short path
+    std::size_t relativeStart = 0;  // where the part relative to the dropped folder begins in line
+    bool folder = false;
+    const EntryFacts* facts = nullptr;  // for the detail columns; null when unknown (empty columns)
+};
+
+// The entry's line: the relative part when asked for, the extension taken off a file's name, a separator
+// after a folder's name, the separator style, the quotes; then each detail column asked for, after a tab.
+Text FormatEntry(const OutputEntry& entry, const OutputOptions& options);
+
+// Whether FormatEntry gives every line as the mode made it (no path option and no column is on).
+bool KeepsLines(const OutputOptions& options);
+
+// Whether the lines join as today: CR LF after each line.
+bool JoinsWithCrLf(const OutputOptions& options);
+
+// What goes between two lines.
+Text SeparatorText(const OutputOptions& options);
+
+// The lines joined by the separator, then a CR LF after the last one unless options say none.
+Text JoinOutput(const std::vector<Text>& lines, const OutputOptions& options);

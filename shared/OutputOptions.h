@@ -1,0 +1,35 @@
+// How the lines of a drop and of the command-line mode are written: quoting, the text between lines, the
+// separator style, relative paths, extensions, the order of the entries and detail columns. The defaults give
+// every line exactly as the output mode makes it, one a line with CR LF.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "text/Text.h"
+
+enum class Quoting : std::uint8_t { None, Always, WhenSpace };
+enum class LineSeparator : std::uint8_t { CrLf, Tab, Space, Comma, Custom };
+enum class SlashStyle : std::uint8_t { Backslash, Slash, DoubledBackslash };
+enum class EntryOrder : std::uint8_t { Locale, Drop, Natural };
+
+// A custom separator holds at most this many bytes.
+constexpr std::size_t kCustomSeparatorBytes = 16;
+
+struct OutputOptions {
+    Quoting quoting = Quoting::None;
+    LineSeparator separator = LineSeparator::CrLf;
+    Text customSeparator;         // with LineSeparator::Custom; at most kCustomSeparatorBytes bytes
+    bool lastLineEnd = true;      // false: no line end after the last line
+    SlashStyle slashes = SlashStyle::Backslash;
+    bool folderMark = false;      // a separator after folder names
+    bool relative = false;        // paths relative to the dropped folder
+    bool extensions = true;       // false: file names without their extension
+    EntryOrder order = EntryOrder::Locale;
+    bool sizeColumn = false;      // size in bytes
+    bool timeColumn = false;      // last write, yyyy/mm/dd hh:mm:ss local time
+    bool attributeColumn = false; // R H S A D
+
+    bool operator==(const OutputOptions& other) const;
+    bool operator!=(const OutputOptions& other) const { return !(*this == other); }
+};
