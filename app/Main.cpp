@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "app/MainWindow.h"
+#include "app/OutputSettings.h"
 #include "app/Settings.h"
 #include "app/StartArguments.h"
 #include "collect/CommandLine.h"
@@ -15,14 +16,23 @@
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32ShellLinks.h"
 #include "shell/Help.h"
 #include "shell/SetForm.h"
 #include "shell/Ver.h"
+#include "text/PathPieces.h"
 
 namespace {
+
+// The program's folder, ending in "\": where Data.INI is looked for first.
+Text ProgramFolder() {
+    Text folder = PathDirectory(ProgramPath());
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
@@ -61,10 +71,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
     NameSubstitutions lossyArguments;
     const std::vector<Text> arguments = StartArguments(GetCommandLineW(), lossyArguments);
+    // The output options write the lines of both ways of running; they are read here and written only by the
+    // settings window.
+    Win32Profile profile;
+    const SettingsPlaces settingsPlaces = SettingsPlacesFor(ProgramFolder(), ApplicationDataFolder());
+    form.Output() = LoadOutputOptions(profile, settingsPlaces);
     if (!arguments.empty()) {
-        // Command-line mode: the window stays hidden, nothing else is created, the settings are not touched.
+        // Command-line mode: the window stays hidden, nothing else is created, the settings are not written.
         Win32NameLookup lookup;
-        RunCommandLineMode(arguments, lookup, form, lossyArguments);
+        Win32FileSystem files;
+        RunCommandLineMode(arguments, lookup, files, form, form.Output(), lossyArguments);
         SendMessageA(form.Item(kMemo), EM_SETSEL, 0, 0);
         // A copy that failed was reported; the exit code says so to whoever started the program.
         PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);
@@ -72,8 +88,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
 
     form.PrepareForDrops();
-    Win32Profile profile;
-    const SettingsPlaces settingsPlaces = SettingsPlacesFor(form.AppDir(), ApplicationDataFolder());
     ApplySettings(form, LoadSettings(profile, settingsPlaces));
     const Text helpFile = HelpFilePath(form.AppDir());
 
@@ -81,7 +95,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     TAboutBox aboutBox;
     Win32ShellLinks shellLinks;
     Win32NameLookup lookup;
-    TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, shellLinks, lookup);
+    // Applied output options are kept at once: the drops use them from then on, and a later start reads them.
+    TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, shellLinks, lookup, form.Output(),
+                   [&] { SaveOutputOptions(profile, settingsPlaces, form.Output()); });
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
     TForm3 editForm(form, form.State(), cases, collation, loop);

@@ -101,7 +101,7 @@ private:
     OutputOptions output_;
     DropState state_{pathOrder_};
     FileContentsReader reader_{state_, *this, fileReader_};
-    DropHandler handler_{state_, *this, files_, network_, reader_};
+    DropHandler handler_{state_, *this, files_, network_, reader_, output_};
     Commands commands_;
     std::function<void()> editAbort_;
     Text appDir_;

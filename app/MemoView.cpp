@@ -44,16 +44,28 @@ void MemoView::AppendLine(const Text& line) {
 
 void MemoView::AppendLines(const std::vector<Text>& lines) {
     if (lines.empty()) return;
-    // The whole list goes in with one replacement, so appending stays linear in what is added. The text ends
-    // in a break (or is empty) exactly when its last line is empty, which the area tells without copying its
-    // text.
+    // The whole list goes in with one replacement, so appending stays linear in what is added.
+    const bool afterBreak = EndsInBreak();
+    SuspendRedraw();
+    AppendBlock(AppendedBlock(lines, afterBreak));
+    ResumeRedraw();
+}
+
+void MemoView::AppendText(const Text& text) {
+    if (text.empty()) return;
+    const bool afterBreak = EndsInBreak();
+    SuspendRedraw();
+    AppendBlock(afterBreak ? text : "\r\n" + text);
+    ResumeRedraw();
+}
+
+bool MemoView::EndsInBreak() const {
+    // The text ends in a break (or is empty) exactly when its last line is empty, which the area tells
+    // without copying its text.
     HWND memo = Item(kMemo);
     const auto lastLine = SendMessageA(memo, EM_GETLINECOUNT, 0, 0) - 1;
     const auto lastLineStart = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
-    const bool endsInBreak = SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
-    SuspendRedraw();
-    AppendBlock(AppendedBlock(lines, endsInBreak));
-    ResumeRedraw();
+    return SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
 }
 
 void MemoView::AppendBlock(const Text& block) {

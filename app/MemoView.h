@@ -28,6 +28,7 @@ public:
     OptionSnapshot ReadOptions() override;
     void AppendLine(const Text& line) override;
     void AppendLines(const std::vector<Text>& lines) override;
+    void AppendText(const Text& text) override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;
     std::vector<Text> ReadAllLines() override;
@@ -52,6 +53,7 @@ protected:
     MessageLoop& Loop() const { return loop_; }
 
 private:
+    bool EndsInBreak() const;
     void AppendBlock(const Text& block);
     std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
     static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,

@@ -125,14 +125,20 @@ StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places) {
 }
 
 void SaveSettings(Profile& profile, const SettingsPlaces& places, const StoredSettings& settings) {
+    WriteSettingsFile(profile, places,
+                      [&](const Text& path) { return WriteValues(profile, path, settings); });
+}
+
+void WriteSettingsFile(Profile& profile, const SettingsPlaces& places,
+                       const std::function<bool(const Text& path)>& write) {
     const Text beside = SettingsFilePath(places.appDir);
-    if (WriteValues(profile, beside, settings)) return;
+    if (write(beside)) return;
     // A file beside the program is read at the next start, refused part-way or read-only: it is the one to
     // report. Only a folder that takes no new file sends the settings to the user's.
     if (places.userDir.empty() || profile.FileExists(beside)) throw AppError(beside + " に書き込めません");
     profile.CreateFolder(places.userDir.substr(0, places.userDir.size() - 1));
     const Text user = SettingsFilePath(places.userDir);
-    if (!WriteValues(profile, user, settings)) throw AppError(user + " に書き込めません");
+    if (!write(user)) throw AppError(user + " に書き込めません");
 }
 
 std::int32_t SelectedMode(std::int32_t modeIndex) {

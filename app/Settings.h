@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/Profile.h"
 #include "platform/View.h"
@@ -52,6 +53,11 @@ StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places);
 // write that the system refuses raises AppError "<full path of that settings file> に書き込めません": the
 // values before it are written, the later ones are not tried.
 void SaveSettings(Profile& profile, const SettingsPlaces& places, const StoredSettings& settings);
+
+// Writes into the settings file as SaveSettings does, choosing it and falling back the same way: write puts
+// the values into the file at the path it is given and answers false at the first write the system refuses.
+void WriteSettingsFile(Profile& profile, const SettingsPlaces& places,
+                       const std::function<bool(const Text& path)>& write);
 
 // The mode button a stored index selects: 0 to 4 as they stand, any other index 0 (RdoFull).
 std::int32_t SelectedMode(std::int32_t modeIndex);

@@ -27,7 +27,8 @@ endif()
 # reproducers of past findings are read from tests/fuzz/seeds; long runs are tests/fuzz/run_all.sh's.
 set(ROMINADO_FUZZ_BUILD "" CACHE PATH "Build folder of the libFuzzer targets")
 if(ROMINADO_FUZZ_BUILD)
-  foreach(target HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations)
+  foreach(target HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations
+                 OutputFormat)
     set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
     set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${target})
     file(MAKE_DIRECTORY ${corpus} ${CMAKE_BINARY_DIR}/fuzz-artifacts)

@@ -1,8 +1,12 @@
 #include "collect/CommandLine.h"
 
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "shared/LongFileName.h"
+#include "shared/OutputFormat.h"
+#include "text/PathPieces.h"
 
 namespace {
 
@@ -46,6 +50,22 @@ Text TakeArgument(const Text& line, std::size_t& i) {
     return argument;
 }
 
+// The long form as the options write it; the file system is asked only for what they need.
+Text Written(const Text& longForm, FileSystem& files, const OutputOptions& output) {
+    const bool columns = output.sizeColumn || output.timeColumn || output.attributeColumn;
+    std::optional<EntryFacts> facts;
+    std::uint32_t attributes = 0;
+    if (columns) {
+        facts = files.Facts(longForm);
+        if (facts) attributes = facts->attributes;
+    } else if (output.folderMark || !output.extensions) {
+        attributes = files.Attributes(longForm);
+    }
+    const bool folder = attributes != FileAttr::Invalid && (attributes & FileAttr::Directory) != 0;
+    const std::size_t nameStart = longForm.size() - PathFileName(longForm).size();
+    return FormatEntry(OutputEntry{longForm, nameStart, folder, facts ? &*facts : nullptr}, output);
+}
+
 }  // namespace
 
 std::vector<Text> CommandLineArguments(const Text& commandLine) {
@@ -63,13 +83,20 @@ std::vector<Text> CommandLineArguments(const Text& commandLine) {
     return arguments;
 }
 
-void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view,
-                        NameSubstitutions met) {
+void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, FileSystem& files, View& view,
+                        const OutputOptions& output, NameSubstitutions met) {
+    const bool keeps = KeepsLines(output);
     std::vector<Text> lines;
     lines.reserve(arguments.size());
-    for (const Text& argument : arguments)
-        lines.push_back(LongFileName(argument, lookup));
-    view.AppendLines(lines);
+    for (const Text& argument : arguments) {
+        const Text longForm = LongFileName(argument, lookup);
+        lines.push_back(keeps ? longForm : Written(longForm, files, output));
+    }
+    if (JoinsWithCrLf(output)) {
+        view.AppendLines(lines);
+    } else {
+        view.AppendText(JoinOutput(lines, output));
+    }
     view.CopyAllText();
     met += lookup.TakeSubstitutions();
     const Text notice = SubstitutionNotice(met);

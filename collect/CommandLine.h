@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/NameConversion.h"
 #include "platform/NameLookup.h"
 #include "platform/View.h"
+#include "shared/OutputOptions.h"
 #include "text/Text.h"
 
 // An argument holds at most this many bytes; the bytes beyond start the next argument.
@@ -19,8 +21,10 @@ constexpr std::size_t kArgumentLimit = 4096;
 // argument would begin is passed over.
 std::vector<Text> CommandLineArguments(const Text& commandLine);
 
-// Appends the long form of each argument as one line, in argument order, to the (empty) text area, and copies
-// the whole text to the clipboard: each line followed by CR LF. Then, when names the code page cannot hold
-// were met (met, from taking the arguments, and those the lookup substituted), tells the user once.
-void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, View& view,
-                        NameSubstitutions met = {});
+// Appends the long form of each argument, written as output says (relative: its own name), in argument order,
+// to the (empty) text area, and copies the whole text to the clipboard; with the default options each line is
+// followed by CR LF. files is asked once an argument for what the options need to know of it (whether it
+// is a folder, the detail columns), and only then. Then, when names the code page cannot hold were met (met,
+// from taking the arguments, and those the lookup substituted), tells the user once.
+void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, FileSystem& files, View& view,
+                        const OutputOptions& output, NameSubstitutions met = {});

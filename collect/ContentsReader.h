@@ -1,6 +1,7 @@
 // The file contents reader as the path walker and the drop handler see it.
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "text/Text.h"
 
 class ContentsReader {
@@ -10,6 +11,13 @@ public:
     // Writes the contents of the file at path (or its line count) into the text area. Does nothing for a
     // folder. Raises AppError when the file cannot be opened or read; the error ends the drop.
     virtual void AddFileContents(const Text& path) = 0;
+
+    // The same for an entry the walk found: facts are what the file system told of it with its name (null
+    // when unknown), which spares asking again, and a count line names the file as shown (its path as the
+    // output options write it) rather than by path. A reader with no use for either needs only the path.
+    virtual void AddWalkedFile(const Text& path, const Text& /*shown*/, const EntryFacts* /*facts*/) {
+        AddFileContents(path);
+    }
 
     // Writes the lines it still holds into the text area. The drop handler calls it once the walk has ended,
     // before its finishing steps write anything. A reader that writes at once holds nothing.

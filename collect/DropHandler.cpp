@@ -5,6 +5,7 @@
 #include "collect/ExtFilter.h"
 #include "collect/PathWalker.h"
 #include "collect/Progress.h"
+#include "shared/OutputFormat.h"
 #include "text/NumberField.h"
 
 void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
@@ -12,8 +13,12 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
         view_.ShowMessage(kBusyMessage);
         return;
     }
+    // The settings window stays usable during the drop; what it applies then counts from the next drop. Taken
+    // before anything is set, so that a failing copy leaves nothing busy.
+    const OutputOptions output = output_;
     state_.FBusy = true;
     state_.FPathList.Clear();
+    state_.FPathList.SetOrder(output.order);
     state_.FAbort = false;
     state_.FTotalLines = 0;
     // Only names listed for this drop are reported after it.
@@ -30,9 +35,9 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
         // here, once.
         options = view_.ReadOptions();
         if (options->ChkGet) state_.FExtFilter = FilterSlots(options->GridGet);
-        Walk(names, *options);
+        Walk(names, *options, output);
     });
-    Finish(names, options ? &*options : nullptr, error, handled);
+    Finish(names, options ? &*options : nullptr, output, error, handled);
     // Once per drop, after its output and before its error: which file had lines cut.
     error.Catch([&] {
         const Text notice = reader_.TakeDropNotice();
@@ -48,10 +53,10 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     error.Rethrow();
 }
 
-void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options) {
+void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options, const OutputOptions& output) {
     const std::uint32_t count = names.Count();
     view_.SetProgressMax(ProgressUnits(static_cast<std::int64_t>(count) * kProgressBand));
-    PathWalker walker(state_, options, view_, files_, network_, reader_);
+    PathWalker walker(state_, options, view_, files_, network_, reader_, output);
     for (std::uint32_t i = 0; i < count; ++i) {
         if (state_.FAbort) break;
         const Text name = names.Name(i);
@@ -61,8 +66,8 @@ void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options) {
     }
 }
 
-void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, FirstError& error,
-                         bool& handled) {
+void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, const OutputOptions& output,
+                         FirstError& error, bool& handled) {
     const bool contents = options && options->RdoShow;
     if (contents) error.Catch([&] { reader_.WriteHeldLines(); });
     if (options) {
@@ -71,7 +76,12 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, Fir
                 view_.SetStatusText(2, Text());
             } else {
                 // Copied only once appended: the clipboard gets nothing but text that was collected.
-                view_.AppendLines(state_.FPathList.Entries());
+                const std::vector<Text> lines = state_.FPathList.Entries();
+                if (JoinsWithCrLf(output)) {
+                    view_.AppendLines(lines);
+                } else if (!lines.empty()) {
+                    view_.AppendText(JoinOutput(lines, output));
+                }
                 view_.CopyAllText();
             }
         });

@@ -194,14 +194,26 @@ FileContentsReader::FileContentsReader(DropState& state, View& view, FileReader&
     : state_(state), view_(view), files_(files), block_(new char[kBlockBytes]) {}
 
 void FileContentsReader::AddFileContents(const Text& path) {
-    if (!files_.Exists(path)) return;
-    const std::optional<std::uint64_t> size = files_.PlainFileSize(path);
-    if (!size) return;
+    AddWalkedFile(path, path, nullptr);
+}
+
+void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, const EntryFacts* facts) {
+    std::optional<std::uint64_t> size;
+    if (facts) {
+        constexpr std::uint32_t notPlain = FileAttr::Hidden | FileAttr::System | FileAttr::Directory;
+        if (facts->attributes == FileAttr::Invalid || (facts->attributes & notPlain) != 0) return;
+        size = facts->size;
+    } else {
+        if (!files_.Exists(path)) return;
+        size = files_.PlainFileSize(path);
+        if (!size) return;
+    }
+    FileReader::OpenResult opened = files_.Open(path);
+    // A file the walk listed may have gone since; gone, it gives nothing, as it would have when looked for.
+    if (!opened.file && facts && !files_.Exists(path)) return;
     view_.SetStatusText(2, "0%");
     // The top panel is disabled while a drop runs, so the options read here hold for the whole file.
     const OptionSnapshot options = view_.ReadOptions();
-
-    FileReader::OpenResult opened = files_.Open(path);
     if (!opened.file) throw IoFailure(path, opened.error);
 
     // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
@@ -230,7 +242,8 @@ void FileContentsReader::AddFileContents(const Text& path) {
     }
     const std::int64_t count = countOnly ? counter.Count() : tally.Count();
     if (options.RdoLineCnt) {
-        countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") + path);
+        countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") +
+                              shown);
         if (countLines_.size() >= kBatchLines) WriteHeldLines();
         // The running total is 32 bits wide; it stops at its largest value rather than wrap.
         const std::int64_t total = static_cast<std::int64_t>(state_.FTotalLines) + count;

@@ -40,6 +40,9 @@ public:
     // not. Hidden and system files, folders and missing paths give nothing. A file that cannot be opened or
     // read raises AppError, its text under the file's name, after everything it had read was written.
     void AddFileContents(const Text& path) override;
+    // Facts from the walk spare the existence and size queries; a file gone since is passed over as a missing
+    // one is.
+    void AddWalkedFile(const Text& path, const Text& shown, const EntryFacts* facts) override;
 
     // Count lines wait here and go into the text area in batches, like the lines of all-lines mode: one
     // replacement per file would cost the area in proportion to all its text, for every file of a drop.

@@ -24,6 +24,21 @@ void PathListFeeder::Add(const Text& entry) {
     if (filling_.ends.size() == kBatchEntries) HandOver();
 }
 
+void PathListFeeder::Add(const Text& key, const Text& line) {
+    if (line != key) {
+        filling_.lines += line;
+        filling_.lineEnds.emplace_back(filling_.ends.size(), filling_.lines.size());
+    }
+    Add(key);
+}
+
+void PathListFeeder::Batch::Clear() {
+    bytes.clear();
+    ends.clear();
+    lines.clear();
+    lineEnds.clear();
+}
+
 void PathListFeeder::HandOver() {
     {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -35,8 +50,7 @@ void PathListFeeder::HandOver() {
             filling_ = Batch();
         }
     }
-    filling_.bytes.clear();
-    filling_.ends.clear();
+    filling_.Clear();
     if (!thread_.joinable()) {
         thread_ = std::thread([this] { Work(); });
     } else {
@@ -77,8 +91,7 @@ void PathListFeeder::Work() {
         }
         lock.lock();
         if (error) error_ = error;
-        batch.bytes.clear();
-        batch.ends.clear();
+        batch.Clear();
         spare_.push_back(std::move(batch));
         adding_ = false;
         changed_.notify_all();
@@ -87,9 +100,19 @@ void PathListFeeder::Work() {
 
 void PathListFeeder::AddAll(const Batch& batch) {
     std::size_t start = 0;
-    for (const std::size_t end : batch.ends) {
+    std::size_t lineStart = 0;
+    auto line = batch.lineEnds.begin();
+    for (std::size_t i = 0; i < batch.ends.size(); ++i) {
+        const std::size_t end = batch.ends[i];
         scratch_.assign(batch.bytes, start, end - start);
-        list_.Add(scratch_);
         start = end;
+        if (line != batch.lineEnds.end() && line->first == i) {
+            lineScratch_.assign(batch.lines, lineStart, line->second - lineStart);
+            lineStart = line->second;
+            ++line;
+            list_.Add(scratch_, lineScratch_);
+        } else {
+            list_.Add(scratch_);
+        }
     }
 }

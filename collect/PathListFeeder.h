@@ -9,6 +9,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "collect/PathList.h"
@@ -28,16 +29,23 @@ public:
     ~PathListFeeder();
 
     void Add(const Text& entry);
+    // As PathList's: key places and dedupes, line is what the list gives.
+    void Add(const Text& key, const Text& line);
 
     // Returns once every entry given so far is in the list. An error raised while adding them (running out of
     // memory) comes out here; the entries before it are in the list, the ones after it are not.
     void Settle();
 
 private:
-    // Entries end to end, and where each one ends.
+    // Entries end to end, and where each one ends. An entry whose line is not its key has the line in
+    // lines, after those of the entries before it, and its index and the line's end in lineEnds.
     struct Batch {
         Text bytes;
         std::vector<std::size_t> ends;
+        Text lines;
+        std::vector<std::pair<std::size_t, std::size_t>> lineEnds;
+
+        void Clear();
     };
 
     void HandOver();
@@ -45,8 +53,9 @@ private:
     void AddAll(const Batch& batch);
 
     PathList& list_;
-    Batch filling_;   // on this thread
-    Text scratch_;    // the entry being added, on the thread that adds
+    Batch filling_;     // on this thread
+    Text scratch_;      // the entry being added, on the thread that adds
+    Text lineScratch_;  // its line, when that is another text
 
     std::mutex mutex_;
     std::condition_variable changed_;

@@ -5,6 +5,7 @@
 #include "collect/ExtFilter.h"
 #include "collect/NetworkForm.h"
 #include "collect/Progress.h"
+#include "shared/OutputFormat.h"
 #include "text/PathPieces.h"
 
 namespace {
@@ -15,24 +16,87 @@ bool IsFolderLink(std::uint32_t attributes) {
     return attributes != FileAttr::Invalid && (attributes & link) == link;
 }
 
+bool IsFolder(std::uint32_t attributes) {
+    return attributes != FileAttr::Invalid && (attributes & FileAttr::Directory) != 0;
+}
+
+// Where line goes on below folder, the line it begins with: behind the separator that follows folder, or
+// right behind folder when that ends in one (a drive root). Nothing when line does not go on below folder.
+std::optional<std::size_t> StartBelow(const Text& line, const Text& folder) {
+    if (folder.empty() || line.size() <= folder.size() || line.compare(0, folder.size(), folder) != 0)
+        return std::nullopt;
+    if (line[folder.size()] == '\\') return folder.size() + 1;
+    if (LastDelimiter(folder, "\\") == folder.size() - 1) return folder.size();
+    return std::nullopt;
+}
+
 }  // namespace
+
+const OutputOptions& PlainOutput() {
+    static const OutputOptions plain;
+    return plain;
+}
+
+PathWalker::PathWalker(DropState& state, const OptionSnapshot& options, View& view, FileSystem& files,
+                       Network& network, ContentsReader& reader, const OutputOptions& output)
+    : state_(state),
+      options_(options),
+      view_(view),
+      files_(files),
+      network_(network),
+      reader_(reader),
+      output_(output),
+      countOutput_(output) {
+    // A count line names one file and stays on a line of its own: no columns there.
+    countOutput_.sizeColumn = countOutput_.timeColumn = countOutput_.attributeColumn = false;
+    if (options_.RdoShow) {
+        formatsCountPaths_ = options_.RdoLineCnt && !KeepsLines(countOutput_);
+        // The reader takes each file's attributes and size from them instead of asking twice itself.
+        needsFacts_ = true;
+    } else {
+        formatsLines_ = !KeepsLines(output_);
+        needsFacts_ = formatsLines_ && (output_.sizeColumn || output_.timeColumn || output_.attributeColumn);
+        needsFolder_ = formatsLines_ && (output_.folderMark || !output_.extensions);
+    }
+}
 
 void PathWalker::CollectPath(const Text& path) {
     entries_ = 0;
     onPath_.clear();
+    droppedLength_ = path.size();
+    droppedLineKnown_ = false;
+    if (options_.ChkFAll && output_.relative && (formatsLines_ || formatsCountPaths_) && !options_.RdoName) {
+        droppedLine_ = options_.RdoFull || options_.RdoShow ? path : ModeLine(path);
+        droppedLineKnown_ = true;
+    }
+    // Without recursion and without an option that needs them, the attributes decide nothing, so they are
+    // not asked for; where the facts are needed, the one query that gives them gives the attributes too.
+    EntryFacts facts;
+    const EntryFacts* known = nullptr;
+    std::uint32_t attributes = 0;
+    if (needsFacts_) {
+        if (const std::optional<EntryFacts> asked = files_.Facts(path)) {
+            facts = *asked;
+            known = &facts;
+            attributes = facts.attributes;
+        } else {
+            attributes = FileAttr::Invalid;
+        }
+    } else if (options_.ChkFAll || needsFolder_) {
+        attributes = files_.Attributes(path);
+    }
     Text walked = path;
-    // Without recursion the attributes decide nothing, so they are not asked for.
-    Walk(walked, options_.ChkFAll ? files_.Attributes(path) : 0);
+    Walk(walked, attributes, known);
     feeder_.Settle();
 }
 
-void PathWalker::Walk(Text& path, std::uint32_t attributes) {
+void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts) {
     // Unreadable attributes have every bit set, so the listing is attempted and simply finds nothing.
     if (options_.ChkFAll && (attributes & FileAttr::Directory) != 0 &&
         !(IsFolderLink(attributes) && LeadsBack(path)))
         Descend(path);
     if (options_.ChkGet && !PassesFilter(path, state_.FExtFilter)) return;
-    Output(path);
+    Output(path, attributes, facts);
 }
 
 void PathWalker::Descend(Text& path) {
@@ -45,7 +109,7 @@ void PathWalker::Descend(Text& path) {
             CountEntry();
             path += '\\';
             path += entry.name;
-            Walk(path, entry.attributes);
+            Walk(path, entry.facts.attributes, &entry.facts);
             path.resize(length);
         }
     }
@@ -98,19 +162,52 @@ bool PathWalker::LeadsBack(const Text& link) {
     return false;
 }
 
-void PathWalker::Output(const Text& path) {
-    if (options_.RdoFull) {
-        feeder_.Add(path);
-    } else if (options_.RdoName) {
-        feeder_.Add(PathFileName(path));
-    } else if (options_.RdoShow) {
-        reader_.AddFileContents(path);
+void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts) {
+    if (options_.RdoShow) {
+        if (formatsCountPaths_) {
+            reader_.AddWalkedFile(
+                path, FormatEntry(OutputEntry{path, RelativeStart(path, path), false, nullptr}, countOutput_),
+                facts);
+        } else {
+            reader_.AddWalkedFile(path, path, facts);
+        }
         ShowProgress();
-    } else if (options_.RdoNET) {
-        feeder_.Add(NetworkForm(path, files_, network_));
+    } else if (options_.RdoFull) {
+        AddLine(path, path, attributes, facts);
     } else {
-        feeder_.Add(files_.ShortPath(path));
+        AddLine(path, ModeLine(path), attributes, facts);
     }
+}
+
+// The list places each entry by the line its mode makes, so the order and the duplicates are those of the
+// plain lines whatever the options write.
+void PathWalker::AddLine(const Text& path, const Text& line, std::uint32_t attributes,
+                         const EntryFacts* facts) {
+    if (!formatsLines_) {
+        feeder_.Add(line);
+        return;
+    }
+    const OutputEntry entry{line, RelativeStart(path, line), IsFolder(attributes), facts};
+    feeder_.Add(line, FormatEntry(entry, output_));
+}
+
+Text PathWalker::ModeLine(const Text& path) {
+    // The dropped name's own line may have been made already, for the entries below it.
+    if (droppedLineKnown_ && path.size() == droppedLength_) return droppedLine_;
+    if (options_.RdoName) return PathFileName(path);
+    if (options_.RdoNET) return NetworkForm(path, files_, network_);
+    return files_.ShortPath(path);
+}
+
+// Below the dropped name, the relative part follows the dropped name's own line; for the dropped name itself,
+// and for a line that does not begin with that line (a short or network form the system gave otherwise),
+// it is the last component.
+std::size_t PathWalker::RelativeStart(const Text& path, const Text& line) const {
+    if (!output_.relative) return 0;
+    if (droppedLineKnown_ && path.size() != droppedLength_) {
+        if (const std::optional<std::size_t> start = StartBelow(line, droppedLine_)) return *start;
+    }
+    return line.size() - PathFileName(line).size();
 }
 
 void PathWalker::ShowProgress() {

@@ -13,7 +13,11 @@
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
 #include "platform/View.h"
+#include "shared/OutputOptions.h"
 #include "text/Text.h"
+
+// Options that give every line as the output mode makes it: what a walk or a drop given none writes.
+const OutputOptions& PlainOutput();
 
 class PathWalker {
 public:
@@ -22,14 +26,15 @@ public:
     static constexpr std::int32_t kTickCap = 1023;
     static constexpr std::int32_t kTickStep = 64;
 
+    // output says how the lines are written: in the path modes each line of the list, in count mode the path
+    // of each count line (there without columns, one a line).
     PathWalker(DropState& state, const OptionSnapshot& options, View& view, FileSystem& files,
-               Network& network, ContentsReader& reader)
-        : state_(state), options_(options), view_(view), files_(files), network_(network), reader_(reader) {}
+               Network& network, ContentsReader& reader, const OutputOptions& output = PlainOutput());
 
     // Handles one dropped path. The caller has set FDropIndex and reset FTick. A folder's output follows
     // everything below it; a link back to a folder on its own path is output but not descended into. Errors
-    // of the contents reader pass through. On return FPathList holds the output; after an error it holds it
-    // once the walker is gone.
+    // of the contents reader pass through. On return FPathList holds the output, each entry placed by the
+    // line its mode makes; after an error it holds it once the walker is gone.
     void CollectPath(const Text& path);
 
 private:
@@ -40,13 +45,18 @@ private:
     };
 
     // attributes are the path's as far as they are known: queried for a dropped path, taken from the listing
-    // for everything found below it, which spares one query of the file system per entry. The path grows and
-    // shrinks in place as the walk goes down and up: one buffer serves every entry.
-    void Walk(Text& path, std::uint32_t attributes);
+    // for everything found below it, which spares one query of the file system per entry; facts likewise,
+    // null where they were not asked for or could not be read. The path grows and shrinks in place as the
+    // walk goes down and up: one buffer serves every entry.
+    void Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts);
     void Descend(Text& path);
     void CountEntry();
     bool LeadsBack(const Text& link);
-    void Output(const Text& path);
+    void Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts);
+    void AddLine(const Text& path, const Text& line, std::uint32_t attributes, const EntryFacts* facts);
+    // The line of the network, short or name mode.
+    Text ModeLine(const Text& path);
+    std::size_t RelativeStart(const Text& path, const Text& line) const;
     void ShowProgress();
 
     DropState& state_;
@@ -55,6 +65,20 @@ private:
     FileSystem& files_;
     Network& network_;
     ContentsReader& reader_;
+    const OutputOptions& output_;
+    // What the options ask of the walk, settled once: whether the lines go through the formatter (path modes)
+    // or the count lines' paths do (count mode, with the count options), and what must be known of each
+    // entry beyond its line: whether it is a folder, or all its facts (for the columns, or the reader).
+    OutputOptions countOutput_;
+    bool formatsLines_ = false;
+    bool formatsCountPaths_ = false;
+    bool needsFolder_ = false;
+    bool needsFacts_ = false;
+    // The dropped name: its length, which tells it from the entries below it, and, when relative paths are
+    // asked for below it, its own line in the mode, before which each entry's line is cut.
+    std::size_t droppedLength_ = 0;
+    Text droppedLine_;
+    bool droppedLineKnown_ = false;
     // Entries walked below the dropped name, uncapped: the pump's rhythm.
     std::uint64_t entries_ = 0;
     // Identities of the folders on the walked path, filled only when a link is met, shortest first.

@@ -3,6 +3,7 @@ target_sources(rominado_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DropHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExtFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileContentsReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NaturalKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NetworkForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathListFeeder.cpp

@@ -14,23 +14,24 @@ constexpr DWORD kButton = BS_PUSHBUTTON;
 
 // clang-format off
 const ControlSpec kControls[] = {
-    // id                class     caption     style           left  top  width height parent tab
-    {TForm3::BtnUpper,  "BUTTON", "大文字",    kButton,          16,  16,  75,  25,   0,     0},
-    {TForm3::BtnLower,  "BUTTON", "小文字",    kButton,         104,  16,  75,  25,   0,     1},
-    {TForm3::BtnHalf,   "BUTTON", "半角",      kButton,          16,  48,  75,  25,   0,     2},
-    {TForm3::BtnAll,    "BUTTON", "全角",      kButton,         104,  48,  75,  25,   0,     3},
-    {TForm3::BtnSortD,  "BUTTON", "名昇順",    kButton,          16,  80,  75,  25,   0,     4},
-    {TForm3::BtnSortU,  "BUTTON", "名降順",    kButton,         104,  80,  75,  25,   0,     5},
-    {TForm3::BtnKindDn, "BUTTON", "拡昇順",    kButton,          16, 112,  75,  25,   0,     9},
-    {TForm3::BtnKindUp, "BUTTON", "拡降順",    kButton,         104, 112,  75,  25,   0,    10},
-    {TForm3::BtnName,   "BUTTON", "ﾌｧｲﾙ名",    kButton,          16, 144,  75,  25,   0,    11},
-    {TForm3::BitBtn1,   "BUTTON", "パス",      kButton,         104, 144,  75,  25,   0,    12},
-    {TForm3::BtnDist,   "BUTTON", "重複削除",  kButton,          16, 176, 161,  25,   0,     6},
-    {TForm3::BtnBack,   "BUTTON", "戻す",      kButton,          16, 208, 161,  25,   0,     8},
-    {TForm3::BtnClose,  "BUTTON", "戻る",      kButton,         104, 248,  75,  25,   0,     7},
-    {TForm3::BtnBreak,  "BUTTON", "中止",      kButton,          16, 248,  75,  25,   0,    13},
+    // id                   class     caption            style     left   top width height parent tab
+    {TForm3::BtnUpper,      "BUTTON", "大文字",        kButton,   16,   16,   75,   25,    0,     0},
+    {TForm3::BtnLower,      "BUTTON", "小文字",        kButton,  104,   16,   75,   25,    0,     1},
+    {TForm3::BtnHalf,       "BUTTON", "半角",          kButton,   16,   48,   75,   25,    0,     2},
+    {TForm3::BtnAll,        "BUTTON", "全角",          kButton,  104,   48,   75,   25,    0,     3},
+    {TForm3::BtnSortD,      "BUTTON", "名昇順",        kButton,   16,   80,   75,   25,    0,     4},
+    {TForm3::BtnSortU,      "BUTTON", "名降順",        kButton,  104,   80,   75,   25,    0,     5},
+    {TForm3::BtnKindDn,     "BUTTON", "拡昇順",        kButton,   16,  112,   75,   25,    0,    10},
+    {TForm3::BtnKindUp,     "BUTTON", "拡降順",        kButton,  104,  112,   75,   25,    0,    11},
+    {TForm3::BtnName,       "BUTTON", "ﾌｧｲﾙ名",        kButton,   16,  144,   75,   25,    0,    12},
+    {TForm3::BitBtn1,       "BUTTON", "パス",          kButton,  104,  144,   75,   25,    0,    13},
+    {TForm3::BtnDist,       "BUTTON", "重複削除",      kButton,   16,  176,   75,   25,    0,     6},
+    {TForm3::BtnDistOrder,  "BUTTON", "重複(順保持)",  kButton,  104,  176,   75,   25,    0,     7},
+    {TForm3::BtnBack,       "BUTTON", "戻す",          kButton,   16,  208,  161,   25,    0,     9},
+    {TForm3::BtnClose,      "BUTTON", "戻る",          kButton,  104,  248,   75,   25,    0,     8},
+    {TForm3::BtnBreak,      "BUTTON", "中止",          kButton,   16,  248,   75,   25,    0,    14},
     // The frame around the operation buttons: created last, so it lies below them, and clipped by them.
-    {TForm3::Bevel1,    "STATIC", "",          SS_ETCHEDFRAME | WS_CLIPSIBLINGS, 8, 8, 177, 233, 0, -1},
+    {TForm3::Bevel1,        "STATIC", "",              SS_ETCHEDFRAME | WS_CLIPSIBLINGS, 8, 8, 177, 233, 0, -1},
 };
 // clang-format on
 
@@ -87,7 +88,7 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND: {
             if (HIWORD(wparam) != BN_CLICKED) break;
             const int id = LOWORD(wparam);
-            if (id > kOperationIdBase && id <= kOperationIdBase + kTagDistinct) {
+            if (id > kOperationIdBase && id <= kOperationIdBase + kTagDistinctInOrder) {
                 BtnUpperClick(id - kOperationIdBase);
             } else if (id == BtnBack) {
                 BtnBackClick();

@@ -1,4 +1,4 @@
-// The edit window TForm3: eleven operation buttons over the main window's text area, undo, abort and close.
+// The edit window TForm3: twelve operation buttons over the main window's text area, undo, abort and close.
 // Created hidden at start-up, shown modeless from the main window, hidden (never destroyed) when closed.
 #pragma once
 
@@ -31,6 +31,7 @@ public:
         BtnName = kOperationIdBase + kTagFileName,
         BitBtn1 = kOperationIdBase + kTagDirectory,
         BtnDist = kOperationIdBase + kTagDistinct,
+        BtnDistOrder = kOperationIdBase + kTagDistinctInOrder,
         BtnBack = 300,
         BtnClose,
         BtnBreak,

@@ -175,6 +175,9 @@ void EditOperations::Operate(int tag) {
         case kTagDistinct:
             RemoveDuplicates();
             break;
+        case kTagDistinctInOrder:
+            RemoveLaterCopies();
+            break;
         default:
             break;
     }
@@ -371,4 +374,32 @@ void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
         }
         start = end;
     }
+}
+
+void EditOperations::RemoveLaterCopies() {
+    const std::size_t n = FUndoList.Size();
+    if (n < 2) return;
+    // The first copies met, by the hash of their lines: line index + 1 in a table kept at most half full, so
+    // that a probe ends soon and no line costs an allocation of its own. The lines are read from the undo
+    // copy, which stays put while the working copy is compacted.
+    std::size_t slots = 2;
+    while (slots < 2 * n)
+        slots *= 2;
+    std::vector<std::size_t> firsts(slots, 0);
+    const std::hash<std::string_view> hash;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view line = FUndoList.Line(i);
+        std::size_t at = hash(line) & (slots - 1);
+        while (firsts[at] != 0 && FUndoList.Line(firsts[at] - 1) != line)
+            at = (at + 1) & (slots - 1);
+        if (firsts[at] == 0) {
+            firsts[at] = i + 1;
+            if (kept != i) FWorkList[kept] = std::move(FWorkList[i]);
+            ++kept;
+        }
+        if (FAbort) return;
+        Pace();
+    }
+    FWorkList.resize(kept);
 }

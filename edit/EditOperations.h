@@ -1,6 +1,7 @@
 // The edit window's operations on the text area's lines: case, width, sorts, file names, directories,
-// duplicate removal, and one level of undo. Each operation works on a copy of the lines, pumps messages as it
-// goes so that its abort button stays reachable, and writes the text area once, at the end, unless aborted.
+// duplicate removal (sorted, or in the lines' order), and one level of undo. Each operation works on a copy
+// of the lines, pumps messages as it goes so that its abort button stays reachable, and writes the text area
+// once, at the end, unless aborted.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +30,7 @@ enum EditTag : int {
     kTagFileName = 50,
     kTagDirectory = 51,
     kTagDistinct = 90,
+    kTagDistinctInOrder = 91,  // duplicate removal that keeps the order of the lines
 };
 
 // Status panel 3 once the abort button has been pressed.
@@ -124,6 +126,8 @@ private:
 
     void RemoveDuplicates();
     void DropScatteredCopies(std::vector<char>& removed);
+    // Of lines equal byte for byte the first stays, where it was; the order of the kept lines is theirs.
+    void RemoveLaterCopies();
 
     View& view_;
     BusyState& state_;

@@ -49,7 +49,8 @@ struct EntryFacts {
 struct FolderEntry {
     // The stored name; one the code page cannot hold as ChooseName gives it, its short alias as the alias.
     Text name;
-    std::uint32_t attributes = 0;
+    // From the same answer of the file system that gave the name.
+    EntryFacts facts;
 };
 
 // What tells one folder from another, whatever path leads to it.
@@ -78,6 +79,10 @@ public:
 
     // The attributes of the entry at path, FileAttr::Invalid when they cannot be read.
     virtual std::uint32_t Attributes(const Text& path) = 0;
+
+    // The attributes, size and last write of the entry at path, in one query; nothing when they cannot be
+    // read.
+    virtual std::optional<EntryFacts> Facts(const Text& path) = 0;
 
     // Opens a listing of the entries matching pattern (a folder path followed by "\*") that pass
     // PassesAttributeMask(attributes, mask). Null when nothing can be listed: no such folder, no access,

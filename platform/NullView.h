@@ -9,6 +9,7 @@ public:
     OptionSnapshot ReadOptions() override { return {}; }
     void AppendLine(const Text&) override {}
     void AppendLines(const std::vector<Text>&) override {}
+    void AppendText(const Text&) override {}
     void SuspendRedraw() override {}
     void ResumeRedraw() override {}
     std::vector<Text> ReadAllLines() override { return {}; }

@@ -38,6 +38,10 @@ public:
     // Appends lines in their order, as AppendLine would one by one, with redrawing suspended meanwhile.
     virtual void AppendLines(const std::vector<Text>& lines) = 0;
 
+    // Appends text as it stands, line breaks or none: CR LF first when the text area holds text that does not
+    // end in a line break. Nothing for an empty text. The caret ends behind the inserted text.
+    virtual void AppendText(const Text& text) = 0;
+
     // Suspends and resumes redrawing of the text area around a long series of appends. Calls pair up.
     virtual void SuspendRedraw() = 0;
     virtual void ResumeRedraw() = 0;

@@ -19,6 +19,9 @@ struct OutputEntry {
 
 // The entry's line: the relative part when asked for, the extension taken off a file's name, a separator
 // after a folder's name, the separator style, the quotes; then each detail column asked for, after a tab.
+// A name that is all extension (".bashrc") keeps it; a line that already ends in a separator (a drive root)
+// or is empty gets no second one. Columns are empty where the facts are unknown, a folder's size, or a time
+// outside the calendar.
 Text FormatEntry(const OutputEntry& entry, const OutputOptions& options);
 
 // Whether FormatEntry gives every line as the mode made it (no path option and no column is on).

@@ -1,1 +1,2 @@
 target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/LongFileName.cpp)
+target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/OutputFormat.cpp)

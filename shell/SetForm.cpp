@@ -2,8 +2,28 @@
 
 #include "platform/win32/Dpi.h"
 #include "res/resource.h"
+#include "shell/OutputSamples.h"
+#include "text/CharacterCut.h"
 
 namespace {
+
+// The output group stands below the shortcut group and its buttons: a column of choices, and right of it the
+// sample line of each. Narrow enough to be shown whole on a screen of 1024 pixels at twice the layout's DPI.
+constexpr int kLabelLeft = 16;
+constexpr int kChoiceLeft = 100;
+constexpr int kChoiceWidth = 126;
+constexpr int kCheckWidth = 210;
+constexpr int kSampleLeft = 234;
+constexpr int kSampleWidth = 248;
+constexpr int kRowPitch = 24;
+constexpr int kListHeight = 120;  // a combo box's height with its list open
+constexpr DWORD kListStyle = CBS_DROPDOWNLIST | WS_VSCROLL;
+// A sample holds whatever the user typed as separator: an & in it is no access key.
+constexpr DWORD kSampleStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+
+constexpr int Row(int index) {
+    return 121 + index * kRowPitch;
+}
 
 const ControlSpec kControls[] = {
     {kSetFormBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 8, 281, 57, 0, -1},
@@ -11,12 +31,66 @@ const ControlSpec kControls[] = {
     {kChkSend, "BUTTON", "エクスプローラの送るに登録する", BS_AUTOCHECKBOX, 32, 40, 225, 17, 0, 1},
     {kBtSetn, "BUTTON", "適用(&Y)", BS_PUSHBUTTON, 40, 80, 89, 25, 0, 2},
     {kBtnCloce, "BUTTON", "ｷｬﾝｾﾙ(&N)", BS_PUSHBUTTON, 176, 80, 89, 25, 0, 3},
+
+    {kOutputBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 113, 482, 228, 0, -1},
+    {kLblQuoting, "STATIC", "引用符(&Q)", SS_LEFT, kLabelLeft, Row(0) + 3, 80, 17, 0, -1},
+    {kCmbQuoting, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(0), kChoiceWidth, kListHeight, 0, 4},
+    {kSmpQuoting, "STATIC", "", kSampleStyle, kSampleLeft, Row(0) + 3, kSampleWidth, 17, 0, -1},
+    {kLblSeparator, "STATIC", "行の区切り(&S)", SS_LEFT, kLabelLeft, Row(1) + 3, 80, 17, 0, -1},
+    {kCmbSeparator, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(1), 74, kListHeight, 0, 5},
+    {kEdtSeparator, "EDIT", "", ES_AUTOHSCROLL, 178, Row(1), 48, 20, 0, 6, WS_EX_CLIENTEDGE},
+    {kSmpSeparator, "STATIC", "", kSampleStyle, kSampleLeft, Row(1) + 3, kSampleWidth, 17, 0, -1},
+    {kChkNoLastEnd, "BUTTON", "最後の行に改行を付けない(&E)", BS_AUTOCHECKBOX, kLabelLeft, Row(2) + 2,
+     kCheckWidth, 17, 0, 7},
+    {kSmpLastEnd, "STATIC", "", kSampleStyle, kSampleLeft, Row(2) + 3, kSampleWidth, 17, 0, -1},
+    {kLblSlashes, "STATIC", "パス区切り(&P)", SS_LEFT, kLabelLeft, Row(3) + 3, 80, 17, 0, -1},
+    {kCmbSlashes, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(3), kChoiceWidth, kListHeight, 0, 8},
+    {kSmpSlashes, "STATIC", "", kSampleStyle, kSampleLeft, Row(3) + 3, kSampleWidth, 17, 0, -1},
+    {kChkFolderMark, "BUTTON", "フォルダ名の後に \\ を付ける(&F)", BS_AUTOCHECKBOX, kLabelLeft, Row(4) + 2,
+     kCheckWidth, 17, 0, 9},
+    {kSmpFolderMark, "STATIC", "", kSampleStyle, kSampleLeft, Row(4) + 3, kSampleWidth, 17, 0, -1},
+    {kChkRelative, "BUTTON", "相対パスにする(&R)", BS_AUTOCHECKBOX, kLabelLeft, Row(5) + 2, kCheckWidth, 17,
+     0, 10},
+    {kSmpRelative, "STATIC", "", kSampleStyle, kSampleLeft, Row(5) + 3, kSampleWidth, 17, 0, -1},
+    {kChkNoExtension, "BUTTON", "拡張子を付けない(&X)", BS_AUTOCHECKBOX, kLabelLeft, Row(6) + 2, kCheckWidth,
+     17, 0, 11},
+    {kSmpExtension, "STATIC", "", kSampleStyle, kSampleLeft, Row(6) + 3, kSampleWidth, 17, 0, -1},
+    {kLblOrder, "STATIC", "並び順(&O)", SS_LEFT, kLabelLeft, Row(7) + 3, 80, 17, 0, -1},
+    {kCmbOrder, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(7), kChoiceWidth, kListHeight, 0, 12},
+    {kSmpOrder, "STATIC", "", kSampleStyle, kSampleLeft, Row(7) + 3, kSampleWidth, 17, 0, -1},
+    {kChkSizeColumn, "BUTTON", "ｻｲｽﾞ列(&Z)", BS_AUTOCHECKBOX, kLabelLeft, Row(8) + 2, 70, 17, 0, 13},
+    {kChkTimeColumn, "BUTTON", "日時列(&T)", BS_AUTOCHECKBOX, 86, Row(8) + 2, 70, 17, 0, 14},
+    {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, 156, Row(8) + 2, 70, 17, 0, 15},
+    {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
 };
+
+// A label's access key moves the keyboard to the control after it: each label goes right before its choice.
+const struct {
+    int label, choice;
+} kLabels[] = {{kLblQuoting, kCmbQuoting},
+               {kLblSeparator, kCmbSeparator},
+               {kLblSlashes, kCmbSlashes},
+               {kLblOrder, kCmbOrder}};
+
+// The entries of each list, in the order of their enumeration's values.
+const char* const kQuotingEntries[] = {"なし", "常に付ける", "空白を含むとき"};
+const char* const kSeparatorEntries[] = {"改行", "タブ", "空白", "カンマ", "任意"};
+const char* const kSlashEntries[] = {"\\", "/", "\\\\"};
+const char* const kOrderEntries[] = {"名前順", "ドロップ順", "自然順"};
+
+const struct {
+    OutputOption option;
+    int id;
+} kSamples[] = {{OutputOption::Quoting, kSmpQuoting},       {OutputOption::Separator, kSmpSeparator},
+                {OutputOption::LastLineEnd, kSmpLastEnd},   {OutputOption::Slashes, kSmpSlashes},
+                {OutputOption::FolderMark, kSmpFolderMark}, {OutputOption::Relative, kSmpRelative},
+                {OutputOption::Extensions, kSmpExtension},  {OutputOption::Order, kSmpOrder},
+                {OutputOption::Columns, kSmpColumns}};
 
 constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 12;
-constexpr int kClientWidth = 298;
-constexpr int kClientHeight = 115;
+constexpr int kClientWidth = 498;
+constexpr int kClientHeight = 349;
 
 // The button images are drawn on a grid of 16 x 16 units, scaled to the window's DPI.
 constexpr int kGlyphUnits = 16;
@@ -102,10 +176,34 @@ void SetButtonImage(HWND button, HIMAGELIST images, int margin) {
     SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
+template <std::size_t N>
+void FillList(HWND list, const char* const (&entries)[N]) {
+    for (const char* entry : entries)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+}
+
+// The chosen entry's index; the first when none is chosen.
+int Selected(HWND list) {
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? 0 : static_cast<int>(index);
+}
+
+void Select(HWND list, int index) {
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool IsOutputControl(int id) {
+    return id > kOutputBevel && id <= kSmpColumns;
+}
+
 }  // namespace
 
-TForm2::TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup)
-    : flags_(flags), settings_(flags, shell, lookup, *this) {}
+TForm2::TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup, OutputOptions& output,
+               std::function<void()> outputApplied)
+    : flags_(flags),
+      output_(output),
+      outputApplied_(std::move(outputApplied)),
+      settings_(flags, shell, lookup, *this) {}
 
 bool TForm2::Create(HINSTANCE instance, HWND owner) {
     FrameSpec frame{};
@@ -121,6 +219,16 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
     if (!CreateFrame(instance, frame)) return false;
     if (!CreateControls(Handle(), kControls, nullptr)) return false;
+    for (const auto& pair : kLabels) {
+        const HWND before = GetWindow(Item(pair.choice), GW_HWNDPREV);
+        SetWindowPos(Item(pair.label), before ? before : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    FillList(Item(kCmbQuoting), kQuotingEntries);
+    FillList(Item(kCmbSeparator), kSeparatorEntries);
+    FillList(Item(kCmbSlashes), kSlashEntries);
+    FillList(Item(kCmbOrder), kOrderEntries);
+    SendMessageA(Item(kEdtSeparator), EM_LIMITTEXT, kCustomSeparatorBytes, 0);
     // Laid out at the DPI of the monitor it was created on.
     const UINT dpi = DpiOf(Handle());
     SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
@@ -146,6 +254,12 @@ void TForm2::ScaleTo(UINT dpi) {
 
 void TForm2::Show() {
     if (!IsWindowVisible(Handle())) FormActivate();
+    // Where its designed place would leave part of it off the screen, it comes inside.
+    RECT frame;
+    GetWindowRect(Handle(), &frame);
+    const RECT fitted = FitInside(frame, NearestWorkArea(frame));
+    SetWindowPos(Handle(), nullptr, fitted.left, fitted.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
 }
@@ -153,6 +267,48 @@ void TForm2::Show() {
 void TForm2::FormActivate() {
     SetChecked(kChkDesk, flags_.FDeskTopSet);
     SetChecked(kChkSend, flags_.FSendToSet);
+    ShowOutput(output_);
+}
+
+OutputOptions TForm2::ChosenOutput() const {
+    OutputOptions options;
+    options.quoting = static_cast<Quoting>(Selected(Item(kCmbQuoting)));
+    options.separator = static_cast<LineSeparator>(Selected(Item(kCmbSeparator)));
+    // The box's limit may count characters, not bytes.
+    options.customSeparator = CutAtCharacter(ItemText(kEdtSeparator), kCustomSeparatorBytes);
+    options.lastLineEnd = !IsChecked(kChkNoLastEnd);
+    options.slashes = static_cast<SlashStyle>(Selected(Item(kCmbSlashes)));
+    options.folderMark = IsChecked(kChkFolderMark);
+    options.relative = IsChecked(kChkRelative);
+    options.extensions = !IsChecked(kChkNoExtension);
+    options.order = static_cast<EntryOrder>(Selected(Item(kCmbOrder)));
+    options.sizeColumn = IsChecked(kChkSizeColumn);
+    options.timeColumn = IsChecked(kChkTimeColumn);
+    options.attributeColumn = IsChecked(kChkAttributeColumn);
+    return options;
+}
+
+void TForm2::ShowOutput(const OutputOptions& options) {
+    Select(Item(kCmbQuoting), static_cast<int>(options.quoting));
+    Select(Item(kCmbSeparator), static_cast<int>(options.separator));
+    SetItemText(kEdtSeparator, options.customSeparator);
+    SetChecked(kChkNoLastEnd, !options.lastLineEnd);
+    Select(Item(kCmbSlashes), static_cast<int>(options.slashes));
+    SetChecked(kChkFolderMark, options.folderMark);
+    SetChecked(kChkRelative, options.relative);
+    SetChecked(kChkNoExtension, !options.extensions);
+    Select(Item(kCmbOrder), static_cast<int>(options.order));
+    SetChecked(kChkSizeColumn, options.sizeColumn);
+    SetChecked(kChkTimeColumn, options.timeColumn);
+    SetChecked(kChkAttributeColumn, options.attributeColumn);
+    ShowSamples();
+}
+
+void TForm2::ShowSamples() {
+    const OutputOptions chosen = ChosenOutput();
+    for (const auto& sample : kSamples)
+        SetItemText(sample.id, OutputSample(sample.option, chosen));
+    EnableWindow(Item(kEdtSeparator), chosen.separator == LineSeparator::Custom);
 }
 
 void TForm2::BtSetnClick() {
@@ -166,13 +322,16 @@ void TForm2::BtSetnClick() {
             if (GetActiveWindow() == window && !GetFocus()) SetFocus(button);
         }
     } reenable{Handle(), button};
+    // The question is about the shortcuts alone: the output options are applied whatever the answer.
+    const OutputOptions chosen = ChosenOutput();
     settings_.ConfirmAndApply(IsChecked(kChkDesk), IsChecked(kChkSend));
+    output_ = chosen;
+    outputApplied_();
 }
 
 void TForm2::BtnCloceClick() {
     ShowWindow(Handle(), SW_HIDE);
 }
-
 
 bool TForm2::Confirm(const Text& text) {
     inBox_ = true;
@@ -194,6 +353,10 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                 if (LOWORD(wparam) == kBtSetn) BtSetnClick();
                 if (LOWORD(wparam) == kBtnCloce) BtnCloceClick();
             }
+            if (IsOutputControl(LOWORD(wparam)) &&
+                (HIWORD(wparam) == BN_CLICKED || HIWORD(wparam) == CBN_SELCHANGE ||
+                 HIWORD(wparam) == EN_CHANGE))
+                ShowSamples();
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
@@ -210,6 +373,14 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                 focus_ = focused;
             }
             return 0;
+        case WM_NEXTDLGCTL: {
+            // As a dialog does: the system follows a label's access key by giving the label the keyboard,
+            // then asking for the control after it.
+            const HWND target = LOWORD(lparam) ? reinterpret_cast<HWND>(wparam)
+                                               : GetNextDlgTabItem(Handle(), GetFocus(), wparam != 0);
+            if (target) SetFocus(target);
+            return 0;
+        }
         case WM_DPICHANGED:
             ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
             return 0;

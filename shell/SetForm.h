@@ -1,11 +1,13 @@
-// The settings window TForm2: two check boxes for the desktop and Send To shortcuts, and the apply and cancel
-// buttons. Created hidden; shown modeless from the main window; closing it only hides it.
+// The settings window TForm2: two check boxes for the desktop and Send To shortcuts, beside them the output
+// options with a sample line each, and the apply and cancel buttons. Created hidden; shown modeless from the
+// main window; closing it only hides it.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 
@@ -14,6 +16,7 @@
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Window.h"
+#include "shared/OutputOptions.h"
 #include "shell/Shortcuts.h"
 
 // Control ids of the settings window. The cancel button has the id that Esc clicks in a dialog.
@@ -23,18 +26,48 @@ enum SetFormControl : int {
     kChkDesk,
     kChkSend,
     kBtSetn,
+    kOutputBevel,
+    kLblQuoting,
+    kCmbQuoting,
+    kSmpQuoting,
+    kLblSeparator,
+    kCmbSeparator,
+    kEdtSeparator,  // the custom separator
+    kSmpSeparator,
+    kChkNoLastEnd,
+    kSmpLastEnd,
+    kLblSlashes,
+    kCmbSlashes,
+    kSmpSlashes,
+    kChkFolderMark,
+    kSmpFolderMark,
+    kChkRelative,
+    kSmpRelative,
+    kChkNoExtension,
+    kSmpExtension,
+    kLblOrder,
+    kCmbOrder,
+    kSmpOrder,
+    kChkSizeColumn,
+    kChkTimeColumn,
+    kChkAttributeColumn,
+    kSmpColumns,
 };
 
 class TForm2 : public Window, private Prompts {
 public:
-    // flags are the main window's fields, read when the window is activated and set by applying.
-    TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup);
+    // flags are the main window's fields and output the options its drops use: read when the window is
+    // activated and set by applying, after which outputApplied keeps the options (an AppError it raises is
+    // reported as the window reports errors).
+    TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup, OutputOptions& output,
+           std::function<void()> outputApplied);
 
     // Creates the window hidden at its designed place. False when the system refuses. The program gives it no
     // owner: a normal window that can go behind the main window.
     bool Create(HINSTANCE instance, HWND owner);
 
-    // Shows the window and brings it to the front. Showing a hidden window runs FormActivate, and so does
+    // Shows the window and brings it to the front, moved inside the screen where its designed place would put
+    // part of it off. Showing a hidden window runs FormActivate, and so does
     // activating it from another window of this program.
     void Show();
 
@@ -51,8 +84,15 @@ private:
     void Inform(const Text& text) override;
     // Fonts, controls, button images and icons at the DPI the window is shown at.
     void ScaleTo(UINT dpi);
+    // The output options as the controls show them, and the other way round.
+    OutputOptions ChosenOutput() const;
+    void ShowOutput(const OutputOptions& options);
+    // Each sample line after the choice it shows; the custom separator's box only with that separator.
+    void ShowSamples();
 
     ShortcutFlags flags_;
+    OutputOptions& output_;
+    std::function<void()> outputApplied_;
     ShortcutSettings settings_;
     FontOwner font_;
     ImageListOwner retryImage_;

@@ -12,11 +12,39 @@ bool Passable(const Text& path) {
     return path.find('\0') == Text::npos;
 }
 
+// The local time as the file manager shows it: with the daylight-saving rule of the moment itself, not of
+// today. zone is null when the system could not tell its time zone; then the current one is asked for.
+LocalTime LocalTimeOf(const FILETIME& written, const TIME_ZONE_INFORMATION* zone) {
+    SYSTEMTIME utc;
+    SYSTEMTIME local;
+    if (!FileTimeToSystemTime(&written, &utc) || !SystemTimeToTzSpecificLocalTime(zone, &utc, &local))
+        return LocalTime();
+    return LocalTime{local.wYear,
+                     static_cast<std::uint8_t>(local.wMonth),
+                     static_cast<std::uint8_t>(local.wDay),
+                     static_cast<std::uint8_t>(local.wHour),
+                     static_cast<std::uint8_t>(local.wMinute),
+                     static_cast<std::uint8_t>(local.wSecond)};
+}
+
+EntryFacts FactsOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& written,
+                   const TIME_ZONE_INFORMATION* zone) {
+    EntryFacts facts;
+    facts.attributes = attributes;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        facts.size = (static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow;
+    facts.written = LocalTimeOf(written, zone);
+    return facts;
+}
+
 class Win32FolderListing : public FolderListing {
 public:
     Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask,
                        NameSubstitutions& tally)
-        : find_(std::move(find)), data_(first), mask_(mask), tally_(tally) {}
+        : find_(std::move(find)), data_(first), mask_(mask), tally_(tally) {
+        // Asked once a listing: converting each entry's time then costs no call into the system.
+        if (GetTimeZoneInformation(&zone_) != TIME_ZONE_ID_INVALID) knownZone_ = &zone_;
+    }
 
     bool Next(FolderEntry& entry) override {
         for (;;) {
@@ -30,7 +58,8 @@ public:
                 Count(ChooseName(codePage_, NameField(data_.cFileName), NameField(data_.cAlternateFileName),
                                  entry.name),
                       tally_);
-                entry.attributes = data_.dwFileAttributes;
+                entry.facts = FactsOf(data_.dwFileAttributes, data_.nFileSizeHigh, data_.nFileSizeLow,
+                                      data_.ftLastWriteTime, knownZone_);
                 return true;
             }
         }
@@ -42,6 +71,8 @@ private:
     std::uint32_t mask_;
     NameSubstitutions& tally_;
     Win32CodePage codePage_;
+    TIME_ZONE_INFORMATION zone_{};
+    const TIME_ZONE_INFORMATION* knownZone_ = nullptr;
     bool pending_ = true;  // data_ still holds the entry that FindFirstFileW found
 };
 
@@ -50,6 +81,14 @@ private:
 std::uint32_t Win32FileSystem::Attributes(const Text& path) {
     if (!Passable(path)) return FileAttr::Invalid;
     return GetFileAttributesW(WidePath(path).c_str());
+}
+
+std::optional<EntryFacts> Win32FileSystem::Facts(const Text& path) {
+    if (!Passable(path)) return std::nullopt;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return FactsOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime,
+                   nullptr);
 }
 
 std::unique_ptr<FolderListing> Win32FileSystem::List(const Text& pattern, std::uint32_t mask) {

@@ -1,6 +1,7 @@
-// The file-system services on the wide Win32 API (GetFileAttributesW, FindFirstFileW/FindNextFileW,
-// GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandle for identities); paths of any length,
-// listed names converted to code page 932 as ChooseName rules.
+// The file-system services on the wide Win32 API (GetFileAttributesW, GetFileAttributesExW,
+// FindFirstFileW/FindNextFileW, GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandle for
+// identities); paths of any length, listed names converted to code page 932 as ChooseName rules, times in
+// local time.
 #pragma once
 
 #include "platform/FileSystem.h"
@@ -8,6 +9,7 @@
 class Win32FileSystem : public FileSystem {
 public:
     std::uint32_t Attributes(const Text& path) override;
+    std::optional<EntryFacts> Facts(const Text& path) override;
     std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;

@@ -28,9 +28,12 @@ class FakeFileSystem::Listing : public FolderListing {
 public:
     Listing(FakeFileSystem& owner, Text folder, std::shared_ptr<Node> node, bool dots, std::uint32_t mask)
         : owner_(owner), folder_(std::move(folder)), node_(std::move(node)), mask_(mask) {
-        if (dots) names_ = {{".", FileAttr::Directory}, {"..", FileAttr::Directory}};
+        if (dots) {
+            const EntryFacts folder{FileAttr::Directory, 0, LocalTime()};
+            names_ = {{".", folder}, {"..", folder}};
+        }
         for (const auto& child : node_->children)
-            names_.push_back({child->name, child->attributes});
+            names_.push_back({child->name, FactsOf(*child)});
         ++owner_.listingsOpened;
         ++owner_.listingsOpen;
     }
@@ -42,7 +45,7 @@ public:
             const bool dot = candidate.name == "." || candidate.name == "..";
             const bool present = dot || std::any_of(node_->children.begin(), node_->children.end(),
                                                     [&](const auto& c) { return c->name == candidate.name; });
-            if (!present || !PassesAttributeMask(candidate.attributes, mask_)) continue;
+            if (!present || !PassesAttributeMask(candidate.facts.attributes, mask_)) continue;
             entry = candidate;
             const auto action = owner_.onListed_.find(Key(folder_ + "\\" + candidate.name));
             if (action != owner_.onListed_.end()) action->second();
@@ -145,6 +148,13 @@ void FakeFileSystem::SetAttributes(const Text& path, std::uint32_t attributes) {
     if (const auto node = Find(path)) node->attributes = attributes;
 }
 
+void FakeFileSystem::SetFacts(const Text& path, std::uint64_t size, LocalTime written) {
+    if (const auto node = Find(path)) {
+        node->size = size;
+        node->written = written;
+    }
+}
+
 void FakeFileSystem::Remove(const Text& path) {
     auto parts = Components(path);
     if (parts.empty()) return;
@@ -166,6 +176,17 @@ std::uint32_t FakeFileSystem::Attributes(const Text& path) {
     const auto node = Find(path);
     if (!node || failAttributes_.count(Key(path)) != 0) return FileAttr::Invalid;
     return node->attributes;
+}
+
+std::optional<EntryFacts> FakeFileSystem::Facts(const Text& path) {
+    ++factsQueries;
+    const auto node = Find(path);
+    if (!node || failAttributes_.count(Key(path)) != 0) return std::nullopt;
+    return FactsOf(*node);
+}
+
+EntryFacts FakeFileSystem::FactsOf(const Node& node) {
+    return EntryFacts{node.attributes, node.size, node.written};
 }
 
 std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask) {

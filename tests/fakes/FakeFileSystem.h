@@ -26,10 +26,12 @@ public:
     void AddLink(const Text& path, const Text& target);
     void SetShortName(const Text& path, const Text& shortName);
     void SetAttributes(const Text& path, std::uint32_t attributes);
+    // The size and last write that listings and Facts report; both zero until set.
+    void SetFacts(const Text& path, std::uint64_t size, LocalTime written);
     void Remove(const Text& path);
 
-    // Failures: attributes that cannot be read, a folder that cannot be listed, and fixed answers (nothing
-    // meaning failure) for the full and short forms.
+    // Failures: attributes (and facts) that cannot be read, a folder that cannot be listed, and fixed answers
+    // (nothing meaning failure) for the full and short forms.
     void FailAttributes(const Text& path) { failAttributes_.insert(Key(path)); }
     void FailListing(const Text& folder) { failListing_.insert(Key(folder)); }
     void FailIdentity(const Text& path) { failIdentity_.insert(Key(path)); }
@@ -49,12 +51,14 @@ public:
     Text currentFolder = "C:\\work";
 
     int attributeQueries = 0;
+    int factsQueries = 0;
     int identityQueries = 0;
     int listingsOpened = 0;
     int listingsOpen = 0;
     std::vector<Text> listedPatterns;
 
     std::uint32_t Attributes(const Text& path) override;
+    std::optional<EntryFacts> Facts(const Text& path) override;
     std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
@@ -74,6 +78,8 @@ private:
     struct Node {
         Text name;
         std::uint32_t attributes = 0;
+        std::uint64_t size = 0;
+        LocalTime written;
         Text shortName;
         Text link;                                    // where a link leads; empty for anything else
         std::uint64_t serial = 0;                     // its identity
@@ -82,6 +88,7 @@ private:
     class Listing;
 
     static std::vector<Text> Components(const Text& path);
+    static EntryFacts FactsOf(const Node& node);
     static Text Key(const Text& path);
     // Links on the way are followed, the last component's only when followLast is set; a chain of links
     // longer than the file system allows finds nothing.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "text/TextLines.h"
+
 std::vector<Text> RecordingView::CallsStartingWith(const Text& prefix) const {
     std::vector<Text> found;
     for (const Text& call : calls) {
@@ -14,6 +16,7 @@ Text RecordingView::WholeText() const {
     Text text;
     for (const Text& line : lines)
         text += line + "\r\n";
+    if (!endsInBreak && !text.empty()) text.resize(text.size() - 2);
     return text;
 }
 
@@ -32,6 +35,16 @@ void RecordingView::AppendLines(const std::vector<Text>& added) {
     lines.insert(lines.end(), added.begin(), added.end());
 }
 
+void RecordingView::AppendText(const Text& text) {
+    calls.push_back("append text " + text);
+    if (text.empty()) return;
+    Text whole = WholeText();
+    if (!whole.empty() && !endsInBreak) whole += "\r\n";
+    whole += text;
+    lines = SplitAtCrLf(whole);
+    endsInBreak = whole.size() >= 2 && whole.compare(whole.size() - 2, 2, "\r\n") == 0;
+}
+
 void RecordingView::SuspendRedraw() {
     calls.push_back("redraw off");
 }
@@ -48,6 +61,7 @@ std::vector<Text> RecordingView::ReadAllLines() {
 void RecordingView::ReplaceAllLines(const std::vector<Text>& replacement) {
     calls.push_back("replace lines " + std::to_string(replacement.size()));
     lines = replacement;
+    endsInBreak = true;
 }
 
 void RecordingView::CopyAllText() {

@@ -17,6 +17,7 @@ public:
 
     std::vector<Text> calls;
     std::vector<Text> lines;  // the text area, one entry per line
+    bool endsInBreak = true;  // the last line is followed by CR LF (else it was appended as text without one)
     Text clipboard;
     std::array<Text, 4> panels;
     std::int32_t progressMax = 1000;
@@ -29,9 +30,13 @@ public:
     // The recorded calls that start with prefix, in order.
     std::vector<Text> CallsStartingWith(const Text& prefix) const;
 
+    // The text area's whole text, byte for byte.
+    Text WholeText() const;
+
     OptionSnapshot ReadOptions() override;
     void AppendLine(const Text& line) override;
     void AppendLines(const std::vector<Text>& lines) override;
+    void AppendText(const Text& text) override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;
     std::vector<Text> ReadAllLines() override;
@@ -47,7 +52,5 @@ public:
     void ShowMessage(const Text& text) override;
 
 private:
-    Text WholeText() const;
-
     std::map<int, std::function<void()>> onPump_;
 };

@@ -1,6 +1,6 @@
 // A recording view whose chosen step fails: the n-th call of one kind throws std::bad_alloc instead of doing
 // anything, as running out of memory while building a long text would. The failed call is not recorded.
-// Kinds are the beginnings of the recorded calls: "append lines", "copy", "status 3", "top panel on", "pump".
+// Kinds are the beginnings of the recorded calls: "append lines", "append text", "copy", "status 3", "pump".
 #pragma once
 
 #include <new>
@@ -27,6 +27,10 @@ public:
     void AppendLines(const std::vector<Text>& added) override {
         Step("append lines");
         RecordingView::AppendLines(added);
+    }
+    void AppendText(const Text& text) override {
+        Step("append text");
+        RecordingView::AppendText(text);
     }
     std::vector<Text> ReadAllLines() override {
         Step("read lines");

@@ -1,8 +1,8 @@
 // The edit operations over fuzzed lines, with a collation that is a consistent total order (texts with
 // different bytes may still be equal in it) and an abort at a fuzzed message pump. A sort gives back its
-// input in order; duplicate removal keeps one line of each, in order; the per-line operations keep every line
-// in its place; an aborted operation leaves the text area as it was; undo restores the text before the
-// operation.
+// input in order; duplicate removal keeps one line of each, sorted, or the first of each where it was; the
+// per-line operations keep every line in its place; an aborted operation leaves the text area as it was; undo
+// restores the text before the operation.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -22,8 +22,8 @@ namespace {
 
 using Lines = std::vector<Text>;
 
-const int kTags[] = {kTagUpper,  kTagLower,   kTagHalf,     kTagFull,      kTagNameAsc, kTagNameDesc,
-                     kTagExtAsc, kTagExtDesc, kTagFileName, kTagDirectory, kTagDistinct};
+const int kTags[] = {kTagUpper,  kTagLower,   kTagHalf,     kTagFull,      kTagNameAsc,  kTagNameDesc,
+                     kTagExtAsc, kTagExtDesc, kTagFileName, kTagDirectory, kTagDistinct, kTagDistinctInOrder};
 
 Lines SplitLines(const Text& bytes) {
     Lines lines;
@@ -82,6 +82,18 @@ void CheckResult(int tag, const Lines& input, const Lines& output) {
                 Check(name ? PathDirectory(input[i]) == rest : PathFileName(input[i]) == rest);
             }
             return;
+        case kTagDistinctInOrder: {
+            // The lines in their order, each the first of its copies.
+            std::set<Text> seen;
+            std::size_t next = 0;
+            for (const Text& line : input) {
+                if (!seen.insert(line).second) continue;
+                Check(next < output.size() && output[next] == line);
+                ++next;
+            }
+            Check(next == output.size());
+            return;
+        }
         case kTagDistinct: {
             const std::set<Text> distinct(input.begin(), input.end());
             Check(output.size() == distinct.size());

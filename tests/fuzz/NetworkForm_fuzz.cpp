@@ -19,6 +19,7 @@ public:
     explicit Expansion(Text expanded) : expanded_(std::move(expanded)) {}
 
     std::uint32_t Attributes(const Text&) override { return FileAttr::Invalid; }
+    std::optional<EntryFacts> Facts(const Text&) override { return std::nullopt; }
     std::unique_ptr<FolderListing> List(const Text&, std::uint32_t) override { return nullptr; }
     Text FullPath(const Text&) override { return expanded_; }
     Text ShortPath(const Text&) override { return Text(); }

@@ -23,8 +23,9 @@ namespace {
 
 using Lines = std::vector<Text>;
 
-const int kAllTags[] = {kTagUpper,  kTagLower,   kTagHalf,     kTagFull,      kTagNameAsc, kTagNameDesc,
-                        kTagExtAsc, kTagExtDesc, kTagFileName, kTagDirectory, kTagDistinct};
+const int kAllTags[] = {kTagUpper,    kTagLower,     kTagHalf,     kTagFull,
+                        kTagNameAsc,  kTagNameDesc,  kTagExtAsc,   kTagExtDesc,
+                        kTagFileName, kTagDirectory, kTagDistinct, kTagDistinctInOrder};
 const int kSortTags[] = {kTagNameAsc, kTagNameDesc, kTagExtAsc, kTagExtDesc};
 
 // The abort button, recorded among the view's calls so that their order shows.
@@ -94,6 +95,8 @@ const Case kCases[] = {
     {kTagDistinct, {"b", "a", "b", "a", "a"}, {"a", "b"}},
     {kTagDistinct, {"A", "a", "A"}, {"a", "A"}},
     {kTagDistinct, {"same"}, {"same"}},
+    {kTagDistinctInOrder, {"b", "a", "b", "A", "", "a", "表", ""}, {"b", "a", "A", "", "表"}},
+    {kTagDistinctInOrder, {"ab", "a-b", "ab"}, {"ab", "a-b"}},  // equal in the collation, not in bytes
     {kTagFileName,
      {"C:\\dir\\a.txt", "C:a.txt", "C:\\dir\\", "a.txt", "C:\\dir\\表"},
      {"a.txt", "a.txt", "", "a.txt", "表"}},
@@ -483,6 +486,24 @@ TEST_F(EditOperationsTest, DuplicateRemovalLeavesNoCopyAmongEqualLines) {
         EXPECT_TRUE(std::is_sorted(result.begin(), result.end(), [](const Text& a, const Text& b) {
             return FakeCollation::Key(a) < FakeCollation::Key(b);
         })) << round;
+    }
+}
+
+// The first copy of each line stays where it was, and nothing else goes, with copies near and far apart.
+TEST_F(EditOperationsTest, OrderKeepingRemovalKeepsTheFirstCopies) {
+    std::mt19937 random(13);
+    for (int round = 0; round < 40; ++round) {
+        Lines input, expected;
+        std::set<Text> seen;
+        const std::size_t distinct = 1 + random() % 400;
+        for (std::size_t i = random() % 3000; i > 0; --i) {
+            const std::size_t pick = random() % distinct;
+            input.push_back(pick % 7 == 0 ? Text(pick, 'x') + "表" : std::to_string(pick));
+            if (seen.insert(input.back()).second) expected.push_back(input.back());
+        }
+        view.pumps = 0;
+        ASSERT_EQ(Run(kTagDistinctInOrder, input), expected) << round;
+        EXPECT_EQ(view.pumps, 1 + static_cast<int>(input.size()) / 1025) << round;  // one step per line
     }
 }
 

@@ -331,6 +331,35 @@ TEST_F(FileContentsReaderTest, EntriesThatAreNoPlainFilesGiveNothing) {
     EXPECT_EQ(view.lines, (Lines{"a"}));
 }
 
+// Facts the walk already has stand for the reader's own queries: what they call no plain file gives nothing
+// and is not opened, their size makes the shares. A file gone since it was listed gives nothing; one that is
+// there but cannot be opened is an error as ever.
+TEST_F(FileContentsReaderTest, FactsFromTheWalkStandForTheQueries) {
+    CountMode();
+    files.Add(kPath, NumberedLines(1025));
+    for (const std::uint32_t attributes :
+         {FileAttr::Archive | FileAttr::Hidden, FileAttr::System, FileAttr::Directory, FileAttr::Invalid}) {
+        const EntryFacts notPlain{attributes, 10, LocalTime()};
+        reader.AddWalkedFile(kPath, kPath, &notPlain);
+    }
+    EXPECT_EQ(files.opens, 0);
+    EXPECT_TRUE(view.calls.empty());
+
+    const EntryFacts facts{FileAttr::Archive, 10250, LocalTime()};
+    reader.AddWalkedFile(kPath, "shown", &facts);
+    reader.WriteHeldLines();
+    EXPECT_EQ(view.CallsStartingWith("status"), (Lines{"status 2 0%", "status 2 50%"}));
+    EXPECT_EQ(view.lines, (Lines{CountLine(1025, "行:", "shown")}));
+
+    view.calls.clear();
+    reader.AddWalkedFile("C:\\d\\gone.txt", "C:\\d\\gone.txt", &facts);
+    EXPECT_TRUE(view.calls.empty());
+    files.Add(kPath, "a").openError = 32;
+    EXPECT_THROW(reader.AddWalkedFile(kPath, kPath, &facts), AppError);
+    EXPECT_EQ(view.calls, (Lines{"status 2 0%", "options"}));
+    EXPECT_EQ(state.FTotalLines, 1025);
+}
+
 TEST_F(FileContentsReaderTest, ReportsAfterEvery1025CountedLines) {
     CountMode();
     struct Case {

@@ -98,4 +98,25 @@ TEST(PathListFeeder, AnErrorWhileAddingComesOutOfSettle) {
     }
 }
 
+// Every third entry with a line of its own, among entries whose line is their key: across batches and in
+// every order the list ends as adding each directly leaves it.
+TEST(PathListFeeder, KeyAndLinePairsAsAddingDirectlyWould) {
+    const Lines keys = MixedCaseEntries(static_cast<int>(PathListFeeder::kBatchEntries) * 5 + 7);
+    for (const EntryOrder order : {EntryOrder::Locale, EntryOrder::Drop, EntryOrder::Natural}) {
+        FakeCollation collation{LetterCase::kIgnored};
+        PathList direct(collation), list(collation);
+        direct.SetOrder(order);
+        list.SetOrder(order);
+        {
+            PathListFeeder feeder(list);
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                const Text line = i % 3 == 0 ? "\"" + keys[i] + "\" " + std::to_string(i) : keys[i];
+                direct.Add(keys[i], line);
+                feeder.Add(keys[i], line);
+            }
+        }
+        EXPECT_EQ(list.Entries(), direct.Entries()) << static_cast<int>(order);
+    }
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "tests/fakes/FakeCollation.h"
 
@@ -60,6 +62,63 @@ TEST(PathList, ManyEntriesOneKeyEachAndStrictlyOrdered) {
     }
     list.Clear();
     EXPECT_TRUE(list.Empty());
+}
+
+// Natural order: digit runs compare as numbers, ASCII and full-width alike; equal numbers, and a number
+// against text, as the locale orders (the fake puts "." before digits and "_" after them). 83 50 (ケ) and a
+// digit byte after a lead byte (octal 201) are second bytes, not digits. Each row is the order to come out.
+TEST(PathList, NaturalOrder) {
+    const Lines rows[] = {
+        {"file", "file1", "file2", "file10", "file10a", "file11"},
+        {"表２", "表９", "表１０", "表1２", "表１3"},
+        {"file002", "file02", "file2", "file3", "file010"},
+        {"n9", "n18446744073709551615", "n18446744073709551616", "n0100000000000000000000000"},
+        {"2", "9a", "10", "a", "a2", "a10"},
+        {"ソ1\\表", "表9\\ソ", "表10\\ソ2", "表10\\ソ10"},
+        {"file.txt", "file1.txt", "file2", "file_a"},
+        {"x2", "x\20110", "x\2019", "xケ"},
+    };
+    for (const Lines& kept : rows) {
+        for (const bool reversed : {false, true}) {
+            Lines added = kept;
+            std::shuffle(added.begin(), added.end(), std::mt19937(31));
+            if (reversed) std::reverse(added.begin(), added.end());
+            FakeCollation locale{LetterCase::kIgnored};
+            PathList list(locale);
+            list.SetOrder(EntryOrder::Natural);
+            for (const Text& entry : added)
+                list.Add(entry);
+            EXPECT_EQ(list.Entries(), kept);
+        }
+    }
+}
+
+// In every order the key places and dedupes (the first added of equal keys stays) and its line comes out; the
+// order stays after Clear, and a change of order empties the list.
+TEST(PathList, DuplicatesAndLinesInEachOrder) {
+    const Lines keys = {"b10", "A", "B10", "b9", "a", "", "c", ""};
+    const struct {
+        EntryOrder order;
+        Lines kept;
+    } cases[] = {
+        {EntryOrder::Locale, {"5:", "1:A", "0:b10", "3:b9", "6:c"}},
+        {EntryOrder::Drop, {"0:b10", "1:A", "3:b9", "5:", "6:c"}},
+        {EntryOrder::Natural, {"5:", "1:A", "3:b9", "0:b10", "6:c"}},
+    };
+    for (const auto& c : cases) {
+        FakeCollation locale{LetterCase::kIgnored};
+        PathList list(locale);
+        list.SetOrder(c.order);
+        for (int round = 0; round < 2; ++round) {
+            list.Clear();
+            for (std::size_t i = 0; i < keys.size(); ++i)
+                list.Add(keys[i], std::to_string(i) + ":" + keys[i]);
+            EXPECT_EQ(list.Entries(), c.kept) << static_cast<int>(c.order);
+        }
+        EXPECT_EQ(locale.compares, 0);
+        list.SetOrder(c.order == EntryOrder::Drop ? EntryOrder::Locale : EntryOrder::Drop);
+        EXPECT_TRUE(list.Empty());
+    }
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ const ControlRow kLayout[] = {
     {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
     {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},
     {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
-    {TForm3::BtnDist, "重複削除", 16, 176, 161, 25},
+    {TForm3::BtnDist, "重複削除", 16, 176, 75, 25},
     {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
     {TForm3::BtnClose, "戻る", 104, 248, 75, 25},
     {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
@@ -133,6 +133,13 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
     EXPECT_FALSE(GetWindowLongPtrA(Control(TForm3::BtnBreak), GWL_STYLE) & WS_VISIBLE);
     EXPECT_TRUE(GetWindowLongPtrA(Control(TForm3::BtnClose), GWL_STYLE) & WS_VISIBLE);
 
+    // The order-keeping duplicate removal: beside 重複削除, in the right column of the rows above.
+    const RECT place = PlaceInParent(Control(TForm3::BtnDistOrder));
+    const RECT left = PlaceInParent(Control(TForm3::BtnDist)),
+               column = PlaceInParent(Control(TForm3::BtnLower));
+    EXPECT_TRUE(place.top == left.top && place.bottom == left.bottom && place.left == column.left &&
+                place.right == column.right);
+
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)),
                sizeof font, &font);
@@ -144,9 +151,9 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
 TEST_F(EditFormTest, TabOrderFollowsTheTable) {
     ASSERT_TRUE(created_);
     const std::vector<int> expected = {
-        TForm3::BtnUpper,  TForm3::BtnLower, TForm3::BtnHalf,  TForm3::BtnAll,  TForm3::BtnSortD,
-        TForm3::BtnSortU,  TForm3::BtnDist,  TForm3::BtnClose, TForm3::BtnBack, TForm3::BtnKindDn,
-        TForm3::BtnKindUp, TForm3::BtnName,  TForm3::BitBtn1,  TForm3::BtnBreak};
+        TForm3::BtnUpper,  TForm3::BtnLower,  TForm3::BtnHalf,      TForm3::BtnAll,   TForm3::BtnSortD,
+        TForm3::BtnSortU,  TForm3::BtnDist,   TForm3::BtnDistOrder, TForm3::BtnClose, TForm3::BtnBack,
+        TForm3::BtnKindDn, TForm3::BtnKindUp, TForm3::BtnName,      TForm3::BitBtn1,  TForm3::BtnBreak};
     std::vector<int> order;
     for (HWND child = GetWindow(form.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetWindowLongPtrA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
@@ -225,6 +232,7 @@ TEST_F(EditFormTest, EachOperationButtonByMessage) {
         {TForm3::BtnName, {"C:\\dir\\a.txt", "C:\\dir\\表", "a.txt"}, {"a.txt", "表", "a.txt"}},
         {TForm3::BitBtn1, {"C:\\dir\\a.txt", "C:\\dir\\表", "a.txt"}, {"C:\\dir\\", "C:\\dir\\", ""}},
         {TForm3::BtnDist, {"b", "a", "b", "A", "a"}, {"a", "A", "b"}},
+        {TForm3::BtnDistOrder, {"b", "a", "b", "A", "a", "表"}, {"b", "a", "A", "表"}},
     };
     for (const ButtonRow& row : rows) {
         EXPECT_EQ(ClickOn(row.id, row.input), row.expected) << WindowText(Control(row.id));
@@ -442,14 +450,15 @@ TEST_F(EditFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     // The abort button too, which shows only while an operation runs.
     ShowWindow(Control(TForm3::BtnBreak), SW_SHOWNA);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 194, 278, {TForm3::Bevel1}), 15);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 194, 278, {TForm3::Bevel1}), 16);
         EXPECT_EQ(layout::FontHeight(Control(TForm3::BtnDist)), -ScaleForDpi(12, dpi)) << dpi;
         const RECT back = layout::InParent(Control(TForm3::BtnClose));
         EXPECT_EQ(back.right, ScaleForDpi(179, dpi));
         EXPECT_EQ(back.bottom, ScaleForDpi(273, dpi));
         // The frame still surrounds the buttons.
         const RECT bevel = layout::InParent(Control(TForm3::Bevel1));
-        for (int id : {TForm3::BtnUpper, TForm3::BtnLower, TForm3::BtnDist, TForm3::BtnBack}) {
+        for (int id :
+             {TForm3::BtnUpper, TForm3::BtnLower, TForm3::BtnDist, TForm3::BtnDistOrder, TForm3::BtnBack}) {
             const RECT button = layout::InParent(Control(id));
             RECT inside;
             IntersectRect(&inside, &bevel, &button);

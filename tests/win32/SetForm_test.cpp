@@ -1,16 +1,23 @@
-// The settings window driven by messages: its layout, the flags it shows, the confirmation box, and the
-// shortcut files it writes into a desktop and Send To folder of a temporary tree.
+// The settings window driven by messages: its layout, the flags and output options it shows, the confirmation
+// box, the shortcut files it writes into a desktop and Send To folder of a temporary tree, and the output
+// options it applies.
 #include "shell/SetForm.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32NameLookup.h"
+#include "shared/OutputFormat.h"
+#include "shell/OutputSamples.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/FileBytes.h"
 #include "tests/win32/LayoutChecks.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "tests/win32/TempTree.h"
+#include "text/AppError.h"
+#include "text/ErrorText.h"
 
 namespace {
 
@@ -31,16 +38,41 @@ protected:
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // The window is made active first, and what that brings is handled: an activation that came later, with
     // the click, would copy the stored flags over the boxes just set (as it does for a user).
-    void Check(int id, bool on) {
+    void Activate() {
         SetActiveWindow(form.Handle());
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+    }
+    void Check(int id, bool on) {
+        Activate();
         SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
+    // As the user changes a choice: the control tells the window.
+    void Click(int id) {
+        Activate();
+        SendMessageA(Control(id), BM_CLICK, 0, 0);
+    }
+    void Choose(int id, int index) {
+        Activate();
+        SendMessageA(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Control(id)));
+    }
+    int Chosen(int id) const { return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0)); }
+    Text ChosenText(int id) const {
+        char text[64] = {};
+        SendMessageA(Control(id), CB_GETLBTEXT, static_cast<WPARAM>(Chosen(id)),
+                     reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    void Type(int id, const Text& text) {
+        SendMessageA(Control(id), EM_SETSEL, 0, -1);
+        SendMessageA(Control(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
 
     ComApartment com;
     TempTree tree;
@@ -50,7 +82,15 @@ protected:
     Win32NameLookup lookup;
     bool deskTopSet = false;
     bool sendToSet = false;
-    TForm2 form{{deskTopSet, sendToSet}, shell, lookup};
+    OutputOptions output;
+    int saves = 0;
+    OutputOptions saved;  // the options as the callback found them
+    Text saveFailure;     // when set, the callback raises it
+    TForm2 form{{deskTopSet, sendToSet}, shell, lookup, output, [this] {
+                    ++saves;
+                    saved = output;
+                    if (!saveFailure.empty()) throw AppError(saveFailure);
+                }};
 };
 
 TEST_F(SetFormTest, LayoutAsDesigned) {
@@ -61,8 +101,8 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(frame.left, 378);
     EXPECT_EQ(frame.top, 128);
-    EXPECT_EQ(client.right, 298);
-    EXPECT_EQ(client.bottom, 115);
+    EXPECT_EQ(client.right, 498);
+    EXPECT_EQ(client.bottom, 349);
     const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_FALSE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -240,11 +280,220 @@ TEST_F(SetFormTest, EscAndTheCloseBoxOnlyHide) {
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
 }
 
+// The sample lines show a path whose second bytes hold 0x5C; the relative part starts after C:\資料\.
+OutputEntry SampleFile() {
+    OutputEntry file;
+    file.line = "C:\\資料\\表計算\\売上 一覧.txt";
+    file.relativeStart = Text("C:\\資料\\").size();
+    return file;
+}
+
+TEST_F(SetFormTest, OutputGroupStandsBelowTheShortcutsAndIsTabbedRowByRow) {
+    const RECT shortcuts = layout::InParent(Control(kSetFormBevel));
+    const RECT buttons = layout::InParent(Control(kBtnCloce));
+    const RECT group = layout::InParent(Control(kOutputBevel));
+    EXPECT_EQ(group.left, shortcuts.left);
+    EXPECT_GT(group.top, buttons.bottom);
+    // After the buttons, the tab stops go down the group a row at a time, left to right within a row.
+    int stops = 0;
+    POINT previous{-1, -1};
+    for (HWND child = GetWindow(Control(kBtnCloce), GW_HWNDNEXT); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP)) continue;
+        ++stops;
+        const RECT rect = layout::InParent(child);
+        EXPECT_TRUE(rect.left > group.left && rect.right < group.right && rect.top > group.top &&
+                    rect.bottom < group.bottom)
+            << GetDlgCtrlID(child);
+        const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        const bool sameRow = std::abs(centre.y - previous.y) < 8;
+        EXPECT_TRUE(sameRow ? centre.x > previous.x : centre.y > previous.y) << GetDlgCtrlID(child);
+        previous = centre;
+    }
+    EXPECT_EQ(stops, 12);
+}
+
+TEST_F(SetFormTest, AccessKeysOfTheLabelsLeadToTheirLists) {
+    MessageLoop loop;
+    loop.AddModeless(form.Handle());
+    form.Show();
+    const struct {
+        char key;
+        int list;
+    } keys[] = {{'q', kCmbQuoting}, {'s', kCmbSeparator}, {'p', kCmbSlashes}, {'o', kCmbOrder}};
+    for (const auto& k : keys) {
+        PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(k.key), 1 << 29);
+        loop.Pump();
+        EXPECT_EQ(GetFocus(), Control(k.list)) << k.key;
+    }
+}
+
+TEST_F(SetFormTest, ActivationShowsTheOutputOptionsInForce) {
+    output.quoting = Quoting::WhenSpace;
+    output.separator = LineSeparator::Custom;
+    output.customSeparator = "・";
+    output.lastLineEnd = false;
+    output.slashes = SlashStyle::DoubledBackslash;
+    output.relative = true;
+    output.order = EntryOrder::Natural;
+    output.timeColumn = true;
+    form.Show();
+    EXPECT_EQ(ChosenText(kCmbQuoting), "空白を含むとき");
+    EXPECT_EQ(ChosenText(kCmbSeparator), "任意");
+    EXPECT_EQ(WindowText(Control(kEdtSeparator)), "・");
+    EXPECT_TRUE(IsWindowEnabled(Control(kEdtSeparator)));
+    EXPECT_TRUE(Checked(kChkNoLastEnd));
+    EXPECT_EQ(ChosenText(kCmbSlashes), "\\\\");
+    EXPECT_FALSE(Checked(kChkFolderMark));
+    EXPECT_TRUE(Checked(kChkRelative));
+    EXPECT_FALSE(Checked(kChkNoExtension));
+    EXPECT_EQ(ChosenText(kCmbOrder), "自然順");
+    EXPECT_FALSE(Checked(kChkSizeColumn));
+    EXPECT_TRUE(Checked(kChkTimeColumn));
+    EXPECT_FALSE(Checked(kChkAttributeColumn));
+    OutputOptions doubled;
+    doubled.slashes = SlashStyle::DoubledBackslash;
+    EXPECT_EQ(WindowText(Control(kSmpSlashes)), FormatEntry(SampleFile(), doubled));
+
+    // Unapplied choices are undone by coming back from another window of the program.
+    Choose(kCmbQuoting, 0);
+    Click(kChkRelative);
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetActiveWindow(other);
+    SetActiveWindow(form.Handle());
+    EXPECT_EQ(ChosenText(kCmbQuoting), "空白を含むとき");
+    EXPECT_TRUE(Checked(kChkRelative));
+    DestroyWindow(other);
+}
+
+TEST_F(SetFormTest, ApplyingWritesTheChoicesAndKeepsThemOnce) {
+    form.Show();
+    Choose(kCmbQuoting, 1);
+    Choose(kCmbSeparator, 3);
+    Click(kChkNoLastEnd);
+    Choose(kCmbSlashes, 1);
+    Click(kChkFolderMark);
+    Click(kChkNoExtension);
+    Choose(kCmbOrder, 1);
+    Click(kChkSizeColumn);
+    Click(kChkAttributeColumn);
+    EXPECT_EQ(output, OutputOptions()) << "nothing is applied before 適用";
+    EXPECT_EQ(saves, 0);
+
+    BoxAnswerer answerer;
+    Apply();
+    OutputOptions expected;
+    expected.quoting = Quoting::Always;
+    expected.separator = LineSeparator::Comma;
+    expected.lastLineEnd = false;
+    expected.slashes = SlashStyle::Slash;
+    expected.folderMark = true;
+    expected.extensions = false;
+    expected.order = EntryOrder::Drop;
+    expected.sizeColumn = true;
+    expected.attributeColumn = true;
+    EXPECT_EQ(output, expected);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(saved, expected) << "the options are kept once they are applied";
+    EXPECT_EQ(answerer.Boxes().size(), 1u) << "the shortcuts' confirmation as before, and no other box";
+}
+
+// The confirmation asks about the shortcuts only.
+TEST_F(SetFormTest, CancelledConfirmationStillAppliesTheOutputOptions) {
+    form.Show();
+    Check(kChkDesk, true);
+    Choose(kCmbSlashes, 2);
+    BoxAnswerer answerer({IDCANCEL});
+    Apply();
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_EQ(output.slashes, SlashStyle::DoubledBackslash);
+    EXPECT_EQ(saves, 1);
+}
+
+TEST_F(SetFormTest, CancelDiscardsOutputChanges) {
+    form.Show();
+    Choose(kCmbOrder, 2);
+    Click(kChkRelative);
+    Click(kBtnCloce);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_EQ(output, OutputOptions());
+    EXPECT_EQ(saves, 0);
+    form.Show();
+    EXPECT_EQ(ChosenText(kCmbOrder), "名前順");
+    EXPECT_FALSE(Checked(kChkRelative));
+}
+
+TEST_F(SetFormTest, OptionsThatCannotBeKeptAreReported) {
+    saveFailure = "D:\\Data.INI に書き込めません";
+    form.Show();
+    Choose(kCmbQuoting, 1);
+    BoxAnswerer answerer;
+    Apply();
+    ASSERT_EQ(answerer.Boxes().size(), 2u);
+    EXPECT_EQ(answerer.Boxes()[1].caption, "ロミナード");
+    EXPECT_EQ(answerer.Boxes()[1].text, WithFullStop(saveFailure));
+    EXPECT_TRUE(IsWindowEnabled(Control(kBtSetn)));
+}
+
+TEST_F(SetFormTest, EachSampleFollowsItsChoice) {
+    form.Show();
+    const OutputEntry file = SampleFile();
+    EXPECT_EQ(WindowText(Control(kSmpSlashes)), file.line);
+
+    OutputOptions slash;
+    slash.slashes = SlashStyle::Slash;
+    Choose(kCmbSlashes, 1);
+    EXPECT_EQ(WindowText(Control(kSmpSlashes)), FormatEntry(file, slash));
+
+    OutputOptions relative;
+    relative.relative = true;
+    Click(kChkRelative);
+    EXPECT_EQ(WindowText(Control(kSmpRelative)), FormatEntry(file, relative));
+    EXPECT_EQ(WindowText(Control(kSmpSlashes)), FormatEntry(file, slash))
+        << "each sample shows its option alone";
+
+    // Typed into the box, a custom separator shows between the sample's lines as it is typed.
+    Choose(kCmbSeparator, 4);
+    Type(kEdtSeparator, "表;");
+    EXPECT_NE(WindowText(Control(kSmpSeparator)).find("表;"), Text::npos)
+        << WindowText(Control(kSmpSeparator));
+}
+
+TEST_F(SetFormTest, CustomSeparatorIsHeldToItsLimit) {
+    form.Show();
+    EXPECT_FALSE(IsWindowEnabled(Control(kEdtSeparator))) << "the box is for a custom separator only";
+    Choose(kCmbSeparator, 4);
+    EXPECT_TRUE(IsWindowEnabled(Control(kEdtSeparator)));
+    Type(kEdtSeparator, "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(WindowText(Control(kEdtSeparator)),
+              Text("abcdefghijklmnopqrstuvwxyz").substr(0, kCustomSeparatorBytes));
+
+    // Ten double-byte characters are twenty bytes: eight whole ones fit.
+    Type(kEdtSeparator, "表表表表表表表表表表");
+    BoxAnswerer answerer;
+    Apply();
+    EXPECT_EQ(output.separator, LineSeparator::Custom);
+    EXPECT_EQ(output.customSeparator, "表表表表表表表表");
+}
+
+// Laid out with the widest samples the choices give.
 TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
+    form.Show();
+    Choose(kCmbQuoting, 1);
+    Choose(kCmbSeparator, 4);
+    Type(kEdtSeparator, "表表表表表表表表");
+    Choose(kCmbSlashes, 2);
+    Click(kChkFolderMark);
+    Click(kChkSizeColumn);
+    Click(kChkTimeColumn);
+    Click(kChkAttributeColumn);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 298, 115, {kSetFormBevel}), 5);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 349, {kSetFormBevel, kOutputBevel}),
+                  31);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
+        EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
         const RECT cancel = layout::InParent(Control(kBtnCloce));
         EXPECT_EQ(cancel.right, ScaleForDpi(265, dpi));
         EXPECT_EQ(cancel.bottom, ScaleForDpi(105, dpi));

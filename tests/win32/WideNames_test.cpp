@@ -259,7 +259,8 @@ TEST_F(WideTreeTest, CommandLineArgumentsByAliasAndTheUserIsTold) {
     EXPECT_FALSE(met.Any());
 
     Win32NameLookup lookup;
-    RunCommandLineMode(arguments, lookup, view, met);
+    Win32FileSystem files;
+    RunCommandLineMode(arguments, lookup, files, view, {}, met);
     ASSERT_EQ(view.lines.size(), 2u);
     EXPECT_EQ(KeyOfLine(view.lines[0]), KeyOf(L"\\\\?\\" + inner));
     EXPECT_EQ(view.lines[0].find('?'), Text::npos);

@@ -1,0 +1,77 @@
+#include "collect/NaturalKey.h"
+
+#include <cstdint>
+
+namespace {
+
+// What follows a piece's key: a number, or the end of the natural part and then the locale key of the whole
+// text. The end comes first, as a text that stops sorts before a longer one.
+constexpr char kEnd = '\x01';
+constexpr char kNumber = '\x02';
+
+// The digit at s[i] and how many bytes it takes, or -1 when s[i] starts no digit. A full-width digit is the
+// lead byte 0x82 with a second byte 0x4F to 0x58; no second byte is ever taken for an ASCII digit, since
+// second bytes start at 0x40.
+int DigitAt(const Text& s, std::size_t i, std::size_t& width) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    width = 1;
+    if (b >= '0' && b <= '9') return b - '0';
+    if (IsKanjiLead(b) && i + 1 < s.size()) {
+        width = 2;
+        const auto trail = static_cast<unsigned char>(s[i + 1]);
+        if (b == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::size_t NaturalKey::Make(const Text& s, Text& key) {
+    key.clear();
+    piece_.clear();
+    bool numbers = false;
+    std::size_t width = 1;
+    for (std::size_t i = 0; i < s.size();) {
+        int digit = DigitAt(s, i, width);
+        if (digit < 0) {
+            piece_.append(s, i, width);
+            i += width;
+            continue;
+        }
+        numbers = true;
+        piece_ += '0';
+        AppendPieceKey(key);
+        piece_.clear();
+        // The significant digits, leading zeros dropped, after their count: a longer number is a larger one.
+        key += kNumber;
+        const std::size_t countAt = key.size();
+        key.append(4, '\0');
+        std::uint32_t count = 0;
+        for (; i < s.size() && (digit = DigitAt(s, i, width)) >= 0; i += width) {
+            if (count == 0 && digit == 0) continue;
+            key += static_cast<char>('0' + digit);
+            ++count;
+        }
+        for (int shift = 0; shift < 4; ++shift)
+            key[countAt + 3 - static_cast<std::size_t>(shift)] =
+                static_cast<char>((count >> (8 * shift)) & 0xFF);
+    }
+    AppendPieceKey(key);
+    key += kEnd;
+    // Without numbers the one piece was the whole text, and its key is the locale key already.
+    if (numbers) locale_.SortKey(s, pieceKey_);
+    key += pieceKey_;
+    return pieceKey_.size();
+}
+
+void NaturalKey::AppendPieceKey(Text& key) {
+    // A 0 byte of the key is written 0 FF and the key ends with 0 01: a key that stops then sorts before
+    // every longer one, whatever follows each.
+    locale_.SortKey(piece_, pieceKey_);
+    for (const char b : pieceKey_) {
+        key += b;
+        if (b == '\0') key += '\xFF';
+    }
+    key += '\0';
+    key += '\x01';
+}

@@ -1,0 +1,38 @@
+// The output options through the system's own INI functions, on a real Data.INI.
+#include "app/OutputSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/Win32Profile.h"
+#include "tests/win32/FileBytes.h"
+#include "tests/win32/TempTree.h"
+
+namespace {
+
+TEST(OutputSettingsFile, SeparatorsWithSpacesAndQuotesSurviveAndTheOtherKeysStay) {
+    TempTree tree;
+    Win32Profile profile;
+    const SettingsPlaces places{tree.Root() + "\\", Text()};
+    tree.File("Data.INI", "[MainForm]\r\nFormTop=7\r\n[Show]\r\nFontName=ＭＳ 明朝\r\n");
+    EXPECT_EQ(LoadOutputOptions(profile, places), OutputOptions{});
+
+    for (const Text separator : {" | ", "\"表\" ", "'ソ'", "\t能;"}) {
+        OutputOptions saved;
+        saved.separator = LineSeparator::Custom;
+        saved.customSeparator = separator;
+        saved.quoting = Quoting::Always;
+        saved.extensions = false;
+        saved.timeColumn = true;
+        SaveOutputOptions(profile, places, saved);
+        EXPECT_EQ(LoadOutputOptions(profile, places), saved) << separator;
+    }
+    const Text bytes = FileBytes(tree.Path("Data.INI"));
+    std::size_t at = 0;
+    for (const Text line : {"[MainForm]", "FormTop=7", "[Show]", "FontName=ＭＳ 明朝", "[Output]"}) {
+        const std::size_t found = bytes.find(line, at);
+        ASSERT_NE(found, Text::npos) << line << " after byte " << at << " of\n" << bytes;
+        at = found + line.size();
+    }
+}
+
+}  // namespace
