@@ -40,8 +40,6 @@
 //                                          its text to standard output and presses its OK button
 //   e2e_driver select TITLE ID INDEX       chooses entry INDEX of the list ID in window TITLE and tells the
 //                                          window, as a user's choice does
-//   e2e_driver choice TITLE ID             prints the chosen entry's index of list ID, or 1 or 0 for a check
-//                                          box checked or not
 //   e2e_driver missing                     reads lines (code page 932) from standard input and writes those
 //                                          that name no existing file or folder, whatever their length; exit
 //                                          code 1 when there is one
@@ -391,22 +389,12 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if ((std::strcmp(command, "select") == 0 && argc > 4) ||
-        (std::strcmp(command, "choice") == 0 && argc > 3)) {
+    if (std::strcmp(command, "select") == 0 && argc > 4) {
         HWND window = FindWindowA(nullptr, title);
-        HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
-        if (!control) return 1;
-        char className[32] = {};
-        GetClassNameA(control, className, sizeof className);
-        const bool list = lstrcmpiA(className, "ComboBox") == 0;
-        if (std::strcmp(command, "choice") == 0) {
-            std::printf("%d\n",
-                        static_cast<int>(SendMessageA(control, list ? CB_GETCURSEL : BM_GETCHECK, 0, 0)));
-            return 0;
-        }
-        if (!list || SendMessageA(control, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
-        SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(control));
+        HWND list = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        if (!list || SendMessageA(list, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
+        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         return 0;
     }
     if (std::strcmp(command, "press-while-busy") == 0 && argc > 6) {

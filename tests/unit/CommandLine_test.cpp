@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
+#include "tests/OutputFlags.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/RecordingView.h"
 
@@ -64,54 +63,27 @@ TEST(CommandLine, SubstitutedNamesAreToldAfterTheCopy) {
                                  "message " + SubstitutionNotice({2, 1})}));
 }
 
-// Each long form is written under the options, in argument order, each asked about once and only when an
-// option needs it; relative gives its own name.
+// The long forms under the options, in argument order, each asked about only when an option needs it.
 TEST(CommandLine, ModeWritesTheLinesUnderTheOutputOptions) {
     FakeFileSystem files;
     files.AddFolder("C:\\表\\能 1");
     files.SetShortName("C:\\表", "HYO");
     files.AddFile("C:\\表\\ソ.tar.gz");
     files.SetFacts("C:\\表\\ソ.tar.gz", 42, {2020, 2, 29, 0, 0, 1});
-    const std::vector<Text> arguments = {"C:\\HYO\\ソ.tar.gz", "C:\\hyo\\能 1\\", "C:\\NOPE.txt",
-                                         "C:\\HYO\\ソ.tar.gz"};
-    const struct {
-        const char* name;
-        std::function<void(OutputOptions&)> set;
-        Text clipboard;
-        int attributeQueries;
-        int factsQueries;
-    } rows[] = {
-        {"slashes, quotes around spaces, folder mark, no extensions",
-         [](OutputOptions& o) {
-             o.slashes = SlashStyle::Slash;
-             o.quoting = Quoting::WhenSpace;
-             o.folderMark = true;
-             o.extensions = false;
-         },
-         "C:/表/ソ.tar\r\n\"C:/表/能 1/\"\r\nC:/NOPE\r\nC:/表/ソ.tar\r\n", 4, 0},
-        {"relative, tabs, no last line end",
-         [](OutputOptions& o) {
-             o.relative = true;
-             o.separator = LineSeparator::Tab;
-             o.lastLineEnd = false;
-         },
-         "ソ.tar.gz\t能 1\tNOPE.txt\tソ.tar.gz", 0, 0},
-        {"columns", [](OutputOptions& o) { o.sizeColumn = o.timeColumn = o.attributeColumn = true; },
-         "C:\\表\\ソ.tar.gz\t42\t2020/02/29 00:00:01\tA\r\nC:\\表\\能 1\t\t\tD\r\nC:\\NOPE.txt\t\t\t\r\n"
-         "C:\\表\\ソ.tar.gz\t42\t2020/02/29 00:00:01\tA\r\n",
-         0, 4},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        OutputOptions options;
-        row.set(options);
-        files.attributeQueries = files.factsQueries = 0;
+    const auto clipboard = [&](const char* flags) {
         RecordingView view;
-        RunCommandLineMode(arguments, files, files, view, options);
-        EXPECT_EQ(view.clipboard, row.clipboard);
-        EXPECT_EQ(files.attributeQueries, row.attributeQueries);
-        EXPECT_EQ(files.factsQueries, row.factsQueries);
-    }
+        RunCommandLineMode({"C:\\HYO\\ソ.tar.gz", "C:\\hyo\\能 1\\", "C:\\NOPE.txt"}, files, files, view,
+                           OutputFlags(flags));
+        return view.clipboard;
+    };
+    EXPECT_EQ(clipboard("/_me"), "C:/表/ソ.tar\r\n\"C:/表/能 1/\"\r\nC:/NOPE\r\n");
+    EXPECT_EQ(clipboard("rTn"), "ソ.tar.gz\t能 1\tNOPE.txt");
+    EXPECT_EQ(files.attributeQueries, 3);
+    EXPECT_EQ(
+        clipboard("c"),
+        "C:\\表\\ソ.tar.gz\t42\t2020/02/29 00:00:01\tA\r\nC:\\表\\能 1\t\t\tD\r\nC:\\NOPE.txt\t\t\t\r\n");
+    EXPECT_EQ(files.attributeQueries, 3);
+    EXPECT_EQ(files.factsQueries, 3);
 }
 
 }  // namespace

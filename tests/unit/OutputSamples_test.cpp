@@ -2,79 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
+#define SET(choice) [] { OutputOptions o; o.choice; return o; }
 
-const OutputOption kAllOptions[] = {
-    OutputOption::Quoting,    OutputOption::Separator,  OutputOption::LastLineEnd,
-    OutputOption::Slashes,    OutputOption::FolderMark, OutputOption::Relative,
-    OutputOption::Extensions, OutputOption::Order,      OutputOption::Columns};
-
-// Each sample line follows its own option and no other: every choice away from the defaults changes the
-// sample of its option and leaves all the others as they are.
-TEST(OutputSample, EachLineShowsItsOwnOptionAlone) {
-    const struct {
-        OutputOption option;
-        std::function<void(OutputOptions&)> choose;
-    } choices[] = {
-        {OutputOption::Quoting, [](OutputOptions& o) { o.quoting = Quoting::Always; }},
-        {OutputOption::Quoting, [](OutputOptions& o) { o.quoting = Quoting::WhenSpace; }},
-        {OutputOption::Separator, [](OutputOptions& o) { o.separator = LineSeparator::Tab; }},
-        {OutputOption::Separator, [](OutputOptions& o) { o.separator = LineSeparator::Space; }},
-        {OutputOption::Separator, [](OutputOptions& o) { o.separator = LineSeparator::Comma; }},
-        {OutputOption::Separator,
-         [](OutputOptions& o) {
-             o.separator = LineSeparator::Custom;
-             o.customSeparator = "｜";
-         }},
-        {OutputOption::LastLineEnd, [](OutputOptions& o) { o.lastLineEnd = false; }},
-        {OutputOption::Slashes, [](OutputOptions& o) { o.slashes = SlashStyle::Slash; }},
-        {OutputOption::Slashes, [](OutputOptions& o) { o.slashes = SlashStyle::DoubledBackslash; }},
-        {OutputOption::FolderMark, [](OutputOptions& o) { o.folderMark = true; }},
-        {OutputOption::Relative, [](OutputOptions& o) { o.relative = true; }},
-        {OutputOption::Extensions, [](OutputOptions& o) { o.extensions = false; }},
-        {OutputOption::Order, [](OutputOptions& o) { o.order = EntryOrder::Drop; }},
-        {OutputOption::Order, [](OutputOptions& o) { o.order = EntryOrder::Natural; }},
-        {OutputOption::Columns, [](OutputOptions& o) { o.sizeColumn = true; }},
-        {OutputOption::Columns, [](OutputOptions& o) { o.timeColumn = true; }},
-        {OutputOption::Columns, [](OutputOptions& o) { o.attributeColumn = true; }},
+// Each row's choice shows in its own sample as written, and every other sample stays as at the defaults.
+TEST(OutputSample, EachChoiceShowsInItsOwnSampleAlone) {
+    using O = OutputOption;
+    const struct { O option; OutputOptions (*choose)(); Text sample; } rows[] = {
+        {O::Quoting, SET(quoting = Quoting::Always), "\"C:\\資料\\表計算\\売上 一覧.txt\""},
+        {O::Separator, SET(separator = LineSeparator::Custom; o.customSeparator = "\t"), "表計算.xls→ソース.txt↓"},
+        {O::LastLineEnd, SET(lastLineEnd = false), "表計算.xls↓ソース.txt"},
+        {O::Slashes, SET(slashes = SlashStyle::Slash), "C:/資料/表計算/売上 一覧.txt"},
+        {O::FolderMark, SET(folderMark = true), "C:\\資料\\表計算\\"},
+        {O::Relative, SET(relative = true), "表計算\\売上 一覧.txt"},
+        {O::Extensions, SET(extensions = false), "C:\\資料\\表計算\\売上 一覧"},
+        {O::Order, SET(order = EntryOrder::Natural), "表1.txt 表2.txt 表10.txt"},
+        {O::Columns, SET(sizeColumn = true), "表.txt→980"},
     };
-    const OutputOptions defaults;
-    for (std::size_t i = 0; i < std::size(choices); ++i) {
-        OutputOptions chosen;
-        choices[i].choose(chosen);
-        for (const OutputOption option : kAllOptions) {
-            const Text before = OutputSample(option, defaults), after = OutputSample(option, chosen);
-            if (option == choices[i].option)
-                EXPECT_NE(after, before) << "choice " << i << " does not show in its own sample";
-            else
-                EXPECT_EQ(after, before) << "choice " << i << " shows in sample " << static_cast<int>(option);
-        }
+    for (const auto& [option, choose, sample] : rows) {
+        EXPECT_EQ(OutputSample(option, choose()), sample);
+        for (int i = 0; i <= static_cast<int>(O::Columns); ++i)
+            EXPECT_TRUE(O(i) == option || OutputSample(O(i), choose()) == OutputSample(O(i), {})) << sample;
     }
 }
-
-// A label shows one line: what separates the lines and ends the last one is drawn as an arrow.
-TEST(OutputSample, BreaksAndTabsAreShownAsArrows) {
-    OutputOptions tab;
-    tab.separator = LineSeparator::Tab;
-    const Text tabbed = OutputSample(OutputOption::Separator, tab);
-    EXPECT_EQ(tabbed.find_first_of("\t\r\n"), Text::npos) << tabbed;
-    EXPECT_NE(tabbed.find("→"), Text::npos) << tabbed;
-    EXPECT_EQ(tabbed.substr(tabbed.size() - 2), "↓") << "a CR LF still ends the last line";
-
-    OutputOptions noEnd;
-    noEnd.lastLineEnd = false;
-    const Text open = OutputSample(OutputOption::LastLineEnd, noEnd);
-    const Text closed = OutputSample(OutputOption::LastLineEnd, OutputOptions());
-    EXPECT_EQ(open + "↓", closed);
-}
-
-TEST(VisibleBreaks, EachKindOfBreakIsOneArrowAndDoubleByteCharactersStay) {
-    EXPECT_EQ(VisibleBreaks("a\r\nb\tc\rd\ne"), "a↓b→c↓d↓e");
-    EXPECT_EQ(VisibleBreaks("表\r\n\r\nソ"), "表↓↓ソ");
-    EXPECT_EQ(VisibleBreaks("能"), "能");
-    EXPECT_EQ(VisibleBreaks(""), "");
-}
+TEST(VisibleBreaks, EachKindOfBreakIsOneArrow) { EXPECT_EQ(VisibleBreaks("a\r\nb\tc\rd\ne"), "a↓b→c↓d↓e"); }
 
 }  // namespace

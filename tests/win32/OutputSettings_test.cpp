@@ -15,14 +15,8 @@ TEST(OutputSettingsFile, SeparatorsWithSpacesAndQuotesSurviveAndTheOtherKeysStay
     const SettingsPlaces places{tree.Root() + "\\", Text()};
     tree.File("Data.INI", "[MainForm]\r\nFormTop=7\r\n[Show]\r\nFontName=ＭＳ 明朝\r\n");
     EXPECT_EQ(LoadOutputOptions(profile, places), OutputOptions{});
-
     for (const Text separator : {" | ", "\"表\" ", "'ソ'", "\t能;"}) {
-        OutputOptions saved;
-        saved.separator = LineSeparator::Custom;
-        saved.customSeparator = separator;
-        saved.quoting = Quoting::Always;
-        saved.extensions = false;
-        saved.timeColumn = true;
+        const OutputOptions saved{Quoting::Always, LineSeparator::Custom, separator};
         SaveOutputOptions(profile, places, saved);
         EXPECT_EQ(LoadOutputOptions(profile, places), saved) << separator;
     }

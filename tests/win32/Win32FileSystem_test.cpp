@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
-#include <optional>
 #include <set>
 
+#include "shared/OutputFormat.h"
+#include "tests/OutputFlags.h"
 #include "tests/win32/FolderLinks.h"
 #include "tests/win32/TempTree.h"
 #include "text/PathPieces.h"
@@ -64,60 +64,38 @@ TEST(Win32FileSystem, ListingEntriesCarryTheirAttributes) {
     EXPECT_EQ(seen, 2);
 }
 
-// Sets the file's last write to a moment of the local clock, the way the system turns that clock back into
-// UTC for the date itself.
-void SetLocalWriteTime(const Text& path, const SYSTEMTIME& local) {
-    SYSTEMTIME utc;
-    FILETIME written;
-    ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc));
-    ASSERT_TRUE(SystemTimeToFileTime(&utc, &written));
-    const HANDLE file =
-        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
-    CloseHandle(file);
-}
-
-Text Shown(const EntryFacts& facts) {
-    const LocalTime& t = facts.written;
-    char shown[80];
-    std::snprintf(shown, sizeof shown, "%lx %llu %04u-%02u-%02u %02u:%02u:%02u",
-                  static_cast<unsigned long>(facts.attributes), static_cast<unsigned long long>(facts.size),
-                  t.year, t.month, t.day, t.hour, t.minute, t.second);
-    return shown;
-}
-
-// What a listing tells of each entry is what the entry has: size, attributes and the last write as the local
-// clock showed it, in winter and in summer; the one query of a name alone tells the same.
+// A listing and the query of one name tell an entry's size, last write on the local clock (set the way the
+// system turns that clock into UTC for the date) and attributes, here as the output columns show them.
 TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
+    const auto shown = [](const EntryFacts& facts) {
+        return FormatEntry({"", 0, false, &facts}, OutputFlags("c"));
+    };
     TempTree tree;
     tree.Folder("表");
-    tree.File("表\\ソ.txt", Text(1234, 'x'));
-    tree.File("能.dat", "");
-    SetLocalWriteTime(tree.Path("表\\ソ.txt"), SYSTEMTIME{2024, 1, 0, 15, 7, 8, 9, 0});
-    SetLocalWriteTime(tree.Path("能.dat"), SYSTEMTIME{2023, 7, 0, 20, 23, 59, 58, 0});
-    tree.Attributes("能.dat", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    tree.File("ソ.txt", Text(1234, 'x'));
+    const SYSTEMTIME local{2024, 1, 0, 15, 7, 8, 9, 0};
+    SYSTEMTIME utc;
+    FILETIME written;
+    ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) &&
+                SystemTimeToFileTime(&utc, &written));
+    const HANDLE file = CreateFileA(tree.Path("ソ.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
+    CloseHandle(file);
+    tree.Attributes("ソ.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
     Win32FileSystem files;
     std::map<Text, Text> listed;
-    for (const Text& folder : {tree.Root(), tree.Path("表")}) {
-        const auto listing = files.List(folder + "\\*", 24);
-        ASSERT_TRUE(listing);
-        FolderEntry entry;
-        while (listing->Next(entry)) {
-            if (entry.name == "." || entry.name == "..") continue;
-            listed[entry.name] = Shown(entry.facts);
-            const std::optional<EntryFacts> asked = files.Facts(folder + "\\" + entry.name);
-            ASSERT_TRUE(asked) << entry.name;
-            EXPECT_EQ(Shown(*asked), listed[entry.name]) << entry.name;
-        }
+    const auto listing = files.List(tree.Root() + "\\*", 24);
+    ASSERT_TRUE(listing);
+    for (FolderEntry entry; listing->Next(entry);) {
+        if (entry.name == "." || entry.name == "..") continue;
+        listed[entry.name] = shown(entry.facts);
+        const auto asked = files.Facts(tree.Path(entry.name));
+        EXPECT_EQ(asked ? shown(*asked) : "none", listed[entry.name]) << entry.name;
     }
-    // A folder has no size; its time is whenever the test made it.
-    EXPECT_EQ(listed["表"].substr(0, 5), "10 0 ");
-    listed.erase("表");
-    EXPECT_EQ(listed, (std::map<Text, Text>{{"ソ.txt", "20 1234 2024-01-15 07:08:09"},
-                                            {"能.dat", "21 0 2023-07-20 23:59:58"}}));
+    EXPECT_EQ(listed["ソ.txt"], "\t1234\t2024/01/15 07:08:09\tRA");
+    EXPECT_EQ(listed["表"].substr(0, 2) + listed["表"].back(), "\t\tD");  // a folder has no size
     EXPECT_EQ(files.Facts(tree.Path("nothing")), std::nullopt);
-    EXPECT_EQ(files.Facts(tree.Root() + Text(1, '\0') + "x"), std::nullopt);
 }
 
 TEST(Win32FileSystem, MissingThingsFail) {
