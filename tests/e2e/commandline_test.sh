@@ -42,19 +42,22 @@ cmp -s "$work/clipboard.bin" "$work/expected.bin" || {
 }
 [ ! -e "$work/bin/Data.INI" ] || fail "Data.INI was written"
 
-# A Data.INI that exists stays as it is, to the byte and to its time stamp.
-printf '[MainForm]\r\nLeft=1\r\n' >"$work/bin/Data.INI"
+# A Data.INI that exists stays as it is, to the byte and to its time stamp; its output options are used (here:
+# quotes, tabs between the lines, no line end after the last, forward slashes, a mark after folders).
+printf '[MainForm]\r\nLeft=1\r\n[Output]\r\nQuoting=1\r\nSeparator=1\r\nLastLineEnd=0\r\nSlashes=1\r\nFolderMark=1\r\n' \
+    >"$work/bin/Data.INI"
 touch -d '2001-02-03 04:05:06' "$work/bin/Data.INI"
 cp -p "$work/bin/Data.INI" "$work/Data.INI.before"
-start_program commandline-ini "$short"
+start_program commandline-ini "$short" "$tree\\表\\"
 wait_program_exit 60
 [ "$program_exit" = 0 ] || fail "the second run ended with code $program_exit"
 cmp -s "$work/bin/Data.INI" "$work/Data.INI.before" || fail "Data.INI was changed"
 [ "$(stat -c %Y "$work/bin/Data.INI")" = "$(stat -c %Y "$work/Data.INI.before")" ] || fail "Data.INI was rewritten"
 driver clipboard >"$work/clipboard.bin" || fail "the clipboard holds no text after the second run"
-printf '%s\r\n' "$long" >"$work/expected.bin"
-cmp -s "$work/clipboard.bin" "$work/expected.bin" || fail "the second run's clipboard does not hold its one line"
-echo "five arguments, five lines on the clipboard, no window, no Data.INI; an existing Data.INI untouched"
+printf '"%s"\t"%s/表/"' "$(printf '%s' "$long" | tr '\\' /)" "$(printf '%s' "$tree" | tr '\\' /)" |
+    iconv -f UTF-8 -t CP932 >"$work/expected.bin"
+cmp -s "$work/clipboard.bin" "$work/expected.bin" || fail "the second run's clipboard does not hold its options' lines"
+echo "five arguments, five lines on the clipboard, no window, no Data.INI; an existing Data.INI untouched, its options used"
 
 # A clipboard that another program holds: the user is told in a box, the exit code says so, and the clipboard
 # keeps what it held.

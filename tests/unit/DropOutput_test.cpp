@@ -2,14 +2,9 @@
 // every output mode, on names whose second bytes are 0x5C (表, ソ, 能).
 #include <gtest/gtest.h>
 
-#include "tests/DropWiring.h"
 #include "tests/OutputFlags.h"
-#include "tests/fakes/FakeCollation.h"
+#include "tests/FakeDropWorld.h"
 #include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/FakeFileReader.h"
-#include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeNetwork.h"
-#include "tests/fakes/RecordingView.h"
 #include "text/TextLines.h"
 
 namespace {
@@ -30,7 +25,7 @@ Text WithCrLf(const Text& lines) {
 
 // Z:\表 holds ソ.txt and the folder 能 1 with x.tar.gz; Z:\single.txt lies beside it; Z: is \\srv\share.
 // All but single.txt have short names; only the two .txt files have a size and time.
-struct Rig {
+struct Rig : FakeDropWorld {
     // Besides the output flags: F no recursion, x the facts of Z:\表 cannot be read.
     Rig(Mode mode, const Text& flags) {
         view.lines = SplitAtCrLf(kEarlier);
@@ -66,13 +61,6 @@ struct Rig {
         drop.handler.HandleDrop(names, handled);
         EXPECT_TRUE(handled);
     }
-
-    FakeFileSystem tree;
-    FakeFileReader files;
-    FakeNetwork network;
-    FakeCollation locale{LetterCase::kIgnored};
-    RecordingView view;
-    DropWiring drop{locale, view, tree, network, files};
 };
 
 // Each mode gives the formatter its own relative start, folder flag and the walk's facts; the counting modes

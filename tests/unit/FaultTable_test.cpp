@@ -8,13 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/DropWiring.h"
+#include "tests/FakeDropWorld.h"
 #include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/FakeFileReader.h"
-#include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeCollation.h"
-#include "tests/fakes/FakeNetwork.h"
-#include "tests/fakes/RecordingView.h"
 #include "text/AppError.h"
 
 namespace {
@@ -28,7 +23,7 @@ enum class Mode { AllLines, FullPath, Network, ShortPath };
 
 // One program's worth of fakes around the real drop handler, walker and contents reader. The folder C:\d
 // holds a.txt, b.txt and c.txt, with their contents readable too.
-struct Program {
+struct Program : FakeDropWorld {
     explicit Program(Mode mode) {
         view.lines = kEarlier;
         view.options.RdoFull = mode == Mode::FullPath;
@@ -61,13 +56,6 @@ struct Program {
         EXPECT_EQ(names.releases, 1);
         return told;
     }
-
-    FakeFileSystem tree;
-    FakeFileReader files;
-    FakeNetwork network;
-    FakeCollation locale{LetterCase::kIgnored};
-    RecordingView view;
-    DropWiring drop{locale, view, tree, network, files};
 };
 
 struct Row {
