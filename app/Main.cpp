@@ -23,16 +23,8 @@
 #include "shell/Help.h"
 #include "shell/SetForm.h"
 #include "shell/Ver.h"
-#include "text/PathPieces.h"
 
 namespace {
-
-// The program's folder, ending in "\": where Data.INI is looked for first.
-Text ProgramFolder() {
-    Text folder = PathDirectory(ProgramPath());
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {

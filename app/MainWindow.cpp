@@ -16,7 +16,6 @@
 #include "platform/win32/SpeedButton.h"
 #include "res/resource.h"
 #include "text/CharacterCut.h"
-#include "text/PathPieces.h"
 
 namespace {
 
@@ -149,8 +148,7 @@ void TForm1::PrepareForDrops() {
     });
     DragAcceptFiles(Item(kMemo), TRUE);
 
-    appDir_ = PathDirectory(ProgramPath());
-    if (appDir_.empty() || appDir_.back() != '\\') appDir_ += '\\';
+    appDir_ = ProgramFolder();
 
     ShowWindow(Item(kPBar1), SW_SHOW);
     ShowCaretPos();

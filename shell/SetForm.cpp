@@ -101,14 +101,7 @@ constexpr COLORREF kGlyphBackground = RGB(255, 0, 255);
 // A square button image of size pixels, painted by paint in glyph units on a transparent background.
 template <typename Paint>
 ImageListOwner DrawGlyph(int size, Paint paint) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    const BitmapOwner bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const BitmapOwner bitmap = MakeColourBitmap(size, size);
     {
         const MemoryDcOwner owner(CreateCompatibleDC(nullptr));
         if (!bitmap || !owner) return ImageListOwner();

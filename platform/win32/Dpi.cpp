@@ -33,9 +33,7 @@ FontOwner MakeFontForDpi(const char* face, int pixelHeight, UINT dpi, bool bold)
     return MakeFont(face, ScaleForDpi(pixelHeight, dpi), bold);
 }
 
-BitmapOwner StretchBitmap(HBITMAP source, int width, int height) {
-    BITMAP size{};
-    if (!GetObjectA(source, sizeof size, &size)) return BitmapOwner();
+BitmapOwner MakeColourBitmap(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -43,7 +41,13 @@ BitmapOwner StretchBitmap(HBITMAP source, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    BitmapOwner result(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    return BitmapOwner(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
+BitmapOwner StretchBitmap(HBITMAP source, int width, int height) {
+    BITMAP size{};
+    if (!GetObjectA(source, sizeof size, &size)) return BitmapOwner();
+    BitmapOwner result = MakeColourBitmap(width, height);
     const MemoryDcOwner from(CreateCompatibleDC(nullptr));
     const MemoryDcOwner to(CreateCompatibleDC(nullptr));
     if (!result || !from || !to) return BitmapOwner();
@@ -111,13 +115,13 @@ void SizeClientForDpi(HWND window, int width, int height, UINT dpi) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceControls(HWND window, const ControlSpec* specs, std::size_t count, UINT dpi) {
+void PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UINT dpi) {
     for (std::size_t i = 0; i < count; ++i) {
-        const ControlSpec& spec = specs[i];
-        const HWND control = FindControl(window, spec.id);
+        const ControlSpec& row = table[i];
+        const HWND control = FindControl(window, row.id);
         if (!control) continue;
         const RECT rect =
-            ScaleRectForDpi(RECT{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height}, dpi);
+            ScaleRectForDpi(RECT{row.left, row.top, row.left + row.width, row.top + row.height}, dpi);
         SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }

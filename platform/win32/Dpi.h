@@ -20,6 +20,9 @@ RECT ScaleRectForDpi(const RECT& rect, UINT dpi);
 // A font of the layouts (its height in pixels at 96 DPI) at dpi.
 FontOwner MakeFontForDpi(const char* face, int pixelHeight, UINT dpi, bool bold = false);
 
+// A 24-bit colour bitmap of width x height that any device context can draw on. Null when the system refuses.
+BitmapOwner MakeColourBitmap(int width, int height);
+
 // A copy of the bitmap stretched to width x height, each pixel taken from the nearest one of the source, so
 // that pixel art stays sharp and a transparent colour stays exact. Null when the system refuses.
 BitmapOwner StretchBitmap(HBITMAP source, int width, int height);
@@ -47,10 +50,10 @@ RECT FrameForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi);
 void SizeClientForDpi(HWND window, int width, int height, UINT dpi);
 
 // Moves the controls of a table (found by their ids) to their places at dpi.
-void PlaceControls(HWND window, const ControlSpec* specs, std::size_t count, UINT dpi);
+void PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UINT dpi);
 template <std::size_t N>
-void PlaceControls(HWND window, const ControlSpec (&specs)[N], UINT dpi) {
-    PlaceControls(window, specs, N, dpi);
+void PlaceControls(HWND window, const ControlSpec (&table)[N], UINT dpi) {
+    PlaceControls(window, table, N, dpi);
 }
 
 // Grows a label to the size its text takes in its font. A font of other measures than the designed one (a

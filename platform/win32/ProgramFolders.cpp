@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "text/PathPieces.h"
+
 namespace {
 
 // The longest path the system can name, in UTF-16 units; in code page 932 at most twice as many bytes.
@@ -47,6 +49,12 @@ Text ProgramPath() {
         if (length < size) return buffer.substr(0, length);
         if (size >= kLongestPath * 2) return Text();
     }
+}
+
+Text ProgramFolder() {
+    Text folder = PathDirectory(ProgramPath());
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
 }
 
 Text ApplicationDataFolder() {

@@ -23,7 +23,7 @@ namespace {
 const Text kPath = "C:\\f.txt";
 constexpr std::size_t kPumpLines = FileContentsReader::kReportInterval + 1;
 
-struct FileSpec {
+struct FileCase {
     Text contents;
     std::vector<std::size_t> cuts;      // the most bytes each read delivers, in turn, over and over
     std::optional<std::size_t> failAt;  // a read fails once this many bytes were delivered
@@ -33,39 +33,39 @@ struct FileSpec {
 
 class CutReading : public SequentialFile {
 public:
-    explicit CutReading(const FileSpec& spec) : spec_(spec) {}
+    explicit CutReading(const FileCase& file) : file_(file) {}
 
     ReadResult Read(char* buffer, std::size_t capacity) override {
         ReadResult result;
-        if (spec_.failAt && position_ >= *spec_.failAt) {
+        if (file_.failAt && position_ >= *file_.failAt) {
             result.failed = true;
-            result.error = spec_.error;
+            result.error = file_.error;
             return result;
         }
-        const std::size_t end = std::min(spec_.contents.size(), spec_.failAt.value_or(spec_.contents.size()));
-        const std::size_t cut = spec_.cuts[reads_++ % spec_.cuts.size()];
+        const std::size_t end = std::min(file_.contents.size(), file_.failAt.value_or(file_.contents.size()));
+        const std::size_t cut = file_.cuts[reads_++ % file_.cuts.size()];
         result.bytes = std::min({capacity, cut, end - position_});
-        std::memcpy(buffer, spec_.contents.data() + position_, result.bytes);
+        std::memcpy(buffer, file_.contents.data() + position_, result.bytes);
         position_ += result.bytes;
         return result;
     }
 
 private:
-    const FileSpec& spec_;
+    const FileCase& file_;
     std::size_t position_ = 0;
     std::size_t reads_ = 0;
 };
 
 class OneFile : public FileReader {
 public:
-    explicit OneFile(const FileSpec& spec) : spec_(spec) {}
+    explicit OneFile(const FileCase& file) : file_(file) {}
 
     bool Exists(const Text& path) override { return path == kPath; }
-    std::optional<std::uint64_t> PlainFileSize(const Text&) override { return spec_.reportedSize; }
-    OpenResult Open(const Text&) override { return {std::make_unique<CutReading>(spec_), 0}; }
+    std::optional<std::uint64_t> PlainFileSize(const Text&) override { return file_.reportedSize; }
+    OpenResult Open(const Text&) override { return {std::make_unique<CutReading>(file_), 0}; }
 
 private:
-    const FileSpec& spec_;
+    const FileCase& file_;
 };
 
 struct Outcome {
@@ -77,15 +77,15 @@ struct Outcome {
 // The file's lines, one at a time: a line ends at CR, an LF right after it belongs to the line end, the first
 // 0x1A ends the file. Each line is taken only once the read that delivers its end has succeeded: its CR, or
 // for the last line the 0x1A or the end of the file.
-Outcome Model(const FileSpec& spec, bool skipBlank, std::optional<std::size_t> abortAtPump) {
+Outcome Model(const FileCase& file, bool skipBlank, std::optional<std::size_t> abortAtPump) {
     Outcome out;
     if (abortAtPump == 0u) {
         out.aborted = true;
         return out;
     }
-    const Text& bytes = spec.contents;
+    const Text& bytes = file.contents;
     const std::size_t stop = std::min(bytes.find('\x1A'), bytes.size());
-    const std::size_t delivered = spec.failAt.value_or(std::numeric_limits<std::size_t>::max());
+    const std::size_t delivered = file.failAt.value_or(std::numeric_limits<std::size_t>::max());
     std::size_t start = 0;
     while (start < stop) {
         const std::size_t cr = std::min(bytes.find('\r', start), stop);
@@ -130,16 +130,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider provider(data, size);
     const bool countMode = provider.ConsumeBool();
     const bool skipBlank = provider.ConsumeBool();
-    FileSpec spec;
+    FileCase file;
     const std::size_t cutCount = provider.ConsumeIntegralInRange<std::size_t>(1, 4);
     for (std::size_t i = 0; i < cutCount; ++i)
-        spec.cuts.push_back(provider.ConsumeIntegralInRange<std::size_t>(1, 300));
-    if (provider.ConsumeBool()) spec.failAt = provider.ConsumeIntegral<std::uint16_t>();
-    spec.error = provider.ConsumeIntegral<std::uint32_t>();
+        file.cuts.push_back(provider.ConsumeIntegralInRange<std::size_t>(1, 300));
+    if (provider.ConsumeBool()) file.failAt = provider.ConsumeIntegral<std::uint16_t>();
+    file.error = provider.ConsumeIntegral<std::uint32_t>();
     std::optional<std::size_t> abortAtPump;
     if (provider.ConsumeBool()) abortAtPump = provider.ConsumeIntegralInRange<std::size_t>(0, 3);
-    spec.reportedSize = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint16_t>() : 0;
-    spec.contents = provider.ConsumeRemainingBytesAsString();
+    file.reportedSize = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint16_t>() : 0;
+    file.contents = provider.ConsumeRemainingBytesAsString();
 
     FakeCollation locale{LetterCase::kIgnored};
     DropState state(locale);
@@ -154,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     state.FAbort = abortAtPump == 0u;
     state.FTotalLines = 7;
-    OneFile files(spec);
+    OneFile files(file);
     FileContentsReader reader(state, view, files);
 
     bool failed = false;
@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // As the drop handler does when the walk has ended: count lines wait until then.
     reader.WriteHeldLines();
-    const Outcome model = Model(spec, skipBlank, abortAtPump);
+    const Outcome model = Model(file, skipBlank, abortAtPump);
     Check(failed == model.failed);
     Check(view.suspended == 0);
     Check(view.pumps == static_cast<int>(model.lines.size() / kPumpLines));
