@@ -95,7 +95,12 @@ void Dump(HWND window, int depth) {
 }
 
 int PrintClipboard() {
-    if (!OpenClipboard(nullptr)) return 1;
+    // Another process may hold the clipboard for a moment (Wine's own, handing a new text on to X): wait, as a
+    // paste would.
+    for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
+        if (attempt == 100) return 1;
+        Sleep(50);
+    }
     int result = 1;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* text = static_cast<const char*>(GlobalLock(data))) {

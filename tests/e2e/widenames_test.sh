@@ -37,7 +37,7 @@ echo "$notice" | grep -q "8.3" || fail "the notice does not tell of short names:
 wait_lines "$TITLE" $MEMO "$entries"
 
 clip="$E2E_OUT/widenames-clipboard.txt"
-driver clipboard >"$clip"
+driver clipboard >"$clip" || fail "the clipboard holds no text"
 lines=$(tr -cd '\n' <"$clip" | wc -c)
 [ "$lines" -eq "$entries" ] || fail "$lines lines for $entries entries"
 if grep -q '?' "$clip"; then fail "a line holds a ? stand-in"; fi
