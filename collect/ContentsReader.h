@@ -19,8 +19,13 @@ public:
         AddFileContents(path);
     }
 
-    // Writes the lines it still holds into the text area. The drop handler calls it once the walk has ended,
-    // before its finishing steps write anything. A reader that writes at once holds nothing.
+    // The walk names a file it will hand over soon, with what it was told of it, so that the reader may start
+    // on it; files come in the order named or in another. A reader that starts only on AddWalkedFile ignores it.
+    virtual void ExpectFile(const Text& /*path*/, const EntryFacts& /*facts*/) {}
+
+    // Writes the lines it still holds into the text area, and forgets the files it was told to expect. The drop
+    // handler calls it once the walk has ended, before its finishing steps write anything. A reader that writes
+    // at once holds nothing.
     virtual void WriteHeldLines() {}
 
     // What the user is to be told once the drop has ended (which file had lines cut), or the empty text;

@@ -143,6 +143,29 @@ private:
     std::size_t pendingBytes_ = 0;
 };
 
+// A file read ahead, as the reader reads an open file.
+class HeldFile : public SequentialFile {
+public:
+    explicit HeldFile(Text bytes) : bytes_(std::move(bytes)) {}
+
+    ReadResult Read(char* buffer, std::size_t capacity) override {
+        const std::size_t size = std::min(capacity, bytes_.size() - at_);
+        std::copy_n(bytes_.data() + at_, size, buffer);
+        at_ += size;
+        return {size, false, 0};
+    }
+
+private:
+    Text bytes_;
+    std::size_t at_ = 0;
+};
+
+constexpr std::uint32_t kNotPlain = FileAttr::Hidden | FileAttr::System | FileAttr::Directory;
+
+bool IsPlainFile(const EntryFacts& facts) {
+    return facts.attributes != FileAttr::Invalid && (facts.attributes & kNotPlain) == 0;
+}
+
 // Reads the file to its end, to an abort, or to a failing read, whose error code it returns. The splitter
 // takes the blocks (LineSplitter or LineCounter) and hands what it finds to sink.
 template <typename Splitter, typename Sink>
@@ -191,7 +214,21 @@ Text IoErrorText(std::uint32_t code) {
 }
 
 FileContentsReader::FileContentsReader(DropState& state, View& view, FileReader& files)
-    : state_(state), view_(view), files_(files), block_(new char[kBlockBytes]) {}
+    : state_(state),
+      view_(view),
+      files_(files),
+      ahead_(files, kBlockBytes, kReadAheadDepth, files.AllowsConcurrentReads() ? kReadAheadWorkers : 0),
+      block_(new char[kBlockBytes]) {}
+
+void FileContentsReader::ExpectFile(const Text& path, const EntryFacts& facts) {
+    if (IsPlainFile(facts) && facts.size <= kBlockBytes) ahead_.Expect(path);
+}
+
+FileReader::OpenResult FileContentsReader::Open(const Text& path) {
+    if (std::optional<Text> bytes = ahead_.Take(path))
+        return {std::make_unique<HeldFile>(std::move(*bytes)), 0};
+    return files_.Open(path);
+}
 
 void FileContentsReader::AddFileContents(const Text& path) {
     AddWalkedFile(path, path, nullptr);
@@ -200,15 +237,14 @@ void FileContentsReader::AddFileContents(const Text& path) {
 void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, const EntryFacts* facts) {
     std::optional<std::uint64_t> size;
     if (facts) {
-        constexpr std::uint32_t notPlain = FileAttr::Hidden | FileAttr::System | FileAttr::Directory;
-        if (facts->attributes == FileAttr::Invalid || (facts->attributes & notPlain) != 0) return;
+        if (!IsPlainFile(*facts)) return;
         size = facts->size;
     } else {
         if (!files_.Exists(path)) return;
         size = files_.PlainFileSize(path);
         if (!size) return;
     }
-    FileReader::OpenResult opened = files_.Open(path);
+    FileReader::OpenResult opened = Open(path);
     // A file the walk listed may have gone since; gone, it gives nothing, as it would have when looked for.
     if (!opened.file && facts && !files_.Exists(path)) return;
     view_.SetStatusText(2, "0%");
@@ -256,6 +292,9 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
 }
 
 void FileContentsReader::WriteHeldLines() {
+    // A file expected and never taken (the walk was aborted or failed) is not kept for the next drop, which
+    // reads what the file holds then.
+    ahead_.Forget();
     if (countLines_.empty()) return;
     // Taken first: whatever the view does with them, they are not written twice.
     const std::vector<Text> lines = std::move(countLines_);

@@ -8,6 +8,7 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
+#include "collect/ReadAhead.h"
 #include "platform/FileReader.h"
 #include "platform/View.h"
 #include "text/Text.h"
@@ -34,6 +35,10 @@ public:
     // all its text. A larger font or screen brings that nearer.
     static constexpr std::size_t kLongestLine = 1024 * 1024;
 
+    // Files up to one block are read ahead, this many at most waiting to be taken, on this many threads.
+    static constexpr std::size_t kReadAheadDepth = 256;
+    static constexpr unsigned kReadAheadWorkers = 2;
+
     FileContentsReader(DropState& state, View& view, FileReader& files);
 
     // Reads the file with the contents options of the view: count mode or all lines, blank lines skipped or
@@ -43,6 +48,8 @@ public:
     // Facts from the walk spare the existence and size queries; a file gone since is passed over as a missing
     // one is.
     void AddWalkedFile(const Text& path, const Text& shown, const EntryFacts* facts) override;
+    // A plain file of up to one block is read ahead, when the file reader allows reads on other threads.
+    void ExpectFile(const Text& path, const EntryFacts& facts) override;
 
     // Count lines wait here and go into the text area in batches, like the lines of all-lines mode: one
     // replacement per file would cost the area in proportion to all its text, for every file of a drop.
@@ -52,11 +59,14 @@ public:
     Text TakeDropNotice() override;
 
 private:
+    FileReader::OpenResult Open(const Text& path);
+
     DropState& state_;
     View& view_;
     FileReader& files_;
+    ReadAhead ahead_;
     std::unique_ptr<char[]> block_;
     std::vector<Text> countLines_;  // count lines not yet written
-    Text firstCut_;         // the first file with a line cut since the last notice
-    std::size_t cuts_ = 0;  // files with a line cut since then
+    Text firstCut_;                 // the first file with a line cut since the last notice
+    std::size_t cuts_ = 0;          // files with a line cut since then
 };

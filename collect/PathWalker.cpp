@@ -16,6 +16,10 @@ bool IsFolderLink(std::uint32_t attributes) {
     return attributes != FileAttr::Invalid && (attributes & link) == link;
 }
 
+bool IsDotEntry(const Text& name) {
+    return name == "." || name == "..";
+}
+
 bool IsFolder(std::uint32_t attributes) {
     return attributes != FileAttr::Invalid && (attributes & FileAttr::Directory) != 0;
 }
@@ -102,20 +106,54 @@ void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* fa
 void PathWalker::Descend(Text& path) {
     const std::size_t length = path.size();
     if (const auto listing = files_.List(path + "\\*", kListingMask)) {
-        FolderEntry entry;
-        while (listing->Next(entry)) {
-            if (state_.FAbort) break;
-            if (entry.name == "." || entry.name == "..") continue;
-            CountEntry();
-            path += '\\';
-            path += entry.name;
-            Walk(path, entry.facts.attributes, &entry.facts);
-            path.resize(length);
+        if (options_.RdoShow) {
+            DescendAhead(path, *listing);
+        } else {
+            FolderEntry entry;
+            while (listing->Next(entry)) {
+                if (state_.FAbort) break;
+                if (!IsDotEntry(entry.name)) WalkEntry(path, entry);
+            }
         }
     }
     // This folder leaves the path; a sibling of the same length may take its place.
     while (!onPath_.empty() && onPath_.back().length >= length)
         onPath_.pop_back();
+}
+
+// In the contents modes the listing is taken a part at a time, and the reader is told of each part's files
+// before the walk comes to them, so that it may read them meanwhile.
+void PathWalker::DescendAhead(Text& path, FolderListing& listing) {
+    const std::size_t length = path.size();
+    std::vector<FolderEntry> part;
+    FolderEntry entry;
+    bool more = true;
+    while (more && !state_.FAbort) {
+        part.clear();
+        while (part.size() < kAheadEntries && (more = listing.Next(entry)))
+            if (!IsDotEntry(entry.name)) part.push_back(entry);
+        for (const FolderEntry& listed : part) {
+            if ((listed.facts.attributes & FileAttr::Directory) != 0) continue;
+            path += '\\';
+            path += listed.name;
+            if (!options_.ChkGet || PassesFilter(path, state_.FExtFilter))
+                reader_.ExpectFile(path, listed.facts);
+            path.resize(length);
+        }
+        for (const FolderEntry& listed : part) {
+            if (state_.FAbort) break;
+            WalkEntry(path, listed);
+        }
+    }
+}
+
+void PathWalker::WalkEntry(Text& path, const FolderEntry& entry) {
+    const std::size_t length = path.size();
+    CountEntry();
+    path += '\\';
+    path += entry.name;
+    Walk(path, entry.facts.attributes, &entry.facts);
+    path.resize(length);
 }
 
 // Messages are pumped every 64 entries for the whole walk, so Esc and the close box always work. The bar
@@ -171,7 +209,9 @@ void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryF
         } else {
             reader_.AddWalkedFile(path, path, facts);
         }
-        ShowProgress();
+        // A pump costs more than reading a small file: the files below a dropped folder are paced as walked
+        // entries are, and one that takes long pumps itself while it is read. A dropped file moves the bar.
+        if (++filesRead_ % kTickStep == 0 || path.size() == droppedLength_) ShowProgress();
     } else if (options_.RdoFull) {
         AddLine(path, path, attributes, facts);
     } else {

@@ -25,6 +25,8 @@ public:
     static constexpr std::uint32_t kListingMask = FileAttr::VolumeLabel | FileAttr::Directory;
     static constexpr std::int32_t kTickCap = 1023;
     static constexpr std::int32_t kTickStep = 64;
+    // In the contents modes a listing is read this many entries ahead of the walk.
+    static constexpr std::size_t kAheadEntries = 4096;
 
     // output says how the lines are written: in the path modes each line of the list, in count mode the path
     // of each count line (there without columns, one a line).
@@ -50,6 +52,8 @@ private:
     // walk goes down and up: one buffer serves every entry.
     void Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts);
     void Descend(Text& path);
+    void DescendAhead(Text& path, FolderListing& listing);
+    void WalkEntry(Text& path, const FolderEntry& entry);
     void CountEntry();
     bool LeadsBack(const Text& link);
     void Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts);
@@ -81,6 +85,8 @@ private:
     bool droppedLineKnown_ = false;
     // Entries walked below the dropped name, uncapped: the pump's rhythm.
     std::uint64_t entries_ = 0;
+    // Files handed to the reader, for the same rhythm.
+    std::uint64_t filesRead_ = 0;
     // Identities of the folders on the walked path, filled only when a link is met, shortest first.
     std::vector<OnPath> onPath_;
     // The output goes to FPathList through here, so that its sort keys are made while the walk goes on.

@@ -7,4 +7,5 @@ target_sources(rominado_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/NetworkForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathListFeeder.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PathWalker.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PathWalker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadAhead.cpp)

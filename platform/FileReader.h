@@ -42,4 +42,7 @@ public:
 
     // Opens the file for reading, letting others read it meanwhile but not write it; an existing file only.
     virtual OpenResult Open(const Text& path) = 0;
+
+    // True when Open, and Read of the files it opens, may be called from several threads at once.
+    virtual bool AllowsConcurrentReads() const { return false; }
 };

@@ -9,4 +9,5 @@ public:
     bool Exists(const Text& path) override;
     std::optional<std::uint64_t> PlainFileSize(const Text& path) override;
     OpenResult Open(const Text& path) override;
+    bool AllowsConcurrentReads() const override { return true; }
 };

@@ -33,8 +33,14 @@ public:
     std::vector<Text> paths;
     std::function<void(const Text&)> onRead;  // runs after the path is recorded; may throw
 
+    // Each file the walk told of ahead, and how many paths had been read when it did.
+    std::vector<std::pair<Text, std::size_t>> expected;
+
     void AddFileContents(const Text& path) override {
         paths.push_back(path);
         if (onRead) onRead(path);
+    }
+    void ExpectFile(const Text& path, const EntryFacts&) override {
+        expected.emplace_back(path, paths.size());
     }
 };

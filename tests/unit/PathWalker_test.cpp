@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "collect/ExtFilter.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 
@@ -202,13 +202,20 @@ TEST_F(PathWalkerTest, SingleFileNeverMovesTheBarInPathModes) {
     EXPECT_TRUE(view.calls.empty());
 }
 
-TEST_F(PathWalkerTest, ContentsModeReportsAfterEveryPath) {
-    files.AddFile("C:\\d\\a");
-    files.AddFile("C:\\d\\b");
+TEST_F(PathWalkerTest, ContentsModeTellsOfAFoldersFilesFirstAndPacesThePumpAsTheWalk) {
+    std::vector<std::pair<Text, std::size_t>> told;
+    for (int i = 100; i < 170; ++i) {
+        files.AddFile("C:\\d\\f" + std::to_string(i));
+        told.emplace_back("C:\\d\\f" + std::to_string(i), 0);
+    }
+    files.AddFile("C:\\d\\s\\x");
+    told.emplace_back("C:\\d\\s\\x", 70);
     Recurse();
     Mode(&OptionSnapshot::RdoShow);
     Collect("C:\\d", 1);
-    EXPECT_EQ(view.calls, (Lines{"progress 1025", "pump", "progress 1026", "pump", "progress 1026", "pump"}));
+    EXPECT_EQ(reader.expected, told);
+    // The 64th entry and the 64th file both pump; the dropped folder moves the bar at its end.
+    EXPECT_EQ(view.calls, (Lines{"progress 1088", "pump", "progress 1088", "pump", "progress 1096", "pump"}));
 }
 
 TEST_F(PathWalkerTest, AbortStopsEveryListingButOpenFoldersAreStillOutput) {
@@ -373,7 +380,9 @@ struct LinkCase {
 };
 
 // Test listings name the case instead of showing its bytes.
-void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LinkCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PathWalkerLinkTest : public PathWalkerTest, public ::testing::WithParamInterface<LinkCase> {};
 

@@ -1,0 +1,177 @@
+#include "collect/ReadAhead.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace {
+
+// Files in memory that may be opened from any thread; reads deliver at most 3 bytes, and a file named
+// "broken" fails its second read. While held, every open waits until released.
+class SharedFiles : public FileReader {
+public:
+    std::map<Text, Text> contents;
+    std::atomic<int> opens{0};
+
+    void Hold() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        held_ = true;
+    }
+    void Release() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            held_ = false;
+        }
+        released_.notify_all();
+    }
+    // Waits until n opens have begun, or until n files have been closed or failed to open.
+    void AwaitOpens(int n) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        begun_.wait(lock, [&] { return opens >= n; });
+    }
+    void AwaitDone(int n) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        begun_.wait(lock, [&] { return done_ >= n; });
+    }
+
+    bool Exists(const Text& path) override { return contents.count(path) != 0; }
+    std::optional<std::uint64_t> PlainFileSize(const Text& path) override {
+        return contents.count(path) ? std::optional<std::uint64_t>(contents.at(path).size()) : std::nullopt;
+    }
+    // The contents are taken as the open begins.
+    OpenResult Open(const Text& path) override {
+        std::unique_lock<std::mutex> lock(mutex_);
+        const auto found = contents.find(path);
+        const std::optional<Text> bytes =
+            found == contents.end() ? std::nullopt : std::optional<Text>(found->second);
+        ++opens;
+        begun_.notify_all();
+        released_.wait(lock, [&] { return !held_; });
+        if (!bytes) {
+            Done();
+            return {nullptr, 2};
+        }
+        return {std::make_unique<Piecewise>(*this, *bytes, path == "broken"), 0};
+    }
+    bool AllowsConcurrentReads() const override { return true; }
+
+private:
+    class Piecewise : public SequentialFile {
+    public:
+        Piecewise(SharedFiles& files, const Text& bytes, bool fails)
+            : files_(files), bytes_(bytes), fails_(fails) {}
+        ~Piecewise() override {
+            const std::lock_guard<std::mutex> lock(files_.mutex_);
+            files_.Done();
+        }
+        ReadResult Read(char* buffer, std::size_t capacity) override {
+            if (fails_ && reads_++ == 1) return {0, true, 23};
+            const std::size_t size = std::min({capacity, bytes_.size() - at_, std::size_t{3}});
+            std::copy_n(bytes_.data() + at_, size, buffer);
+            at_ += size;
+            return {size, false, 0};
+        }
+
+    private:
+        SharedFiles& files_;
+        const Text bytes_;
+        const bool fails_;
+        std::size_t at_ = 0;
+        int reads_ = 0;
+    };
+
+    // Under mutex_.
+    void Done() {
+        ++done_;
+        begun_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable begun_;
+    std::condition_variable released_;
+    bool held_ = false;
+    int done_ = 0;
+};
+
+TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
+    SharedFiles files;
+    files.contents = {{"a", "one\r\ntwo"},
+                      {"empty", ""},
+                      {"full", "12345678"},
+                      {"over", "123456789"},
+                      {"broken", "abcdef"}};
+    ReadAhead ahead(files, 8, 16, 2);
+    for (const Text path : {"a", "empty", "full", "over", "broken", "missing"})
+        ahead.Expect(path);
+    files.AwaitDone(6);
+    EXPECT_EQ(ahead.Take("a"), Text("one\r\ntwo"));
+    EXPECT_EQ(ahead.Take("empty"), Text());
+    EXPECT_EQ(ahead.Take("full"), Text("12345678"));
+    for (const Text path : {"over", "broken", "missing", "never asked"})
+        EXPECT_EQ(ahead.Take(path), std::nullopt) << path;
+    // Taken once: the next take is the reader's own read.
+    EXPECT_EQ(ahead.Take("a"), std::nullopt);
+}
+
+TEST(ReadAheadTest, TakeWaitsForAReadUnderWayAndDropsOneNotStarted) {
+    SharedFiles files;
+    files.contents = {{"first", "1"}, {"second", "2"}};
+    ReadAhead ahead(files, 8, 16, 1);
+    files.Hold();
+    ahead.Expect("first");
+    ahead.Expect("second");
+    files.AwaitOpens(1);
+    EXPECT_EQ(ahead.Take("second"), std::nullopt);
+    std::optional<Text> first;
+    std::thread taker([&] { first = ahead.Take("first"); });
+    files.Release();
+    taker.join();
+    EXPECT_EQ(first, Text("1"));
+    EXPECT_EQ(files.opens, 1);
+}
+
+TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
+    SharedFiles files;
+    files.contents = {{"f", "old"}};
+    ReadAhead ahead(files, 8, 16, 1);
+    files.Hold();
+    ahead.Expect("f");
+    files.AwaitOpens(1);
+    ahead.Forget();
+    files.contents["f"] = "new";
+    ahead.Expect("f");
+    files.Release();
+    files.AwaitOpens(2);
+    EXPECT_EQ(ahead.Take("f"), Text("new"));
+}
+
+TEST(ReadAheadTest, FilesTakenInAnotherOrderThanAskedNeverHangOnTheDepth) {
+    SharedFiles files;
+    for (int i = 0; i < 200; ++i)
+        files.contents["f" + std::to_string(i)] = std::to_string(i);
+    ReadAhead ahead(files, 8, 4, 2);
+    for (int i = 0; i < 200; ++i)
+        ahead.Expect("f" + std::to_string(i));
+    for (int i = 199; i >= 0; --i) {
+        const std::optional<Text> got = ahead.Take("f" + std::to_string(i));
+        if (got) {
+            EXPECT_EQ(*got, std::to_string(i));
+        }
+    }
+}
+
+TEST(ReadAheadTest, WithoutWorkersEveryFileIsLeftToTheReader) {
+    SharedFiles files;
+    files.contents = {{"a", "x"}};
+    ReadAhead ahead(files, 8, 16, 0);
+    ahead.Expect("a");
+    EXPECT_EQ(ahead.Take("a"), std::nullopt);
+    EXPECT_EQ(files.opens, 0);
+}
+
+}  // namespace
