@@ -61,6 +61,7 @@ PathWalker::PathWalker(DropState& state, const OptionSnapshot& options, View& vi
         formatsLines_ = !KeepsLines(output_);
         needsFacts_ = formatsLines_ && (output_.sizeColumn || output_.timeColumn || output_.attributeColumn);
         needsFolder_ = formatsLines_ && (output_.folderMark || !output_.extensions);
+        listsTimes_ = formatsLines_ && output_.timeColumn;
     }
 }
 
@@ -105,7 +106,7 @@ void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* fa
 
 void PathWalker::Descend(Text& path) {
     const std::size_t length = path.size();
-    if (const auto listing = files_.List(path + "\\*", kListingMask)) {
+    if (const auto listing = files_.List(path + "\\*", kListingMask, listsTimes_)) {
         if (options_.RdoShow) {
             DescendAhead(path, *listing);
         } else {

@@ -78,6 +78,7 @@ private:
     bool formatsCountPaths_ = false;
     bool needsFolder_ = false;
     bool needsFacts_ = false;
+    bool listsTimes_ = false;  // the time column: each listed entry's last write in local time
     // The dropped name: its length, which tells it from the entries below it, and, when relative paths are
     // asked for below it, its own line in the mode, before which each entry's line is cut.
     std::size_t droppedLength_ = 0;

@@ -86,8 +86,9 @@ public:
 
     // Opens a listing of the entries matching pattern (a folder path followed by "\*") that pass
     // PassesAttributeMask(attributes, mask). Null when nothing can be listed: no such folder, no access,
-    // a pattern too long, or no entry at all.
-    virtual std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) = 0;
+    // a pattern too long, or no entry at all. Each entry's last write is turned into local time only with
+    // withTimes (a conversion an entry, which would cost a walk a fifth of its time); else it is LocalTime().
+    virtual std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask, bool withTimes) = 0;
 
     // The absolute form of path, whole, however long. Empty when the expansion fails.
     virtual Text FullPath(const Text& path) = 0;

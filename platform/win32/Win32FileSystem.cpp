@@ -27,23 +27,21 @@ LocalTime LocalTimeOf(const FILETIME& written, const TIME_ZONE_INFORMATION* zone
                      static_cast<std::uint8_t>(local.wSecond)};
 }
 
-EntryFacts FactsOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& written,
-                   const TIME_ZONE_INFORMATION* zone) {
+EntryFacts FactsOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
     EntryFacts facts;
     facts.attributes = attributes;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         facts.size = (static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow;
-    facts.written = LocalTimeOf(written, zone);
     return facts;
 }
 
 class Win32FolderListing : public FolderListing {
 public:
-    Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask,
+    Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask, bool withTimes,
                        NameSubstitutions& tally)
-        : find_(std::move(find)), data_(first), mask_(mask), tally_(tally) {
+        : find_(std::move(find)), data_(first), mask_(mask), withTimes_(withTimes), tally_(tally) {
         // Asked once a listing: converting each entry's time then costs no call into the system.
-        if (GetTimeZoneInformation(&zone_) != TIME_ZONE_ID_INVALID) knownZone_ = &zone_;
+        if (withTimes_ && GetTimeZoneInformation(&zone_) != TIME_ZONE_ID_INVALID) knownZone_ = &zone_;
     }
 
     bool Next(FolderEntry& entry) override {
@@ -58,8 +56,8 @@ public:
                 Count(ChooseName(codePage_, NameField(data_.cFileName), NameField(data_.cAlternateFileName),
                                  entry.name),
                       tally_);
-                entry.facts = FactsOf(data_.dwFileAttributes, data_.nFileSizeHigh, data_.nFileSizeLow,
-                                      data_.ftLastWriteTime, knownZone_);
+                entry.facts = FactsOf(data_.dwFileAttributes, data_.nFileSizeHigh, data_.nFileSizeLow);
+                if (withTimes_) entry.facts.written = LocalTimeOf(data_.ftLastWriteTime, knownZone_);
                 return true;
             }
         }
@@ -69,6 +67,7 @@ private:
     FindHandle find_;
     WIN32_FIND_DATAW data_;
     std::uint32_t mask_;
+    bool withTimes_;
     NameSubstitutions& tally_;
     Win32CodePage codePage_;
     TIME_ZONE_INFORMATION zone_{};
@@ -87,16 +86,18 @@ std::optional<EntryFacts> Win32FileSystem::Facts(const Text& path) {
     if (!Passable(path)) return std::nullopt;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    return FactsOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime,
-                   nullptr);
+    EntryFacts facts = FactsOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+    facts.written = LocalTimeOf(data.ftLastWriteTime, nullptr);
+    return facts;
 }
 
-std::unique_ptr<FolderListing> Win32FileSystem::List(const Text& pattern, std::uint32_t mask) {
+std::unique_ptr<FolderListing> Win32FileSystem::List(const Text& pattern, std::uint32_t mask,
+                                                     bool withTimes) {
     if (!Passable(pattern)) return nullptr;
     WIN32_FIND_DATAW first;
     FindHandle find(FindFirstFileW(WidePath(pattern).c_str(), &first));
     if (!find) return nullptr;
-    return std::make_unique<Win32FolderListing>(std::move(find), first, mask, substitutions_);
+    return std::make_unique<Win32FolderListing>(std::move(find), first, mask, withTimes, substitutions_);
 }
 
 // The answers below are built from a Text path, so a name the code page cannot hold in them was counted where

@@ -26,14 +26,17 @@ bool WildcardMatch(const char* pattern, const char* name) {
 // Reports the children as they stood when the listing opened, less those removed since, after "." and "..".
 class FakeFileSystem::Listing : public FolderListing {
 public:
-    Listing(FakeFileSystem& owner, Text folder, std::shared_ptr<Node> node, bool dots, std::uint32_t mask)
+    Listing(FakeFileSystem& owner, Text folder, std::shared_ptr<Node> node, bool dots, std::uint32_t mask,
+            bool withTimes)
         : owner_(owner), folder_(std::move(folder)), node_(std::move(node)), mask_(mask) {
         if (dots) {
             const EntryFacts folder{FileAttr::Directory, 0, LocalTime()};
             names_ = {{".", folder}, {"..", folder}};
         }
-        for (const auto& child : node_->children)
+        for (const auto& child : node_->children) {
             names_.push_back({child->name, FactsOf(*child)});
+            if (!withTimes) names_.back().facts.written = LocalTime();
+        }
         ++owner_.listingsOpened;
         ++owner_.listingsOpen;
     }
@@ -189,7 +192,7 @@ EntryFacts FakeFileSystem::FactsOf(const Node& node) {
     return EntryFacts{node.attributes, node.size, node.written};
 }
 
-std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask) {
+std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask, bool withTimes) {
     listedPatterns.push_back(pattern);
     if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0) return nullptr;
     const Text folder = pattern.substr(0, pattern.size() - 2);
@@ -197,7 +200,7 @@ std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::ui
     if (!node || (node->attributes & FileAttr::Directory) == 0 || failListing_.count(Key(folder)) != 0)
         return nullptr;
     const bool root = Components(folder).size() == 1;
-    return std::make_unique<Listing>(*this, folder, node, !root, mask);
+    return std::make_unique<Listing>(*this, folder, node, !root, mask, withTimes);
 }
 
 std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {

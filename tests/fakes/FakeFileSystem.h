@@ -59,7 +59,7 @@ public:
 
     std::uint32_t Attributes(const Text& path) override;
     std::optional<EntryFacts> Facts(const Text& path) override;
-    std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask) override;
+    std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask, bool withTimes) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;

@@ -17,7 +17,7 @@ namespace {
 
 std::set<Text> ListNames(FileSystem& files, const Text& folder, std::uint32_t mask) {
     std::set<Text> names;
-    const auto listing = files.List(folder + "\\*", mask);
+    const auto listing = files.List(folder + "\\*", mask, false);
     if (!listing) return names;
     FolderEntry entry;
     while (listing->Next(entry))
@@ -51,7 +51,7 @@ TEST(Win32FileSystem, ListingEntriesCarryTheirAttributes) {
     tree.Folder("d");
     tree.File("f");
     Win32FileSystem files;
-    const auto listing = files.List(tree.Root() + "\\*", 24);
+    const auto listing = files.List(tree.Root() + "\\*", 24, true);
     ASSERT_TRUE(listing);
     FolderEntry entry;
     int seen = 0;
@@ -85,7 +85,7 @@ TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
     tree.Attributes("ソ.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
     Win32FileSystem files;
     std::map<Text, Text> listed;
-    const auto listing = files.List(tree.Root() + "\\*", 24);
+    const auto listing = files.List(tree.Root() + "\\*", 24, true);
     ASSERT_TRUE(listing);
     for (FolderEntry entry; listing->Next(entry);) {
         if (entry.name == "." || entry.name == "..") continue;
@@ -94,6 +94,14 @@ TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
         EXPECT_EQ(asked ? shown(*asked) : "none", listed[entry.name]) << entry.name;
     }
     EXPECT_EQ(listed["ソ.txt"], "\t1234\t2024/01/15 07:08:09\tRA");
+    // Listed without times, the time column stays empty.
+    const auto untimed = files.List(tree.Root() + "\\*", 24, false);
+    ASSERT_TRUE(untimed);
+    for (FolderEntry entry; untimed->Next(entry);) {
+        if (entry.name == "ソ.txt") {
+            EXPECT_EQ(shown(entry.facts), "\t1234\t\tRA");
+        }
+    }
     EXPECT_EQ(listed["表"].substr(0, 2) + listed["表"].back(), "\t\tD");  // a folder has no size
     EXPECT_EQ(files.Facts(tree.Path("nothing")), std::nullopt);
 }
@@ -102,7 +110,7 @@ TEST(Win32FileSystem, MissingThingsFail) {
     TempTree tree;
     Win32FileSystem files;
     EXPECT_EQ(files.Attributes(tree.Path("nothing")), FileAttr::Invalid);
-    EXPECT_EQ(files.List(tree.Path("nothing") + "\\*", 24), nullptr);
+    EXPECT_EQ(files.List(tree.Path("nothing") + "\\*", 24, false), nullptr);
     EXPECT_EQ(files.ShortPath(tree.Path("nothing")), "");
     EXPECT_EQ(files.Attributes(tree.Root() + Text(1, '\0') + "x"), FileAttr::Invalid);
 }
@@ -180,7 +188,7 @@ TEST(Win32FileSystem, LinuxLinksToFoldersAreReparsePointFolders) {
     tree.Link("d/fl", "f");
     Win32FileSystem files;
     std::map<Text, std::uint32_t> listed;
-    const auto listing = files.List(tree.Path("d\\*"), 24);
+    const auto listing = files.List(tree.Path("d\\*"), 24, false);
     ASSERT_TRUE(listing);
     FolderEntry entry;
     while (listing->Next(entry))
