@@ -1,5 +1,6 @@
 #include "collect/ReadAhead.h"
 
+#include <chrono>
 #include <system_error>
 #include <utility>
 
@@ -40,14 +41,18 @@ void ReadAhead::Expect(const Text& path) {
 std::optional<Text> ReadAhead::Take(const Text& path) {
     std::unique_lock<std::mutex> lock(mutex_);
     auto found = entries_.find(path);
-    // A read under way ends within a round trip or two to the system; waking this thread through a
-    // condition would cost more than that under Wine, so it yields until the read is done.
-    for (;;) {
-        found = entries_.find(path);
-        if (found == entries_.end() || found->second.stage != Stage::Reading) break;
+    // A read under way mostly ends within a round trip or two to the system; waking this thread through a
+    // condition would cost more than that under Wine, so it yields until the read is done, and sleeps
+    // between looks only once the read is taking long (a slow share).
+    for (int looks = 0; found != entries_.end() && found->second.stage == Stage::Reading; ++looks) {
         lock.unlock();
-        std::this_thread::yield();
+        if (looks < kYieldingLooks) {
+            std::this_thread::yield();
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         lock.lock();
+        found = entries_.find(path);
     }
     if (found == entries_.end()) return std::nullopt;
     std::optional<Text> bytes;
@@ -96,6 +101,7 @@ void ReadAhead::Work() {
         // The entry may have been forgotten meanwhile, and the same path asked for again.
         if (generation != generation_) continue;
         const auto reading = entries_.find(path);
+        if (reading == entries_.end()) continue;
         if (bytes) {
             reading->second.bytes = std::move(*bytes);
             reading->second.stage = Stage::Read;

@@ -38,6 +38,9 @@ public:
     void Forget();
 
 private:
+    // Looks at a read under way that Take makes by yielding before it starts sleeping between them.
+    static constexpr int kYieldingLooks = 1000;
+
     enum class Stage { Waiting, Reading, Read, Failed };
     struct Entry {
         Stage stage = Stage::Waiting;
