@@ -20,7 +20,8 @@ public:
     }
 
     // The walk names a file it will hand over soon, with what it was told of it, so that the reader may start
-    // on it; files come in the order named or in another. A reader that starts only on AddWalkedFile ignores it.
+    // on it. It names a folder's files last to first, and hands them over first to last before any file named
+    // earlier. A reader that starts only on AddWalkedFile ignores it.
     virtual void ExpectFile(const Text& /*path*/, const EntryFacts& /*facts*/) {}
 
     // Writes the lines it still holds into the text area, and forgets the files it was told to expect. The drop

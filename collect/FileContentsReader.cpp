@@ -217,7 +217,8 @@ FileContentsReader::FileContentsReader(DropState& state, View& view, FileReader&
     : state_(state),
       view_(view),
       files_(files),
-      ahead_(files, kBlockBytes, kReadAheadDepth, files.AllowsConcurrentReads() ? kReadAheadWorkers : 0),
+      ahead_(files, kBlockBytes, kReadAheadDepth, kReadAheadBytes,
+             files.AllowsConcurrentReads() ? kReadAheadWorkers : 0),
       block_(new char[kBlockBytes]) {}
 
 void FileContentsReader::ExpectFile(const Text& path, const EntryFacts& facts) {
@@ -280,7 +281,7 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
     if (options.RdoLineCnt) {
         countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") +
                               shown);
-        if (countLines_.size() >= kBatchLines) WriteHeldLines();
+        if (countLines_.size() >= countBatch_) WriteCountLines();
         // The running total is 32 bits wide; it stops at its largest value rather than wrap.
         const std::int64_t total = static_cast<std::int64_t>(state_.FTotalLines) + count;
         state_.FTotalLines = static_cast<std::int32_t>(
@@ -295,10 +296,18 @@ void FileContentsReader::WriteHeldLines() {
     // A file expected and never taken (the walk was aborted or failed) is not kept for the next drop, which
     // reads what the file holds then.
     ahead_.Forget();
+    WriteCountLines();
+    countBatch_ = kFirstCountBatch;
+    countLinesWritten_ = 0;
+}
+
+void FileContentsReader::WriteCountLines() {
     if (countLines_.empty()) return;
     // Taken first: whatever the view does with them, they are not written twice.
     const std::vector<Text> lines = std::move(countLines_);
     countLines_.clear();
+    countLinesWritten_ += lines.size();
+    countBatch_ = std::max(kFirstCountBatch, countLinesWritten_);
     view_.AppendLines(lines);
 }
 

@@ -35,9 +35,15 @@ public:
     // all its text. A larger font or screen brings that nearer.
     static constexpr std::size_t kLongestLine = 1024 * 1024;
 
-    // Files up to one block are read ahead, this many at most waiting to be taken, on this many threads.
-    static constexpr std::size_t kReadAheadDepth = 256;
+    // Files up to one block are read ahead on this many threads, at most this many files and bytes of them
+    // waiting to be taken: enough for the workers to go on while a batch of count lines goes in.
     static constexpr unsigned kReadAheadWorkers = 2;
+    static constexpr std::size_t kReadAheadDepth = 4096;
+    static constexpr std::size_t kReadAheadBytes = 16 * 1024 * 1024;
+    // Count lines go into the text area while the drop goes on, in batches that start at this many lines and
+    // then grow to the number already written: the area takes a batch in time that grows with the text it
+    // holds, so the batches stay few, and the files read ahead meanwhile.
+    static constexpr std::size_t kFirstCountBatch = 2048;
 
     FileContentsReader(DropState& state, View& view, FileReader& files);
 
@@ -60,6 +66,7 @@ public:
 
 private:
     FileReader::OpenResult Open(const Text& path);
+    void WriteCountLines();
 
     DropState& state_;
     View& view_;
@@ -67,6 +74,8 @@ private:
     ReadAhead ahead_;
     std::unique_ptr<char[]> block_;
     std::vector<Text> countLines_;  // count lines not yet written
-    Text firstCut_;                 // the first file with a line cut since the last notice
-    std::size_t cuts_ = 0;          // files with a line cut since then
+    std::size_t countBatch_ = kFirstCountBatch;
+    std::size_t countLinesWritten_ = 0;  // in this drop
+    Text firstCut_;                      // the first file with a line cut since the last notice
+    std::size_t cuts_ = 0;               // files with a line cut since then
 };

@@ -133,12 +133,13 @@ void PathWalker::DescendAhead(Text& path, FolderListing& listing) {
         part.clear();
         while (part.size() < kAheadEntries && (more = listing.Next(entry)))
             if (!IsDotEntry(entry.name)) part.push_back(entry);
-        for (const FolderEntry& listed : part) {
-            if ((listed.facts.attributes & FileAttr::Directory) != 0) continue;
+        // Last to first: the reader takes each file told of as the next one to come.
+        for (auto listed = part.rbegin(); listed != part.rend(); ++listed) {
+            if ((listed->facts.attributes & FileAttr::Directory) != 0) continue;
             path += '\\';
-            path += listed.name;
+            path += listed->name;
             if (!options_.ChkGet || PassesFilter(path, state_.FExtFilter))
-                reader_.ExpectFile(path, listed.facts);
+                reader_.ExpectFile(path, listed->facts);
             path.resize(length);
         }
         for (const FolderEntry& listed : part) {

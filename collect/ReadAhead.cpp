@@ -4,8 +4,9 @@
 #include <system_error>
 #include <utility>
 
-ReadAhead::ReadAhead(FileReader& files, std::size_t capacity, std::size_t depth, unsigned workers)
-    : files_(files), capacity_(capacity), depth_(depth), workerCount_(workers) {}
+ReadAhead::ReadAhead(FileReader& files, std::size_t capacity, std::size_t depth, std::size_t budget,
+                     unsigned workers)
+    : files_(files), capacity_(capacity), depth_(depth), budget_(budget), workerCount_(workers) {}
 
 ReadAhead::~ReadAhead() {
     {
@@ -32,7 +33,7 @@ void ReadAhead::Expect(const Text& path) {
             }
         }
         if (!entries_.emplace(path, Entry{}).second) return;
-        queue_.push_back(path);
+        queue_.push_front(path);
         wake = idle_ > 0;
     }
     if (wake) changed_.notify_one();
@@ -41,10 +42,16 @@ void ReadAhead::Expect(const Text& path) {
 std::optional<Text> ReadAhead::Take(const Text& path) {
     std::unique_lock<std::mutex> lock(mutex_);
     auto found = entries_.find(path);
-    // A read under way mostly ends within a round trip or two to the system; waking this thread through a
-    // condition would cost more than that under Wine, so it yields until the read is done, and sleeps
-    // between looks only once the read is taking long (a slow share).
-    for (int looks = 0; found != entries_.end() && found->second.stage == Stage::Reading; ++looks) {
+    // A file to come is mostly read within a round trip or two to the system; waking this thread through a
+    // condition would cost more than that under Wine, so it yields until the file is read, and sleeps
+    // between looks only once that takes long (a slow share). Workers out of room never come to a file still
+    // waiting: it is read by the caller.
+    const auto coming = [&] {
+        return found != entries_.end() &&
+               (found->second.stage == Stage::Reading ||
+                (found->second.stage == Stage::Waiting && HasRoom() && !stopping_));
+    };
+    for (int looks = 0; coming(); ++looks) {
         lock.unlock();
         if (looks < kYieldingLooks) {
             std::this_thread::yield();
@@ -59,12 +66,14 @@ std::optional<Text> ReadAhead::Take(const Text& path) {
     bool wake = false;
     if (found->second.stage == Stage::Read) {
         bytes = std::move(found->second.bytes);
-        wake = held_-- == depth_ && idle_ > 0;
+        --held_;
+        heldBytes_ -= bytes->size();
+        wake = idle_ > 0 && !queue_.empty() && HasRoom();
     }
     // A file still waiting is dropped: the worker that comes to it finds it gone.
     entries_.erase(found);
     lock.unlock();
-    if (wake) changed_.notify_one();
+    if (wake) changed_.notify_all();
     return bytes;
 }
 
@@ -74,6 +83,7 @@ void ReadAhead::Forget() {
         queue_.clear();
         entries_.clear();
         held_ = 0;
+        heldBytes_ = 0;
         ++generation_;
     }
     changed_.notify_all();
@@ -83,7 +93,7 @@ void ReadAhead::Work() {
     std::vector<char> buffer;
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        while (!stopping_ && (queue_.empty() || held_ >= depth_)) {
+        while (!stopping_ && (queue_.empty() || !HasRoom())) {
             ++idle_;
             changed_.wait(lock);
             --idle_;
@@ -103,6 +113,7 @@ void ReadAhead::Work() {
         const auto reading = entries_.find(path);
         if (reading == entries_.end()) continue;
         if (bytes) {
+            heldBytes_ += bytes->size();
             reading->second.bytes = std::move(*bytes);
             reading->second.stage = Stage::Read;
             ++held_;

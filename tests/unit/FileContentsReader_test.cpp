@@ -7,10 +7,10 @@
 #include <string>
 
 #include "collect/DropHandler.h"
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileReader.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/RecordingView.h"
 #include "tests/unit/RandomStops.h"
@@ -300,6 +300,23 @@ TEST_F(FileContentsReaderTest, CountModeWritesOneLineAndAddsToTheTotal) {
     AllLines();
     Read("x\r\ny");
     EXPECT_EQ(state.FTotalLines, 13);
+}
+
+TEST_F(FileContentsReaderTest, CountLinesGoInWhileTheDropGoesOnInBatchesThatGrowWithTheText) {
+    CountMode();
+    files.Add(kPath, "x");
+    const std::size_t first = FileContentsReader::kFirstCountBatch;
+    for (std::size_t i = 0; i < 4 * first + 5; ++i)
+        reader.AddFileContents(kPath);
+    reader.WriteHeldLines();
+    const auto appended = [](std::size_t n) { return "append lines " + std::to_string(n); };
+    EXPECT_EQ(view.CallsStartingWith("append"),
+              (Lines{appended(first), appended(first), appended(2 * first), appended(5)}));
+    EXPECT_EQ(view.lines.size(), 4 * first + 5);
+    // The next drop starts with small batches again.
+    for (std::size_t i = 0; i < first; ++i)
+        reader.AddFileContents(kPath);
+    EXPECT_EQ(view.CallsStartingWith("append").size(), 5u);
 }
 
 TEST_F(FileContentsReaderTest, EmptyFileInBothModes) {

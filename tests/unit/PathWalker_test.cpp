@@ -202,11 +202,11 @@ TEST_F(PathWalkerTest, SingleFileNeverMovesTheBarInPathModes) {
     EXPECT_TRUE(view.calls.empty());
 }
 
-TEST_F(PathWalkerTest, ContentsModeTellsOfAFoldersFilesFirstAndPacesThePumpAsTheWalk) {
+TEST_F(PathWalkerTest, ContentsModeTellsOfAFoldersFilesLastToFirstBeforeAndPacesThePumpAsTheWalk) {
     std::vector<std::pair<Text, std::size_t>> told;
     for (int i = 100; i < 170; ++i) {
         files.AddFile("C:\\d\\f" + std::to_string(i));
-        told.emplace_back("C:\\d\\f" + std::to_string(i), 0);
+        told.emplace(told.begin(), "C:\\d\\f" + std::to_string(i), 0);
     }
     files.AddFile("C:\\d\\s\\x");
     told.emplace_back("C:\\d\\s\\x", 70);

@@ -105,7 +105,7 @@ TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
                       {"full", "12345678"},
                       {"over", "123456789"},
                       {"broken", "abcdef"}};
-    ReadAhead ahead(files, 8, 16, 2);
+    ReadAhead ahead(files, 8, 16, 1024, 2);
     for (const Text path : {"a", "empty", "full", "over", "broken", "missing"})
         ahead.Expect(path);
     files.AwaitDone(6);
@@ -118,27 +118,24 @@ TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
     EXPECT_EQ(ahead.Take("a"), std::nullopt);
 }
 
-TEST(ReadAheadTest, TakeWaitsForAReadUnderWayAndDropsOneNotStarted) {
+TEST(ReadAheadTest, TakeWaitsForAFileToComeAndDropsOneTheWorkersHaveNoRoomFor) {
     SharedFiles files;
-    files.contents = {{"first", "1"}, {"second", "2"}};
-    ReadAhead ahead(files, 8, 16, 1);
-    files.Hold();
-    ahead.Expect("first");
-    ahead.Expect("second");
-    files.AwaitOpens(1);
-    EXPECT_EQ(ahead.Take("second"), std::nullopt);
-    std::optional<Text> first;
-    std::thread taker([&] { first = ahead.Take("first"); });
-    files.Release();
-    taker.join();
-    EXPECT_EQ(first, Text("1"));
-    EXPECT_EQ(files.opens, 1);
+    files.contents = {{"a", "A"}, {"b", "B"}, {"c", "C"}};
+    ReadAhead ahead(files, 8, 1, 1024, 1);
+    for (const Text path : {"c", "b", "a"})
+        ahead.Expect(path);
+    files.AwaitDone(1);
+    // a is read and fills the room, so b is not to come.
+    EXPECT_EQ(ahead.Take("b"), std::nullopt);
+    EXPECT_EQ(ahead.Take("a"), Text("A"));
+    EXPECT_EQ(ahead.Take("c"), Text("C"));
+    EXPECT_EQ(files.opens, 2);
 }
 
 TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
     SharedFiles files;
     files.contents = {{"f", "old"}};
-    ReadAhead ahead(files, 8, 16, 1);
+    ReadAhead ahead(files, 8, 16, 1024, 1);
     files.Hold();
     ahead.Expect("f");
     files.AwaitOpens(1);
@@ -150,14 +147,15 @@ TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
     EXPECT_EQ(ahead.Take("f"), Text("new"));
 }
 
-TEST(ReadAheadTest, FilesTakenInAnotherOrderThanAskedNeverHangOnTheDepth) {
+TEST(ReadAheadTest, FilesTakenAgainstTheWorkersOrderNeverHangOnTheDepth) {
     SharedFiles files;
     for (int i = 0; i < 200; ++i)
         files.contents["f" + std::to_string(i)] = std::to_string(i);
-    ReadAhead ahead(files, 8, 4, 2);
+    ReadAhead ahead(files, 8, 4, 1024, 2);
     for (int i = 0; i < 200; ++i)
         ahead.Expect("f" + std::to_string(i));
-    for (int i = 199; i >= 0; --i) {
+    // Asked last first, so taken first to last they come against the workers' order.
+    for (int i = 0; i < 200; ++i) {
         const std::optional<Text> got = ahead.Take("f" + std::to_string(i));
         if (got) {
             EXPECT_EQ(*got, std::to_string(i));
@@ -168,7 +166,7 @@ TEST(ReadAheadTest, FilesTakenInAnotherOrderThanAskedNeverHangOnTheDepth) {
 TEST(ReadAheadTest, WithoutWorkersEveryFileIsLeftToTheReader) {
     SharedFiles files;
     files.contents = {{"a", "x"}};
-    ReadAhead ahead(files, 8, 16, 0);
+    ReadAhead ahead(files, 8, 16, 1024, 0);
     ahead.Expect("a");
     EXPECT_EQ(ahead.Take("a"), std::nullopt);
     EXPECT_EQ(files.opens, 0);
