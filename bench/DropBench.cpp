@@ -1,7 +1,8 @@
 // Dropping the tree of 100,000 entries on the real main window, recursion on, until the whole text is on the
 // clipboard; against (a) the platform's floor: a bare FindFirstFileA/FindNextFileA walk, one WM_SETTEXT of
-// the same final text into a multi-line EDIT and one copy of it; and (b) `cmd /c dir /s /b`. Prints the
-// medians and the ratios drop/floor and drop/dir as "ratio NAME MEASURED TARGET".
+// the same final text into a multi-line EDIT in the text area's font and one copy of it; and (b)
+// `cmd /c dir /s /b`. Prints the medians and the ratios drop/floor and drop/dir as
+// "ratio NAME MEASURED TARGET".
 //
 // drop_bench [folder [runs]]   The tree is made in folder (default %TEMP%\rwb) on the first run and reused.
 #include <windows.h>
@@ -52,6 +53,9 @@ int main(int argc, char** argv) {
     HWND floorEdit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                                      0, 0, 588, 225, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(floorEdit, EM_SETLIMITTEXT, 0, 0);
+    // In the text area's font: the control measures every line in it as it takes the text, and the time that
+    // takes depends on the font, so a floor in the default font would measure the font, not the program.
+    SendMessageA(floorEdit, WM_SETFONT, SendMessageA(form.Item(kMemo), WM_GETFONT, 0, 0), FALSE);
 
     std::vector<double> drop, floor, dir;
     std::size_t bytes = 0;
