@@ -163,13 +163,4 @@ TEST(ReadAheadTest, FilesTakenAgainstTheWorkersOrderNeverHangOnTheDepth) {
     }
 }
 
-TEST(ReadAheadTest, WithoutWorkersEveryFileIsLeftToTheReader) {
-    SharedFiles files;
-    files.contents = {{"a", "x"}};
-    ReadAhead ahead(files, 8, 16, 1024, 0);
-    ahead.Expect("a");
-    EXPECT_EQ(ahead.Take("a"), std::nullopt);
-    EXPECT_EQ(files.opens, 0);
-}
-
 }  // namespace
