@@ -75,12 +75,16 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, con
             if (contents) {
                 view_.SetStatusText(2, Text());
             } else {
-                // Copied only once appended: the clipboard gets nothing but text that was collected.
-                const std::vector<Text> lines = state_.FPathList.Entries();
-                if (JoinsWithCrLf(output)) {
-                    view_.AppendLines(lines);
-                } else if (!lines.empty()) {
-                    view_.AppendText(JoinOutput(lines, output));
+                // Copied only once appended: the clipboard gets nothing but text that was collected. The list
+                // and its lines are let go first: the copy holds the whole text several times over.
+                {
+                    const std::vector<Text> lines = state_.FPathList.Entries();
+                    state_.FPathList.Clear();
+                    if (JoinsWithCrLf(output)) {
+                        view_.AppendLines(lines);
+                    } else if (!lines.empty()) {
+                        view_.AppendText(JoinOutput(lines, output));
+                    }
                 }
                 view_.CopyAllText();
             }

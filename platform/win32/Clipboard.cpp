@@ -1,7 +1,8 @@
 #include "platform/win32/Clipboard.h"
 
 #include <cstring>
-#include <string>
+#include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -18,42 +19,57 @@ bool OpenWithRetry(HWND owner) {
     }
 }
 
-// Places size bytes as format; the clipboard owns the memory once it has taken it.
-bool Place(UINT format, const void* bytes, std::size_t size) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory == nullptr) return false;
-    void* target = GlobalLock(memory);
-    if (target == nullptr) {
-        GlobalFree(memory);
-        return false;
-    }
-    std::memcpy(target, bytes, size);
-    GlobalUnlock(memory);
-    if (SetClipboardData(format, memory) == nullptr) {
-        GlobalFree(memory);
-        return false;
-    }
-    return true;
+struct GlobalFreer {
+    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
+};
+using GlobalOwner = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalFreer>;
+
+// Movable global memory of size bytes that fill writes; empty when it cannot be had.
+template <typename Fill>
+GlobalOwner FilledGlobal(std::size_t size, Fill fill) {
+    GlobalOwner memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    if (!memory) return memory;
+    void* target = GlobalLock(memory.get());
+    if (target == nullptr) return GlobalOwner();
+    fill(target);
+    GlobalUnlock(memory.get());
+    return memory;
 }
 
-std::wstring Widen(const Text& text) {
-    if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
+// The text in UTF-16, converted straight into the memory the clipboard takes: a text of tens of megabytes is
+// not held twice over in its wide form.
+GlobalOwner WideCopy(const Text& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = text.empty() ? 0 : MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
+    return FilledGlobal((static_cast<std::size_t>(length) + 1) * sizeof(wchar_t), [&](void* target) {
+        auto* wide = static_cast<wchar_t*>(target);
+        if (length > 0) MultiByteToWideChar(kCodePage, 0, text.data(), size, wide, length);
+        wide[length] = L'\0';
+    });
+}
+
+// The clipboard owns the memory once it has taken it.
+bool Place(UINT format, GlobalOwner memory) {
+    if (!memory || SetClipboardData(format, memory.get()) == nullptr) return false;
+    memory.release();
+    return true;
 }
 
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, const Text& text) {
-    // Converted before the clipboard is opened: it stays closed to other programs for as short as possible.
-    const std::wstring wide = Widen(text);
+    // Made before the clipboard is opened: it stays closed to other programs for as short as possible, and
+    // memory that cannot be had leaves the clipboard as it was.
+    GlobalOwner narrow = FilledGlobal(
+        text.size() + 1, [&](void* target) { std::memcpy(target, text.c_str(), text.size() + 1); });
+    GlobalOwner locale = FilledGlobal(
+        sizeof kJapanese, [](void* target) { std::memcpy(target, &kJapanese, sizeof kJapanese); });
+    GlobalOwner wide = WideCopy(text);
+    if (!narrow || !locale || !wide) return false;
     if (!OpenWithRetry(owner)) return false;
     EmptyClipboard();
-    const bool placed = Place(CF_TEXT, text.c_str(), text.size() + 1) &&
-                        Place(CF_LOCALE, &kJapanese, sizeof kJapanese) &&
-                        Place(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    const bool placed = Place(CF_TEXT, std::move(narrow)) && Place(CF_LOCALE, std::move(locale)) &&
+                        Place(CF_UNICODETEXT, std::move(wide));
     CloseClipboard();
     return placed;
 }
