@@ -51,6 +51,15 @@ void MemoView::AppendLines(const std::vector<Text>& lines) {
     ResumeRedraw();
 }
 
+void MemoView::AppendLineBlock(const Text& block) {
+    if (block.empty()) return;
+    // Behind text that does not end in a break, each line goes behind one of its own, the last without one.
+    const bool afterBreak = EndsInBreak();
+    SuspendRedraw();
+    AppendBlock(afterBreak ? block : "\r\n" + block.substr(0, block.size() - 2));
+    ResumeRedraw();
+}
+
 void MemoView::AppendText(const Text& text) {
     if (text.empty()) return;
     const bool afterBreak = EndsInBreak();
@@ -102,7 +111,7 @@ void MemoView::ReplaceAllLines(const std::vector<Text>& lines) {
 
 void MemoView::CopyAllText() {
     SendMessageA(Item(kMemo), EM_SETSEL, 0, -1);
-    clipboardFailed_ = !PutTextOnClipboard(Handle(), MemoText());
+    clipboardFailed_ = !PutWindowTextOnClipboard(Handle(), Item(kMemo));
     if (clipboardFailed_) ShowInformation(Handle(), kClipboardBusyMessage);
 }
 

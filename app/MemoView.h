@@ -28,6 +28,7 @@ public:
     OptionSnapshot ReadOptions() override;
     void AppendLine(const Text& line) override;
     void AppendLines(const std::vector<Text>& lines) override;
+    void AppendLineBlock(const Text& block) override;
     void AppendText(const Text& text) override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;

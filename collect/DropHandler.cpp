@@ -76,15 +76,17 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, con
                 view_.SetStatusText(2, Text());
             } else {
                 // Copied only once appended: the clipboard gets nothing but text that was collected. The list
-                // and its lines are let go first: the copy holds the whole text several times over.
-                {
-                    const std::vector<Text> lines = state_.FPathList.Entries();
+                // is let go first, and its lines go in as one text: the text area and the copy hold the whole
+                // text several times over.
+                if (JoinsWithCrLf(output)) {
+                    const Text block = state_.FPathList.Joined("\r\n", "\r\n");
                     state_.FPathList.Clear();
-                    if (JoinsWithCrLf(output)) {
-                        view_.AppendLines(lines);
-                    } else if (!lines.empty()) {
-                        view_.AppendText(JoinOutput(lines, output));
-                    }
+                    view_.AppendLineBlock(block);
+                } else {
+                    const Text text =
+                        state_.FPathList.Joined(SeparatorText(output), output.lastLineEnd ? "\r\n" : "");
+                    state_.FPathList.Clear();
+                    view_.AppendText(text);
                 }
                 view_.CopyAllText();
             }

@@ -1,6 +1,7 @@
 #include "collect/PathList.h"
 
 #include <cstring>
+#include <utility>
 
 void PathList::SetOrder(EntryOrder order) {
     if (order == order_) return;
@@ -47,14 +48,23 @@ std::pair<std::string_view, std::string_view> PathList::Keep(const Text& key, co
 std::vector<Text> PathList::Entries() const {
     std::vector<Text> entries;
     entries.reserve(Size());
-    if (order_ == EntryOrder::Drop) {
-        for (const std::string_view line : inOrder_)
-            entries.emplace_back(line);
-    } else {
-        for (const auto& [key, line] : byKey_)
-            entries.emplace_back(line);
-    }
+    ForEachLine([&](std::string_view line) { entries.emplace_back(line); });
     return entries;
+}
+
+Text PathList::Joined(const Text& separator, const Text& ending) const {
+    Text joined;
+    if (Empty()) return joined;
+    std::size_t size = (Size() - 1) * separator.size() + ending.size();
+    ForEachLine([&](std::string_view line) { size += line.size(); });
+    joined.reserve(size);
+    bool first = true;
+    ForEachLine([&](std::string_view line) {
+        if (!std::exchange(first, false)) joined += separator;
+        joined += line;
+    });
+    joined += ending;
+    return joined;
 }
 
 void PathList::Clear() {

@@ -35,11 +35,26 @@ public:
     void Add(const Text& key, const Text& line);
 
     std::vector<Text> Entries() const;
+    // The entries in the same order as one text: separator between two, ending behind the last; empty when
+    // there are none. A list of a million entries is then held once more, not as a million texts.
+    Text Joined(const Text& separator, const Text& ending) const;
     std::size_t Size() const { return order_ == EntryOrder::Drop ? inOrder_.size() : byKey_.size(); }
     bool Empty() const { return Size() == 0; }
     void Clear();
 
 private:
+    // Calls visit with each entry's line, in the list's order.
+    template <typename Visit>
+    void ForEachLine(Visit visit) const {
+        if (order_ == EntryOrder::Drop) {
+            for (const std::string_view line : inOrder_)
+                visit(line);
+        } else {
+            for (const auto& entry : byKey_)
+                visit(entry.second);
+        }
+    }
+
     // Stores key and line next to each other in the arena; returns their copies.
     std::pair<std::string_view, std::string_view> Keep(const Text& key, const Text& line);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "text/Text.h"
+#include "text/TextLines.h"
 
 // The option controls' states, read in one go. Exactly one of the five mode buttons is set, and one of the
 // two contents-output buttons.
@@ -37,6 +38,9 @@ public:
 
     // Appends lines in their order, as AppendLine would one by one, with redrawing suspended meanwhile.
     virtual void AppendLines(const std::vector<Text>& lines) = 0;
+
+    // Appends the lines of block, each of which it holds followed by CR LF, as AppendLines would append them.
+    virtual void AppendLineBlock(const Text& block) { AppendLines(SplitAtCrLf(block)); }
 
     // Appends text as it stands, line breaks or none: CR LF first when the text area holds text that does not
     // end in a line break. Nothing for an empty text. The caret ends behind the inserted text.

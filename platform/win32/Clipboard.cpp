@@ -24,15 +24,31 @@ struct GlobalFreer {
 };
 using GlobalOwner = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalFreer>;
 
+// Global memory locked for as long as this lives; null when it could not be locked.
+template <typename Char>
+class Locked {
+public:
+    explicit Locked(HGLOBAL memory) : memory_(memory), data_(static_cast<Char*>(GlobalLock(memory))) {}
+    ~Locked() {
+        if (data_ != nullptr) GlobalUnlock(memory_);
+    }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    Char* Get() const { return data_; }
+
+private:
+    HGLOBAL memory_;
+    Char* data_;
+};
+
 // Movable global memory of size bytes that fill writes; empty when it cannot be had.
 template <typename Fill>
 GlobalOwner FilledGlobal(std::size_t size, Fill fill) {
     GlobalOwner memory(GlobalAlloc(GMEM_MOVEABLE, size));
     if (!memory) return memory;
-    void* target = GlobalLock(memory.get());
-    if (target == nullptr) return GlobalOwner();
-    fill(target);
-    GlobalUnlock(memory.get());
+    const Locked<void> target(memory.get());
+    if (target.Get() == nullptr) return GlobalOwner();
+    fill(target.Get());
     return memory;
 }
 
@@ -55,16 +71,12 @@ bool Place(UINT format, GlobalOwner memory) {
     return true;
 }
 
-}  // namespace
-
-bool PutTextOnClipboard(HWND owner, const Text& text) {
-    // Made before the clipboard is opened: it stays closed to other programs for as short as possible, and
-    // memory that cannot be had leaves the clipboard as it was.
-    GlobalOwner narrow = FilledGlobal(
-        text.size() + 1, [&](void* target) { std::memcpy(target, text.c_str(), text.size() + 1); });
+// Places both forms, with the Japanese locale, in place of the clipboard's content. They are made before the
+// clipboard is opened: it stays closed to other programs for as short as possible, and memory that could not
+// be had leaves the clipboard as it was.
+bool PlaceForms(HWND owner, GlobalOwner narrow, GlobalOwner wide) {
     GlobalOwner locale = FilledGlobal(
         sizeof kJapanese, [](void* target) { std::memcpy(target, &kJapanese, sizeof kJapanese); });
-    GlobalOwner wide = WideCopy(text);
     if (!narrow || !locale || !wide) return false;
     if (!OpenWithRetry(owner)) return false;
     EmptyClipboard();
@@ -72,4 +84,44 @@ bool PutTextOnClipboard(HWND owner, const Text& text) {
                         Place(CF_UNICODETEXT, std::move(wide));
     CloseClipboard();
     return placed;
+}
+
+}  // namespace
+
+bool PutTextOnClipboard(HWND owner, const Text& text) {
+    GlobalOwner narrow = FilledGlobal(
+        text.size() + 1, [&](void* target) { std::memcpy(target, text.c_str(), text.size() + 1); });
+    return PlaceForms(owner, std::move(narrow), WideCopy(text));
+}
+
+bool PutWindowTextOnClipboard(HWND owner, HWND window) {
+    const int capacity = GetWindowTextLengthW(window) + 1;
+    GlobalOwner wide(GlobalAlloc(GMEM_MOVEABLE, static_cast<std::size_t>(capacity) * sizeof(wchar_t)));
+    if (!wide) return false;
+    GlobalOwner narrow;
+    {
+        const Locked<wchar_t> wideText(wide.get());
+        if (wideText.Get() == nullptr) return false;
+        const int read = GetWindowTextW(window, wideText.Get(), capacity);
+        const int size =
+            read > 0 ? WideCharToMultiByte(kCodePage, 0, wideText.Get(), read, nullptr, 0, nullptr, nullptr)
+                     : 0;
+        narrow = FilledGlobal(static_cast<std::size_t>(size) + 1, [&](void* target) {
+            auto* bytes = static_cast<char*>(target);
+            if (size > 0)
+                WideCharToMultiByte(kCodePage, 0, wideText.Get(), read, bytes, size, nullptr, nullptr);
+            bytes[size] = '\0';
+        });
+        if (!narrow) return false;
+        // The wide form is rewritten from the bytes, as a copy of them would give it: a character the code
+        // page does not hold reads the same in both forms. Each of those bytes' characters is one UTF-16 unit
+        // and came from at least one, so the rewrite fits where the text was read.
+        const Locked<char> bytes(narrow.get());
+        if (bytes.Get() == nullptr) return false;
+        const int length =
+            size > 0 ? MultiByteToWideChar(kCodePage, 0, bytes.Get(), size, wideText.Get(), capacity - 1) : 0;
+        if (size > 0 && length == 0) return false;
+        wideText.Get()[length] = L'\0';
+    }
+    return PlaceForms(owner, std::move(narrow), std::move(wide));
 }

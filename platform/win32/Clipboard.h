@@ -15,3 +15,7 @@ inline const Text kClipboardBusyMessage =
 // keyboard language. Another program may hold the clipboard for a moment: opening is retried for about a
 // second. False when it could not be opened, or a format could not be placed.
 bool PutTextOnClipboard(HWND owner, const Text& text);
+
+// The same for the text window holds, as GetWindowTextA gives it: read in UTF-16 straight into the
+// clipboard's memory, which spares a text of tens of megabytes two more copies of itself.
+bool PutWindowTextOnClipboard(HWND owner, HWND window);

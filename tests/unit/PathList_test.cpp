@@ -105,6 +105,11 @@ TEST(PathList, DuplicatesAndLinesInEachOrder) {
                 list.Add(keys[i], std::to_string(i) + ":" + keys[i]);
             EXPECT_EQ(list.Entries(), kept) << static_cast<int>(order);
         }
+        // Joined gives the same lines in the same order as one text.
+        EXPECT_EQ(list.Joined(", ", "."),
+                  kept[0] + ", " + kept[1] + ", " + kept[2] + ", " + kept[3] + ", " + kept[4] + ".");
+        list.Clear();
+        EXPECT_EQ(list.Joined(", ", "."), "");
         EXPECT_EQ(locale.compares, 0);
         list.SetOrder(order == EntryOrder::Drop ? EntryOrder::Locale : EntryOrder::Drop);
         EXPECT_TRUE(list.Empty());

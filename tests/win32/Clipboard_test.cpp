@@ -83,6 +83,28 @@ TEST(Clipboard, PlacesCodePageBytesJapaneseLocaleAndTheirUnicodeForm) {
     EXPECT_EQ(PRIMARYLANGID(LANGIDFROMLCID(*reinterpret_cast<const LCID*>(locale.data()))), LANG_JAPANESE);
 }
 
+// A window's text goes on the clipboard as a copy of what GetWindowTextA gives would: characters the code
+// page does not hold, and those it holds twice, included.
+TEST(Clipboard, WindowTextPlacesTheFormsOfItsCodePageReading) {
+    OwnerWindow owner;
+    HWND edit = CreateWindowW(L"EDIT", L"", ES_MULTILINE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    for (const wchar_t* shown : {L"", L"abc", L"表示\r\n\u2252\u2160\u00A5\u00E9\U0001F600 x\r\n\t\uFF76"}) {
+        SetWindowTextW(edit, shown);
+        char read[256] = {};
+        GetWindowTextA(edit, read, sizeof read);
+        ASSERT_TRUE(PutTextOnClipboard(owner.Get(), read));
+        const std::string narrow = UntilNul(ClipboardData<char>(CF_TEXT));
+        const std::wstring wide = ClipboardData<wchar_t>(CF_UNICODETEXT);
+
+        ASSERT_TRUE(PutWindowTextOnClipboard(owner.Get(), edit));
+        EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), narrow);
+        const std::wstring windowWide = ClipboardData<wchar_t>(CF_UNICODETEXT);
+        EXPECT_EQ(windowWide.substr(0, windowWide.find(L'\0')), wide.substr(0, wide.find(L'\0')));
+    }
+    DestroyWindow(edit);
+}
+
 TEST(Clipboard, HeldByAnotherOwnerFailsAndKeepsItsContentButWaitsForAShortHold) {
     OwnerWindow owner;
     ASSERT_TRUE(PutTextOnClipboard(owner.Get(), "before"));

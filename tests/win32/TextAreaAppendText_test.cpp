@@ -20,4 +20,20 @@ TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ\r\n能,x\r\ny\r\nz");
 }
 
+// A block of lines goes in as AppendLines would put its lines: behind a break as it is, else each line behind
+// a break of its own and the last without one.
+TEST(TextAreaAppendText, LineBlockAppendsAsItsLinesWould) {
+    MessageLoop loop;
+    TForm1 form{loop};
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    for (const Text start : {"", "x\r\n", "x"}) {
+        SetWindowTextA(form.Item(kMemo), start.c_str());
+        form.AppendLines({"表", "", "b"});
+        const Text byLines = form.MemoText();
+        SetWindowTextA(form.Item(kMemo), start.c_str());
+        form.AppendLineBlock("表\r\n\r\nb\r\n");
+        EXPECT_EQ(form.MemoText(), byLines) << start;
+    }
+}
+
 }  // namespace
