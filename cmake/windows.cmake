@@ -48,6 +48,8 @@ add_executable(win32_tests ${UNIT_TEST_SOURCES} ${WIN32_TEST_SOURCES} ${FAKE_SOU
 target_link_libraries(win32_tests PRIVATE rominado_win32 gmock gtest_main)
 # The manifest and help tests read the program and the help page beside the test program.
 add_dependencies(win32_tests Rominado)
+# Started through a launcher that retries a start Wine ended before the program ran (scripts/wine-test.sh).
+set_target_properties(win32_tests PROPERTIES CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh)
 # One at a time: window tests in two processes would take activation, focus and the clipboard from each other.
 gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120 PROPERTIES RESOURCE_LOCK win32_session)
 
