@@ -122,13 +122,17 @@ TEST(ReadAheadTest, TakeWaitsForAFileToComeAndDropsOneTheWorkersHaveNoRoomFor) {
     SharedFiles files;
     files.contents = {{"a", "A"}, {"b", "B"}, {"c", "C"}};
     ReadAhead ahead(files, 8, 1, 1024, 1);
-    for (const Text path : {"c", "b", "a"})
-        ahead.Expect(path);
-    files.AwaitDone(1);
-    // a is read and fills the room, so b is not to come.
-    EXPECT_EQ(ahead.Take("b"), std::nullopt);
-    EXPECT_EQ(ahead.Take("a"), Text("A"));
+    // The one worker is under way with c before b and a are asked for.
+    files.Hold();
+    ahead.Expect("c");
+    files.AwaitOpens(1);
+    ahead.Expect("b");
+    ahead.Expect("a");
+    files.Release();
+    // c fills the room, so a, next in line, is not to come; taking c makes room for b.
+    EXPECT_EQ(ahead.Take("a"), std::nullopt);
     EXPECT_EQ(ahead.Take("c"), Text("C"));
+    EXPECT_EQ(ahead.Take("b"), Text("B"));
     EXPECT_EQ(files.opens, 2);
 }
 
