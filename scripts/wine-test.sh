@@ -1,8 +1,8 @@
 #!/bin/bash
-# Runs a test program under Wine (scripts/wine-run.sh) for ctest. Very rarely, on a busy machine, Wine ends a
-# program before the program's own code runs: a failure code and no output at all, the loader's reasons being
-# silenced with the rest of Wine's log. Such a start is reported and made once more. A program that wrote
-# anything is never run again, so a test that fails, crashes or hangs fails as it would without this.
+# Runs a test program under Wine (scripts/wine-run.sh) for ctest. Very rarely (once in some thousands of starts)
+# Wine ends a program before the program's own code runs: a failure code and no output at all, the loader's
+# reasons being silenced with the rest of Wine's log. Such a start is reported and made once more. A program
+# that wrote anything is never run again, so a test that fails, crashes or hangs fails as it would without this.
 here=$(cd "$(dirname "$0")" && pwd)
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
