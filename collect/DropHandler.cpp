@@ -78,14 +78,12 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, con
                 // Copied only once appended: the clipboard gets nothing but text that was collected. The list
                 // is let go first, and its lines go in as one text: the text area and the copy hold the whole
                 // text several times over.
+                const Text text =
+                    state_.FPathList.Joined(SeparatorText(output), output.lastLineEnd ? "\r\n" : "");
+                state_.FPathList.Clear();
                 if (JoinsWithCrLf(output)) {
-                    const Text block = state_.FPathList.Joined("\r\n", "\r\n");
-                    state_.FPathList.Clear();
-                    view_.AppendLineBlock(block);
+                    view_.AppendLineBlock(text);
                 } else {
-                    const Text text =
-                        state_.FPathList.Joined(SeparatorText(output), output.lastLineEnd ? "\r\n" : "");
-                    state_.FPathList.Clear();
                     view_.AppendText(text);
                 }
                 view_.CopyAllText();
