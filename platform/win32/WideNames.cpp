@@ -1,10 +1,10 @@
 #include "platform/win32/WideNames.h"
 
+#include <string_view>
+
 namespace {
 
 constexpr UINT kCodePage = 932;
-// Folders take paths a little shorter than files under the classic rules (room for an 8.3 name).
-constexpr std::size_t kClassicLimit = MAX_PATH - 12;
 const std::wstring kLongPrefix = L"\\\\?\\";
 const std::wstring kLongUncPrefix = L"\\\\?\\UNC\\";
 
@@ -16,67 +16,81 @@ bool StartsWith(const std::wstring& s, const std::wstring& prefix) {
     return s.compare(0, prefix.size(), prefix) == 0;
 }
 
+bool IsDriveLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
 bool IsDriveAbsolute(const std::wstring& s) {
-    return s.size() >= 3 && s[1] == L':' && IsSeparator(s[2]) &&
-           ((s[0] >= L'A' && s[0] <= L'Z') || (s[0] >= L'a' && s[0] <= L'z'));
+    return s.size() >= 3 && IsDriveLetter(s[0]) && s[1] == L':' && IsSeparator(s[2]);
 }
 
 bool IsUnc(const std::wstring& s) {
     return s.size() > 2 && IsSeparator(s[0]) && IsSeparator(s[1]) && s[2] != L'?' && s[2] != L'.';
 }
 
-// What the classic rules would refuse or change: a long path, or a component ending in a dot or a space.
-// "." and ".." are components of their own meaning.
-bool NeedsLongForm(const std::wstring& s) {
-    if (StartsWith(s, kLongPrefix) ||
-        (s.size() > 2 && IsSeparator(s[0]) && IsSeparator(s[1]) && s[2] == L'.'))
-        return false;
-    if (s.size() >= kClassicLimit) return true;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= s.size(); ++i) {
-        if (i < s.size() && !IsSeparator(s[i])) continue;
-        const std::wstring_view component(s.data() + start, i - start);
-        if (!component.empty() && component != L"." && component != L".." &&
-            (component.back() == L'.' || component.back() == L' '))
-            return true;
-        start = i + 1;
-    }
-    return false;
+// \\?\ and \\.\ paths name what they name already.
+bool IsPrefixed(const std::wstring& s) {
+    return s.size() >= 4 && IsSeparator(s[0]) && IsSeparator(s[1]) && (s[2] == L'?' || s[2] == L'.') &&
+           IsSeparator(s[3]);
 }
 
-bool HasDotComponent(const std::wstring& s) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= s.size(); ++i) {
-        if (i < s.size() && !IsSeparator(s[i])) continue;
-        const std::wstring_view component(s.data() + start, i - start);
-        if (component == L"." || component == L"..") return true;
-        start = i + 1;
+// The absolute form of a relative path: the current folder, the root of its drive or the current folder of
+// the drive it names, with the rest added as it stands. Only that base is expanded by the system, so that no
+// name of the path is read as a device (the expansion turns a last name such as aux.c or nul.txt into the
+// device \\.\aux). Empty when the base cannot be had.
+std::wstring Absolute(const std::wstring& s) {
+    if (IsDriveAbsolute(s) || IsUnc(s)) return s;
+    std::wstring base = L".";
+    std::size_t rest = 0;
+    if (s.size() >= 2 && IsDriveLetter(s[0]) && s[1] == L':') {
+        base = s.substr(0, 2);
+        rest = 2;
+    } else if (!s.empty() && IsSeparator(s[0])) {
+        base = L"\\";
+        rest = 1;
     }
-    return false;
+    const std::wstring expanded = WholeAnswer(
+        [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(base.c_str(), size, buffer, nullptr); });
+    if (!IsDriveAbsolute(expanded) && !IsUnc(expanded)) return std::wstring();
+    return s.size() > rest ? expanded + L'\\' + s.substr(rest) : expanded;
 }
 
-// The \\?\ form takes the path as it stands: separators must be backslashes, single, and the path absolute.
-std::wstring LongForm(std::wstring s) {
-    if ((!IsDriveAbsolute(s) && !IsUnc(s)) || HasDotComponent(s)) {
-        const std::wstring relative = s;
-        s = WholeAnswer([&](wchar_t* buffer, DWORD size) {
-            return GetFullPathNameW(relative.c_str(), size, buffer, nullptr);
-        });
-        if (s.empty() || (!IsDriveAbsolute(s) && !IsUnc(s))) return relative;
+// The \\?\ form of an absolute path, which takes every name as it stands (a device name, a dot or a space at
+// its end) and any length: separators as single backslashes, "." and ".." taken out by the text alone as the
+// expansion would, never above the drive or the share. A separator at the end stays.
+std::wstring LongForm(const std::wstring& absolute) {
+    const bool unc = IsUnc(absolute);
+    std::wstring result = unc ? kLongUncPrefix : kLongPrefix + absolute.substr(0, 2);
+    result.reserve(result.size() + absolute.size());
+    // The server and the share stay whatever follows.
+    const std::size_t fixed = unc ? 2 : 0;
+    std::size_t kept = 0;
+    std::size_t start = 2;
+    for (std::size_t i = start; i <= absolute.size(); ++i) {
+        if (i < absolute.size() && !IsSeparator(absolute[i])) continue;
+        const std::wstring_view name(absolute.data() + start, i - start);
+        start = i + 1;
+        if (name.empty() || name == L".") continue;
+        if (name == L"..") {
+            if (kept > fixed) {
+                result.resize(result.rfind(L'\\'));
+                --kept;
+            }
+            continue;
+        }
+        if (result.back() != L'\\') result += L'\\';
+        result += name;
+        ++kept;
     }
-    const bool unc = IsUnc(s);
-    std::wstring result = unc ? kLongUncPrefix : kLongPrefix;
-    result.reserve(result.size() + s.size());
-    for (std::size_t i = unc ? 2 : 0; i < s.size(); ++i) {
-        const wchar_t c = IsSeparator(s[i]) ? L'\\' : s[i];
-        if (c == L'\\' && !result.empty() && result.back() == L'\\') continue;
-        result += c;
-    }
+    // A drive's root is C:\, never C: (which names the volume itself).
+    if (kept == 0 || IsSeparator(absolute.back())) result += L'\\';
     return result;
 }
 
-std::wstring ForWideApi(std::wstring wide) {
-    return NeedsLongForm(wide) ? LongForm(std::move(wide)) : wide;
+std::wstring ForWideApi(const std::wstring& wide) {
+    if (wide.empty() || IsPrefixed(wide)) return wide;
+    const std::wstring absolute = Absolute(wide);
+    return absolute.empty() ? wide : LongForm(absolute);
 }
 
 // The short alias of the entry at path, its last component only; empty when it has none.
@@ -122,10 +136,8 @@ std::wstring WidePath(const Text& path) {
 
 std::wstring AbsolutePath(const Text& path) {
     const std::wstring wide = Widen(path);
-    // The expansion would strip a dot or a space at a name's end even behind the prefix; the long form is
-    // absolute already.
-    if (NeedsLongForm(wide)) {
-        const std::wstring longForm = LongForm(wide);
+    if (!IsPrefixed(wide)) {
+        const std::wstring longForm = ForWideApi(wide);
         if (StartsWith(longForm, kLongPrefix)) return WithoutLongPrefix(longForm);
     }
     return WholeAnswer(

@@ -31,11 +31,14 @@ WideView NameField(const wchar_t (&field)[N]) {
 // The UTF-16 form of a code page 932 Text, byte for byte as the ANSI API would read it.
 std::wstring Widen(const Text& s);
 
-// The path to hand to the wide API: with the \\?\ prefix when the classic rules would refuse it (too long
-// for them) or change it (a component ending in a dot or a space, which they strip); otherwise as it is.
+// The path to hand to the wide API: absolute, in the \\?\ form (\\?\C:\..., \\?\UNC\server\share\...), which
+// the classic rules never touch: they would refuse a long path, strip a dot or a space at a name's end, and
+// take a name such as aux.c, nul.txt or COM1 for a device, whatever the case, extension or folder. A relative
+// path is taken from the current folder (or its drive's); one with the prefix already stays as it is.
 std::wstring WidePath(const Text& path);
 
-// The absolute form of path, however long, with every name as it stands; empty when it cannot be had.
+// The absolute form of path, however long, with every name as it stands, device names included; empty when
+// it cannot be had.
 std::wstring AbsolutePath(const Text& path);
 
 // The path an answer of the wide API gives, without the \\?\ prefix that WidePath may have added.

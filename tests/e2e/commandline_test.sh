@@ -42,6 +42,21 @@ cmp -s "$work/clipboard.bin" "$work/expected.bin" || {
 }
 [ ! -e "$work/bin/Data.INI" ] || fail "Data.INI was written"
 
+# Files named like devices are files: each argument comes back whole, never cut to the device's name.
+mkdir -p "$work/tree/dev"
+printf 'one\r\n' >"$work/tree/dev/nul.txt"
+printf 'one\r\n' >"$work/tree/dev/COM1.txt"
+start_program commandline-devices "$tree\\dev\\nul.txt" "$tree\\dev\\COM1.txt"
+wait_program_exit 60
+[ "$program_exit" = 0 ] || fail "the run with device names ended with code $program_exit"
+driver clipboard >"$work/clipboard.bin" || fail "the clipboard holds no text after the run with device names"
+printf '%s\r\n' "$tree\\dev\\nul.txt" "$tree\\dev\\COM1.txt" >"$work/expected.bin"
+cmp -s "$work/clipboard.bin" "$work/expected.bin" || {
+    od -c "$work/clipboard.bin" >&2
+    fail "the clipboard does not hold nul.txt and COM1.txt whole"
+}
+echo "nul.txt and COM1.txt came back whole"
+
 # A Data.INI that exists stays as it is, to the byte and to its time stamp; its output options are used (here:
 # quotes, tabs between the lines, no line end after the last, forward slashes, a mark after folders).
 printf '[MainForm]\r\nLeft=1\r\n[Output]\r\nQuoting=1\r\nSeparator=1\r\nLastLineEnd=0\r\nSlashes=1\r\nFolderMark=1\r\n' \
