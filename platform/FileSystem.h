@@ -53,12 +53,17 @@ struct FolderEntry {
     EntryFacts facts;
 };
 
-// What tells one folder from another, whatever path leads to it.
+// What tells one folder from another, whatever path leads to it: the volume and the file ID within it, which
+// is 128 bits wide (file systems such as ReFS keep no unique 64-bit one); where the system gives 64 bits
+// only, the high half is 0.
 struct FolderId {
     std::uint64_t volume = 0;
-    std::uint64_t index = 0;
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
 
-    bool operator==(const FolderId& other) const { return volume == other.volume && index == other.index; }
+    bool operator==(const FolderId& other) const {
+        return volume == other.volume && low == other.low && high == other.high;
+    }
     bool operator!=(const FolderId& other) const { return !(*this == other); }
 };
 

@@ -1,11 +1,20 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include <cstring>
 #include <utility>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideNames.h"
 
 namespace {
+
+// FILE_ID_INFO and its class, which the headers declare for Windows 8 and later only; earlier systems refuse
+// the class.
+struct FileIdInfo {
+    ULONGLONG volumeSerialNumber;
+    BYTE fileId[16];
+};
+constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
 
 // The API reads paths up to their first NUL; a Text holding a NUL would name another path.
 bool Passable(const Text& path) {
@@ -128,8 +137,16 @@ std::optional<FolderId> Win32FileSystem::Identity(const Text& path) {
     if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         return std::nullopt;
+    FileIdInfo id;
+    if (GetFileInformationByHandleEx(file.Get(), kFileIdInfo, &id, sizeof id)) {
+        FolderId folder{id.volumeSerialNumber};
+        std::memcpy(&folder.low, id.fileId, sizeof folder.low);
+        std::memcpy(&folder.high, id.fileId + sizeof folder.low, sizeof folder.high);
+        return folder;
+    }
+    // Where the 128-bit ID is not kept or the system is older than Windows 8: the 64-bit index.
     return FolderId{info.dwVolumeSerialNumber,
-                    (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+                    (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow, 0};
 }
 
 NameSubstitutions Win32FileSystem::TakeSubstitutions() {

@@ -1,7 +1,7 @@
 // The file-system services on the wide Win32 API (GetFileAttributesW, GetFileAttributesExW,
-// FindFirstFileW/FindNextFileW, GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandle for
-// identities); paths of any length, listed names converted to code page 932 as ChooseName rules, times in
-// local time.
+// FindFirstFileW/FindNextFileW, GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandleEx's
+// 128-bit file ID or else GetFileInformationByHandle's 64-bit index for identities); paths of any length,
+// listed names converted to code page 932 as ChooseName rules, times in local time.
 #pragma once
 
 #include "platform/FileSystem.h"

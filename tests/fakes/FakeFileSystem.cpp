@@ -123,7 +123,7 @@ FakeFileSystem::Node* FakeFileSystem::Make(const Text& path, std::uint32_t attri
             level->push_back(std::make_shared<Node>());
             node = level->back().get();
             node->name = parts[i];
-            node->serial = ++nodesMade_;
+            node->id = FolderId{1, ++nodesMade_, 0};
             node->attributes = last ? attributes : FileAttr::Directory;
         }
         level = &node->children;
@@ -145,6 +145,10 @@ void FakeFileSystem::AddLink(const Text& path, const Text& target) {
 
 void FakeFileSystem::SetShortName(const Text& path, const Text& shortName) {
     if (const auto node = Find(path)) node->shortName = shortName;
+}
+
+void FakeFileSystem::SetIdentity(const Text& path, FolderId id) {
+    if (const auto node = Find(path)) node->id = id;
 }
 
 void FakeFileSystem::SetAttributes(const Text& path, std::uint32_t attributes) {
@@ -208,7 +212,7 @@ std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {
     const auto node = Find(path, true);
     if (!node || (node->attributes & FileAttr::Directory) == 0 || failIdentity_.count(Key(path)) != 0)
         return std::nullopt;
-    return FolderId{1, node->serial};
+    return node->id;
 }
 
 Text FakeFileSystem::FullPath(const Text& path) {

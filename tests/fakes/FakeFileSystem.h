@@ -26,6 +26,8 @@ public:
     void AddLink(const Text& path, const Text& target);
     void SetShortName(const Text& path, const Text& shortName);
     void SetAttributes(const Text& path, std::uint32_t attributes);
+    // Every entry has an identity of its own, on volume 1, until one is set.
+    void SetIdentity(const Text& path, FolderId id);
     // The size and last write that listings and Facts report; both zero until set.
     void SetFacts(const Text& path, std::uint64_t size, LocalTime written);
     void Remove(const Text& path);
@@ -82,7 +84,7 @@ private:
         LocalTime written;
         Text shortName;
         Text link;                                    // where a link leads; empty for anything else
-        std::uint64_t serial = 0;                     // its identity
+        FolderId id;                                  // its identity
         std::vector<std::shared_ptr<Node>> children;  // shared: a listing keeps its folder alive
     };
     class Listing;

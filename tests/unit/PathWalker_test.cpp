@@ -369,6 +369,20 @@ TEST_F(PathWalkerTest, IdentitiesAreAskedForOnlyWhereLinksAre) {
     EXPECT_EQ(files.identityQueries, 50 + 2);
 }
 
+// File IDs are 128 bits wide: folders whose IDs share the low half are two folders all the same.
+TEST_F(PathWalkerTest, LinksAreToldFromTheFoldersOnTheirPathByEveryBitOfTheirIds) {
+    files.AddFile("C:\\d\\f");
+    files.AddFile("C:\\other\\h");
+    files.AddLink("C:\\d\\side", "C:\\other");
+    files.SetIdentity("C:\\d", FolderId{1, 7, 0});
+    files.SetIdentity("C:\\other", FolderId{1, 7, 1});
+    Recurse();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\f", "C:\\d\\side", "C:\\d\\side\\h"}));
+    files.SetIdentity("C:\\other", FolderId{1, 7, 0});
+    state.FPathList.Clear();
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\f", "C:\\d\\side"}));
+}
+
 // A recursive walk of C:\d over files and links (link, target); identities of the links named unidentified
 // cannot be read.
 struct LinkCase {
