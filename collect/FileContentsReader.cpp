@@ -52,16 +52,45 @@ void MakeShowable(Text& line, bool cut) {
     }
 }
 
+// Serves status panel 2 and the message pump while one file is read, and answers whether the reading goes on:
+// after every so many lines, at the share that the lines' bytes make, and after every block's worth of bytes
+// read without that, at the share of the bytes read, so that a long line neither freezes the window nor
+// outlasts the abort.
+class ReadProgress {
+public:
+    ReadProgress(DropState& state, View& view, std::uint64_t size)
+        : state_(state), view_(view), size_(size) {}
+
+    bool Report(std::uint64_t bytes) {
+        view_.SetStatusText(2, Percentage(bytes, size_));
+        view_.PumpMessages();
+        unreported_ = 0;
+        return GoesOn();
+    }
+
+    // Called with each read before its bytes are split, and again once they were.
+    void Read(std::size_t bytes) {
+        read_ += bytes;
+        unreported_ += bytes;
+    }
+    bool Split() { return unreported_ >= FileContentsReader::kBlockBytes ? Report(read_) : GoesOn(); }
+
+    bool GoesOn() const { return !state_.FAbort; }
+
+private:
+    DropState& state_;
+    View& view_;
+    const std::uint64_t size_;
+    std::uint64_t read_ = 0;
+    std::uint64_t unreported_ = 0;  // bytes read since the last report
+};
+
 // Takes the lines of one file from the splitter: counts them, keeps them for the text area in all-lines mode
 // (cut to the longest line it takes), and reports progress.
 class LineTally {
 public:
-    LineTally(DropState& state, View& view, const OptionSnapshot& options, std::uint64_t size)
-        : state_(state),
-          view_(view),
-          skipBlank_(options.ChkNull),
-          countOnly_(options.RdoLineCnt),
-          size_(size) {}
+    LineTally(ReadProgress& progress, View& view, const OptionSnapshot& options)
+        : progress_(progress), view_(view), skipBlank_(options.ChkNull), countOnly_(options.RdoLineCnt) {}
 
     void Bytes(const char* data, std::size_t size) {
         length_ += size;
@@ -97,11 +126,10 @@ public:
             ++count_;
             if (++since_ > FileContentsReader::kReportInterval) {
                 since_ = 0;
-                view_.SetStatusText(2, Percentage(bytes_, size_));
-                view_.PumpMessages();
+                return progress_.Report(bytes_);
             }
         }
-        return !state_.FAbort;
+        return progress_.GoesOn();
     }
 
     std::int64_t Count() const { return count_; }
@@ -123,11 +151,10 @@ public:
     }
 
 private:
-    DropState& state_;
+    ReadProgress& progress_;
     View& view_;
     const bool skipBlank_;
     const bool countOnly_;
-    const std::uint64_t size_;
 
     Text line_;  // the line being read, in all-lines mode, up to the longest line
     std::uint64_t length_ = 0;
@@ -167,10 +194,11 @@ bool IsPlainFile(const EntryFacts& facts) {
 }
 
 // Reads the file to its end, to an abort, or to a failing read, whose error code it returns. The splitter
-// takes the blocks (LineSplitter or LineCounter) and hands what it finds to sink.
+// takes the blocks (LineSplitter or LineCounter) and hands what it finds to sink. An abort between two blocks
+// ends the file there: a line it cuts short is taken as read so far, as at the file's end.
 template <typename Splitter, typename Sink>
 std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, Splitter& splitter, Sink& sink,
-                                       const DropState& state) {
+                                       ReadProgress& progress, const DropState& state) {
     if (state.FAbort) return std::nullopt;
     for (;;) {
         const SequentialFile::ReadResult got = file.Read(block, FileContentsReader::kBlockBytes);
@@ -179,7 +207,12 @@ std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, Splitt
             splitter.Finish(sink);
             return std::nullopt;
         }
+        progress.Read(got.bytes);
         if (splitter.Feed(block, got.bytes, sink) != LineSplitter::Status::More) return std::nullopt;
+        if (!progress.Split()) {
+            splitter.Finish(sink);
+            return std::nullopt;
+        }
     }
 }
 
@@ -256,19 +289,16 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
     // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
     std::optional<RedrawSuspension> suspension;
     if (!options.RdoLineCnt) suspension.emplace(view_);
+    ReadProgress progress(state_, view_, *size);
     LineSplitter splitter;
-    LineTally tally(state_, view_, options, *size);
+    LineTally tally(progress, view_, options);
     // Counting alone, with no blank line to leave out, needs to look at nothing but the line ends.
     LineCounter counter(kReportInterval + 1);
-    auto report = [&] {
-        view_.SetStatusText(2, Percentage(counter.Bytes(), *size));
-        view_.PumpMessages();
-        return !state_.FAbort;
-    };
+    auto report = [&] { return progress.Report(counter.Bytes()); };
     const bool countOnly = options.RdoLineCnt && !options.ChkNull;
     const std::optional<std::uint32_t> readError =
-        countOnly ? ReadLines(*opened.file, block_.get(), counter, report, state_)
-                  : ReadLines(*opened.file, block_.get(), splitter, tally, state_);
+        countOnly ? ReadLines(*opened.file, block_.get(), counter, report, progress, state_)
+                  : ReadLines(*opened.file, block_.get(), splitter, tally, progress, state_);
     opened.file.reset();
     if (tally.Cut() && cuts_++ == 0) firstCut_ = path;
 

@@ -18,6 +18,8 @@
 //   e2e_driver key TITLE ID VK             presses and releases virtual key VK (decimal) in that control
 //   e2e_driver center TITLE ID             prints the screen coordinates of the control's centre: "x y"
 //   e2e_driver text TITLE ID               writes the control's text bytes to standard output unchanged
+//   e2e_driver wait-enabled TITLE ID 0|1 SECONDS
+//                                          waits until the control is disabled (0) or enabled (1)
 //   e2e_driver press-while-busy TITLE WATCH TARGET VK SECONDS
 //                                          waits until control WATCH is disabled, then presses VK in control
 //                                          TARGET every 50 ms until WATCH is enabled again
@@ -400,6 +402,18 @@ int main(int argc, char** argv) {
         if (!list || SendMessageA(list, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
         SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
+        return 0;
+    }
+    if (std::strcmp(command, "wait-enabled") == 0 && argc > 5) {
+        HWND window = FindWindowA(nullptr, title);
+        HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        if (!control) return 1;
+        const bool enabled = std::atoi(argv[4]) != 0;
+        const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::atof(argv[5]) * 1000);
+        while ((IsWindowEnabled(control) != FALSE) != enabled) {
+            if (GetTickCount64() >= deadline) return 1;
+            Sleep(5);
+        }
         return 0;
     }
     if (std::strcmp(command, "press-while-busy") == 0 && argc > 6) {

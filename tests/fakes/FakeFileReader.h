@@ -1,6 +1,6 @@
-// Files held in memory for the contents reader, with attributes, a size that the directory entry may report
-// wrongly, reads cut into small pieces, and failures on demand: the open fails with a given code, or a read
-// fails once a given number of bytes has been delivered.
+// Files held in memory (or made as they are read) for the contents reader, with attributes, a size that the
+// directory entry may report wrongly, reads cut into small pieces, and failures on demand: the open fails
+// with a given code, or a read fails once a given number of bytes has been delivered.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,9 @@ public:
         std::uint32_t openError = 0;                // the open fails with this code when not 0
         std::optional<std::size_t> failReadAt;      // a read fails when this many bytes were delivered
         std::uint32_t readError = 23;               // the failing read's code, which may be 0
+        // When set, the contents over and over up to this many bytes, made as they are read: a file of
+        // gigabytes that takes no memory.
+        std::optional<std::uint64_t> repeatedTo;
     };
 
     File& Add(const Text& path, Text contents, std::uint32_t attributes = FileAttr::Archive);

@@ -455,6 +455,48 @@ TEST_F(FileContentsReaderTest, AbortOnTheLastLineStillMarksTheFile) {
     EXPECT_EQ(written.back(), "[中断]");
 }
 
+// Lines longer than a block: the share of the bytes read is shown, and the window served, after every block.
+TEST_F(FileContentsReaderTest, ALineOfManyBlocksReportsAfterEachBlock) {
+    constexpr int kBlocks = 16;
+    Lines expected{"status 2 0%"};
+    for (int block = 1; block <= kBlocks; ++block)
+        expected.push_back("status 2 " + std::to_string(block * 100 / kBlocks) + "%");
+    for (const bool count : {true, false}) {
+        count ? CountMode() : AllLines();
+        view.calls.clear();
+        view.pumps = 0;
+        files.Add(kPath, "x").repeatedTo = kBlocks * FileContentsReader::kBlockBytes;
+        reader.AddFileContents(kPath);
+        EXPECT_EQ(view.CallsStartingWith("status"), expected) << count;
+        EXPECT_EQ(view.pumps, kBlocks) << count;
+    }
+}
+
+// Esc inside one line of 3 GiB without a line end ends the reading at the block where it was heard: what was
+// read of the line is its last line (cut to the longest line the text area takes), then the mark.
+TEST_F(FileContentsReaderTest, AbortInsideAHugeLineEndsTheReadingThere) {
+    constexpr int kAbortAt = 20;
+    const std::uint64_t huge = std::uint64_t{3} << 30;
+    view.OnPump(kAbortAt, [&] { state.FAbort = true; });
+    AllLines();
+    files.Add(kPath, "x").repeatedTo = huge;
+    reader.AddFileContents(kPath);
+    EXPECT_EQ(view.lines, (Lines{Text(FileContentsReader::kLongestLine, 'x'), "[中断]"}));
+    EXPECT_EQ(files.readSizes.size(), static_cast<std::size_t>(kAbortAt));
+    EXPECT_NE(reader.TakeDropNotice(), "");
+    EXPECT_EQ(files.openFiles, 0);
+}
+
+TEST_F(FileContentsReaderTest, AbortInsideAHugeLineInCountMode) {
+    view.OnPump(3, [&] { state.FAbort = true; });
+    CountMode();
+    files.Add(kPath, "x").repeatedTo = std::uint64_t{3} << 30;
+    reader.AddFileContents(kPath);
+    reader.WriteHeldLines();
+    EXPECT_EQ(view.lines, Lines{CountLine(1, "行:[中断]")});
+    EXPECT_EQ(files.readSizes.size(), 3u);
+}
+
 TEST_F(FileContentsReaderTest, OpenFailuresGiveTheirTexts) {
     const std::vector<std::pair<std::uint32_t, Text>> cases = {
         {2, "ファイルが見つかりません"},

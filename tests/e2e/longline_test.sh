@@ -1,0 +1,40 @@
+# Esc inside one huge line: a real drop of a 3 GiB file without a line end in all-lines mode, then a real Esc
+# key while it is read. The reading ends soon after, and the text area ends with the abort mark; a reading that
+# heard Esc only at a line's end would read on to the file's end and never write the mark.
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/drag.sh"
+
+MEMO=100 CHK_FALL=111 RDO_FULL=112 RDO_SHOW=114 RDO_LINE_ALL=120
+
+ensure_display
+folder="$E2E_OUT/longline"
+rm -rf "$folder"
+mkdir -p "$folder"
+# Sparse: made at once, taking no room; it reads as NUL bytes, which the text area shows as spaces.
+truncate -s 3G "$folder/one-line.txt"
+trap 'rm -rf "$folder"; cleanup' EXIT
+
+start_for_drops longline "$TITLE" $CHK_FALL
+driver click "$TITLE" $RDO_SHOW || fail "could not choose the contents mode"
+driver click "$TITLE" $RDO_LINE_ALL || fail "could not choose all lines"
+# The keyboard goes to the window the user clicked in.
+xdotool mousemove $(driver center "$TITLE" $MEMO | tr -d '\r') click 1
+
+drag_onto_memo "$TITLE" $MEMO "$folder/one-line.txt"
+driver wait-enabled "$TITLE" $RDO_FULL 0 30 || fail "the drop did not start"
+sleep 1
+driver wait-enabled "$TITLE" $RDO_FULL 0 0 || fail "the file was read to its end before Esc could be pressed"
+xdotool key Escape
+driver wait-enabled "$TITLE" $RDO_FULL 1 30 || { screenshot longline-failed; fail "the reading did not end after Esc"; }
+# The line read so far went in cut to the longest line the text area takes, and the user is told.
+notice=$(driver answer-box "$TITLE" 30 | iconv -f CP932 -t UTF-8) || fail "the cut line was not told"
+echo "$notice" | grep -q "切り詰め" || fail "the notice does not tell of the cut line: $notice"
+
+driver text "$TITLE" $MEMO | tail -c 64 | iconv -f CP932 -t UTF-8 >"$E2E_OUT/longline-tail.txt"
+last=$(tr -d '\r' <"$E2E_OUT/longline-tail.txt" | grep -v '^ *$' | tail -n 1)
+[ "$last" = "[中断]" ] || fail "the text does not end with the abort mark: '$last'"
+screenshot longline
+
+driver close "$TITLE"
+wait_program_exit 30
+echo "Esc inside a line of 3 GiB ended the reading with [中断]"
