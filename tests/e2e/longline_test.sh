@@ -30,9 +30,11 @@ driver wait-enabled "$TITLE" $RDO_FULL 1 30 || { screenshot longline-failed; fai
 notice=$(driver answer-box "$TITLE" 30 | iconv -f CP932 -t UTF-8) || fail "the cut line was not told"
 echo "$notice" | grep -q "切り詰め" || fail "the notice does not tell of the cut line: $notice"
 
-driver text "$TITLE" $MEMO | tail -c 64 | iconv -f CP932 -t UTF-8 >"$E2E_OUT/longline-tail.txt"
-last=$(tr -d '\r' <"$E2E_OUT/longline-tail.txt" | grep -v '^ *$' | tail -n 1)
-[ "$last" = "[中断]" ] || fail "the text does not end with the abort mark: '$last'"
+driver text "$TITLE" $MEMO >"$E2E_OUT/longline-text.bin" || fail "the text area could not be read"
+last=$(tail -c 64 "$E2E_OUT/longline-text.bin" | iconv -f CP932 -t UTF-8 | tr -d '\r' | grep -v '^ *$' | tail -n 1)
+[ "$last" = "[中断]" ] ||
+    fail "the text ($(wc -c <"$E2E_OUT/longline-text.bin") bytes) does not end with the abort mark: '$last'"
+rm -f "$E2E_OUT/longline-text.bin"
 screenshot longline
 
 driver close "$TITLE"
