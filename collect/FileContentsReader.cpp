@@ -61,6 +61,7 @@ public:
     ReadProgress(DropState& state, View& view, std::uint64_t size)
         : state_(state), view_(view), size_(size) {}
 
+    // Shows bytes as a share of the file's size and pumps.
     bool Report(std::uint64_t bytes) {
         view_.SetStatusText(2, Percentage(bytes, size_));
         view_.PumpMessages();
@@ -198,8 +199,8 @@ bool IsPlainFile(const EntryFacts& facts) {
 // ends the file there: a line it cuts short is taken as read so far, as at the file's end.
 template <typename Splitter, typename Sink>
 std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, Splitter& splitter, Sink& sink,
-                                       ReadProgress& progress, const DropState& state) {
-    if (state.FAbort) return std::nullopt;
+                                       ReadProgress& progress) {
+    if (!progress.GoesOn()) return std::nullopt;
     for (;;) {
         const SequentialFile::ReadResult got = file.Read(block, FileContentsReader::kBlockBytes);
         if (got.failed) return got.error;
@@ -297,8 +298,8 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
     auto report = [&] { return progress.Report(counter.Bytes()); };
     const bool countOnly = options.RdoLineCnt && !options.ChkNull;
     const std::optional<std::uint32_t> readError =
-        countOnly ? ReadLines(*opened.file, block_.get(), counter, report, progress, state_)
-                  : ReadLines(*opened.file, block_.get(), splitter, tally, progress, state_);
+        countOnly ? ReadLines(*opened.file, block_.get(), counter, report, progress)
+                  : ReadLines(*opened.file, block_.get(), splitter, tally, progress);
     opened.file.reset();
     if (tally.Cut() && cuts_++ == 0) firstCut_ = path;
 

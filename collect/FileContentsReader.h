@@ -20,7 +20,8 @@ class FileContentsReader : public ContentsReader {
 public:
     // Files are read in blocks of this size, never whole.
     static constexpr std::size_t kBlockBytes = 64 * 1024;
-    // Status panel 2 and the message pump are served when more lines than this were counted since last time.
+    // Status panel 2 and the message pump are served when more lines than this were counted since last time,
+    // and after a block's worth of bytes read without that.
     static constexpr std::int32_t kReportInterval = 1024;
     // In all-lines mode the lines reach the text area in batches of at most this many lines or bytes. Each
     // replacement costs the text area time in proportion to all the text it then holds, so a file goes in
