@@ -375,7 +375,7 @@ Text FileContentsReader::TakeDropNotice() {
     if (onlineFiles_.count > 0) {
         paragraphs.push_back(
             PassedOverParagraph("オンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
-                                "読むには設定画面の「オンライン専用のファイルも読む」をオンにしてください。",
+                                "読むには設定画面の「オンライン専用も読む」をオンにしてください。",
                                 std::move(onlineFiles_.names), onlineFiles_.count));
     }
     notDiskFiles_ = PassedOver();

@@ -359,7 +359,7 @@ TEST_F(FileContentsReaderTest, OnlineFilesAndDevicesArePassedOverAndNamed) {
         "開かれたため、読まずに飛ばしました。";
     const Text online =
         "ファイルはオンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
-        "読むには設定画面の「オンライン専用のファイルも読む」をオンにしてください。";
+        "読むには設定画面の「オンライン専用も読む」をオンにしてください。";
     CountMode();
     files.Add("C:\\d\\aux.c", "a\r\n").notDiskFile = true;
     files.Add("C:\\d\\com1.txt", "a\r\n").notDiskFile = true;

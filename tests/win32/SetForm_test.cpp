@@ -85,7 +85,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     EXPECT_EQ(frame.left, 378);
     EXPECT_EQ(frame.top, 128);
     EXPECT_EQ(client.right, 498);
-    EXPECT_EQ(client.bottom, 373);
+    EXPECT_EQ(client.bottom, 349);
     const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_FALSE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -326,8 +326,8 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     Choose(kCmbSlashes, 2);
     for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn}) Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 373, {kSetFormBevel, kOutputBevel}),
-                  31);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 349, {kSetFormBevel, kOutputBevel}),
+                  32);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
