@@ -22,6 +22,7 @@ constexpr char kOrder[] = "Order";
 constexpr char kSizeColumn[] = "SizeColumn";
 constexpr char kTimeColumn[] = "TimeColumn";
 constexpr char kAttributeColumn[] = "AttributeColumn";
+constexpr char kReadOnlineFiles[] = "ReadOnlineFiles";
 
 // The INI functions drop surrounding spaces and quotes and cannot hold a line break, so the separator is
 // kept between quotes, with control bytes, quotes and "%" written as "%" and two hexadecimal digits. None of
@@ -107,7 +108,8 @@ bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
            write(kCustomSeparator, EncodeSeparator(o.customSeparator)) && flag(kLastLineEnd, o.lastLineEnd) &&
            number(kSlashes, o.slashes) && flag(kFolderMark, o.folderMark) && flag(kRelative, o.relative) &&
            flag(kExtensions, o.extensions) && number(kOrder, o.order) && flag(kSizeColumn, o.sizeColumn) &&
-           flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn);
+           flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn) &&
+           flag(kReadOnlineFiles, o.readOnlineFiles);
 }
 
 }  // namespace
@@ -128,6 +130,7 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     o.sizeColumn = r.ReadBool(kSizeColumn, o.sizeColumn);
     o.timeColumn = r.ReadBool(kTimeColumn, o.timeColumn);
     o.attributeColumn = r.ReadBool(kAttributeColumn, o.attributeColumn);
+    o.readOnlineFiles = r.ReadBool(kReadOnlineFiles, o.readOnlineFiles);
     return o;
 }
 

@@ -21,6 +21,7 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FPathList.SetOrder(output.order);
     state_.FAbort = false;
     state_.FTotalLines = 0;
+    state_.FReadOnlineFiles = output.readOnlineFiles;
     // Only names listed for this drop are reported after it.
     files_.TakeSubstitutions();
 

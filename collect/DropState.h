@@ -18,4 +18,7 @@ struct DropState : BusyState {
     std::int32_t FTick = 0;          // entries walked below the current dropped name, 0 to 1023
     std::int32_t FTotalLines = 0;    // line count of the current drop in contents mode
     std::array<Text, 5> FExtFilter;  // the extension filter slots
+    // The contents modes also read files whose data is online only, which fetches them; taken from the
+    // output options at the start of every drop.
+    bool FReadOnlineFiles = false;
 };

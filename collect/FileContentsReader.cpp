@@ -194,6 +194,12 @@ bool IsPlainFile(const EntryFacts& facts) {
     return facts.attributes != FileAttr::Invalid && (facts.attributes & kNotPlain) == 0;
 }
 
+// Opening such a file makes the system fetch its data first: gigabytes from a cloud store, or an error when
+// offline.
+bool IsOnlineOnly(std::uint32_t attributes) {
+    return (attributes & (FileAttr::RecallOnDataAccess | FileAttr::Offline)) != 0;
+}
+
 // Reads the file to its end, to an abort, or to a failing read, whose error code it returns. The splitter
 // takes the blocks (LineSplitter or LineCounter) and hands what it finds to sink. An abort between two blocks
 // ends the file there: a line it cuts short is taken as read so far, as at the file's end.
@@ -236,6 +242,10 @@ Text IoErrorText(std::uint32_t code) {
             return "オープンしたファイルが多すぎます";
         case 5:
             return "ファイルへのアクセスが拒否されました";
+        case 32:
+            return "ほかのプログラムがファイルを使用中のため開けません";
+        case 33:
+            return "ほかのプログラムがファイルの一部をロックしているため読めません";
         case 100:
             return "ファイルの末尾以降を読み込みました";
         case 101:
@@ -252,16 +262,25 @@ FileContentsReader::FileContentsReader(DropState& state, View& view, FileReader&
       view_(view),
       files_(files),
       ahead_(files, kBlockBytes, kReadAheadDepth, kReadAheadBytes,
-             files.AllowsConcurrentReads() ? kReadAheadWorkers : 0),
+             files.AllowsConcurrentReads() ? kReadAheadWorkers : 0, kReadAheadStopWait),
       block_(new char[kBlockBytes]) {}
 
 void FileContentsReader::ExpectFile(const Text& path, const EntryFacts& facts) {
-    if (IsPlainFile(facts) && facts.size <= kBlockBytes) ahead_.Expect(path);
+    if (IsPlainFile(facts) && facts.size <= kBlockBytes &&
+        (state_.FReadOnlineFiles || !IsOnlineOnly(facts.attributes)))
+        ahead_.Expect(path);
 }
 
 FileReader::OpenResult FileContentsReader::Open(const Text& path) {
-    if (std::optional<Text> bytes = ahead_.Take(path))
+    const auto keepWaiting = [this] {
+        view_.PumpMessages();
+        return !state_.FAbort;
+    };
+    if (std::optional<Text> bytes = ahead_.Take(path, keepWaiting))
         return {std::make_unique<HeldFile>(std::move(*bytes)), 0};
+    // After an abort, the wait for a read ahead given up included, nothing more is read: the file is not
+    // opened either.
+    if (state_.FAbort) return {std::make_unique<HeldFile>(Text()), 0};
     return files_.Open(path);
 }
 
@@ -270,16 +289,25 @@ void FileContentsReader::AddFileContents(const Text& path) {
 }
 
 void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, const EntryFacts* facts) {
-    std::optional<std::uint64_t> size;
+    std::optional<EntryFacts> plain;
     if (facts) {
         if (!IsPlainFile(*facts)) return;
-        size = facts->size;
+        plain = *facts;
     } else {
         if (!files_.Exists(path)) return;
-        size = files_.PlainFileSize(path);
-        if (!size) return;
+        plain = files_.PlainFileFacts(path);
+        if (!plain) return;
     }
+    if (IsOnlineOnly(plain->attributes) && !state_.FReadOnlineFiles) {
+        onlineFiles_.Add(path);
+        return;
+    }
+    const std::optional<std::uint64_t> size = plain->size;
     FileReader::OpenResult opened = Open(path);
+    if (opened.notDiskFile) {
+        notDiskFiles_.Add(path);
+        return;
+    }
     // A file the walk listed may have gone since; gone, it gives nothing, as it would have when looked for.
     if (!opened.file && facts && !files_.Exists(path)) return;
     view_.SetStatusText(2, "0%");
@@ -342,11 +370,49 @@ void FileContentsReader::WriteCountLines() {
     view_.AppendLines(lines);
 }
 
+void FileContentsReader::PassedOver::Add(const Text& path) {
+    if (names.size() < kNoticeNames) names.push_back(path);
+    ++count;
+}
+
+namespace {
+
+// A paragraph of the drop notice: what was done to the files, then their names, one a line.
+Text PassedOverParagraph(const Text& what, std::vector<Text> names, std::size_t count) {
+    Text paragraph = "次の " + std::to_string(count) + " ファイルは" + what;
+    for (const Text& name : names)
+        paragraph += "\r\n" + name;
+    if (count > names.size()) paragraph += "\r\nほか " + std::to_string(count - names.size()) + " ファイル";
+    return paragraph;
+}
+
+}  // namespace
+
 Text FileContentsReader::TakeDropNotice() {
-    if (cuts_ == 0) return Text();
-    const std::size_t others = std::exchange(cuts_, 0) - 1;
-    const Text which =
-        others == 0 ? Text("このファイル") : "このファイルほか " + std::to_string(others) + " ファイル";
-    return std::exchange(firstCut_, Text()) + "\r\n" + which + "の長すぎる行を " +
-           std::to_string(kLongestLine) + " バイトで切り詰めました。";
+    std::vector<Text> paragraphs;
+    if (cuts_ > 0) {
+        const std::size_t others = std::exchange(cuts_, 0) - 1;
+        const Text which =
+            others == 0 ? Text("このファイル") : "このファイルほか " + std::to_string(others) + " ファイル";
+        paragraphs.push_back(std::exchange(firstCut_, Text()) + "\r\n" + which + "の長すぎる行を " +
+                             std::to_string(kLongestLine) + " バイトで切り詰めました。");
+    }
+    if (notDiskFiles_.count > 0) {
+        paragraphs.push_back(PassedOverParagraph(
+            "ディスク上のファイルではなく、デバイス (COM1、AUX、NUL など) やパイプとして開かれたため、"
+            "読まずに飛ばしました。",
+            std::move(notDiskFiles_.names), notDiskFiles_.count));
+    }
+    if (onlineFiles_.count > 0) {
+        paragraphs.push_back(
+            PassedOverParagraph("オンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
+                                "読むには設定画面の「オンライン専用も読む」をオンにしてください。",
+                                std::move(onlineFiles_.names), onlineFiles_.count));
+    }
+    notDiskFiles_ = PassedOver();
+    onlineFiles_ = PassedOver();
+    Text notice;
+    for (const Text& paragraph : paragraphs)
+        notice += (notice.empty() ? "" : "\r\n\r\n") + paragraph;
+    return notice;
 }

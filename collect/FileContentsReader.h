@@ -1,6 +1,7 @@
 // The file contents reader: writes every line of a file, or its line count, into the text area.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -41,16 +42,23 @@ public:
     static constexpr unsigned kReadAheadWorkers = 2;
     static constexpr std::size_t kReadAheadDepth = 4096;
     static constexpr std::size_t kReadAheadBytes = 16 * 1024 * 1024;
+    // Closing the program waits this long at most for a worker still reading.
+    static constexpr std::chrono::milliseconds kReadAheadStopWait{500};
     // Count lines go into the text area while the drop goes on, in batches that start at this many lines and
     // then grow to the number already written: the area takes a batch in time that grows with the text it
     // holds, so the batches stay few, and the files read ahead meanwhile.
     static constexpr std::size_t kFirstCountBatch = 2048;
+    // The drop's closing notice names this many of the files it passed over of each kind, then counts the
+    // rest.
+    static constexpr std::size_t kNoticeNames = 10;
 
     FileContentsReader(DropState& state, View& view, FileReader& files);
 
     // Reads the file with the contents options of the view: count mode or all lines, blank lines skipped or
-    // not. Hidden and system files, folders and missing paths give nothing. A file that cannot be opened or
-    // read raises AppError, its text under the file's name, after everything it had read was written.
+    // not. Hidden and system files, folders and missing paths give nothing. A file whose data is online only
+    // (unless the drop reads those) and a name that opens no disk file (a device such as "aux.c" names, a
+    // pipe) are passed over unread and named in the drop notice. A file that cannot be opened or read raises
+    // AppError, its text under the file's name, after everything it had read was written.
     void AddFileContents(const Text& path) override;
     // Facts from the walk spare the existence and size queries; a file gone since is passed over as a missing
     // one is.
@@ -62,10 +70,19 @@ public:
     // replacement per file would cost the area in proportion to all its text, for every file of a drop.
     void WriteHeldLines() override;
 
-    // Names the first file whose lines were cut since the last call, and how many more were.
+    // Names the first file whose lines were cut since the last call, and how many more were; then the files
+    // passed over unread, by kind.
     Text TakeDropNotice() override;
 
 private:
+    // Files passed over for one reason: the first few names, and how many in all.
+    struct PassedOver {
+        std::vector<Text> names;
+        std::size_t count = 0;
+
+        void Add(const Text& path);
+    };
+
     FileReader::OpenResult Open(const Text& path);
     void WriteCountLines();
 
@@ -79,4 +96,6 @@ private:
     std::size_t countLinesWritten_ = 0;  // in this drop
     Text firstCut_;                      // the first file with a line cut since the last notice
     std::size_t cuts_ = 0;               // files with a line cut since then
+    PassedOver notDiskFiles_;            // since the last notice
+    PassedOver onlineFiles_;
 };

@@ -5,13 +5,14 @@
 // and in its own order: a file that was not read ahead whole is read there as before.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -20,13 +21,21 @@
 
 class ReadAhead {
 public:
+    // Called while Take waits longer than a few round trips to the system, and again at intervals: it serves
+    // the user (messages, the abort key) and answers whether to go on waiting.
+    using KeepWaiting = std::function<bool()>;
+
     // files is used on the worker threads: its Open, and Read of the files it opens, must allow that. A file
     // is kept only when it ends within capacity bytes; the files read and not yet taken stay within depth
-    // files and budget bytes (one file may pass the budget).
+    // files and budget bytes (one file may pass the budget). Destruction waits at most stopWait for the
+    // workers.
     ReadAhead(FileReader& files, std::size_t capacity, std::size_t depth, std::size_t budget,
-              unsigned workers);
+              unsigned workers, std::chrono::milliseconds stopWait);
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
+    // Stops the workers. A worker still inside a call of files after stopWait (a read that never ends) is
+    // left behind: once the call returns it closes its file and ends, touching nothing else, so that closing
+    // the program never waits on such a read.
     ~ReadAhead();
 
     // Asks for path to be read, before every file asked for earlier: a walk tells of a folder's files last to
@@ -35,16 +44,18 @@ public:
     void Expect(const Text& path);
 
     // The whole file at path, if it was read ahead; it is then forgotten. Waits while its read is under way,
-    // or still to come with the workers free to come to it; otherwise it is dropped, as is a file that could
-    // not be read whole, and the caller reads it itself.
-    std::optional<Text> Take(const Text& path);
+    // or still to come with the workers free to come to it, for as long as keepWaiting allows; otherwise it
+    // is dropped, as is a file that could not be read whole, and the caller reads it itself.
+    std::optional<Text> Take(const Text& path, const KeepWaiting& keepWaiting);
 
     // Forgets every file asked for; reads under way end on their own, and their bytes are dropped.
     void Forget();
 
 private:
-    // Looks at a file to come that Take makes by yielding before it starts sleeping between them.
+    // Looks at a file to come that Take makes by yielding before it starts waiting to be woken.
     static constexpr int kYieldingLooks = 1000;
+    // How often a waiting Take asks keepWaiting.
+    static constexpr std::chrono::milliseconds kWaitingInterval{20};
 
     enum class Stage { Waiting, Reading, Read, Failed };
     struct Entry {
@@ -52,25 +63,37 @@ private:
         Text bytes;
     };
 
-    // Under mutex_: whether the workers may read another file.
-    bool HasRoom() const { return held_ < depth_ && heldBytes_ < budget_; }
-    void Work();
-    std::optional<Text> ReadWhole(const Text& path, std::vector<char>& buffer);
+    // What the workers share with the owner; a worker keeps it alive until it ends, the owner's end included.
+    struct Shared {
+        Shared(FileReader& files, std::size_t capacity, std::size_t depth, std::size_t budget)
+            : files(files), capacity(capacity), depth(depth), budget(budget) {}
 
-    FileReader& files_;
-    const std::size_t capacity_;
-    const std::size_t depth_;
-    const std::size_t budget_;
+        // Under mutex: whether the workers may read another file.
+        bool HasRoom() const { return held < depth && heldBytes < budget; }
+
+        FileReader& files;
+        const std::size_t capacity;
+        const std::size_t depth;
+        const std::size_t budget;
+
+        std::mutex mutex;
+        std::condition_variable changed;          // wakes idle workers
+        std::condition_variable settled;          // a read ended, or a worker did
+        std::deque<Text> queue;                   // paths to read, next first; some taken or forgotten since
+        std::unordered_map<Text, Entry> entries;  // every path asked for and not yet taken or forgotten
+        std::size_t held = 0;                     // entries Read, waiting to be taken
+        std::size_t heldBytes = 0;                // their bytes
+        unsigned idle = 0;                        // workers waiting for a file to read
+        unsigned running = 0;                     // workers started and not ended
+        std::size_t generation = 0;               // counts Forget calls: a read from before one is dropped
+        bool stopping = false;
+    };
+
+    static void Work(const std::shared_ptr<Shared>& shared);
+    static std::optional<Text> ReadWhole(Shared& shared, const Text& path, std::vector<char>& buffer);
+
     const unsigned workerCount_;
-
-    std::mutex mutex_;
-    std::condition_variable changed_;          // wakes idle workers
-    std::deque<Text> queue_;                   // paths to read, next first; some taken or forgotten since
-    std::unordered_map<Text, Entry> entries_;  // every path asked for and not yet taken or forgotten
-    std::size_t held_ = 0;                     // entries Read, waiting to be taken
-    std::size_t heldBytes_ = 0;                // their bytes
-    unsigned idle_ = 0;                        // workers waiting for a file to read
-    std::size_t generation_ = 0;               // counts Forget calls: a read from before one is dropped
-    bool stopping_ = false;
-    std::vector<std::thread> workers_;  // started with the first Expect
+    const std::chrono::milliseconds stopWait_;
+    const std::shared_ptr<Shared> shared_;
+    bool started_ = false;  // the workers are started with the first Expect
 };

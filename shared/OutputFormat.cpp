@@ -100,7 +100,8 @@ bool OutputOptions::operator==(const OutputOptions& other) const {
            customSeparator == other.customSeparator && lastLineEnd == other.lastLineEnd &&
            slashes == other.slashes && folderMark == other.folderMark && relative == other.relative &&
            extensions == other.extensions && order == other.order && sizeColumn == other.sizeColumn &&
-           timeColumn == other.timeColumn && attributeColumn == other.attributeColumn;
+           timeColumn == other.timeColumn && attributeColumn == other.attributeColumn &&
+           readOnlineFiles == other.readOnlineFiles;
 }
 
 Text FormatEntry(const OutputEntry& entry, const OutputOptions& options) {

@@ -29,6 +29,9 @@ struct OutputOptions {
     bool sizeColumn = false;      // size in bytes
     bool timeColumn = false;      // last write, yyyy/mm/dd hh:mm:ss local time
     bool attributeColumn = false; // R H S A D
+    // The contents modes also read files whose data is online only (a cloud store's placeholders), which
+    // fetches it; without it they are passed over and named.
+    bool readOnlineFiles = false;
 
     bool operator==(const OutputOptions& other) const;
     bool operator!=(const OutputOptions& other) const { return !(*this == other); }

@@ -52,6 +52,7 @@ enum SetFormControl : int {
     kChkTimeColumn,
     kChkAttributeColumn,
     kSmpColumns,
+    kChkOnlineFiles,
 };
 
 class TForm2 : public Window, private Prompts {

@@ -36,23 +36,31 @@ bool Win32FileReader::Exists(const Text& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::optional<std::uint64_t> Win32FileReader::PlainFileSize(const Text& path) {
+std::optional<EntryFacts> Win32FileReader::PlainFileFacts(const Text& path) {
     if (!Passable(path)) return std::nullopt;
     constexpr DWORD excluded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
     WIN32_FIND_DATAW data;
     const FindHandle find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return std::nullopt;
     do {
-        if ((data.dwFileAttributes & excluded) == 0)
-            return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        if ((data.dwFileAttributes & excluded) == 0) {
+            EntryFacts facts;
+            facts.attributes = data.dwFileAttributes;
+            facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+            return facts;
+        }
     } while (FindNextFileW(find.Get(), &data));
     return std::nullopt;
 }
 
 FileReader::OpenResult Win32FileReader::Open(const Text& path) {
     if (!Passable(path)) return {nullptr, ERROR_INVALID_NAME};
-    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return {nullptr, GetLastError()};
+    // A serial port waits in ReadFile for bytes that may never come, the console for keys, NUL gives nothing:
+    // whatever the name, only a disk file is read. A type that cannot be told (FILE_TYPE_UNKNOWN) is no disk.
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK) return {nullptr, 0, true};
     return {std::make_unique<Win32SequentialFile>(std::move(file)), 0};
 }

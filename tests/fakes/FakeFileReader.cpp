@@ -52,17 +52,21 @@ bool FakeFileReader::Exists(const Text& path) {
     return it != files_.end() && (it->second.attributes & FileAttr::Directory) == 0;
 }
 
-std::optional<std::uint64_t> FakeFileReader::PlainFileSize(const Text& path) {
+std::optional<EntryFacts> FakeFileReader::PlainFileFacts(const Text& path) {
     const auto it = files_.find(path);
     constexpr std::uint32_t excluded = FileAttr::Hidden | FileAttr::System | FileAttr::Directory;
     if (it == files_.end() || (it->second.attributes & excluded) != 0) return std::nullopt;
-    return it->second.reportedSize.value_or(Size(it->second));
+    EntryFacts facts;
+    facts.attributes = it->second.attributes;
+    facts.size = it->second.reportedSize.value_or(Size(it->second));
+    return facts;
 }
 
 FileReader::OpenResult FakeFileReader::Open(const Text& path) {
     const auto it = files_.find(path);
     if (it == files_.end()) return {nullptr, 2};
     if (it->second.openError != 0) return {nullptr, it->second.openError};
+    if (it->second.notDiskFile) return {nullptr, 0, true};
     ++opens;
     return {std::make_unique<Reading>(*this, it->second), 0};
 }

@@ -61,7 +61,11 @@ public:
     explicit OneFile(const FileCase& file) : file_(file) {}
 
     bool Exists(const Text& path) override { return path == kPath; }
-    std::optional<std::uint64_t> PlainFileSize(const Text&) override { return file_.reportedSize; }
+    std::optional<EntryFacts> PlainFileFacts(const Text&) override {
+        EntryFacts facts;
+        facts.size = file_.reportedSize;
+        return facts;
+    }
     OpenResult Open(const Text&) override { return {std::make_unique<CutReading>(file_), 0}; }
 
 private:

@@ -63,7 +63,8 @@ struct Row {
     Mode mode;
     std::function<void(Program&)> inject;
     Lines added;  // what the drop of C:\d appends below the earlier lines
-    Text told;    // the error shown once the drop has ended; empty: the failure is absorbed silently
+    Text told;    // the error shown once the drop has ended; empty: the failure is absorbed or noticed
+    bool noticed = false;  // the drop's closing notice names b.txt
 };
 
 Text OpenFailure(const Text& text) {
@@ -95,6 +96,13 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
         // A file listed but gone before it is read gives nothing; the walk goes on.
         {"file gone before reading", Mode::AllLines, [](Program& p) { p.tree.AddFile("C:\\d\\e.txt"); },
          {"1", "2", "x", "y", "z", "3"}, ""},
+        // A name that opens a device, and a file whose data is online only, are passed over; the drop's
+        // closing notice names them.
+        {"name opens a device", Mode::AllLines,
+         [](Program& p) { p.files.Add("C:\\d\\b.txt", "x").notDiskFile = true; }, {"1", "2", "3"}, "", true},
+        {"data online only", Mode::AllLines,
+         [](Program& p) { p.tree.SetAttributes("C:\\d\\b.txt", FileAttr::Archive | FileAttr::Offline); },
+         {"1", "2", "3"}, "", true},
         {"listing fails", Mode::FullPath, [](Program& p) { p.tree.FailListing("C:\\d"); }, {"C:\\d"}, ""},
         {"entry vanishes mid-listing", Mode::FullPath,
          [](Program& p) { p.tree.OnListed("C:\\d\\a.txt", [&p] { p.tree.Remove("C:\\d\\b.txt"); }); },
@@ -120,7 +128,8 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
                                      {3, "不正なファイル名です"},
                                      {4, "オープンしたファイルが多すぎます"},
                                      {5, "ファイルへのアクセスが拒否されました"},
-                                     {32, "I/O エラー (32)"},
+                                     {32, "ほかのプログラムがファイルを使用中のため開けません"},
+                                     {33, "ほかのプログラムがファイルの一部をロックしているため読めません"},
                                      {1117, "I/O エラー (1117)"}}) {
         rows.push_back({"open " + std::to_string(code), Mode::AllLines,
                         [code = code](Program& p) { FailOpen(p, code); }, {"1", "2"}, OpenFailure(text)});
@@ -141,7 +150,13 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
             EXPECT_EQ(p.network.universalNameCalls, std::count_if(row.added.begin(), row.added.end(),
                                                                   [](const Text& l) { return !l.empty(); }));
         }
-        EXPECT_TRUE(p.view.CallsStartingWith("message").empty()) << "no message of its own";
+        const Lines messages = p.view.CallsStartingWith("message");
+        if (row.noticed) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_NE(messages[0].find("\r\nC:\\d\\b.txt"), Text::npos) << messages[0];
+        } else {
+            EXPECT_TRUE(messages.empty()) << "no message of its own";
+        }
         EXPECT_EQ(p.view.CallsStartingWith("copy").size(), paths ? 1u : 0u);
         EXPECT_EQ(p.files.openFiles, 0);
         EXPECT_EQ(p.tree.listingsOpen, 0);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <map>
+#include <mutex>
 #include <random>
 #include <string>
 
@@ -348,6 +351,45 @@ TEST_F(FileContentsReaderTest, EntriesThatAreNoPlainFilesGiveNothing) {
     EXPECT_EQ(view.lines, (Lines{"a"}));
 }
 
+// Online-only files would be fetched by the open, a device might never answer a read: neither is read, and
+// the notice names them by kind, the first few of each by name.
+TEST_F(FileContentsReaderTest, OnlineFilesAndDevicesArePassedOverAndNamed) {
+    const Text devices =
+        "次の 2 ファイルはディスク上のファイルではなく、デバイス (COM1、AUX、NUL など) やパイプとして"
+        "開かれたため、読まずに飛ばしました。";
+    const Text online =
+        "ファイルはオンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
+        "読むには設定画面の「オンライン専用も読む」をオンにしてください。";
+    CountMode();
+    files.Add("C:\\d\\aux.c", "a\r\n").notDiskFile = true;
+    files.Add("C:\\d\\com1.txt", "a\r\n").notDiskFile = true;
+    Text names;
+    for (int i = 0; i < 12; ++i) {
+        const Text path = "C:\\d\\o" + std::to_string(i);
+        files.Add(path, "a\r\n",
+                  FileAttr::Archive | (i % 2 ? FileAttr::Offline : FileAttr::RecallOnDataAccess));
+        reader.AddFileContents(path);
+        if (i < 10) names += "\r\n" + path;
+    }
+    EXPECT_EQ(files.opens, 0);
+    reader.AddFileContents("C:\\d\\aux.c");
+    files.Add(kPath, "1\r\n2\r\n");
+    reader.AddFileContents(kPath);
+    reader.AddFileContents("C:\\d\\com1.txt");
+    reader.WriteHeldLines();
+    EXPECT_EQ(view.lines, (Lines{CountLine(2)}));
+    EXPECT_EQ(reader.TakeDropNotice(), devices + "\r\nC:\\d\\aux.c\r\nC:\\d\\com1.txt\r\n\r\n次の 12 " +
+                                           online + names + "\r\nほか 2 ファイル");
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+
+    // With the option they are read like any other file.
+    state.FReadOnlineFiles = true;
+    AllLines();
+    reader.AddFileContents("C:\\d\\o1");
+    EXPECT_EQ(view.lines.back(), "a");
+    EXPECT_EQ(reader.TakeDropNotice(), "");
+}
+
 // Facts the walk already has stand for the reader's own queries: what they call no plain file gives nothing
 // and is not opened, their size makes the shares. A file gone since it was listed gives nothing; one that is
 // there but cannot be opened is an error as ever.
@@ -506,7 +548,8 @@ TEST_F(FileContentsReaderTest, OpenFailuresGiveTheirTexts) {
         {100, "ファイルの末尾以降を読み込みました"},
         {101, "ディスクがいっぱいです"},
         {106, "入力値が数値ではありません"},
-        {32, "I/O エラー (32)"},
+        {32, "ほかのプログラムがファイルを使用中のため開けません"},
+        {33, "ほかのプログラムがファイルの一部をロックしているため読めません"},
         {1234, "I/O エラー (1234)"},
     };
     for (const bool count : {true, false}) {
@@ -620,13 +663,129 @@ TEST_F(ContentsDropTest, CutLinesAreToldOnceAfterTheFinishingSteps) {
 
 TEST_F(ContentsDropTest, AFileThatCannotBeOpenedEndsTheDropAfterItsFinishingSteps) {
     CountMode();
-    files.Add("C:\\d\\b.txt", "x").openError = 32;
-    EXPECT_EQ(Drop(), "C:\\d\\b.txt\r\nI/O エラー (32)");
+    files.Add("C:\\d\\b.txt", "x").openError = 1117;
+    EXPECT_EQ(Drop(), "C:\\d\\b.txt\r\nI/O エラー (1117)");
     EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), "         2行:Ｔｏｔａｌ"}));
     EXPECT_FALSE(state.FBusy);
     EXPECT_TRUE(view.topPanelEnabled);
     EXPECT_EQ(view.panels[2], "");
     EXPECT_EQ(files.opens, 1);
+}
+
+// The walk's facts tell of online-only files, so those are never opened; the drop's output options may have
+// them read.
+TEST_F(ContentsDropTest, OnlineFilesAreReadOnlyWithTheOption) {
+    CountMode();
+    tree.SetAttributes("C:\\d\\b.txt", FileAttr::Archive | FileAttr::RecallOnDataAccess);
+    EXPECT_EQ(Drop(), "(no error)");
+    EXPECT_EQ(view.lines, (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), CountLine(1, "行:", "C:\\d\\c.txt"),
+                                 "         3行:Ｔｏｔａｌ"}));
+    EXPECT_EQ(files.opens, 2);
+    const Lines messages = view.CallsStartingWith("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("\r\nC:\\d\\b.txt"), Text::npos) << messages[0];
+
+    OutputOptions readOnline;
+    readOnline.readOnlineFiles = true;
+    DropHandler including(state, view, tree, network, reader, readOnline);
+    FakeDroppedNames names({"C:\\d"});
+    bool handled = false;
+    view.lines.clear();
+    view.calls.clear();
+    including.HandleDrop(names, handled);
+    EXPECT_EQ(view.lines[1], CountLine(3, "行:", "C:\\d\\b.txt"));
+    EXPECT_EQ(view.lines.back(), "         6行:Ｔｏｔａｌ");
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
+}
+
+// Files the read ahead's workers may open; the open of one waits until it is released.
+class GatedFiles : public FileReader {
+public:
+    GatedFiles(std::map<Text, Text> contents, Text gated)
+        : contents_(std::move(contents)), gated_(std::move(gated)) {}
+
+    bool GatedOpenBegun() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return begun_;
+    }
+    int GatedOpens() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return gatedOpens_;
+    }
+    void Release() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            released_ = true;
+        }
+        changed_.notify_all();
+    }
+
+    bool Exists(const Text& path) override { return contents_.count(path) != 0; }
+    std::optional<EntryFacts> PlainFileFacts(const Text& path) override {
+        if (!Exists(path)) return std::nullopt;
+        EntryFacts facts;
+        facts.size = contents_.at(path).size();
+        return facts;
+    }
+    OpenResult Open(const Text& path) override {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (path == gated_) {
+            ++gatedOpens_;
+            begun_ = true;
+            changed_.wait(lock, [&] { return released_; });
+        }
+        return {std::make_unique<WholeFile>(contents_.at(path)), 0};
+    }
+    bool AllowsConcurrentReads() const override { return true; }
+
+private:
+    class WholeFile : public SequentialFile {
+    public:
+        explicit WholeFile(Text bytes) : bytes_(std::move(bytes)) {}
+        ReadResult Read(char* buffer, std::size_t capacity) override {
+            const std::size_t size = std::min(capacity, bytes_.size());
+            std::copy_n(bytes_.data(), size, buffer);
+            bytes_.erase(0, size);
+            return {size, false, 0};
+        }
+
+    private:
+        Text bytes_;
+    };
+
+    const std::map<Text, Text> contents_;
+    const Text gated_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool begun_ = false;
+    bool released_ = false;
+    int gatedOpens_ = 0;
+};
+
+// A read ahead that never ends (a device, a hung share) holds up the drop only until Esc: the wait pumps,
+// and after the abort the file is not opened again.
+TEST_F(ContentsDropTest, EscEndsTheWaitForAReadAheadThatDoesNotEnd) {
+    GatedFiles gated({{"C:\\d\\a.txt", "1\r\n"}, {"C:\\d\\b.txt", "1\r\n"}, {"C:\\d\\c.txt", "1\r\n"}},
+                     "C:\\d\\a.txt");
+    // Released before the reader's end, whichever way the test ends, so that no worker is left waiting.
+    struct Releaser {
+        GatedFiles& files;
+        ~Releaser() { files.Release(); }
+    };
+    FileContentsReader aheadReader(state, view, gated);
+    const Releaser releaser{gated};
+    DropHandler aheadHandler(state, view, tree, network, aheadReader);
+    CountMode();
+    for (int pump = 1; pump <= 100; ++pump)
+        view.OnPump(pump, [&] {
+            if (gated.GatedOpenBegun()) state.FAbort = true;
+        });
+    FakeDroppedNames names({"C:\\d"});
+    bool handled = false;
+    aheadHandler.HandleDrop(names, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(view.lines, (Lines{CountLine(0, "行:[中断]", "C:\\d\\a.txt"), "         0行:Ｔｏｔａｌ"}));
+    EXPECT_EQ(gated.GatedOpens(), 1) << "the worker's open only";
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST(OutputSettings, EveryOptionSurvivesARoundTrip) {
     for (const Text separator : {" | ", "\"表\"", "'ソ'", "%41", "\t\r\n", ""}) {
         const OutputOptions saved{Quoting::WhenSpace, LineSeparator::Custom, separator, false,
                                   SlashStyle::DoubledBackslash, true, true, false, EntryOrder::Natural,
-                                  true, true, true};
+                                  true, true, true, true};
         NormalisingProfile profile;
         profile.refusedFiles.insert(kBeside);
         SaveOutputOptions(profile, kPlaces, saved);

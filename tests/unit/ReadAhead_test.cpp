@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -40,8 +41,11 @@ public:
     }
 
     bool Exists(const Text& path) override { return contents.count(path) != 0; }
-    std::optional<std::uint64_t> PlainFileSize(const Text& path) override {
-        return contents.count(path) ? std::optional<std::uint64_t>(contents.at(path).size()) : std::nullopt;
+    std::optional<EntryFacts> PlainFileFacts(const Text& path) override {
+        if (!contents.count(path)) return std::nullopt;
+        EntryFacts facts;
+        facts.size = contents.at(path).size();
+        return facts;
     }
     // The contents are taken as the open begins.
     OpenResult Open(const Text& path) override {
@@ -98,6 +102,10 @@ private:
     int done_ = 0;
 };
 
+const ReadAhead::KeepWaiting kWaitOn = [] { return true; };
+// Long enough for every worker that is not held to end.
+constexpr std::chrono::milliseconds kStopWait{10000};
+
 TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
     SharedFiles files;
     files.contents = {{"a", "one\r\ntwo"},
@@ -105,23 +113,23 @@ TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
                       {"full", "12345678"},
                       {"over", "123456789"},
                       {"broken", "abcdef"}};
-    ReadAhead ahead(files, 8, 16, 1024, 2);
+    ReadAhead ahead(files, 8, 16, 1024, 2, kStopWait);
     for (const Text path : {"a", "empty", "full", "over", "broken", "missing"})
         ahead.Expect(path);
     files.AwaitDone(6);
-    EXPECT_EQ(ahead.Take("a"), Text("one\r\ntwo"));
-    EXPECT_EQ(ahead.Take("empty"), Text());
-    EXPECT_EQ(ahead.Take("full"), Text("12345678"));
+    EXPECT_EQ(ahead.Take("a", kWaitOn), Text("one\r\ntwo"));
+    EXPECT_EQ(ahead.Take("empty", kWaitOn), Text());
+    EXPECT_EQ(ahead.Take("full", kWaitOn), Text("12345678"));
     for (const Text path : {"over", "broken", "missing", "never asked"})
-        EXPECT_EQ(ahead.Take(path), std::nullopt) << path;
+        EXPECT_EQ(ahead.Take(path, kWaitOn), std::nullopt) << path;
     // Taken once: the next take is the reader's own read.
-    EXPECT_EQ(ahead.Take("a"), std::nullopt);
+    EXPECT_EQ(ahead.Take("a", kWaitOn), std::nullopt);
 }
 
 TEST(ReadAheadTest, TakeWaitsForAFileToComeAndDropsOneTheWorkersHaveNoRoomFor) {
     SharedFiles files;
     files.contents = {{"a", "A"}, {"b", "B"}, {"c", "C"}};
-    ReadAhead ahead(files, 8, 1, 1024, 1);
+    ReadAhead ahead(files, 8, 1, 1024, 1, kStopWait);
     // The one worker is under way with c before b and a are asked for.
     files.Hold();
     ahead.Expect("c");
@@ -130,16 +138,16 @@ TEST(ReadAheadTest, TakeWaitsForAFileToComeAndDropsOneTheWorkersHaveNoRoomFor) {
     ahead.Expect("a");
     files.Release();
     // c fills the room, so a, next in line, is not to come; taking c makes room for b.
-    EXPECT_EQ(ahead.Take("a"), std::nullopt);
-    EXPECT_EQ(ahead.Take("c"), Text("C"));
-    EXPECT_EQ(ahead.Take("b"), Text("B"));
+    EXPECT_EQ(ahead.Take("a", kWaitOn), std::nullopt);
+    EXPECT_EQ(ahead.Take("c", kWaitOn), Text("C"));
+    EXPECT_EQ(ahead.Take("b", kWaitOn), Text("B"));
     EXPECT_EQ(files.opens, 2);
 }
 
 TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
     SharedFiles files;
     files.contents = {{"f", "old"}};
-    ReadAhead ahead(files, 8, 16, 1024, 1);
+    ReadAhead ahead(files, 8, 16, 1024, 1, kStopWait);
     files.Hold();
     ahead.Expect("f");
     files.AwaitOpens(1);
@@ -148,23 +156,54 @@ TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
     ahead.Expect("f");
     files.Release();
     files.AwaitOpens(2);
-    EXPECT_EQ(ahead.Take("f"), Text("new"));
+    EXPECT_EQ(ahead.Take("f", kWaitOn), Text("new"));
 }
 
 TEST(ReadAheadTest, FilesTakenAgainstTheWorkersOrderNeverHangOnTheDepth) {
     SharedFiles files;
     for (int i = 0; i < 200; ++i)
         files.contents["f" + std::to_string(i)] = std::to_string(i);
-    ReadAhead ahead(files, 8, 4, 1024, 2);
+    ReadAhead ahead(files, 8, 4, 1024, 2, kStopWait);
     for (int i = 0; i < 200; ++i)
         ahead.Expect("f" + std::to_string(i));
     // Asked last first, so taken first to last they come against the workers' order.
     for (int i = 0; i < 200; ++i) {
-        const std::optional<Text> got = ahead.Take("f" + std::to_string(i));
+        const std::optional<Text> got = ahead.Take("f" + std::to_string(i), kWaitOn);
         if (got) {
             EXPECT_EQ(*got, std::to_string(i));
         }
     }
+}
+
+TEST(ReadAheadTest, AWaitForAReadThatDoesNotEndServesTheCallerUntilItGivesUp) {
+    SharedFiles files;
+    files.contents = {{"stuck", "S"}};
+    ReadAhead ahead(files, 8, 16, 1024, 1, kStopWait);
+    files.Hold();
+    ahead.Expect("stuck");
+    files.AwaitOpens(1);
+    int asked = 0;
+    EXPECT_EQ(ahead.Take("stuck", [&] { return ++asked < 3; }), std::nullopt);
+    EXPECT_EQ(asked, 3);
+    // Given up, the file is forgotten: the read that ends later is dropped.
+    files.Release();
+    files.AwaitDone(1);
+    EXPECT_EQ(ahead.Take("stuck", kWaitOn), std::nullopt);
+}
+
+TEST(ReadAheadTest, TheEndLeavesAWorkerStuckInACallBehind) {
+    SharedFiles files;
+    files.contents = {{"stuck", "S"}};
+    auto ahead = std::make_unique<ReadAhead>(files, 8, 16, 1024, 2, std::chrono::milliseconds(10));
+    files.Hold();
+    ahead->Expect("stuck");
+    files.AwaitOpens(1);
+    // Returns although the open never ends while the files are held.
+    ahead.reset();
+    // The worker left behind ends once its call does: it closes its file and touches nothing else.
+    files.Release();
+    files.AwaitDone(1);
+    EXPECT_EQ(files.opens, 1);
 }
 
 }  // namespace

@@ -272,12 +272,13 @@ TEST_F(SetFormTest, ApplyingKeepsTheOutputChoicesOnceOrSaysWhyNot) {
     Choose(kCmbSeparator, 3);
     Choose(kCmbSlashes, 1);
     Choose(kCmbOrder, 1);
-    for (const int id : {kChkNoLastEnd, kChkRelative, kChkSizeColumn, kChkAttributeColumn}) Click(id);
+    for (const int id : {kChkNoLastEnd, kChkRelative, kChkSizeColumn, kChkAttributeColumn, kChkOnlineFiles})
+        Click(id);
     EXPECT_EQ(output, OutputOptions()) << "nothing is applied before 適用";
     BoxAnswerer answerer({IDCANCEL});
     Apply();
     const OutputOptions expected{Quoting::Always, LineSeparator::Comma, "", false, SlashStyle::Slash,
-                                 false, true, true, EntryOrder::Drop, true, false, true};
+                                 false, true, true, EntryOrder::Drop, true, false, true, true};
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(saved, expected);
     ASSERT_EQ(answerer.Boxes().size(), 2u);
@@ -326,7 +327,7 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn}) Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 349, {kSetFormBevel, kOutputBevel}),
-                  31);
+                  32);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
