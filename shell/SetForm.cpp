@@ -246,7 +246,11 @@ void TForm2::ScaleTo(UINT dpi) {
 }
 
 void TForm2::Show() {
-    if (!IsWindowVisible(Handle())) FormActivate();
+    // A hidden window holds nothing unapplied: it shows what is in force.
+    if (!IsWindowVisible(Handle())) {
+        ShowOutput(output_);
+        FormActivate();
+    }
     // Where its designed place would leave part of it off the screen, it comes inside.
     RECT frame;
     GetWindowRect(Handle(), &frame);
@@ -260,7 +264,6 @@ void TForm2::Show() {
 void TForm2::FormActivate() {
     SetChecked(kChkDesk, flags_.FDeskTopSet);
     SetChecked(kChkSend, flags_.FSendToSet);
-    ShowOutput(output_);
 }
 
 OutputOptions TForm2::ChosenOutput() const {
@@ -353,8 +356,10 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
-                // Unapplied choices are undone when the user comes from another window of this program, not
-                // when coming back from another program (the window left behind is then none of this thread).
+                // The shortcut boxes show the stored flags again when the user comes from another window of
+                // this program, not when coming back from another program (the window left behind is then
+                // none of this thread). The output choices are the user's own typing and stay until 適用,
+                // ｷｬﾝｾﾙ or closing.
                 const auto previous = reinterpret_cast<HWND>(lparam);
                 if (!inBox_ && previous &&
                     GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId())

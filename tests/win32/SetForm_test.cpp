@@ -127,7 +127,9 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     }
 }
 
-TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
+// The shortcut boxes mirror files on disk and are read again on every activation; the output choices are the
+// user's typing and stay until the window is closed.
+TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgainAndKeepsUnappliedOutputChoices) {
     deskTopSet = true;
     form.Show();
     EXPECT_TRUE(Checked(kChkDesk));
@@ -135,6 +137,9 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
 
     Check(kChkDesk, false);
     Check(kChkSend, true);
+    Choose(kCmbSeparator, 2);
+    Choose(kCmbOrder, 2);
+    const Text separatorSample = WindowText(Control(kSmpSeparator));
     const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                        nullptr, GetModuleHandleA(nullptr), nullptr);
     SetActiveWindow(other);
@@ -142,7 +147,17 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
     SetActiveWindow(form.Handle());
     EXPECT_TRUE(Checked(kChkDesk));
     EXPECT_FALSE(Checked(kChkSend));
+    EXPECT_EQ(Chosen(kCmbSeparator), 2);
+    EXPECT_EQ(Chosen(kCmbOrder), 2);
+    EXPECT_EQ(WindowText(Control(kSmpSeparator)), separatorSample);
+    EXPECT_EQ(output, OutputOptions()) << "nothing is applied by coming back";
     DestroyWindow(other);
+
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    form.Show();
+    EXPECT_EQ(Chosen(kCmbSeparator), 0) << "closing discards the unapplied choices";
+    EXPECT_EQ(Chosen(kCmbOrder), 0);
+    EXPECT_NE(WindowText(Control(kSmpSeparator)), separatorSample);
 }
 
 TEST_F(SetFormTest, ComingBackFromAnotherProgramKeepsUnappliedBoxes) {
