@@ -58,6 +58,7 @@ protected:
     int Chosen(int id) const { return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0)); }
 
     ComApartment com;
+    layout::ProgramControls programControls;
     TempTree tree;
     const Text deskLink = tree.Path("Desktop\\ロミナード.lnk");
     const Text sendLink = tree.Path("SendTo\\ロミナード.lnk");
@@ -84,7 +85,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(frame.left, 378);
     EXPECT_EQ(frame.top, 128);
-    EXPECT_EQ(client.right, 498);
+    EXPECT_EQ(client.right, 506);
     EXPECT_EQ(client.bottom, 349);
     const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -338,9 +339,10 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     Choose(kCmbSeparator, 4);
     SetWindowTextA(Control(kEdtSeparator), "表表表表表表表表");
     Choose(kCmbSlashes, 2);
-    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn}) Click(id);
+    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn})
+        Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 349, {kSetFormBevel, kOutputBevel}),
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
                   31);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
