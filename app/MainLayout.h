@@ -41,6 +41,12 @@ enum MainControl : int {
 
 inline constexpr int kGridCellCount = 5;
 
+// The window's designed outer size and the client area inside its frame at 96 DPI: the top panel's row of
+// speed buttons and the filter box beside them, each caption clear of its neighbours at every DPI.
+inline constexpr int kMainOuterWidth = 636;
+inline constexpr int kMainOuterHeight = 328;
+inline constexpr int kMainClientWidth = kMainOuterWidth - 8;
+
 inline constexpr int kTopPanelHeight = 49;
 inline constexpr int kTopPanelHeightWithContents = 97;
 inline constexpr int kFilterPanelWidth = 81;

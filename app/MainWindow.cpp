@@ -23,9 +23,8 @@ constexpr char kClassName[] = "TForm1";
 constexpr int kFarOff = 1 << 20;  // pixels beyond any screen
 constexpr char kWindowFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kWindowFontHeight = 13;
-// The designed outer size at 96 DPI.
-constexpr int kOuterWidth = 596;
-constexpr int kOuterHeight = 328;
+constexpr int kOuterWidth = kMainOuterWidth;
+constexpr int kOuterHeight = kMainOuterHeight;
 
 // Font sizes are kept in points, which the DPI turns into pixels.
 int PointsFromPixels(LONG height, UINT dpi) {

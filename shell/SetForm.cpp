@@ -13,9 +13,12 @@ constexpr int kLabelLeft = 16;
 constexpr int kChoiceLeft = 100;
 constexpr int kChoiceWidth = 126;
 constexpr int kCheckWidth = 210;
-constexpr int kSampleLeft = 234;
+constexpr int kSampleLeft = 242;
 constexpr int kSampleWidth = 248;
 constexpr int kRowPitch = 24;
+// The three column boxes share a row.
+constexpr int kColumnCheckWidth = 72;
+constexpr int kColumnCheckPitch = 74;
 constexpr int kListHeight = 120;  // a combo box's height with its list open
 constexpr DWORD kListStyle = CBS_DROPDOWNLIST | WS_VSCROLL;
 // A sample holds whatever the user typed as separator: an & in it is no access key.
@@ -24,6 +27,11 @@ constexpr DWORD kSampleStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 constexpr int Row(int index) {
     return 121 + index * kRowPitch;
 }
+// The output group's rows, each a choice and its sample; a new choice takes a row below the last.
+constexpr int kOutputRows = 9;
+constexpr int kOutputBevelHeight = kOutputRows * kRowPitch + 12;
+constexpr int kClientWidth = 506;
+constexpr int kClientHeight = Row(kOutputRows) + 12;
 
 const ControlSpec kControls[] = {
     {kSetFormBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 8, 281, 57, 0, -1},
@@ -32,7 +40,7 @@ const ControlSpec kControls[] = {
     {kBtSetn, "BUTTON", "適用(&Y)", BS_PUSHBUTTON, 40, 80, 89, 25, 0, 2},
     {kBtnCloce, "BUTTON", "ｷｬﾝｾﾙ(&N)", BS_PUSHBUTTON, 176, 80, 89, 25, 0, 3},
 
-    {kOutputBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 113, 482, 228, 0, -1},
+    {kOutputBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 113, kClientWidth - 16, kOutputBevelHeight, 0, -1},
     {kLblQuoting, "STATIC", "引用符(&Q)", SS_LEFT, kLabelLeft, Row(0) + 3, 80, 17, 0, -1},
     {kCmbQuoting, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(0), kChoiceWidth, kListHeight, 0, 4},
     {kSmpQuoting, "STATIC", "", kSampleStyle, kSampleLeft, Row(0) + 3, kSampleWidth, 17, 0, -1},
@@ -58,9 +66,12 @@ const ControlSpec kControls[] = {
     {kLblOrder, "STATIC", "並び順(&O)", SS_LEFT, kLabelLeft, Row(7) + 3, 80, 17, 0, -1},
     {kCmbOrder, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(7), kChoiceWidth, kListHeight, 0, 12},
     {kSmpOrder, "STATIC", "", kSampleStyle, kSampleLeft, Row(7) + 3, kSampleWidth, 17, 0, -1},
-    {kChkSizeColumn, "BUTTON", "ｻｲｽﾞ列(&Z)", BS_AUTOCHECKBOX, kLabelLeft, Row(8) + 2, 70, 17, 0, 13},
-    {kChkTimeColumn, "BUTTON", "日時列(&T)", BS_AUTOCHECKBOX, 86, Row(8) + 2, 70, 17, 0, 14},
-    {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, 156, Row(8) + 2, 70, 17, 0, 15},
+    {kChkSizeColumn, "BUTTON", "ｻｲｽﾞ列(&Z)", BS_AUTOCHECKBOX, kLabelLeft, Row(8) + 2, kColumnCheckWidth, 17,
+     0, 13},
+    {kChkTimeColumn, "BUTTON", "日時列(&T)", BS_AUTOCHECKBOX, kLabelLeft + kColumnCheckPitch, Row(8) + 2,
+     kColumnCheckWidth, 17, 0, 14},
+    {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
+     Row(8) + 2, kColumnCheckWidth, 17, 0, 15},
     {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
     // Beside the shortcut group: a row more in the output group would make the window too tall for a screen
     // of 768 pixels at twice the layout's DPI.
@@ -92,8 +103,6 @@ const struct {
 
 constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 12;
-constexpr int kClientWidth = 498;
-constexpr int kClientHeight = 349;
 
 // The button images are drawn on a grid of 16 x 16 units, scaled to the window's DPI.
 constexpr int kGlyphUnits = 16;
@@ -249,7 +258,11 @@ void TForm2::ScaleTo(UINT dpi) {
 }
 
 void TForm2::Show() {
-    if (!IsWindowVisible(Handle())) FormActivate();
+    // A hidden window holds nothing unapplied: it shows what is in force.
+    if (!IsWindowVisible(Handle())) {
+        ShowOutput(output_);
+        FormActivate();
+    }
     // Where its designed place would leave part of it off the screen, it comes inside.
     RECT frame;
     GetWindowRect(Handle(), &frame);
@@ -263,7 +276,6 @@ void TForm2::Show() {
 void TForm2::FormActivate() {
     SetChecked(kChkDesk, flags_.FDeskTopSet);
     SetChecked(kChkSend, flags_.FSendToSet);
-    ShowOutput(output_);
 }
 
 OutputOptions TForm2::ChosenOutput() const {
@@ -358,8 +370,10 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
-                // Unapplied choices are undone when the user comes from another window of this program, not
-                // when coming back from another program (the window left behind is then none of this thread).
+                // The shortcut boxes show the stored flags again when the user comes from another window of
+                // this program, not when coming back from another program (the window left behind is then
+                // none of this thread). The output choices are the user's own typing and stay until 適用,
+                // ｷｬﾝｾﾙ or closing.
                 const auto previous = reinterpret_cast<HWND>(lparam);
                 if (!inBox_ && previous &&
                     GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId())

@@ -57,9 +57,9 @@ enum SetFormControl : int {
 
 class TForm2 : public Window, private Prompts {
 public:
-    // flags are the main window's fields and output the options its drops use: read when the window is
-    // activated and set by applying, after which outputApplied keeps the options (an AppError it raises is
-    // reported as the window reports errors).
+    // flags are the main window's fields and output the options its drops use, both set by applying, after
+    // which outputApplied keeps the options (an AppError it raises is reported as the window reports errors).
+    // The flags are shown again whenever the window is activated, the options whenever it is shown.
     TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup, OutputOptions& output,
            std::function<void()> outputApplied);
 
@@ -68,11 +68,11 @@ public:
     bool Create(HINSTANCE instance, HWND owner);
 
     // Shows the window and brings it to the front, moved inside the screen where its designed place would put
-    // part of it off. Showing a hidden window runs FormActivate, and so does
-    // activating it from another window of this program.
+    // part of it off. Showing a hidden window shows the output options in force and runs FormActivate, which
+    // activating it from another window of this program runs too.
     void Show();
 
-    // Handlers.
+    // Handlers. FormActivate shows the stored shortcut flags: the boxes mirror files on disk.
     void FormActivate();
     void BtSetnClick();
     void BtnCloceClick();

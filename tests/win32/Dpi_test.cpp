@@ -1,10 +1,13 @@
 // The scaling of 96-DPI layouts: lengths, rectangles, a window's DPI with and without the newer system calls,
-// and the stretching of pixel art.
+// and the stretching of pixel art; and how the layout checks measure a caption.
 #include "platform/win32/Dpi.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "tests/win32/LayoutChecks.h"
 
 namespace {
 
@@ -127,6 +130,42 @@ TEST(StretchBitmap, EveryPixelFromTheNearestSourcePixelNoBlend) {
             }
         }
     }
+}
+
+// A caption is measured in its control's own font, without its access-key mark, with the radio's box: one
+// pixel less than that cuts it, and a neighbour standing where it ends touches it.
+TEST(LayoutChecks, CaptionMeasuredInItsOwnFontWithItsBox) {
+    const FontOwner at96 = MakeFontForDpi("ＭＳ Ｐゴシック", 13, 96);
+    const FontOwner at144 = MakeFontForDpi("ＭＳ Ｐゴシック", 13, 144);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HWND parent =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 100, nullptr, nullptr, instance, nullptr);
+    const HWND radio =
+        CreateWindowExA(0, "BUTTON", "フルパス(&P)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 10, 300,
+                        30, parent, reinterpret_cast<HMENU>(1), instance, nullptr);
+    ASSERT_TRUE(radio);
+    EXPECT_EQ(layout::DrawnCaption(radio), "フルパス(P)");
+    SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at96.get()), FALSE);
+    const LONG text96 = layout::TextExtent(radio).cx;
+    SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at144.get()), FALSE);
+    const LONG text144 = layout::TextExtent(radio).cx;
+    EXPECT_GE(text144, text96 * 3 / 2);
+    const LONG needs = layout::CaptionNeeds(radio, 144).cx;
+    EXPECT_GE(needs, text144 + MetricForDpi(SM_CXMENUCHECK, 144) + 2);
+
+    SetWindowPos(radio, nullptr, 0, 0, needs, 30, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(layout::ExpectTidy(parent, 144, {}), 1);
+    SetWindowPos(radio, nullptr, 0, 0, needs - 1, 30, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_NONFATAL_FAILURE(layout::ExpectTidy(parent, 144, {}), "is cut at 144 DPI");
+
+    SetWindowPos(radio, nullptr, 0, 0, needs + 20, 30, SWP_NOMOVE | SWP_NOZORDER);
+    const HWND neighbour = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10 + needs, 10, 50, 30,
+                                           parent, reinterpret_cast<HMENU>(2), instance, nullptr);
+    ASSERT_TRUE(neighbour);
+    EXPECT_NONFATAL_FAILURE(layout::ExpectTidy(parent, 144, {}), "touch at 144 DPI");
+    SetWindowPos(neighbour, nullptr, 11 + needs, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(layout::ExpectTidy(parent, 144, {}), 2);
+    DestroyWindow(parent);
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ protected:
     int Chosen(int id) const { return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0)); }
 
     ComApartment com;
+    layout::ProgramControls programControls;
     TempTree tree;
     const Text deskLink = tree.Path("Desktop\\ロミナード.lnk");
     const Text sendLink = tree.Path("SendTo\\ロミナード.lnk");
@@ -84,7 +85,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(frame.left, 378);
     EXPECT_EQ(frame.top, 128);
-    EXPECT_EQ(client.right, 498);
+    EXPECT_EQ(client.right, 506);
     EXPECT_EQ(client.bottom, 349);
     const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -127,7 +128,9 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     }
 }
 
-TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
+// The shortcut boxes mirror files on disk and are read again on every activation; the output choices are the
+// user's typing and stay until the window is closed.
+TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgainAndKeepsUnappliedOutputChoices) {
     deskTopSet = true;
     form.Show();
     EXPECT_TRUE(Checked(kChkDesk));
@@ -135,6 +138,9 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
 
     Check(kChkDesk, false);
     Check(kChkSend, true);
+    Choose(kCmbSeparator, 2);
+    Choose(kCmbOrder, 2);
+    const Text separatorSample = WindowText(Control(kSmpSeparator));
     const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                        nullptr, GetModuleHandleA(nullptr), nullptr);
     SetActiveWindow(other);
@@ -142,7 +148,17 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgain) {
     SetActiveWindow(form.Handle());
     EXPECT_TRUE(Checked(kChkDesk));
     EXPECT_FALSE(Checked(kChkSend));
+    EXPECT_EQ(Chosen(kCmbSeparator), 2);
+    EXPECT_EQ(Chosen(kCmbOrder), 2);
+    EXPECT_EQ(WindowText(Control(kSmpSeparator)), separatorSample);
+    EXPECT_EQ(output, OutputOptions()) << "nothing is applied by coming back";
     DestroyWindow(other);
+
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    form.Show();
+    EXPECT_EQ(Chosen(kCmbSeparator), 0) << "closing discards the unapplied choices";
+    EXPECT_EQ(Chosen(kCmbOrder), 0);
+    EXPECT_NE(WindowText(Control(kSmpSeparator)), separatorSample);
 }
 
 TEST_F(SetFormTest, ComingBackFromAnotherProgramKeepsUnappliedBoxes) {
@@ -324,9 +340,10 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     Choose(kCmbSeparator, 4);
     SetWindowTextA(Control(kEdtSeparator), "表表表表表表表表");
     Choose(kCmbSlashes, 2);
-    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn}) Click(id);
+    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn})
+        Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 498, 349, {kSetFormBevel, kOutputBevel}),
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
                   32);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
