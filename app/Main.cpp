@@ -52,6 +52,13 @@ StoredSettings CollectSettings(TForm1& form) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    // Every DLL loaded from here on comes from the system folder, never from the program's own: a portable
+    // program is started from Downloads, where a web page can leave a DLL of the same name. Looked up, not
+    // imported: Windows 7 has the call only with its later updates.
+    const auto setDefaultDllDirectories =
+        reinterpret_cast<decltype(&SetDefaultDllDirectories)>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     // COM for the thread (shell links, the font and save dialogs), released when start-up's scope ends.

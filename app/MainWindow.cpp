@@ -12,6 +12,7 @@
 #include "app/FilterGrid.h"
 #include "app/SaveText.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FileDrops.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SpeedButton.h"
 #include "res/resource.h"
@@ -145,7 +146,7 @@ void TForm1::PrepareForDrops() {
         }
         OperationEnded();
     });
-    DragAcceptFiles(Item(kMemo), TRUE);
+    AcceptFileDrops(Item(kMemo));
 
     appDir_ = ProgramFolder();
 

@@ -2,13 +2,16 @@
 // file operations around them.
 #pragma once
 
+#include "platform/NameConversion.h"
 #include "text/Text.h"
 
-// What a shell link file holds besides its own name.
+// What a shell link file holds besides its own name. The target and its folder are UTF-16: the program may
+// live under a folder whose name code page 932 cannot hold (C:\Users\José), and a link to a lossy form of
+// that path would point nowhere.
 struct LinkSpec {
-    Text target;
+    WideText target;
     Text arguments;
-    Text workDir;
+    WideText workDir;
     Text description;
 };
 
@@ -16,24 +19,25 @@ class ShellLinks {
 public:
     virtual ~ShellLinks() = default;
 
-    // The desktop folder's file-system path as the shell reports it, whole, however long; empty when the
-    // shell has none for it.
+    // The desktop folder's file-system path as the shell reports it, whole, however long, each name the code
+    // page cannot hold given by its short alias; empty when the shell has none for it.
     virtual Text DesktopFolder() = 0;
 
-    // The Send To folder's file-system path as the shell reports it, whole; empty when the shell names none.
+    // The Send To folder's file-system path as the shell reports it, whole, given as DesktopFolder gives it;
+    // empty when the shell names none.
     virtual Text SendToFolder() = 0;
 
-    // Writes a shell link file named linkFile (ANSI code page) with exactly the fields of link: an empty
-    // field is set as the empty text. No icon, hot key or show command. Raises AppError when the system
-    // cannot make a link object at all; false when the file could not be saved.
+    // Writes a shell link file named linkFile with exactly the fields of link: an empty field is set as the
+    // empty text. No icon, hot key or show command. Raises AppError when the system cannot make a link object
+    // at all; false when the target is no existing file or the link file could not be saved.
     virtual bool SaveLink(const Text& linkFile, const LinkSpec& link) = 0;
 
     // Whether a file (not a folder) of that name exists.
     virtual bool FileExists(const Text& path) = 0;
 
-    // Deletes a file; a missing one, or one that cannot be deleted, is left as it is without complaint.
-    virtual void RemoveFile(const Text& path) = 0;
+    // Deletes a file; true when it is gone, a missing one included, false when it is still there.
+    virtual bool RemoveFile(const Text& path) = 0;
 
     // The running program's full path.
-    virtual Text OwnPath() = 0;
+    virtual WideText OwnPath() = 0;
 };

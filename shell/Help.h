@@ -1,5 +1,5 @@
-// The help command on the Win32 API: WinHelpA for the old help file, the shell's default browser for the
-// help page, the information box when neither is there.
+// The help command on the Win32 API: the shell's default browser for the help page, WinHelpA for the old help
+// file, the information box when neither is there.
 #pragma once
 
 #include <windows.h>

@@ -11,15 +11,15 @@ Text HelpPagePath(const Text& helpFile) {
 }
 
 void ShowHelp(HelpSystem& system, const Text& helpFile) {
-    // Current Windows has no viewer for the old format, but a user who kept such a file still gets it.
+    const Text page = HelpPagePath(helpFile);
+    if (system.FileExists(page)) {
+        if (!system.OpenPage(page)) system.Inform("ヘルプファイル " + page + " を開けません。");
+        return;
+    }
+    // Windows 10 and 11 have no viewer for the old format: it is asked for only where the page is missing.
     if (system.FileExists(helpFile)) {
         system.ShowHelpFile(helpFile);
         return;
     }
-    const Text page = HelpPagePath(helpFile);
-    if (!system.FileExists(page)) {
-        system.Inform("ヘルプファイル " + page + " が見つかりません。");
-        return;
-    }
-    if (!system.OpenPage(page)) system.Inform("ヘルプファイル " + page + " を開けません。");
+    system.Inform("ヘルプファイル " + page + " が見つかりません。");
 }

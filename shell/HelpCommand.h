@@ -1,5 +1,5 @@
-// The help command: the old help file when the user keeps one beside the program, otherwise the help page in
-// the default browser, otherwise a word that neither is there. Nothing here waits for a viewer.
+// The help command: the help page in the default browser, otherwise the old help file when the user keeps one
+// beside the program, otherwise a word that neither is there. Nothing here waits for a viewer.
 #pragma once
 
 #include "text/Text.h"
@@ -29,6 +29,6 @@ Text HelpFilePath(const Text& appDir);
 // The help page that stands in the help file's folder: "ロミナード.html".
 Text HelpPagePath(const Text& helpFile);
 
-// The help command for helpFile: the help viewer when that file exists, else the help page beside it in the
-// browser; when neither exists, an information box names the missing page.
+// The help command for helpFile: the help page beside it in the browser when the page exists, else the help
+// viewer when helpFile exists; when neither exists, an information box names the missing page.
 void ShowHelp(HelpSystem& system, const Text& helpFile);

@@ -23,6 +23,12 @@ Text WithBackslash(const Text& folder) {
     return LastDelimiter(folder, "\\") == folder.size() - 1 ? folder : folder + '\\';
 }
 
+// The folder part of a path, up to and including its last "\" or ":".
+WideText WideDirectory(const WideText& path) {
+    const std::size_t last = path.find_last_of(u"\\:");
+    return last == WideText::npos ? WideText() : path.substr(0, last + 1);
+}
+
 }  // namespace
 
 Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup) {
@@ -33,9 +39,9 @@ Text GetSendToDir(ShellLinks& shell, NameLookup& lookup) {
     return LongFolder(shell.SendToFolder(), lookup);
 }
 
-bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const Text& Target, const Text& Arguments,
-                    const Text& Description, const Text& WorkDir) {
-    const LinkSpec link{Target, Arguments, WorkDir.empty() ? PathDirectory(Target) : WorkDir, Description};
+bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const WideText& Target, const Text& Arguments,
+                    const Text& Description, const WideText& WorkDir) {
+    const LinkSpec link{Target, Arguments, WorkDir.empty() ? WideDirectory(Target) : WorkDir, Description};
     return !shell.SaveLink(LinkFile, link);
 }
 
@@ -77,10 +83,11 @@ void ShortcutSettings::ApplyShortcuts(bool chkDesk, bool chkSend) {
 
 void ShortcutSettings::Handle(const Text& linkFile, bool wanted) {
     if (!wanted) {
-        shell_.RemoveFile(linkFile);
+        if (!shell_.RemoveFile(linkFile))
+            prompts_.Inform("ショートカット " + linkFile + " を削除できません。");
         return;
     }
     if (shell_.FileExists(linkFile)) return;
-    if (CreateShortcut(shell_, linkFile, shell_.OwnPath(), Text(), "ロミナード", Text()))
+    if (CreateShortcut(shell_, linkFile, shell_.OwnPath(), Text(), "ロミナード", WideText()))
         prompts_.Inform("ショートカット " + linkFile + " を作成できません。");
 }

@@ -44,10 +44,10 @@ Text GetDesktopDir(ShellLinks& shell, NameLookup& lookup);
 Text GetSendToDir(ShellLinks& shell, NameLookup& lookup);
 
 // Writes the shell link LinkFile; an empty WorkDir stands for the directory of Target (up to and including
-// its last "\" or ":"). True when the link could not be saved, false on success. Raises AppError when the
-// system cannot make a link object at all.
-bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const Text& Target, const Text& Arguments,
-                    const Text& Description, const Text& WorkDir);
+// its last "\" or ":"). True when the link was not made (no such target, or the save failed), false on
+// success. Raises AppError when the system cannot make a link object at all.
+bool CreateShortcut(ShellLinks& shell, const Text& LinkFile, const WideText& Target, const Text& Arguments,
+                    const Text& Description, const WideText& WorkDir);
 
 class ShortcutSettings {
 public:
@@ -62,7 +62,7 @@ public:
     // each unwanted one: the desktop shortcut in the desktop folder, the Send To one in the Send To folder
     // the shell names, or, where it names none, in "SendTo" beside the desktop folder. Without a desktop
     // folder neither is touched. A flag is set from its box once its shortcut has been handled. A shortcut
-    // that cannot be saved is reported by name, and the work goes on.
+    // that was not made, or not deleted, is reported by name, and the work goes on.
     void ApplyShortcuts(bool chkDesk, bool chkSend);
 
 private:

@@ -11,9 +11,10 @@ constexpr int kEffectiveDpi = 0;
 
 template <typename Function>
 Function Lookup(const char* module, const char* name) {
-    // user32 is loaded with every window program; shcore only where it exists (8.1 on), and it stays.
+    // user32 is loaded with every window program; shcore only where it exists (8.1 on), from the system
+    // folder, never the program's, and it stays.
     HMODULE handle = GetModuleHandleA(module);
-    if (!handle) handle = LoadLibraryA(module);
+    if (!handle) handle = LoadLibraryExA(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     return handle ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)))
                   : nullptr;
 }

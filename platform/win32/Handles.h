@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <winnetwk.h>
 
 #include <memory>
 #include <type_traits>
@@ -57,12 +56,12 @@ struct FileHandleTraits {
 };
 using FileHandle = UniqueHandle<FileHandleTraits>;
 
-struct NetEnumHandleTraits {
-    using Handle = HANDLE;
+struct ModuleHandleTraits {
+    using Handle = HMODULE;
     static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { WNetCloseEnum(h); }
+    static void Close(Handle h) { FreeLibrary(h); }
 };
-using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
+using ModuleHandle = UniqueHandle<ModuleHandleTraits>;
 
 // Deletes one GDI object (font, bitmap, brush, pen).
 struct GdiObjectDeleter {

@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/WideNames.h"
 #include "text/PathPieces.h"
 
 namespace {
 
-// The longest path the system can name, in UTF-16 units; in code page 932 at most twice as many bytes.
+// The longest path the system can name, in UTF-16 units.
 constexpr DWORD kLongestPath = 32768;
 
 // The ANSI form of a wide path; empty when a character has none.
@@ -40,15 +41,20 @@ std::wstring ShortForm(const std::wstring& path) {
 
 }  // namespace
 
-Text ProgramPath() {
+std::wstring WideProgramPath() {
     // The system cuts the name to the buffer without saying how long it is: grow until it fits.
     for (DWORD size = MAX_PATH;; size *= 2) {
-        Text buffer(size, '\0');
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0) return Text();
+        std::wstring buffer(size, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
+        if (length == 0) return std::wstring();
         if (length < size) return buffer.substr(0, length);
-        if (size >= kLongestPath * 2) return Text();
+        if (size >= kLongestPath) return std::wstring();
     }
+}
+
+Text ProgramPath() {
+    NameSubstitutions substituted;
+    return AnsiPath(WideProgramPath(), substituted);
 }
 
 Text ProgramFolder() {

@@ -1,9 +1,14 @@
 // Where the running program is, and the user's folder for application data: the places its settings may live.
 #pragma once
 
+#include <string>
+
 #include "text/Text.h"
 
 // The running program's full path, whole however long; empty when the system cannot say.
+std::wstring WideProgramPath();
+
+// The same path in code page 932, each name the code page cannot hold given by its short alias.
 Text ProgramPath();
 
 // The running program's folder, ending in "\": where Data.INI and the help file are looked for first.

@@ -1,5 +1,9 @@
 #include "platform/win32/Win32Network.h"
 
+#include <windows.h>
+
+#include <winnetwk.h>
+
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
@@ -9,6 +13,47 @@
 #include "platform/win32/WideNames.h"
 
 namespace {
+
+// The network provider's functions. MPR.dll is none of the system's known DLLs: imported, it would be looked
+// for in the program's folder first, where a web page may have dropped one. It is loaded from the system
+// folder when the network is first asked, and stays until the program ends.
+class Mpr {
+public:
+    // The functions; null when the system folder holds no MPR.dll or it lacks one of them.
+    static const Mpr* Functions() {
+        static const Mpr loaded;
+        return loaded.complete_ ? &loaded : nullptr;
+    }
+
+    decltype(&WNetGetUniversalNameW) getUniversalName = nullptr;
+    decltype(&WNetOpenEnumA) openEnum = nullptr;
+    decltype(&WNetEnumResourceA) enumResource = nullptr;
+    decltype(&WNetCloseEnum) closeEnum = nullptr;
+
+private:
+    Mpr() : module_(LoadLibraryExW(L"mpr.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        complete_ = module_ && Find(getUniversalName, "WNetGetUniversalNameW") &&
+                    Find(openEnum, "WNetOpenEnumA") && Find(enumResource, "WNetEnumResourceA") &&
+                    Find(closeEnum, "WNetCloseEnum");
+    }
+
+    template <typename Function>
+    bool Find(Function& function, const char* name) {
+        function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
+        return function != nullptr;
+    }
+
+    ModuleHandle module_;
+    bool complete_ = false;
+};
+
+// An open enumeration of network resources, closed through the provider that opened it.
+struct NetEnumHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { Mpr::Functions()->closeEnum(h); }
+};
+using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
 
 constexpr DWORD kUniversalNameBuffer = 1024;
 
@@ -33,7 +78,7 @@ public:
                                               sizeof(std::max_align_t));
         DWORD count = 0xFFFFFFFF;
         DWORD size = bufferBytes;
-        const DWORD answer = WNetEnumResourceA(handle_.Get(), &count, storage.data(), &size);
+        const DWORD answer = Mpr::Functions()->enumResource(handle_.Get(), &count, storage.data(), &size);
         if (answer == ERROR_MORE_DATA) {
             neededBytes = size;
             return EnumAnswer::MoreData;
@@ -67,16 +112,17 @@ Win32Network::Win32Network() {
 // A universal name that the code page cannot hold exactly is no answer: the drive form the caller keeps names
 // the same entry, a lossy one would not.
 std::optional<Text> Win32Network::UniversalName(const Text& path) {
-    if (path.find('\0') != Text::npos) return std::nullopt;
+    const Mpr* mpr = Mpr::Functions();
+    if (!mpr || path.find('\0') != Text::npos) return std::nullopt;
     const std::wstring wide = Widen(path);
     // A long path's answer may not fit the first buffer; the provider then says how much it needs.
     std::vector<std::max_align_t> storage(kUniversalNameBuffer / sizeof(std::max_align_t));
     DWORD size = kUniversalNameBuffer;
-    DWORD answer = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
+    DWORD answer = mpr->getUniversalName(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
     if (answer == ERROR_MORE_DATA && size > storage.size() * sizeof(std::max_align_t)) {
         storage.resize((size + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
         size = static_cast<DWORD>(storage.size() * sizeof(std::max_align_t));
-        answer = WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
+        answer = mpr->getUniversalName(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, storage.data(), &size);
     }
     if (answer != NO_ERROR) return std::nullopt;
     const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(storage.data());
@@ -94,7 +140,9 @@ std::optional<Text> Win32Network::UniversalName(const Text& path) {
 }
 
 std::unique_ptr<ConnectionListing> Win32Network::OpenConnectedDisks() {
+    const Mpr* mpr = Mpr::Functions();
     HANDLE raw = nullptr;
-    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &raw) != NO_ERROR) return nullptr;
+    if (!mpr || mpr->openEnum(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &raw) != NO_ERROR)
+        return nullptr;
     return std::make_unique<Win32ConnectionListing>(NetEnumHandle(raw));
 }

@@ -1,5 +1,6 @@
 // The network-provider services on the Win32 API (GetVersion, WNetGetUniversalNameW, WNetOpenEnumA,
-// WNetEnumResourceA, WNetCloseEnum).
+// WNetEnumResourceA, WNetCloseEnum, the last four from MPR.dll in the system folder). Without that DLL no
+// path has a universal name and no drive is connected.
 #pragma once
 
 #include "platform/Network.h"

@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <cwchar>
 #include <memory>
 #include <string>
 
 #include "platform/win32/ProgramFolders.h"
+#include "platform/win32/WideNames.h"
 #include "text/AppError.h"
 
 using Microsoft::WRL::ComPtr;
@@ -17,22 +19,13 @@ namespace {
 // The longest path the system can name, in UTF-16 units with the terminating NUL.
 constexpr DWORD kLongestPath = 32768;
 
-Text FromWide(const wchar_t* wide) {
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 1) return Text();
-    Text text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), bytes, nullptr, nullptr);
-    text.pop_back();
-    return text;
+const wchar_t* AsWide(const WideText& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-std::wstring ToWide(const Text& text) {
-    const int units = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (units <= 1) return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), units);
-    wide.pop_back();
-    return wide;
+bool IsFile(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The file-system path of one of the shell's special folders; empty when the shell names none.
@@ -64,36 +57,45 @@ Text FileSystemPath(PCIDLIST_ABSOLUTE list) {
     // at MAX_PATH bytes.
     for (DWORD units = MAX_PATH; units <= kLongestPath; units *= 2) {
         std::wstring path(units, L'\0');
-        if (SHGetPathFromIDListEx(list, path.data(), units, GPFIDL_DEFAULT)) return FromWide(path.c_str());
+        if (SHGetPathFromIDListEx(list, path.data(), units, GPFIDL_DEFAULT)) {
+            path.resize(wcslen(path.c_str()));
+            NameSubstitutions substituted;
+            return AnsiPath(path, substituted);
+        }
     }
     return Text();
 }
 
 bool Win32ShellLinks::SaveLink(const Text& linkFile, const LinkSpec& link) {
     ComPtr<IUnknown> object;
-    ComPtr<IShellLinkA> shellLink;
+    ComPtr<IShellLinkW> shellLink;
     ComPtr<IPersistFile> persist;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                 IID_IUnknown, &object)) ||
         FAILED(object.As(&shellLink)) || FAILED(object.As(&persist)))
         throw AppError("ショートカット " + linkFile + " を作成できません");
-    shellLink->SetPath(link.target.c_str());
-    shellLink->SetArguments(link.arguments.c_str());
-    shellLink->SetWorkingDirectory(link.workDir.c_str());
-    shellLink->SetDescription(link.description.c_str());
-    const std::wstring file = ToWide(linkFile);
+    // The shell saves a link to a missing target without complaint; it would open nothing.
+    if (!IsFile(AsWide(link.target))) return false;
+    shellLink->SetPath(AsWide(link.target));
+    shellLink->SetArguments(Widen(link.arguments).c_str());
+    shellLink->SetWorkingDirectory(AsWide(link.workDir));
+    shellLink->SetDescription(Widen(link.description).c_str());
+    const std::wstring file = Widen(linkFile);
     return !file.empty() && SUCCEEDED(persist->Save(file.c_str(), FALSE));
 }
 
 bool Win32ShellLinks::FileExists(const Text& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return IsFile(Widen(path).c_str());
 }
 
-void Win32ShellLinks::RemoveFile(const Text& path) {
-    DeleteFileA(path.c_str());
+bool Win32ShellLinks::RemoveFile(const Text& path) {
+    const std::wstring file = Widen(path);
+    if (DeleteFileW(file.c_str())) return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-Text Win32ShellLinks::OwnPath() {
-    return ProgramPath();
+WideText Win32ShellLinks::OwnPath() {
+    const std::wstring path = WideProgramPath();
+    return WideText(AsWideView(path));
 }

@@ -1,5 +1,5 @@
 // Shell-link services on the Win32 API: the desktop and Send To folders through SHGetSpecialFolderLocation,
-// links through the shell link object's IShellLinkA and IPersistFile. The thread must have initialised COM.
+// links through the shell link object's IShellLinkW and IPersistFile. The thread must have initialised COM.
 #pragma once
 
 #include <shlobj.h>
@@ -7,8 +7,8 @@
 
 #include "platform/ShellLinks.h"
 
-// The file-system path of an item-id list in the ANSI code page, whole however long; empty when the item has
-// none.
+// The file-system path of an item-id list in code page 932, whole however long, each name the code page
+// cannot hold given by its short alias; empty when the item has none.
 Text FileSystemPath(PCIDLIST_ABSOLUTE list);
 
 class Win32ShellLinks : public ShellLinks {
@@ -17,6 +17,6 @@ public:
     Text SendToFolder() override;
     bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
     bool FileExists(const Text& path) override;
-    void RemoveFile(const Text& path) override;
-    Text OwnPath() override;
+    bool RemoveFile(const Text& path) override;
+    WideText OwnPath() override;
 };

@@ -39,16 +39,21 @@ expected=$(printf '%s\n' LICENSE.txt Rominado.exe お読みください.txt ロ�
 
 iconv -f CP932 -t UTF-8 "$app/お読みください.txt" >"$work/readme.utf8" || fail "the read-me is not code page 932"
 grep -q "バージョン $version" "$work/readme.utf8" || fail "the read-me does not name version $version"
+grep -q "「許可する」にチェック" "$work/readme.utf8" && grep -q "「詳細情報」を押し" "$work/readme.utf8" ||
+    fail "the read-me does not tell how to unblock the zip and pass SmartScreen"
 echo "the zip holds: $(echo "$packaged" | tr '\n' ' ')"
 
-# Imports: each one a DLL of the system folder that Windows (here Wine) provides; none beside the program.
+# Imports: each one a DLL of the system folder that Windows (here Wine) provides, and one that Windows never
+# looks for beside the program (packaging/imports.txt: a known DLL, or comctl32 through the manifest).
 exe="$app/Rominado.exe"
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
 echo "$imports" | grep -qx kernel32.dll || fail "no imports read from $exe"
+allowed=$(grep -v '^#' "$E2E_ROOT/packaging/imports.txt")
 for dll in $imports; do
     [ -f "$prefix/drive_c/windows/system32/$dll" ] || fail "the program imports $dll, which is no system DLL"
+    echo "$allowed" | grep -qx "$dll" || fail "the program imports $dll, which Windows may load from its folder"
 done
-echo "imports, all system DLLs: $(echo "$imports" | tr '\n' ' ')"
+echo "imports, all system DLLs that Windows never looks for beside the program: $(echo "$imports" | tr '\n' ' ')"
 x86_64-w64-mingw32-windres -i "$exe" -O rc | grep -q "VALUE \"ProductVersion\", \"$version\"" ||
     fail "the program's version resource does not say $version"
 pe_header=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')

@@ -1,6 +1,7 @@
 // Shell links kept in memory: desktop and Send To folder answers, the files that exist, the links saved
-// (with their fields) and the deletions asked for, in the order they came. Saving into a file named in
-// failSaves fails; with failObject set no link object can be made at all.
+// (with their fields) and the deletions asked for, in the order they came. A link to a target outside targets
+// is not saved; saving into a file named in failSaves fails, and so does deleting one named in failRemoves;
+// with failObject set no link object can be made at all.
 #pragma once
 
 #include <map>
@@ -13,9 +14,11 @@ class FakeShellLinks : public ShellLinks {
 public:
     Text desktop = "C:\\WINDOWS\\Desktop";
     Text sendTo;  // empty: the shell names no Send To folder
-    Text ownPath = "C:\\Tools\\Rominado.exe";
-    std::set<Text> files;      // existing files; a saved link joins them, a deleted one leaves
-    std::set<Text> failSaves;  // link files that cannot be saved
+    WideText ownPath = u"C:\\Tools\\Rominado.exe";
+    std::set<WideText> targets{ownPath};  // the files a link may point at
+    std::set<Text> files;                 // existing files; a saved link joins them, a deleted one leaves
+    std::set<Text> failSaves;             // link files that cannot be saved
+    std::set<Text> failRemoves;           // files that cannot be deleted
     bool failObject = false;
 
     std::map<Text, LinkSpec> links;  // every link saved, by file
@@ -25,6 +28,6 @@ public:
     Text SendToFolder() override { return sendTo; }
     bool SaveLink(const Text& linkFile, const LinkSpec& link) override;
     bool FileExists(const Text& path) override { return files.count(path) != 0; }
-    void RemoveFile(const Text& path) override;
-    Text OwnPath() override { return ownPath; }
+    bool RemoveFile(const Text& path) override;
+    WideText OwnPath() override { return ownPath; }
 };

@@ -19,14 +19,14 @@ TEST(HelpPaths, BothFilesStandInTheProgramsFolder) {
     EXPECT_EQ(HelpPagePath("ロミナード.HLP"), "ロミナード.html");
 }
 
-TEST(ShowHelp, TheOldHelpFileFirstThenThePageThenABoxNamingThePage) {
+TEST(ShowHelp, ThePageFirstThenTheOldHelpFileThenABoxNamingThePage) {
     const struct {
         const char* what;
         std::set<Text> files;
         std::set<Text> failOpens;
         Lines calls;
     } cases[] = {
-        {"both", {kHlp, kPage}, {}, {"help " + kHlp}},
+        {"both: no viewer for the old format on current Windows", {kHlp, kPage}, {}, {"open " + kPage}},
         {"help file only", {kHlp}, {}, {"help " + kHlp}},
         {"page only", {kPage}, {}, {"open " + kPage}},
         {"neither", {}, {}, {"inform ヘルプファイル " + kPage + " が見つかりません。"}},
@@ -34,7 +34,7 @@ TEST(ShowHelp, TheOldHelpFileFirstThenThePageThenABoxNamingThePage) {
          {kPage},
          {kPage},
          {"open " + kPage, "inform ヘルプファイル " + kPage + " を開けません。"}},
-        {"a help file elsewhere does not count", {"C:\\ロミナード.HLP", kPage}, {}, {"open " + kPage}},
+        {"a page elsewhere does not count", {"C:\\ロミナード.html", kHlp}, {}, {"help " + kHlp}},
     };
     for (const auto& c : cases) {
         FakeHelpSystem system;

@@ -33,26 +33,32 @@ TEST(ConfirmationText, TwoLinesChosenByTheBoxesThenTheQuestion) {
 }
 
 TEST(CreateShortcut, EmptyWorkDirStandsForTheTargetsDirectory) {
+    // A folder name that code page 932 cannot hold.
+    const WideText folder = u"C:\\José\\";
+    const WideText program = folder + u"Rominado.exe";
     FakeShellLinks shell;
-    EXPECT_FALSE(CreateShortcut(shell, "D:\\a.lnk", "C:\\表\\Rominado.exe", "", "ロミナード", ""));
-    EXPECT_FALSE(CreateShortcut(shell, "D:\\b.lnk", "C:\\x.exe", "-a", "d", "E:\\w\\"));
-    EXPECT_FALSE(CreateShortcut(shell, "D:\\c.lnk", "C:x.exe", "", "", ""));
+    shell.targets = {program, u"C:\\x.exe", u"C:x.exe"};
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\a.lnk", program, "", "ロミナード", u""));
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\b.lnk", u"C:\\x.exe", "-a", "d", u"E:\\w\\"));
+    EXPECT_FALSE(CreateShortcut(shell, "D:\\c.lnk", u"C:x.exe", "", "", u""));
     const LinkSpec& a = shell.links["D:\\a.lnk"];
-    EXPECT_EQ(a.target, "C:\\表\\Rominado.exe");
+    EXPECT_EQ(a.target, program);
     EXPECT_EQ(a.arguments, "");
-    EXPECT_EQ(a.workDir, "C:\\表\\");
+    EXPECT_EQ(a.workDir, folder);
     EXPECT_EQ(a.description, "ロミナード");
-    EXPECT_EQ(shell.links["D:\\b.lnk"].workDir, "E:\\w\\");
+    EXPECT_EQ(shell.links["D:\\b.lnk"].workDir, u"E:\\w\\");
     EXPECT_EQ(shell.links["D:\\b.lnk"].arguments, "-a");
-    EXPECT_EQ(shell.links["D:\\c.lnk"].workDir, "C:");
+    EXPECT_EQ(shell.links["D:\\c.lnk"].workDir, u"C:");
 }
 
-TEST(CreateShortcut, TrueWhenTheSaveFails) {
+TEST(CreateShortcut, TrueWhenTheLinkIsNotMade) {
     FakeShellLinks shell;
     shell.failSaves.insert("D:\\a.lnk");
-    EXPECT_TRUE(CreateShortcut(shell, "D:\\a.lnk", "C:\\x.exe", "", "", ""));
+    EXPECT_TRUE(CreateShortcut(shell, "D:\\a.lnk", shell.ownPath, "", "", u""));
+    EXPECT_TRUE(CreateShortcut(shell, "D:\\b.lnk", u"C:\\gone.exe", "", "", u""));
+    EXPECT_TRUE(shell.links.empty());
     shell.failObject = true;
-    EXPECT_THROW(CreateShortcut(shell, "D:\\b.lnk", "C:\\x.exe", "", "", ""), AppError);
+    EXPECT_THROW(CreateShortcut(shell, "D:\\c.lnk", shell.ownPath, "", "", u""), AppError);
 }
 
 // The shell names no Send To folder unless a test gives one: then "SendTo" beside the desktop serves.
@@ -105,9 +111,9 @@ TEST_F(ShortcutSettingsTest, BothWantedBothCreatedWithTheProgramsFields) {
     EXPECT_EQ(shell.calls, (Lines{"save " + kDeskLink, "save " + kSendLink}));
     for (const Text& file : {kDeskLink, kSendLink}) {
         const LinkSpec& link = shell.links[file];
-        EXPECT_EQ(link.target, "C:\\Tools\\Rominado.exe");
+        EXPECT_EQ(link.target, u"C:\\Tools\\Rominado.exe");
         EXPECT_EQ(link.arguments, "");
-        EXPECT_EQ(link.workDir, "C:\\Tools\\");
+        EXPECT_EQ(link.workDir, u"C:\\Tools\\");
         EXPECT_EQ(link.description, "ロミナード");
     }
     EXPECT_TRUE(deskTopSet);
@@ -142,7 +148,7 @@ TEST_F(ShortcutSettingsTest, ExistingShortcutIsNeverRewritten) {
     EXPECT_TRUE(deskTopSet);
 }
 
-TEST_F(ShortcutSettingsTest, FailedSaveIsReportedByNameAndTheWorkGoesOn) {
+TEST_F(ShortcutSettingsTest, ShortcutNotMadeOrNotDeletedIsReportedByNameAndTheWorkGoesOn) {
     shell.failSaves = {kDeskLink};
     settings.ConfirmAndApply(true, true);
     EXPECT_EQ(prompts.boxes, (Lines{"confirm " + ConfirmationText(true, true),
@@ -150,6 +156,24 @@ TEST_F(ShortcutSettingsTest, FailedSaveIsReportedByNameAndTheWorkGoesOn) {
     EXPECT_EQ(shell.calls, (Lines{"save " + kDeskLink, "save " + kSendLink}));
     EXPECT_TRUE(deskTopSet);
     EXPECT_TRUE(sendToSet);
+
+    // The program moved away after it started: a link to where it was would open nothing.
+    shell.targets.clear();
+    shell.files.clear();
+    prompts.boxes.clear();
+    settings.ApplyShortcuts(true, true);
+    EXPECT_EQ(prompts.boxes, (Lines{"inform ショートカット " + kDeskLink + " を作成できません。",
+                                    "inform ショートカット " + kSendLink + " を作成できません。"}));
+    EXPECT_TRUE(shell.files.empty());
+
+    // A shortcut held open by another program stays; a missing one is no failure.
+    shell.files = {kSendLink};
+    shell.failRemoves = {kSendLink};
+    prompts.boxes.clear();
+    settings.ApplyShortcuts(false, false);
+    EXPECT_EQ(prompts.boxes, (Lines{"inform ショートカット " + kSendLink + " を削除できません。"}));
+    EXPECT_FALSE(deskTopSet);
+    EXPECT_FALSE(sendToSet);
 }
 
 TEST_F(ShortcutSettingsTest, NoDesktopTouchesNoFileButTheFlagsFollowTheBoxes) {
@@ -211,7 +235,7 @@ TEST_F(ShortcutSettingsTest, SendToTheShellNamesNotBesideTheDesktop) {
     shell.sendTo = sendTo;
     settings.ConfirmAndApply(true, true);
     EXPECT_EQ(shell.calls, (Lines{"save D:\\OneDrive\\デスクトップ\\ロミナード.lnk", "save " + sendLink}));
-    EXPECT_EQ(shell.links[sendLink].target, "C:\\Tools\\Rominado.exe");
+    EXPECT_EQ(shell.links[sendLink].target, u"C:\\Tools\\Rominado.exe");
     EXPECT_TRUE(sendToSet);
 
     shell.calls.clear();

@@ -212,7 +212,7 @@ TEST_F(SetFormTest, ConfirmedBoxesCreateThenDeleteBothShortcuts) {
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     const Text programPath = program;
     for (const Text& file : {deskLink, sendLink}) {
-        const LinkSpec link = ReadLink(file);
+        const LinkFields link = ReadLink(file);
         EXPECT_EQ(link.target, programPath) << file;
         EXPECT_EQ(link.workDir, programPath.substr(0, programPath.rfind('\\') + 1)) << file;
         EXPECT_EQ(link.description, "ロミナード") << file;

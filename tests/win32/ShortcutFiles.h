@@ -1,4 +1,4 @@
-// Reading shell link files back through IShellLinkA, COM for the test's thread, and the real shell with a
+// Reading shell link files back through IShellLinkW, COM for the test's thread, and the real shell with a
 // desktop folder of the test's choosing.
 #pragma once
 
@@ -24,11 +24,19 @@ public:
     Text SendToFolder() override { return sendTo; }
 };
 
+// A link file's fields as read back, in the ANSI code page.
+struct LinkFields {
+    Text target;
+    Text arguments;
+    Text workDir;
+    Text description;
+};
+
 // The fields of the link file at path; a file that is no link fails the test.
-inline LinkSpec ReadLink(const Text& path) {
+inline LinkFields ReadLink(const Text& path) {
     using Microsoft::WRL::ComPtr;
-    LinkSpec link;
-    ComPtr<IShellLinkA> shellLink;
+    LinkFields link;
+    ComPtr<IShellLinkW> shellLink;
     ComPtr<IPersistFile> persist;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shellLink))) ||
         FAILED(shellLink.As(&persist))) {
@@ -41,17 +49,22 @@ inline LinkSpec ReadLink(const Text& path) {
         ADD_FAILURE() << "cannot load " << path;
         return link;
     }
-    char buffer[INFOTIPSIZE] = {};
+    const auto ansi = [](const wchar_t* text) {
+        char bytes[INFOTIPSIZE * 2] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+        return Text(bytes);
+    };
+    wchar_t buffer[INFOTIPSIZE] = {};
     shellLink->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH);
-    link.target = buffer;
-    buffer[0] = '\0';
+    link.target = ansi(buffer);
+    buffer[0] = L'\0';
     shellLink->GetArguments(buffer, INFOTIPSIZE);
-    link.arguments = buffer;
-    buffer[0] = '\0';
+    link.arguments = ansi(buffer);
+    buffer[0] = L'\0';
     shellLink->GetWorkingDirectory(buffer, MAX_PATH);
-    link.workDir = buffer;
-    buffer[0] = '\0';
+    link.workDir = ansi(buffer);
+    buffer[0] = L'\0';
     shellLink->GetDescription(buffer, INFOTIPSIZE);
-    link.description = buffer;
+    link.description = ansi(buffer);
     return link;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/ProgramFolders.h"
+#include "platform/win32/WideNames.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "shell/Shortcuts.h"
 #include "tests/fakes/FakePrompts.h"
@@ -81,7 +82,8 @@ Text KnownSendToFolder() {
 
 // The settings window's shortcut half over a real shell, with both shortcuts unset at the start.
 struct ShortcutsOnTheShell {
-    explicit ShortcutsOnTheShell(ShellLinks& shell) : settings({deskTopSet, sendToSet}, shell, lookup, prompts) {}
+    explicit ShortcutsOnTheShell(ShellLinks& shell)
+        : settings({deskTopSet, sendToSet}, shell, lookup, prompts) {}
 
     // Applies both shortcuts, as the settings window does when both are checked; no box comes up.
     void ApplyBoth() {
@@ -107,28 +109,38 @@ protected:
 
 TEST_F(ShellLinksTest, SavedLinkReadsBackWithItsFields) {
     const Text file = tree.Path("ロミナード.lnk");
-    ASSERT_TRUE(shell.SaveLink(file, {"C:\\windows\\notepad.exe", "", "C:\\windows\\", "ロミナード"}));
-    const LinkSpec link = ReadLink(file);
+    ASSERT_TRUE(shell.SaveLink(file, {u"C:\\windows\\notepad.exe", "", u"C:\\windows\\", "ロミナード"}));
+    const LinkFields link = ReadLink(file);
     EXPECT_EQ(link.target, "C:\\windows\\notepad.exe");
     EXPECT_EQ(link.arguments, "");
     EXPECT_EQ(link.workDir, "C:\\windows\\");
     EXPECT_EQ(link.description, "ロミナード");
 }
 
-TEST_F(ShellLinksTest, SaveIntoAMissingFolderFails) {
-    EXPECT_FALSE(shell.SaveLink(tree.Path("nowhere\\x.lnk"), {"C:\\windows\\notepad.exe", "", "", ""}));
+TEST_F(ShellLinksTest, NoLinkIntoAMissingFolderNorToAMissingTarget) {
+    EXPECT_FALSE(shell.SaveLink(tree.Path("nowhere\\x.lnk"), {u"C:\\windows\\notepad.exe", "", u"", ""}));
     EXPECT_FALSE(shell.FileExists(tree.Path("nowhere\\x.lnk")));
+    EXPECT_FALSE(shell.SaveLink(tree.Path("x.lnk"), {u"C:\\windows\\nowhere.exe", "", u"", ""}));
+    EXPECT_FALSE(shell.FileExists(tree.Path("x.lnk")));
 }
 
-TEST_F(ShellLinksTest, FilesExistAndGo) {
+TEST_F(ShellLinksTest, FilesExistAndGoAndSayWhenTheyCannot) {
     tree.File("表.lnk");
+    tree.File("held.lnk");
     tree.Folder("folder.lnk");
     EXPECT_TRUE(shell.FileExists(tree.Path("表.lnk")));
     EXPECT_FALSE(shell.FileExists(tree.Path("folder.lnk")));
     EXPECT_FALSE(shell.FileExists(tree.Path("none.lnk")));
-    shell.RemoveFile(tree.Path("表.lnk"));
-    shell.RemoveFile(tree.Path("none.lnk"));
+    EXPECT_TRUE(shell.RemoveFile(tree.Path("表.lnk")));
+    EXPECT_TRUE(shell.RemoveFile(tree.Path("none.lnk")));
+    EXPECT_TRUE(shell.RemoveFile(tree.Path("nowhere\\none.lnk")));
     EXPECT_FALSE(shell.FileExists(tree.Path("表.lnk")));
+    // Another program holds it open without sharing delete.
+    const FileHandle held(CreateFileA(tree.Path("held.lnk").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(shell.RemoveFile(tree.Path("held.lnk")));
+    EXPECT_TRUE(shell.FileExists(tree.Path("held.lnk")));
 }
 
 TEST_F(ShellLinksTest, DesktopIsAnExistingFolder) {
@@ -149,16 +161,17 @@ TEST_F(ShellLinksTest, SendToIsTheShellsKnownFolder) {
 }
 
 TEST_F(ShellLinksTest, OwnPathIsThisProgram) {
-    char expected[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, expected, MAX_PATH);
-    EXPECT_EQ(shell.OwnPath(), expected);
+    wchar_t expected[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, expected, MAX_PATH);
+    EXPECT_EQ(WideProgramPath(), expected);
+    EXPECT_EQ(shell.OwnPath(), WideText(AsWideView(expected, wcslen(expected))));
 }
 
 TEST_F(ShellLinksTest, CreateShortcutPointsTheLinkAtItsTargetsFolder) {
     const Text file = tree.Path("a.lnk");
-    EXPECT_FALSE(CreateShortcut(shell, file, "C:\\windows\\notepad.exe", "", "d", ""));
+    EXPECT_FALSE(CreateShortcut(shell, file, u"C:\\windows\\notepad.exe", "", "d", u""));
     EXPECT_EQ(ReadLink(file).workDir, "C:\\windows\\");
-    EXPECT_TRUE(CreateShortcut(shell, tree.Path("none\\a.lnk"), "C:\\windows\\notepad.exe", "", "d", ""));
+    EXPECT_TRUE(CreateShortcut(shell, tree.Path("none\\a.lnk"), u"C:\\windows\\notepad.exe", "", "d", u""));
 }
 
 TEST_F(ShellLinksTest, LongPathOfAnItemListIsReadWhole) {
@@ -191,6 +204,58 @@ TEST(ShortcutsOnALongDesktop, BothShortcutsBesideEachOther) {
     EXPECT_EQ(ReadLink(tree.Path(parent + "\\SendTo\\ロミナード.lnk")).description, "ロミナード");
 }
 
+// The real shell with the desktop where the test puts it, and the program where the test puts it.
+class MovedProgramShell : public TempDesktopShell {
+public:
+    WideText program;
+    WideText OwnPath() override { return program; }
+};
+
+// The path of the item that a link file's ID list names: what Explorer starts when the link is opened. Empty
+// when the file holds no list or the list names no file-system item.
+std::wstring LinkedItem(const Text& linkFile) {
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> persist;
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
+        FAILED(link.As(&persist)) || FAILED(persist->Load(Widen(linkFile).c_str(), STGM_READ)) ||
+        FAILED(link->GetIDList(&list)) || !list)
+        return std::wstring();
+    wchar_t path[MAX_PATH] = {};
+    const BOOL named = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    return named ? path : std::wstring();
+}
+
+// The program and the desktop under a folder whose name code page 932 cannot hold (C:\Users\José): both
+// shortcuts are made and name the program as it is named. (Wine keeps the link's plain path in the ANSI code
+// page only; its ID list, which Explorer goes by first, keeps the name whole.)
+TEST(ShortcutsOutsideTheCodePage, LinksNameAProgramUnderJoseWhole) {
+    ComApartment com;
+    TempTree tree;
+    tree.FolderW(L"José");
+    tree.FolderW(L"José\\Desktop");
+    tree.FolderW(L"José\\SendTo");
+    tree.FileW(L"José\\Rominado.exe");
+    const std::wstring program = Widen(tree.Root()) + L"\\José\\Rominado.exe";
+    MovedProgramShell shell;
+    shell.program = WideText(AsWideView(program));
+    const PIDLIST_ABSOLUTE desktop = ILCreateFromPathW((Widen(tree.Root()) + L"\\José\\Desktop").c_str());
+    ASSERT_TRUE(desktop);
+    shell.desktop = FileSystemPath(desktop);
+    ILFree(desktop);
+    ASSERT_FALSE(shell.desktop.empty());
+
+    ShortcutsOnTheShell shortcuts(shell);
+    shortcuts.ApplyBoth();
+    for (const Text& file :
+         {shell.desktop + "\\ロミナード.lnk", PathDirectory(shell.desktop) + "SendTo\\ロミナード.lnk"}) {
+        ASSERT_TRUE(shell.FileExists(file)) << file;
+        EXPECT_EQ(LinkedItem(file), program) << file;
+    }
+}
+
 // Names the redirected desktop to the fresh process that applies the shortcuts.
 constexpr char kRedirectedDesktop[] = "ROMINADO_TEST_REDIRECTED_DESKTOP";
 
@@ -211,8 +276,8 @@ void ApplyOnTheRedirectedDesktop(const Text& desktop) {
 
     ShortcutsOnTheShell shortcuts(shell);
     shortcuts.ApplyBoth();
-    const Text program = shell.OwnPath();
-    const LinkSpec link = ReadLink(sendLink);
+    const Text program = ProgramPath();
+    const LinkFields link = ReadLink(sendLink);
     EXPECT_EQ(link.target, program);
     EXPECT_EQ(link.arguments, "");
     EXPECT_EQ(link.workDir, PathDirectory(program));

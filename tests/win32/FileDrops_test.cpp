@@ -1,0 +1,17 @@
+// A window registered for drops, with the drag's messages allowed from lower integrity levels.
+#include "platform/win32/FileDrops.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FileDrops, WindowTakesDropsAndTheSystemAllowsTheDragsMessages) {
+    const HWND window = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(AcceptFileDrops(window));
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    DestroyWindow(window);
+}
+
+}  // namespace
