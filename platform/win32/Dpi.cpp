@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Window.h"
 
 namespace {
@@ -10,11 +11,11 @@ namespace {
 constexpr int kEffectiveDpi = 0;
 
 template <typename Function>
-Function Lookup(const char* module, const char* name) {
+Function Lookup(const wchar_t* module, const char* name) {
     // user32 is loaded with every window program; shcore only where it exists (8.1 on), from the system
     // folder, never the program's, and it stays.
-    HMODULE handle = GetModuleHandleA(module);
-    if (!handle) handle = LoadLibraryExA(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE handle = GetModuleHandleW(module);
+    if (!handle) handle = LoadSystemLibrary(module);
     return handle ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)))
                   : nullptr;
 }
@@ -65,8 +66,8 @@ BitmapOwner StretchBitmap(HBITMAP source, int width, int height) {
 
 const DpiCalls& SystemDpiCalls() {
     static const DpiCalls calls{
-        Lookup<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow"),
-        Lookup<HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*)>("shcore.dll", "GetDpiForMonitor"),
+        Lookup<UINT(WINAPI*)(HWND)>(L"user32.dll", "GetDpiForWindow"),
+        Lookup<HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*)>(L"shcore.dll", "GetDpiForMonitor"),
     };
     return calls;
 }
@@ -90,7 +91,7 @@ UINT DpiOf(HWND window, const DpiCalls& calls) {
 
 int MetricForDpi(int index, UINT dpi) {
     using Call = int(WINAPI*)(int, UINT);
-    static const Call metricForDpi = Lookup<Call>("user32.dll", "GetSystemMetricsForDpi");
+    static const Call metricForDpi = Lookup<Call>(L"user32.dll", "GetSystemMetricsForDpi");
     if (metricForDpi) return metricForDpi(index, dpi);
     const WindowDcOwner screen(nullptr);
     const int system = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : static_cast<int>(kLayoutDpi);
@@ -99,7 +100,7 @@ int MetricForDpi(int index, UINT dpi) {
 
 RECT FrameForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
     using Call = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const Call adjustForDpi = Lookup<Call>("user32.dll", "AdjustWindowRectExForDpi");
+    static const Call adjustForDpi = Lookup<Call>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT frame = client;
     if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
         frame = client;

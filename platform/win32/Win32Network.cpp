@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WideNames.h"
 
 namespace {
@@ -31,7 +32,7 @@ public:
     decltype(&WNetCloseEnum) closeEnum = nullptr;
 
 private:
-    Mpr() : module_(LoadLibraryExW(L"mpr.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    Mpr() : module_(LoadSystemLibrary(L"mpr.dll")) {
         complete_ = module_ && Find(getUniversalName, "WNetGetUniversalNameW") &&
                     Find(openEnum, "WNetOpenEnumA") && Find(enumResource, "WNetEnumResourceA") &&
                     Find(closeEnum, "WNetCloseEnum");
