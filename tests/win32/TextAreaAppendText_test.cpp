@@ -1,9 +1,38 @@
 // Text appended as it stands to the real text area: behind a line break as it is, else on a line of its own.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/MainWindow.h"
+#include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/MakeDrop.h"
+#include "tests/win32/TempTree.h"
+#include "text/ErrorText.h"
 
 namespace {
+
+void SetClipboardText(const Text& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+Text ClipboardText() {
+    Text text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     MessageLoop loop;
@@ -34,6 +63,38 @@ TEST(TextAreaAppendText, LineBlockAppendsAsItsLinesWould) {
         form.AppendLineBlock("表\r\n\r\nb\r\n");
         EXPECT_EQ(form.MemoText(), byLines) << start;
     }
+}
+
+// A text area whose limit the drop's lines would pass: the drop stops with the message, the text keeps what
+// it held, whole, and the clipboard keeps what it held.
+TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNothing) {
+    TempTree tree;
+    tree.File("a.txt");
+    tree.File("b.txt");
+    MessageLoop loop;
+    TForm1 form{loop};
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    form.PrepareForDrops();
+    form.AppendText("earlier\r\n");
+    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 12, 0);
+    SetClipboardText("the user's own text");
+
+    BoxAnswerer boxes;
+    PostMessageA(form.Item(kMemo), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt"), tree.Path("b.txt")})), 0);
+    loop.Pump();
+    EXPECT_EQ(form.MemoText(), "earlier\r\n");
+    EXPECT_EQ(ClipboardText(), "the user's own text");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, WithFullStop(kTextAreaFullMessage));
+    EXPECT_FALSE(form.State().FBusy);
+
+    // Room again: the next drop goes in and is copied.
+    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 0, 0);
+    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt")})), 0);
+    loop.Pump();
+    EXPECT_EQ(form.MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
+    EXPECT_EQ(ClipboardText(), form.MemoText());
 }
 
 }  // namespace
