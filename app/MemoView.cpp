@@ -26,6 +26,18 @@ std::size_t PartEnd(const Text& text, std::size_t from, std::size_t size) {
     return breakAt == Text::npos ? text.size() : breakAt + 2;
 }
 
+// Redrawing of the text area suspended while it lives, whatever ends the appending.
+class RedrawPause {
+public:
+    explicit RedrawPause(View& view) : view_(view) { view_.SuspendRedraw(); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+    ~RedrawPause() { view_.ResumeRedraw(); }
+
+private:
+    View& view_;
+};
+
 }  // namespace
 
 // Status panel 3 and the cursor while a long text goes into the text area; both are put back after.
@@ -97,27 +109,18 @@ void MemoView::AppendLine(const Text& line) {
 void MemoView::AppendLines(const std::vector<Text>& lines) {
     if (lines.empty()) return;
     // The whole list goes in with one replacement, so appending stays linear in what is added.
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(AppendedBlock(lines, afterBreak));
-    ResumeRedraw();
+    AppendBlock(AppendedBlock(lines, EndsInBreak()));
 }
 
 void MemoView::AppendLineBlock(const Text& block) {
     if (block.empty()) return;
     // Behind text that does not end in a break, each line goes behind one of its own, the last without one.
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(afterBreak ? block : "\r\n" + block.substr(0, block.size() - 2));
-    ResumeRedraw();
+    AppendBlock(EndsInBreak() ? block : "\r\n" + block.substr(0, block.size() - 2));
 }
 
 void MemoView::AppendText(const Text& text) {
     if (text.empty()) return;
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(afterBreak ? text : "\r\n" + text);
-    ResumeRedraw();
+    AppendBlock(EndsInBreak() ? text : "\r\n" + text);
 }
 
 bool MemoView::EndsInBreak() const {
@@ -130,6 +133,7 @@ bool MemoView::EndsInBreak() const {
 }
 
 void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
+    RedrawPause pause(*this);
     LongFill fill(*this, block.size());
     Text piece;
     std::size_t partSize = kLongText;

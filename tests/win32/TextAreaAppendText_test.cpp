@@ -1,6 +1,11 @@
 // Text appended as it stands to the real text area: behind a line break as it is, else on a line of its own.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
 #include <cstring>
 
 #include "app/MainWindow.h"
@@ -95,6 +100,53 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     loop.Pump();
     EXPECT_EQ(form.MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
     EXPECT_EQ(ClipboardText(), form.MemoText());
+}
+
+// Esc while a drop's lines go in: the status bar has told the user, the lines that went in stay, whole, the
+// rest is left out and what went in is copied, as after an Esc during the walk.
+TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
+    MessageLoop loop;
+    TForm1 form{loop};
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    form.PrepareForDrops();
+    std::vector<Text> names;
+    for (int i = 0; i < 20000; ++i) {
+        char name[40];
+        std::snprintf(name, sizeof name, "C:\\missing\\名前%06d.txt", i);
+        names.push_back(name);
+    }
+    // The Esc is pressed once the status bar says that the text goes in; the first pump after it takes it.
+    struct Watch {
+        HWND memo;
+        bool told = false;
+    } watch{form.Item(kMemo)};
+    const auto statusProcedure = [](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                    DWORD_PTR data) -> LRESULT {
+        auto* seen = reinterpret_cast<Watch*>(data);
+        if (msg == SB_SETTEXTA && LOWORD(wparam) == 3 && !seen->told &&
+            Text(reinterpret_cast<const char*>(lparam)) == "テキストを設定しています…") {
+            seen->told = true;
+            PostMessageA(seen->memo, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        return DefSubclassProc(hwnd, msg, wparam, lparam);
+    };
+    SetWindowSubclass(form.Item(kStatus1), statusProcedure, 1, reinterpret_cast<DWORD_PTR>(&watch));
+
+    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+    loop.Pump();
+    RemoveWindowSubclass(form.Item(kStatus1), statusProcedure, 1);
+    EXPECT_TRUE(watch.told);
+    const Text text = form.MemoText();
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != Text::npos; at += 2)
+        ++lines;
+    EXPECT_GT(lines, 0u);
+    EXPECT_LT(lines, names.size()) << "the Esc was not honoured";
+    ASSERT_GE(text.size(), 2u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(text.substr(0, names[0].size()), names[0]);
+    EXPECT_EQ(ClipboardText(), text);
+    EXPECT_FALSE(form.State().FBusy);
 }
 
 }  // namespace
