@@ -43,12 +43,13 @@ using Lines = std::vector<Text>;
 // The text area as the operations see it, in memory.
 class MemoryView : public QuietView {
 public:
-    explicit MemoryView(Lines lines) : lines_(std::move(lines)) {}
-    Lines ReadAllLines() override { return lines_; }
-    void ReplaceAllLines(const Lines& lines) override { lines_ = lines; }
+    explicit MemoryView(const Lines& lines) : text_(JoinWithCrLf(lines)) {}
+    Text ReadAllText() override { return text_; }
+    void ReplaceAllText(const Text& text) override { text_ = text; }
+    Lines ReadAllLines() override { return SplitAtCrLf(text_); }
 
 private:
-    Lines lines_;
+    Text text_;
 };
 
 // Paths as users collect them: Japanese and ASCII folder and file names in mixed case, a dozen extensions in
@@ -134,7 +135,8 @@ int Child(const Text& what, std::size_t n) {
     } else {
         Win32Collation locale{LetterCase::kIgnored};
         DropState state(locale);
-        MemoryView view(std::move(lines));
+        MemoryView view(lines);
+        Lines().swap(lines);
         Win32CaseMapper cases;
         Win32Collation collation{LetterCase::kCounts};
         NullBreakButton button;
