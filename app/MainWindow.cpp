@@ -300,7 +300,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                 SetCursor(LoadCursor(nullptr, IDC_WAIT));
                 return TRUE;
             }
-            break;
+            return Default(msg, wparam, lparam);
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lparam) == Item(kMemo) && memoColor_ != CLR_INVALID) {
                 SetTextColor(reinterpret_cast<HDC>(wparam), memoColor_);

@@ -44,7 +44,7 @@ long long CountLines(const Text& text) {
 // Presses Esc in the text area when status panel 3 says that a long text goes in.
 LRESULT CALLBACK PressEscWhenFilling(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                      DWORD_PTR memo) {
-    if (msg == SB_SETTEXTA && LOWORD(wparam) == 3 &&
+    if (msg == SB_SETTEXTA && (wparam & 0xFF) == 3 &&
         Text(reinterpret_cast<const char*>(lparam)) == "テキストを設定しています…")
         PostMessageA(reinterpret_cast<HWND>(memo), WM_KEYDOWN, VK_ESCAPE, 0);
     return DefSubclassProc(hwnd, msg, wparam, lparam);
