@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "app/MainLayout.h"
@@ -13,9 +14,10 @@
 namespace {
 
 // A text this long keeps the text area busy for a time the user notices (some 0.1 s a MiB): the status bar
-// says so, the cursor waits, and it goes in in parts, each twice the one before, with messages processed
-// between them. Few parts: the area does some work for the whole text at each.
+// says so, the cursor waits, and it goes in in parts, each twice the one before up to kLongestPart, with
+// messages processed between them. Not many parts: at each the area does some work for the whole text.
 constexpr std::size_t kLongText = std::size_t{1} << 18;
+constexpr std::size_t kLongestPart = std::size_t{1} << 22;
 const Text kFillingText = "テキストを設定しています…";
 
 // Where the part of about size bytes from from ends: behind the first CR LF that ends at or after that
@@ -137,7 +139,7 @@ void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
     LongFill fill(*this, block.size());
     Text piece;
     std::size_t partSize = kLongText;
-    for (std::size_t from = 0; from < block.size(); partSize *= 2) {
+    for (std::size_t from = 0; from < block.size(); partSize = std::min(2 * partSize, kLongestPart)) {
         const std::size_t to = PartEnd(block, from, partSize);
         if (from == 0 && to == block.size()) {
             InsertAtEnd(block);
