@@ -293,6 +293,14 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         case WM_DRAWITEM:
             PaintSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;
+        case WM_SETCURSOR:
+            // Messages are processed between the parts of a long text going into the text area; the cursor
+            // keeps waiting over the window and its controls meanwhile.
+            if (Filling()) {
+                SetCursor(LoadCursor(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            return Default(msg, wparam, lparam);
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lparam) == Item(kMemo) && memoColor_ != CLR_INVALID) {
                 SetTextColor(reinterpret_cast<HDC>(wparam), memoColor_);

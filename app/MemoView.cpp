@@ -2,12 +2,78 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "app/MainLayout.h"
 #include "platform/win32/Clipboard.h"
+#include "text/AppError.h"
 #include "text/NumberField.h"
 #include "text/TextLines.h"
+
+namespace {
+
+// A text this long keeps the text area busy for a time the user notices (some 0.1 s a MiB): the status bar
+// says so, the cursor waits, and it goes in in parts, each twice the one before up to kLongestPart, with
+// messages processed between them. Not many parts: at each the area does some work for the whole text.
+constexpr std::size_t kLongText = std::size_t{1} << 18;
+constexpr std::size_t kLongestPart = std::size_t{1} << 22;
+const Text kFillingText = "テキストを設定しています…";
+
+// Where the part of about size bytes from from ends: behind the first CR LF that ends at or after that
+// size, or at the text's end.
+std::size_t PartEnd(const Text& text, std::size_t from, std::size_t size) {
+    if (text.size() - from <= size) return text.size();
+    const std::size_t breakAt = text.find("\r\n", from + size - 1);
+    return breakAt == Text::npos ? text.size() : breakAt + 2;
+}
+
+// Redrawing of the text area suspended while it lives, whatever ends the appending.
+class RedrawPause {
+public:
+    explicit RedrawPause(View& view) : view_(view) { view_.SuspendRedraw(); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+    ~RedrawPause() { view_.ResumeRedraw(); }
+
+private:
+    View& view_;
+};
+
+}  // namespace
+
+// Status panel 3 and the cursor while a long text goes into the text area; both are put back after.
+class MemoView::LongFill {
+public:
+    LongFill(MemoView& view, std::size_t size) : view_(view), shown_(size >= kLongText && !view.filling_) {
+        if (!shown_) return;
+        HWND status = view.Item(kStatus1);
+        const auto length = LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, 3, 0));
+        Text previous(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(status, SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(previous.data()));
+        previous.resize(length);
+        previous_ = std::move(previous);
+        view.SetStatusText(3, kFillingText);
+        // Painted now: the text area's call that follows answers no message until it returns.
+        UpdateWindow(status);
+        view.filling_ = true;
+        cursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    }
+    LongFill(const LongFill&) = delete;
+    LongFill& operator=(const LongFill&) = delete;
+    ~LongFill() {
+        if (!shown_) return;
+        view_.filling_ = false;
+        SetCursor(cursor_);
+        view_.SetStatusText(3, previous_);
+    }
+
+private:
+    MemoView& view_;
+    const bool shown_;
+    Text previous_;
+    HCURSOR cursor_ = nullptr;
+};
 
 void MemoView::AttachTextArea() {
     HWND memo = Item(kMemo);
@@ -45,27 +111,18 @@ void MemoView::AppendLine(const Text& line) {
 void MemoView::AppendLines(const std::vector<Text>& lines) {
     if (lines.empty()) return;
     // The whole list goes in with one replacement, so appending stays linear in what is added.
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(AppendedBlock(lines, afterBreak));
-    ResumeRedraw();
+    AppendBlock(AppendedBlock(lines, EndsInBreak()));
 }
 
 void MemoView::AppendLineBlock(const Text& block) {
     if (block.empty()) return;
     // Behind text that does not end in a break, each line goes behind one of its own, the last without one.
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(afterBreak ? block : "\r\n" + block.substr(0, block.size() - 2));
-    ResumeRedraw();
+    AppendBlock(EndsInBreak() ? block : "\r\n" + block.substr(0, block.size() - 2));
 }
 
 void MemoView::AppendText(const Text& text) {
     if (text.empty()) return;
-    const bool afterBreak = EndsInBreak();
-    SuspendRedraw();
-    AppendBlock(afterBreak ? text : "\r\n" + text);
-    ResumeRedraw();
+    AppendBlock(EndsInBreak() ? text : "\r\n" + text);
 }
 
 bool MemoView::EndsInBreak() const {
@@ -77,14 +134,49 @@ bool MemoView::EndsInBreak() const {
     return SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
 }
 
-void MemoView::AppendBlock(const Text& block) {
+void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
+    RedrawPause pause(*this);
+    LongFill fill(*this, block.size());
+    Text piece;
+    std::size_t partSize = kLongText;
+    for (std::size_t from = 0; from < block.size(); partSize = std::min(2 * partSize, kLongestPart)) {
+        const std::size_t to = PartEnd(block, from, partSize);
+        if (from == 0 && to == block.size()) {
+            InsertAtEnd(block);
+        } else {
+            piece.assign(block, from, to - from);
+            InsertAtEnd(piece);
+        }
+        from = to;
+        if (from < block.size()) {
+            loop_.Pump();
+            // Esc during a drop: what went in stays, the rest is left out as the walk leaves the names not
+            // yet reached.
+            if (stopOnAbort && abortState_.FAbort) break;
+        }
+    }
+}
+
+void MemoView::InsertAtEnd(const Text& text) {
     HWND memo = Item(kMemo);
+    SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
+    DWORD end = 0;
+    SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&end), 0);
+    // Lengths in bytes, which the control keeps (counting them costs nothing on Windows).
+    const auto before = static_cast<std::size_t>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0));
     // Into an empty area the whole text is set at once, which the control takes faster than an insertion.
-    if (GetWindowTextLengthA(memo) == 0) {
-        SetWindowTextA(memo, block.c_str());
+    if (before == 0) {
+        SetWindowTextA(memo, text.c_str());
     } else {
-        SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
-        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(block.c_str()));
+        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    const auto after = static_cast<std::size_t>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0));
+    if (after < before + text.size()) {
+        // The control cut the text at its limit or took none for want of memory: what it took of it goes
+        // again, by the position where it began (positions are characters on some systems, not bytes).
+        SendMessageA(memo, EM_SETSEL, end, -1);
+        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        throw AppError(kTextAreaFullMessage);
     }
     SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
 }
@@ -102,11 +194,24 @@ void MemoView::ResumeRedraw() {
 }
 
 std::vector<Text> MemoView::ReadAllLines() {
-    return SplitAtCrLf(MemoText());
+    return SplitAtCrLf(ReadAllText());
 }
 
 void MemoView::ReplaceAllLines(const std::vector<Text>& lines) {
-    SetItemText(kMemo, JoinWithCrLf(lines));
+    ReplaceAllText(JoinWithCrLf(lines));
+}
+
+Text MemoView::ReadAllText() {
+    return MemoText();
+}
+
+void MemoView::ReplaceAllText(const Text& text) {
+    HWND memo = Item(kMemo);
+    SetWindowTextA(memo, "");
+    // An Esc meant for a drop does not cut short the text that replaces the whole text.
+    AppendBlock(text, false);
+    SendMessageA(memo, EM_SETSEL, 0, 0);
+    SendMessageA(memo, EM_SCROLLCARET, 0, 0);
 }
 
 void MemoView::CopyAllText() {

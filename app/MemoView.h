@@ -34,6 +34,8 @@ public:
     void ResumeRedraw() override;
     std::vector<Text> ReadAllLines() override;
     void ReplaceAllLines(const std::vector<Text>& lines) override;
+    Text ReadAllText() override;
+    void ReplaceAllText(const Text& text) override;
     void CopyAllText() override;
     void PlaceCaretAtEnd() override;
     void SetStatusText(int panel, const Text& text) override;
@@ -53,9 +55,19 @@ protected:
 
     MessageLoop& Loop() const { return loop_; }
 
+    // A long text is going into the text area: the cursor waits over the window.
+    bool Filling() const { return filling_; }
+
 private:
+    class LongFill;
+
     bool EndsInBreak() const;
-    void AppendBlock(const Text& block);
+    // Puts block behind the text, in parts when it is long, with messages processed between them; with
+    // stopOnAbort a drop's abort ends it between two parts.
+    void AppendBlock(const Text& block, bool stopOnAbort = true);
+    // Puts text at the end of the text area, or raises AppError, leaving the text as it was, when the area
+    // takes less.
+    void InsertAtEnd(const Text& text);
     std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
     static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                           DWORD_PTR self);
@@ -64,6 +76,7 @@ private:
     BusyState& abortState_;
     int redrawSuspensions_ = 0;
     bool clipboardFailed_ = false;
+    bool filling_ = false;
     // The options as read while the top panel is disabled: no option can change then, and a drop asks for
     // them once per file, which would cost some fifteen messages each time.
     bool topPanelLocked_ = false;

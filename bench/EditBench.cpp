@@ -7,6 +7,14 @@
 //
 // edit_bench [lines [runs]]   Each measurement runs in a child process of its own, so that its peak memory
 //                             is its own.
+//
+// edit_bench stretch [lines]  Every operation and 戻す over the lines, each from the same text: the longest
+//                             stretch of the operations' own work without a message pump (the text area's
+//                             calls, here copies in memory, left out), and the whole time.
+// edit_bench textarea [lines] The real text area with the lines: one WM_GETTEXT; one WM_SETTEXT of the whole
+//                             text against the view's fill in parts (doubling up to 4 MiB), with the longest
+//                             time the window answered no message during each; then "ratio
+//                             fillparts/onecall".
 #include <windows.h>
 
 #include <psapi.h>
@@ -18,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindow.h"
+#include "bench/AnswerProbe.h"
 #include "bench/QuietView.h"
 #include "collect/DropState.h"
 #include "edit/EditOperations.h"
@@ -25,6 +35,7 @@
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "text/PathPieces.h"
+#include "text/TextLines.h"
 
 namespace {
 
@@ -33,12 +44,13 @@ using Lines = std::vector<Text>;
 // The text area as the operations see it, in memory.
 class MemoryView : public QuietView {
 public:
-    explicit MemoryView(Lines lines) : lines_(std::move(lines)) {}
-    Lines ReadAllLines() override { return lines_; }
-    void ReplaceAllLines(const Lines& lines) override { lines_ = lines; }
+    explicit MemoryView(const Lines& lines) : text_(JoinWithCrLf(lines)) {}
+    Text ReadAllText() override { return text_; }
+    void ReplaceAllText(const Text& text) override { text_ = text; }
+    Lines ReadAllLines() override { return SplitAtCrLf(text_); }
 
 private:
-    Lines lines_;
+    Text text_;
 };
 
 // Paths as users collect them: Japanese and ASCII folder and file names in mixed case, a dozen extensions in
@@ -124,7 +136,8 @@ int Child(const Text& what, std::size_t n) {
     } else {
         Win32Collation locale{LetterCase::kIgnored};
         DropState state(locale);
-        MemoryView view(std::move(lines));
+        MemoryView view(lines);
+        Lines().swap(lines);
         Win32CaseMapper cases;
         Win32Collation collation{LetterCase::kCounts};
         NullBreakButton button;
@@ -181,7 +194,8 @@ bool RunChild(const char* self, const Text& what, std::size_t n, Sample& sample)
 
 // The labels are code page 932 bytes in the program; the terminal that reads the output expects UTF-8.
 std::string Utf8(const Text& text) {
-    const int wideLength = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int wideLength =
+        MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(), wideLength);
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
@@ -205,11 +219,160 @@ struct Measure {
     std::size_t lines = 0;
 };
 
+double Now() {
+    return AnswerProbe::Now();
+}
+
+// The text area in memory; the longest time between two pumps, or between a pump and a call into the text
+// area, with those calls themselves left out.
+class StretchView : public QuietView {
+public:
+    Text text;
+
+    Text ReadAllText() override {
+        Mark();
+        Text copy = text;
+        last_ = Now();
+        return copy;
+    }
+    void ReplaceAllText(const Text& replacement) override {
+        Mark();
+        text = replacement;
+        last_ = Now();
+    }
+    void PumpMessages() override {
+        Mark();
+        ++pumps_;
+        last_ = Now();
+    }
+    void Start() {
+        longest_ = 0;
+        pumps_ = 0;
+        last_ = Now();
+    }
+    double Longest() {
+        Mark();
+        return longest_;
+    }
+    int Pumps() const { return pumps_; }
+
+private:
+    void Mark() { longest_ = std::max(longest_, Now() - last_); }
+
+    double last_ = 0;
+    double longest_ = 0;
+    int pumps_ = 0;
+};
+
+int Stretch(std::size_t n) {
+    const Text original = JoinWithCrLf(GenerateLines(n));
+    Win32CaseMapper cases;
+    Win32Collation collation{LetterCase::kCounts};
+    Win32Collation locale{LetterCase::kIgnored};
+    DropState state(locale);
+    StretchView view;
+    NullBreakButton button;
+    EditOperations edit(view, state, cases, collation, button);
+    const struct {
+        const char* label;
+        int tag;  // 0: 戻す after 大文字
+    } operations[] = {
+        {"大文字", kTagUpper},
+        {"小文字", kTagLower},
+        {"半角", kTagHalf},
+        {"全角", kTagFull},
+        {"名昇順", kTagNameAsc},
+        {"名降順", kTagNameDesc},
+        {"拡昇順", kTagExtAsc},
+        {"拡降順", kTagExtDesc},
+        {"ﾌｧｲﾙ名", kTagFileName},
+        {"パス", kTagDirectory},
+        {"重複削除", kTagDistinct},
+        {"重複(順保持)", kTagDistinctInOrder},
+        {"戻す", 0},
+    };
+    std::printf("%zu lines, %.1f MiB: the operations' own work\n", n,
+                static_cast<double>(original.size()) / (1 << 20));
+    double worst = 0;
+    for (const auto& operation : operations) {
+        view.text = original;
+        if (operation.tag == 0) edit.Run(kTagUpper);
+        view.Start();
+        const double start = Now();
+        if (operation.tag == 0) {
+            edit.Undo();
+        } else {
+            edit.Run(operation.tag);
+        }
+        const double whole = Now() - start;
+        const double longest = view.Longest();
+        worst = std::max(worst, longest);
+        const int columns = static_cast<int>(std::strlen(operation.label));
+        std::printf("  %s%*s whole %7.3f s, longest stretch without a pump %6.3f s, %d pumps\n",
+                    Utf8(operation.label).c_str(), std::max(0, 14 - columns), "", whole, longest,
+                    view.Pumps());
+        std::fflush(stdout);
+    }
+    std::printf("longest stretch of the operations' own work: %.3f s\n", worst);
+    std::printf("ratio ownstretch/0.5s %.3f 1.00\n", worst / 0.5);
+    return 0;
+}
+
+int TextArea(std::size_t n) {
+    const Text text = JoinWithCrLf(GenerateLines(n));
+    MessageLoop loop;
+    TForm1 form(loop);
+    if (!form.Create(GetModuleHandleA(nullptr))) return 1;
+    ShowWindow(form.Handle(), SW_SHOWNORMAL);
+    loop.Pump();
+    HWND memo = form.Item(kMemo);
+
+    SetWindowTextA(memo, "");
+    const double oneStart = Now();
+    SetWindowTextA(memo, text.c_str());
+    const double one = Now() - oneStart;
+    const double readStart = Now();
+    const Text back = form.ReadAllText();
+    const double read = Now() - readStart;
+    if (back != text) {
+        std::printf("the text area gave back another text\n");
+        return 1;
+    }
+
+    SetWindowTextA(memo, "");
+    loop.Pump();
+    double parts = 0;
+    double longest = 0;
+    {
+        AnswerProbe probe;
+        const double start = Now();
+        form.ReplaceAllText(text);
+        parts = Now() - start;
+        longest = probe.Longest();
+    }
+    if (form.MemoText() != text) {
+        std::printf("the fill in parts gave another text\n");
+        return 1;
+    }
+    std::printf("%zu lines, %.1f MiB in the text area\n", n, static_cast<double>(text.size()) / (1 << 20));
+    std::printf("  one WM_GETTEXT:               %7.3f s\n", read);
+    std::printf("  one WM_SETTEXT:               %7.3f s (no message answered meanwhile)\n", one);
+    std::printf("  fill in parts:                %7.3f s, longest time without an answer %.3f s\n", parts,
+                longest);
+    std::printf("ratio fillparts/onecall %.3f 1.30\n", parts / one);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
         return Child(argv[2], static_cast<std::size_t>(std::atoll(argv[3])));
+    if (argc >= 2 && (std::strcmp(argv[1], "stretch") == 0 || std::strcmp(argv[1], "textarea") == 0)) {
+        const std::size_t lines =
+            argc > 2 ? static_cast<std::size_t>(std::max(2LL, std::atoll(argv[2]))) : 1000000;
+        return std::strcmp(argv[1], "stretch") == 0 ? Stretch(lines) : TextArea(lines);
+    }
     const std::size_t n = argc > 1 ? static_cast<std::size_t>(std::max(2LL, std::atoll(argv[1]))) : 1000000;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
 
@@ -234,8 +397,8 @@ int main(int argc, char** argv) {
             peaks.push_back(sample.peakMiB);
             bases.push_back(sample.baseMiB);
             m.lines = sample.lines;
-            std::printf("  %s run %d: %.3f s, peak %.1f MiB\n", Utf8(m.label).c_str(), run + 1, sample.seconds,
-                        sample.peakMiB);
+            std::printf("  %s run %d: %.3f s, peak %.1f MiB\n", Utf8(m.label).c_str(), run + 1,
+                        sample.seconds, sample.peakMiB);
             std::fflush(stdout);
         }
         m.seconds = Median(seconds);
@@ -251,7 +414,8 @@ int main(int argc, char** argv) {
     std::printf("\n%-50s %10s %12s %12s %10s %8s\n", "", "median s", "peak MiB", "lines MiB", "lines out",
                 "ratio");
     for (const Measure& m : measures) {
-        // Padded by hand: in code page 932 a label takes as many screen columns as it has bytes, in UTF-8 not.
+        // Padded by hand: in code page 932 a label takes as many screen columns as it has bytes, in UTF-8
+        // not.
         const int columns = static_cast<int>(std::strlen(m.label));
         std::printf("%s%*s %10.3f %12.1f %12.1f %10zu", Utf8(m.label).c_str(), std::max(0, 50 - columns), "",
                     m.seconds, m.peakMiB, m.baseMiB, m.lines);

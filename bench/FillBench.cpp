@@ -1,7 +1,8 @@
 // The text area of the real main window under load, in file-contents mode:
 //   fill   all lines of files of 250,000 and 1,000,000 lines dropped into the empty text area; the 1M fill
 //          against one WM_SETTEXT of the same text into a plain multi-line EDIT in the text area's font.
-//          Filling is linear when the 1M fill takes at most 4.4 times the 250k one.
+//          Filling is linear when the 1M fill takes at most 4.4 times the 250k one. Each fill also gives the
+//          longest time the window answered no message.
 //   many   count mode over a folder of 20,000 one-line files, against a full-path drop of the same folder;
 //          both end with about 20,000 lines in the text area.
 // Prints the medians and one line "ratio NAME MEASURED TARGET" per ratio.
@@ -19,6 +20,7 @@
 #include <cstring>
 
 #include "app/MainWindow.h"
+#include "bench/AnswerProbe.h"
 #include "bench/BenchFiles.h"
 #include "bench/BenchTree.h"
 #include "tests/win32/MakeDrop.h"
@@ -49,8 +51,14 @@ public:
         SetWindowTextA(form_.Item(kMemo), "");
         loop_.Pump();
         PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
-        return Seconds([&] { loop_.Pump(); });
+        AnswerProbe probe;
+        const double seconds = Seconds([&] { loop_.Pump(); });
+        unanswered_ = probe.Longest();
+        return seconds;
     }
+
+    // The longest time the last drop answered no message.
+    double Unanswered() const { return unanswered_; }
 
     // Lines in the text area: its line breaks, and one more when text follows the last of them.
     long long Lines() {
@@ -67,6 +75,7 @@ public:
 private:
     MessageLoop loop_;
     TForm1 form_;
+    double unanswered_ = 0;
 };
 
 void PrintRatio(const char* name, double measured, double target) {
@@ -99,7 +108,8 @@ int Fill(ShownWindow& window, const Text& folder, int runs) {
         for (int run = 0; run < runs; ++run) {
             times.push_back(window.Drop(input.path));
             const long long shown = window.Lines();
-            std::printf("fill %s run %d: %.3f s, %lld lines shown\n", input.label, run + 1, times.back(), shown);
+            std::printf("fill %s run %d: %.3f s, %lld lines shown, longest time without an answer %.3f s\n",
+                        input.label, run + 1, times.back(), shown, window.Unanswered());
             std::fflush(stdout);
             if (shown != input.lines) {
                 std::printf("fill %s: %lld lines expected\n", input.label, input.lines);
@@ -113,9 +123,10 @@ int Fill(ShownWindow& window, const Text& folder, int runs) {
     // area's font: the control measures every line in it as it takes the text, in a time that depends on
     // the font.
     const Text text = window.MemoText();
-    HWND edit = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL |
-                                                  ES_AUTOHSCROLL | WS_VSCROLL,
-                                0, 0, 600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(
+        0, "EDIT", "",
+        WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL, 0, 0,
+        600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
     SendMessageA(edit, WM_SETFONT, window.MemoFont(), FALSE);
     std::vector<double> settext;

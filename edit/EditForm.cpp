@@ -131,9 +131,14 @@ void TForm3::SetBreakVisible(bool visible) {
 }
 
 void TForm3::BtnUpperClick(int tag) {
+    Counted([&] { operations_.Run(tag); });
+}
+
+template <typename Work>
+void TForm3::Counted(Work work) {
     ++running_;
     try {
-        operations_.Run(tag);
+        work();
     } catch (...) {
         OperationEnded();
         throw;
@@ -151,7 +156,8 @@ void TForm3::AbortOperation() {
 }
 
 void TForm3::BtnBackClick() {
-    operations_.Undo();
+    // Runs as an operation does: a close waits for it and aborts it.
+    Counted([&] { operations_.Undo(); });
 }
 
 void TForm3::BtnCloseClick() {

@@ -65,6 +65,9 @@ private:
     void ScaleTo(UINT dpi);
 
     void BtnUpperClick(int tag);
+    // Runs work counted among the operations under way, and tells the owner when it has ended.
+    template <typename Work>
+    void Counted(Work work);
     void BtnBackClick();
     void BtnCloseClick();
     void BtnBreakClick();

@@ -63,8 +63,27 @@ void EditOperations::Run(int tag) {
         view_.ShowMessage(kBusyMessage);
         return;
     }
+    Perform(
+        [&] {
+            ReadUndoCopy();
+            if (!FAbort) Operate(tag);
+        },
+        false);
+}
+
+void EditOperations::Undo() {
+    if (state_.FBusy) {
+        view_.ShowMessage(kBusyMessage);
+        return;
+    }
+    if (FUndoHeld) Perform([] {}, true);
+}
+
+template <typename Work>
+void EditOperations::Perform(Work work, bool restoring) {
     FAbort = false;
     state_.FBusy = true;
+    operating_ = true;
 
     // Whatever fails, even running out of memory, the program must not stay busy: the finishing steps run in
     // any case, and the text area is written only by an operation that ended normally.
@@ -73,22 +92,23 @@ void EditOperations::Run(int tag) {
         view_.SetStatusText(3, kAbortPrompt);
         button_.SetBreakVisible(true);
         FTick = 0;
+        copied_ = 0;
         view_.PumpMessages();
-        FWorkList = view_.ReadAllLines();
-        // A copy cut short by a failure is nothing to restore.
-        FUndoHeld = false;
-        FUndoList.Assign(FWorkList);
-        FUndoHeld = true;
-        operating_ = true;
-        Operate(tag);
+        work();
     });
-    operating_ = false;
-    if (!FUndoHeld) FUndoList.Clear();
     const bool completed = !error.Caught() && !FAbort;
     error.Catch([&] { view_.SetStatusText(3, Text()); });
-    if (completed) error.Catch([&] { view_.ReplaceAllLines(FWorkList); });
+    if (completed) {
+        FirstError writing;
+        writing.Catch([&] { view_.ReplaceAllText(restoring ? FUndoList.Bytes() : FWorkList); });
+        error.Catch([&] { writing.Rethrow(); });
+        // A result the text area did not take whole: the text goes back to what the operation began with.
+        if (writing.Caught() && !restoring) error.Catch([&] { view_.ReplaceAllText(FUndoList.Bytes()); });
+    }
+    operating_ = false;
+    if (!FUndoHeld) FUndoList.Clear();
     state_.FBusy = false;
-    std::vector<Text>().swap(FWorkList);
+    Text().swap(FWorkList);
     std::vector<SortEntry>().swap(entries_);
     keys_.reset();
     extKeys_.clear();
@@ -96,42 +116,44 @@ void EditOperations::Run(int tag) {
     error.Rethrow();
 }
 
-void EditOperations::Undo() {
-    if (state_.FBusy) {
-        view_.ShowMessage(kBusyMessage);
-        return;
+void EditOperations::ReadUndoCopy() {
+    // A copy cut short by a failure is nothing to restore.
+    FUndoHeld = false;
+    FUndoList.Take(view_.ReadAllText());
+    // The whole text is the copy to restore; the line ends found below serve the operation only.
+    FUndoHeld = true;
+    std::size_t from = 0;
+    for (std::size_t next = 0; FUndoList.AddLineFrom(from, next); from = next) {
+        Copied(next - from);
+        if (FAbort) return;
     }
-    if (FUndoHeld) view_.ReplaceAllLines(FUndoList.Unpack());
 }
 
 void EditOperations::ForgetUndo() {
     FUndoHeld = false;
-    // A running sort still reads the copy; it goes when the operation ends.
+    // A running operation still reads the copy; it goes when the operation ends.
     if (!operating_) FUndoList.Clear();
 }
 
-void EditOperations::PackedLines::Assign(const std::vector<Text>& lines) {
+void EditOperations::PackedLines::Take(Text text) {
     Clear();
-    std::size_t size = 0;
-    for (const Text& line : lines)
-        size += line.size();
-    bytes_.reserve(size);
-    ends_.reserve(lines.size());
-    for (const Text& line : lines) {
-        bytes_ += line;
-        ends_.push_back(bytes_.size());
-    }
+    bytes_ = std::move(text);
+    const std::size_t size = bytes_.size();
+    if (size > 0 && (size < 2 || bytes_[size - 2] != '\r' || bytes_[size - 1] != '\n')) bytes_ += "\r\n";
 }
 
-std::vector<Text> EditOperations::PackedLines::Unpack() const {
-    std::vector<Text> lines;
-    lines.reserve(ends_.size());
-    std::size_t start = 0;
-    for (const std::size_t end : ends_) {
-        lines.emplace_back(bytes_, start, end - start);
-        start = end;
+bool EditOperations::PackedLines::AddLineFrom(std::size_t from, std::size_t& next) {
+    // A plain loop: the C library's search is slow under some systems, and a CR LF always ends the text.
+    const std::size_t size = bytes_.size();
+    const char* const data = bytes_.data();
+    for (std::size_t at = from; at + 1 < size; ++at) {
+        if (data[at] == '\r' && data[at + 1] == '\n') {
+            ends_.push_back(at);
+            next = at + 2;
+            return true;
+        }
     }
-    return lines;
+    return false;
 }
 
 void EditOperations::PackedLines::Clear() {
@@ -179,6 +201,8 @@ void EditOperations::Operate(int tag) {
             RemoveLaterCopies();
             break;
         default:
+            // Nothing to do: the text goes back as it was read.
+            FWorkList = FUndoList.Bytes();
             break;
     }
 }
@@ -190,18 +214,36 @@ void EditOperations::Pace() {
     }
 }
 
+void EditOperations::Copied(std::size_t bytes) {
+    // Some milliseconds of copying, and a handful of pumps for a text of a million lines.
+    constexpr std::size_t kCopiedBetweenPumps = std::size_t{1} << 22;
+    copied_ += bytes;
+    if (copied_ >= kCopiedBetweenPumps) {
+        copied_ = 0;
+        view_.PumpMessages();
+    }
+}
+
+void EditOperations::AddLine(std::string_view line) {
+    FWorkList += line;
+    FWorkList += "\r\n";
+}
+
 template <typename Transform>
 void EditOperations::EachLine(Transform transform) {
-    for (Text& line : FWorkList) {
+    const std::size_t n = FUndoList.Size();
+    FWorkList.reserve(FUndoList.Bytes().size());
+    Text line;
+    for (std::size_t i = 0; i < n; ++i) {
+        line.assign(FUndoList.Line(i));
         transform(line);
+        AddLine(line);
         if (FAbort) return;
         Pace();
     }
 }
 
 void EditOperations::SortEntries(int tag) {
-    // The sort reads the packed copy; the separate texts go first, so that the keys take their room.
-    std::vector<Text>().swap(FWorkList);
     const std::size_t n = FUndoList.Size();
     entries_.resize(n);
     for (std::size_t i = 0; i < n; ++i)
@@ -231,12 +273,14 @@ void EditOperations::TakeSorted(const std::vector<char>* removed) {
     // The keys are done with: the lines take their room.
     keys_.reset();
     extKeys_.clear();
-    std::vector<Text> lines;
-    lines.reserve(entries_.size());
+    FWorkList.reserve(FUndoList.Bytes().size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!removed || !(*removed)[i]) lines.emplace_back(FUndoList.Line(entries_[i].line));
+        if (removed && (*removed)[i]) continue;
+        const std::string_view line = SortedLine(i);
+        AddLine(line);
+        Copied(line.size() + 2);
+        if (FAbort) return;
     }
-    FWorkList.swap(lines);
 }
 
 // Partitions around the line at the middle index, following that line through exchanges, then sorts the
@@ -338,7 +382,10 @@ std::string_view EditOperations::ExtKey(std::size_t index) {
 
 void EditOperations::RemoveDuplicates() {
     const std::size_t n = FUndoList.Size();
-    if (n < 2) return;
+    if (n < 2) {
+        FWorkList = FUndoList.Bytes();
+        return;
+    }
     SortEntries(kTagNameAsc);
 
     // From the end: a line equal byte for byte to the one before it goes. Marked here and left out when the
@@ -362,8 +409,10 @@ void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
     while (start < n) {
         std::size_t end = start + 1;
         bool mixed = false;
+        std::size_t read = SortedLine(start).size();
         while (end < n && (SortedLine(end) == SortedLine(end - 1) || CompareLines(end - 1, end) == 0)) {
             if (SortedLine(end) != SortedLine(end - 1)) mixed = true;
+            read += SortedLine(end).size();
             ++end;
         }
         if (mixed) {
@@ -372,22 +421,27 @@ void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
                 if (!seen.insert(SortedLine(i)).second) removed[i] = 1;
             }
         }
+        Copied(read);
+        if (FAbort) return;
         start = end;
     }
 }
 
 void EditOperations::RemoveLaterCopies() {
     const std::size_t n = FUndoList.Size();
-    if (n < 2) return;
+    if (n < 2) {
+        FWorkList = FUndoList.Bytes();
+        return;
+    }
     // The first copies met, by the hash of their lines: line index + 1 in a table kept at most half full, so
     // that a probe ends soon and no line costs an allocation of its own. The lines are read from the undo
-    // copy, which stays put while the working copy is compacted.
+    // copy, which stays put.
     std::size_t slots = 2;
     while (slots < 2 * n)
         slots *= 2;
     std::vector<std::size_t> firsts(slots, 0);
     const std::hash<std::string_view> hash;
-    std::size_t kept = 0;
+    FWorkList.reserve(FUndoList.Bytes().size());
     for (std::size_t i = 0; i < n; ++i) {
         const std::string_view line = FUndoList.Line(i);
         std::size_t at = hash(line) & (slots - 1);
@@ -395,11 +449,9 @@ void EditOperations::RemoveLaterCopies() {
             at = (at + 1) & (slots - 1);
         if (firsts[at] == 0) {
             firsts[at] = i + 1;
-            if (kept != i) FWorkList[kept] = std::move(FWorkList[i]);
-            ++kept;
+            AddLine(line);
         }
         if (FAbort) return;
         Pace();
     }
-    FWorkList.resize(kept);
 }

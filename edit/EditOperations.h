@@ -1,7 +1,9 @@
 // The edit window's operations on the text area's lines: case, width, sorts, file names, directories,
 // duplicate removal (sorted, or in the lines' order), and one level of undo. Each operation works on a copy
 // of the lines, pumps messages as it goes so that its abort button stays reachable, and writes the text area
-// once, at the end, unless aborted.
+// once, at the end, unless aborted. Besides the pacing steps that the operations count, the copying around
+// them (splitting the text read into lines, building the text written back) pumps after every few MiB, so
+// that no stretch of a million lines goes without one.
 #pragma once
 
 #include <cstddef>
@@ -65,7 +67,8 @@ public:
     void Run(int tag);
 
     // Replaces the text area's lines with the undo copy, which stays. Changes nothing when there is no copy
-    // (at start-up, after ForgetUndo); while a drop or an operation runs it only shows kBusyMessage.
+    // (at start-up, after ForgetUndo); while a drop or an operation runs it only shows kBusyMessage. Else it
+    // runs as an operation does: busy, its abort button shown, and an abort leaves the text area as it is.
     void Undo();
 
     // Drops the undo copy ("戻る").
@@ -76,22 +79,25 @@ public:
 
 private:
     class KeyStore;
-    // Lines end to end in one block: a third of their size as separate texts, each of which costs a header
-    // and a heap block of its own.
+    // The text as read, each line followed by CR LF, and where each line ends: one block, a third of the
+    // lines' size as separate texts, and the very text that 戻す writes back.
     class PackedLines {
     public:
-        void Assign(const std::vector<Text>& lines);
+        // Takes text, adding the CR LF that a last line may lack; no line is known until added.
+        void Take(Text text);
+        // The next line ends at the CR LF at or after from; false when none is left.
+        bool AddLineFrom(std::size_t from, std::size_t& next);
         std::size_t Size() const { return ends_.size(); }
         std::string_view Line(std::size_t i) const {
-            const std::size_t start = i == 0 ? 0 : ends_[i - 1];
+            const std::size_t start = i == 0 ? 0 : ends_[i - 1] + 2;
             return std::string_view(bytes_).substr(start, ends_[i] - start);
         }
-        std::vector<Text> Unpack() const;
+        const Text& Bytes() const { return bytes_; }
         void Clear();
 
     private:
         Text bytes_;
-        std::vector<std::size_t> ends_;
+        std::vector<std::size_t> ends_;  // the CR of each line's CR LF
     };
     struct SortEntry {
         std::size_t line;         // index in FUndoList
@@ -99,8 +105,18 @@ private:
         std::string_view extKey;  // its extension's
     };
 
+    // Dispatcher steps 2 to 15 around work; the result written back is FWorkList, or the undo copy when
+    // restoring.
+    template <typename Work>
+    void Perform(Work work, bool restoring);
+    // FUndoList becomes the text area's text, split into lines.
+    void ReadUndoCopy();
     void Operate(int tag);
     void Pace();
+    // Copying work of bytes done: messages are processed once a few MiB have been copied since the last
+    // time, apart from the pacing steps.
+    void Copied(std::size_t bytes);
+    void AddLine(std::string_view line);
     template <typename Transform>
     void EachLine(Transform transform);
 
@@ -137,11 +153,12 @@ private:
 
     // The lines before the operation, which the sorts also read in place of a working copy.
     PackedLines FUndoList;
-    bool FUndoHeld = false;  // FUndoList holds a text to restore, even an empty one
+    bool FUndoHeld = false;   // FUndoList holds a text to restore, even an empty one
     bool operating_ = false;  // an operation reads FUndoList
-    std::vector<Text> FWorkList;
+    Text FWorkList;           // the result, each line followed by CR LF
     bool FAbort = false;
     std::int32_t FTick = 0;
+    std::size_t copied_ = 0;  // bytes copied since messages were last processed
 
     // The state of one sort, kept only while an operation runs.
     std::vector<SortEntry> entries_;

@@ -9,6 +9,11 @@
 #include "text/Text.h"
 #include "text/TextLines.h"
 
+// Why an append stopped: the text area took less than it was given.
+inline const Text kTextAreaFullMessage =
+    "テキスト欄がこれ以上の文字を受け付けません (上限に達したか、メモリが足りません)。ここで中止しました。"
+    "クリップボードにはコピーしていません";
+
 // The option controls' states, read in one go. Exactly one of the five mode buttons is set, and one of the
 // two contents-output buttons.
 struct OptionSnapshot {
@@ -31,6 +36,9 @@ public:
 
     // The option controls' states as they stand now, the five filter cells included.
     virtual OptionSnapshot ReadOptions() = 0;
+
+    // Every append below raises AppError (kTextAreaFullMessage) when the text area takes less than it was
+    // given (its limit reached, no memory left), leaving the text as it was before that append.
 
     // Appends one line to the text area: the line then CR LF when the text is empty or ends in a line break,
     // else CR LF then the line. The caret ends behind the inserted text.
@@ -56,6 +64,13 @@ public:
 
     // Replaces the whole text by the lines, each followed by CR LF; the caret goes to the start.
     virtual void ReplaceAllLines(const std::vector<Text>& lines) = 0;
+
+    // The whole text, byte for byte; a view that keeps lines gives each followed by CR LF.
+    virtual Text ReadAllText() { return JoinWithCrLf(ReadAllLines()); }
+
+    // Replaces the whole text by text, which holds lines each followed by CR LF (as ReplaceAllLines would
+    // write them); the caret goes to the start.
+    virtual void ReplaceAllText(const Text& text) { ReplaceAllLines(SplitAtCrLf(text)); }
 
     // Selects the whole text and copies it to the clipboard as plain text.
     virtual void CopyAllText() = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "text/AppError.h"
 #include "text/TextLines.h"
 
 std::vector<Text> RecordingView::CallsStartingWith(const Text& prefix) const {
@@ -25,19 +26,26 @@ OptionSnapshot RecordingView::ReadOptions() {
     return options;
 }
 
+void RecordingView::CheckRoom(std::size_t added) const {
+    if (added > limit || WholeText().size() + 2 > limit - added) throw AppError(kTextAreaFullMessage);
+}
+
 void RecordingView::AppendLine(const Text& line) {
     calls.push_back("append " + line);
+    CheckRoom(line.size() + 2);
     lines.push_back(line);
 }
 
 void RecordingView::AppendLines(const std::vector<Text>& added) {
     calls.push_back("append lines " + std::to_string(added.size()));
+    CheckRoom(JoinWithCrLf(added).size());
     lines.insert(lines.end(), added.begin(), added.end());
 }
 
 void RecordingView::AppendText(const Text& text) {
     calls.push_back("append text " + text);
     if (text.empty()) return;
+    CheckRoom(text.size());
     Text whole = WholeText();
     if (!whole.empty() && !endsInBreak) whole += "\r\n";
     whole += text;

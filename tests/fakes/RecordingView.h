@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -24,6 +25,9 @@ public:
     std::int32_t progressPosition = 0;
     bool topPanelEnabled = true;
     int pumps = 0;
+    // The text area's limit in bytes: an append that would pass it changes nothing and raises AppError, as
+    // the real text area's refusal does.
+    std::size_t limit = SIZE_MAX;
 
     void OnPump(int n, std::function<void()> action) { onPump_[n] = std::move(action); }
 
@@ -52,5 +56,7 @@ public:
     void ShowMessage(const Text& text) override;
 
 private:
+    void CheckRoom(std::size_t added) const;
+
     std::map<int, std::function<void()>> onPump_;
 };

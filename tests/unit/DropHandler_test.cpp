@@ -326,4 +326,27 @@ TEST_F(DropHandlerTest, TheWalksErrorGoesOnWhenAFinishingStepFailsToo) {
     EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0}));
 }
 
+// A text area that takes no more: the drop stops with the message, the text area keeps what it held and the
+// clipboard is not given a part of the output as if it were all of it.
+TEST_F(DropHandlerTest, ARefusedAppendStopsTheDropAndCopiesNothing) {
+    view.lines = {"earlier"};
+    view.clipboard = "the user's own text";
+    view.limit = 24;
+    FakeDroppedNames names({"C:\\d\\b.txt", "C:\\d\\a.txt"});
+    bool handled = false;
+    try {
+        handler.HandleDrop(names, handled);
+        ADD_FAILURE() << "the refusal was not passed on";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.Message(), kTextAreaFullMessage);
+    }
+    EXPECT_EQ(view.lines, (Lines{"earlier"}));
+    EXPECT_EQ(view.clipboard, "the user's own text");
+    EXPECT_TRUE(view.CallsStartingWith("copy").empty());
+    EXPECT_TRUE(handled);
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_TRUE(view.topPanelEnabled);
+    EXPECT_EQ(view.panels[3], "");
+}
+
 }  // namespace

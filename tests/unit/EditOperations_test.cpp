@@ -241,6 +241,55 @@ TEST_F(EditOperationsTest, UndoRestoresTheStateBeforeTheLastOperationAsOftenAsPr
     EXPECT_TRUE(view.CallsStartingWith("message").empty());
 }
 
+// "戻す" runs as the operations do: busy, its abort button shown; aborted, it leaves the text as it is.
+TEST_F(EditOperationsTest, UndoRunsAsAnOperationAndCanBeAborted) {
+    Run(kTagUpper, {"b", "a"});
+    view.calls.clear();
+    view.pumps = 0;
+    ExpectRunningAt(1);
+    edit.Undo();
+    EXPECT_EQ(view.lines, (Lines{"b", "a"}));
+    EXPECT_EQ(view.calls, (Lines{"status 3 [ESC]キーで中断", "break shown", "pump", "status 3 ",
+                                 "replace lines 2", "break hidden"}));
+
+    view.lines = {"B", "A"};
+    view.pumps = 0;
+    view.OnPump(1, [this] {
+        edit.Run(kTagLower);  // refused: the undo is running
+        edit.Abort();
+    });
+    edit.Undo();
+    EXPECT_EQ(view.lines, (Lines{"B", "A"}));
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message 編集中のため処理できません。"}));
+    EXPECT_FALSE(state.FBusy);
+    EXPECT_FALSE(button.visible);
+    EXPECT_EQ(view.panels[3], "");
+    view.OnPump(3, [] {});
+    edit.Undo();  // the copy stays after an aborted undo
+    EXPECT_EQ(view.lines, (Lines{"b", "a"}));
+}
+
+// Lines of many MiB: reading them, and writing the result back, pump every few MiB, apart from the pacing
+// steps; an abort seen at any of those pumps leaves the text area as it was.
+TEST_F(EditOperationsTest, CopyingAHugeTextPumpsAndHonoursAnAbort) {
+    Lines huge;
+    for (char c : Text("dbeacf"))
+        huge.push_back(Text(3 << 20, c));
+    const Lines sorted = Run(kTagNameAsc, huge);
+    ASSERT_EQ(sorted.size(), huge.size());
+    EXPECT_EQ(sorted.front()[0], 'a');
+    EXPECT_EQ(sorted.back()[0], 'f');
+    const int pumps = view.pumps;
+    EXPECT_GE(pumps, 1 + 2 * 2);  // the dispatcher's, then some while reading and some while writing
+    for (int abortAt = 2; abortAt <= pumps; ++abortAt) {
+        view = RecordingView();
+        view.OnPump(abortAt, [this] { edit.Abort(); });
+        EXPECT_EQ(Run(kTagNameAsc, huge), huge) << abortAt;
+        EXPECT_TRUE(view.CallsStartingWith("replace").empty()) << abortAt;
+        EXPECT_EQ(view.pumps, abortAt + 1) << "the abort at pump " << abortAt << " was not seen at once";
+    }
+}
+
 TEST_F(EditOperationsTest, UndoDuringAnOperationIsRefusedAndForgettingStillWorks) {
     Run(kTagUpper, {"a"});
     const Lines input = VariedLines(2000);

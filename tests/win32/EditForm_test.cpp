@@ -432,6 +432,22 @@ TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
     EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
 }
 
+// "戻す" shows "中止" as the operations do, and the click on it, handled at its first pump, leaves the text
+// as it is.
+TEST_F(EditOverMainWindowTest, UndoIsAbortedThroughTheRealPump) {
+    ASSERT_TRUE(created_);
+    main.ReplaceAllLines({"b", "a"});
+    Click(TForm3::BtnSortD);
+    PostMessageA(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
+    Click(TForm3::BtnBack);
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+    EXPECT_EQ(Panel3(), "");
+    EXPECT_FALSE(main.State().FBusy);
+    EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
+    Click(TForm3::BtnBack);
+    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+}
+
 TEST_F(EditOverMainWindowTest, BusyRefusalShowsThePlainMessage) {
     ASSERT_TRUE(created_);
     main.ReplaceAllLines({"b", "a"});

@@ -1,9 +1,43 @@
 // Text appended as it stands to the real text area: behind a line break as it is, else on a line of its own.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+
 #include "app/MainWindow.h"
+#include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/MakeDrop.h"
+#include "tests/win32/TempTree.h"
+#include "text/ErrorText.h"
 
 namespace {
+
+void SetClipboardText(const Text& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+Text ClipboardText() {
+    Text text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     MessageLoop loop;
@@ -34,6 +68,85 @@ TEST(TextAreaAppendText, LineBlockAppendsAsItsLinesWould) {
         form.AppendLineBlock("表\r\n\r\nb\r\n");
         EXPECT_EQ(form.MemoText(), byLines) << start;
     }
+}
+
+// A text area whose limit the drop's lines would pass: the drop stops with the message, the text keeps what
+// it held, whole, and the clipboard keeps what it held.
+TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNothing) {
+    TempTree tree;
+    tree.File("a.txt");
+    tree.File("b.txt");
+    MessageLoop loop;
+    TForm1 form{loop};
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    form.PrepareForDrops();
+    form.AppendText("earlier\r\n");
+    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 12, 0);
+    SetClipboardText("the user's own text");
+
+    BoxAnswerer boxes;
+    PostMessageA(form.Item(kMemo), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt"), tree.Path("b.txt")})), 0);
+    loop.Pump();
+    EXPECT_EQ(form.MemoText(), "earlier\r\n");
+    EXPECT_EQ(ClipboardText(), "the user's own text");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, WithFullStop(kTextAreaFullMessage));
+    EXPECT_FALSE(form.State().FBusy);
+
+    // Room again: the next drop goes in and is copied.
+    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 0, 0);
+    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt")})), 0);
+    loop.Pump();
+    EXPECT_EQ(form.MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
+    EXPECT_EQ(ClipboardText(), form.MemoText());
+}
+
+// Esc while a drop's lines go in: the status bar has told the user, the lines that went in stay, whole, the
+// rest is left out and what went in is copied, as after an Esc during the walk.
+TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
+    MessageLoop loop;
+    TForm1 form{loop};
+    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    form.PrepareForDrops();
+    std::vector<Text> names;
+    for (int i = 0; i < 12000; ++i) {
+        char name[40];
+        std::snprintf(name, sizeof name, "C:\\missing\\名前%06d.txt", i);
+        names.push_back(name);
+    }
+    // The Esc is pressed once the status bar says that the text goes in; the first pump after it takes it.
+    struct Watch {
+        HWND memo;
+        bool told = false;
+    } watch{form.Item(kMemo)};
+    const auto statusProcedure = [](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                    DWORD_PTR data) -> LRESULT {
+        auto* seen = reinterpret_cast<Watch*>(data);
+        if (msg == SB_SETTEXTA && (wparam & 0xFF) == 3 && !seen->told &&
+            Text(reinterpret_cast<const char*>(lparam)) == "テキストを設定しています…") {
+            seen->told = true;
+            PostMessageA(seen->memo, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        return DefSubclassProc(hwnd, msg, wparam, lparam);
+    };
+    SetWindowSubclass(form.Item(kStatus1), statusProcedure, 1, reinterpret_cast<DWORD_PTR>(&watch));
+
+    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+    loop.Pump();
+    RemoveWindowSubclass(form.Item(kStatus1), statusProcedure, 1);
+    EXPECT_TRUE(watch.told);
+    const Text text = form.MemoText();
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != Text::npos; at += 2)
+        ++lines;
+    EXPECT_GT(lines, 0u);
+    EXPECT_LT(lines, names.size()) << "the Esc was not honoured";
+    ASSERT_GE(text.size(), 2u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(text.substr(0, names[0].size()), names[0]);
+    EXPECT_EQ(ClipboardText(), text);
+    EXPECT_FALSE(form.State().FBusy);
 }
 
 }  // namespace
