@@ -1,6 +1,7 @@
 // The main window in-process: created hidden, driven by messages as the system would drive it, read back
 // from its controls and the clipboard.
 #include "app/MainWindow.h"
+#include "tests/win32/ClipboardText.h"
 
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -21,29 +22,6 @@
 #include "text/AppError.h"
 
 namespace {
-
-void SetClipboardText(const Text& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-Text ClipboardText() {
-    Text text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 // Answers the next save dialog from inside its own loop: types the name into its file-name box and presses
 // its OK button.

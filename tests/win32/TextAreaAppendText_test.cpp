@@ -10,34 +10,12 @@
 
 #include "app/MainWindow.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/ClipboardText.h"
 #include "tests/win32/MakeDrop.h"
 #include "tests/win32/TempTree.h"
 #include "text/ErrorText.h"
 
 namespace {
-
-void SetClipboardText(const Text& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-Text ClipboardText() {
-    Text text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     MessageLoop loop;
