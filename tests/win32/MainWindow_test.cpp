@@ -1,7 +1,6 @@
 // The main window in-process: created hidden, driven by messages as the system would drive it, read back
 // from its controls and the clipboard.
 #include "app/MainWindow.h"
-#include "tests/win32/ClipboardText.h"
 
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -15,6 +14,7 @@
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32Profile.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/ClipboardText.h"
 #include "tests/win32/FileBytes.h"
 #include "tests/win32/LayoutChecks.h"
 #include "tests/win32/MakeDrop.h"
