@@ -368,6 +368,8 @@ protected:
         created_ =
             main.Create(GetModuleHandleA(nullptr)) && form.Create(GetModuleHandleA(nullptr), main.Handle());
         main.SetCommands({[this] { form.FormShow(); }, {}, {}, {}, {}});
+        // At the screen's left edge, so that the edit window fits beside it on the test's screen.
+        SetWindowPos(main.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(main.Handle(), SW_SHOW);
         SendMessageA(main.Item(kBtnEdit), BM_CLICK, 0, 0);
     }
