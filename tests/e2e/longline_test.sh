@@ -28,7 +28,7 @@ xdotool key Escape
 driver wait-enabled "$TITLE" $RDO_FULL 1 30 || { screenshot longline-failed; fail "the reading did not end after Esc"; }
 # The line read so far went in cut to the longest line the text area takes, and the user is told.
 notice=$(driver answer-box "$TITLE" 30 | iconv -f CP932 -t UTF-8) || fail "the cut line was not told"
-echo "$notice" | grep -q "切り詰め" || fail "the notice does not tell of the cut line: $notice"
+printf '%s\n' "$notice" | grep -q "切り詰め" || fail "the notice does not tell of the cut line: $notice"
 
 driver text "$TITLE" $MEMO >"$E2E_OUT/longline-text.bin" || fail "the text area could not be read"
 last=$(tail -c 64 "$E2E_OUT/longline-text.bin" | iconv -f CP932 -t UTF-8 | tr -d '\r' | grep -v '^ *$' | tail -n 1)

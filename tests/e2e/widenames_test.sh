@@ -33,7 +33,7 @@ driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
 
 drag_onto_memo "$TITLE" $MEMO "$tree"
 notice=$(driver answer-box "$TITLE" 60 | iconv -f CP932 -t UTF-8) || fail "the user was not told of the substituted names"
-echo "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
+printf '%s\n' "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
 wait_lines "$TITLE" $MEMO "$entries"
 
 clip="$E2E_OUT/widenames-clipboard.txt"
