@@ -64,8 +64,21 @@
 
 namespace {
 
+// The window of that title; a window of the program rather than one of its message boxes, which carry the
+// program's title too and may still be there for a moment after they were answered.
+HWND FindTitled(const char* title) {
+    HWND any = nullptr;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr;) {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32770") != 0) return window;
+        if (!any) any = window;
+    }
+    return any;
+}
+
 HWND FindVisible(const char* title) {
-    HWND hwnd = FindWindowA(nullptr, title);
+    HWND hwnd = FindTitled(title);
     return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
@@ -73,7 +86,7 @@ bool WaitUntil(bool want_present, const char* title, double seconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
         const bool present =
-            want_present ? FindVisible(title) != nullptr : FindWindowA(nullptr, title) != nullptr;
+            want_present ? FindVisible(title) != nullptr : FindTitled(title) != nullptr;
         if (present == want_present) return true;
         if (GetTickCount64() >= deadline) return false;
         Sleep(50);
@@ -166,7 +179,7 @@ LONG_PTR ProgressPosition(HWND bar) {
 }
 
 int PressPastBand(const char* title, int watchId, int targetId, WPARAM key, double seconds) {
-    HWND window = FindWindowA(nullptr, title);
+    HWND window = FindTitled(title);
     HWND watch = window ? FindControlIn(window, watchId) : nullptr;
     HWND target = window ? FindControlIn(window, targetId) : nullptr;
     HWND bar = window ? FindClassIn(window, "msctls_progress32") : nullptr;
@@ -254,7 +267,7 @@ bool PickEntry(HWND dialog, int id, const char* text) {
 }
 
 int ChooseFontIn(const char* title, int buttonId, const char* face, const char* points) {
-    const HWND window = FindWindowA(nullptr, title);
+    const HWND window = FindTitled(title);
     const HWND button = window ? FindControlIn(window, buttonId) : nullptr;
     if (!button) return 1;
     DWORD process = 0;
@@ -303,7 +316,7 @@ int PrintMissing() {
 }
 
 int AnswerBox(const char* title, double seconds) {
-    const HWND window = FindWindowA(nullptr, title);
+    const HWND window = FindTitled(title);
     if (!window) return 1;
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
@@ -366,14 +379,14 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "wait-gone") == 0) return WaitUntil(false, title, seconds) ? 0 : 1;
     if (std::strcmp(command, "answer-box") == 0) return AnswerBox(title, seconds);
     if (std::strcmp(command, "dump") == 0) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = FindTitled(title);
         if (!hwnd) return 1;
         Dump(hwnd, 0);
         return 0;
     }
     if (argc > 3 && (std::strcmp(command, "click") == 0 || std::strcmp(command, "key") == 0 ||
                      std::strcmp(command, "center") == 0 || std::strcmp(command, "text") == 0)) {
-        HWND window = FindWindowA(nullptr, title);
+        HWND window = FindTitled(title);
         HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
         if (!control) return 1;
         if (std::strcmp(command, "click") == 0) {
@@ -397,7 +410,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "select") == 0 && argc > 4) {
-        HWND window = FindWindowA(nullptr, title);
+        HWND window = FindTitled(title);
         HWND list = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
         if (!list || SendMessageA(list, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
         SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
@@ -405,7 +418,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "wait-enabled") == 0 && argc > 5) {
-        HWND window = FindWindowA(nullptr, title);
+        HWND window = FindTitled(title);
         HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
         if (!control) return 1;
         const bool enabled = std::atoi(argv[4]) != 0;
@@ -417,7 +430,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "press-while-busy") == 0 && argc > 6) {
-        HWND window = FindWindowA(nullptr, title);
+        HWND window = FindTitled(title);
         HWND watch = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
         HWND target = window ? FindControlIn(window, std::atoi(argv[4])) : nullptr;
         if (!watch || !target) return 1;
@@ -429,21 +442,21 @@ int main(int argc, char** argv) {
         return PressPastBand(title, std::atoi(argv[3]), std::atoi(argv[4]),
                              static_cast<WPARAM>(std::atoi(argv[5])), std::atof(argv[6]));
     if (std::strcmp(command, "move") == 0 && argc > 4) {
-        const HWND hwnd = FindWindowA(nullptr, title);
+        const HWND hwnd = FindTitled(title);
         return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
                    ? 0
                    : 1;
     }
     if (std::strcmp(command, "window-rect") == 0) {
-        const HWND hwnd = FindWindowA(nullptr, title);
+        const HWND hwnd = FindTitled(title);
         RECT rect;
         if (!hwnd || !GetWindowRect(hwnd, &rect)) return 1;
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
         return 0;
     }
     if (std::strcmp(command, "focus") == 0) {
-        const HWND hwnd = FindWindowA(nullptr, title);
+        const HWND hwnd = FindTitled(title);
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         if (!hwnd || !GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return 1;
@@ -451,14 +464,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "owned") == 0) {
-        const HWND hwnd = FindWindowA(nullptr, title);
+        const HWND hwnd = FindTitled(title);
         if (!hwnd) return 2;
         return GetWindow(hwnd, GW_OWNER) ? 0 : 1;
     }
     if (std::strcmp(command, "choose-font") == 0 && argc > 5)
         return ChooseFontIn(title, std::atoi(argv[3]), argv[4], argv[5]);
     if (std::strcmp(command, "close") == 0) {
-        HWND hwnd = FindWindowA(nullptr, title);
+        HWND hwnd = FindTitled(title);
         return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     std::fprintf(stderr, "unknown command %s\n", command);
