@@ -1,4 +1,4 @@
-# Esc inside one huge line: a real drop of a 3 GiB file without a line end in all-lines mode, then a real Esc
+# Esc inside one huge line: a real drop of a 32 GiB file without a line end in all-lines mode, then a real Esc
 # key while it is read. The reading ends soon after, and the text area ends with the abort mark; a reading that
 # heard Esc only at a line's end would read on to the file's end and never write the mark.
 . "$(dirname "$0")/lib.sh"
@@ -10,8 +10,9 @@ ensure_display
 folder="$E2E_OUT/longline"
 rm -rf "$folder"
 mkdir -p "$folder"
-# Sparse: made at once, taking no room; it reads as NUL bytes, which the text area shows as spaces.
-truncate -s 3G "$folder/one-line.txt"
+# Sparse: made at once, taking no room; it reads as NUL bytes, which the text area shows as spaces. Zeros of a
+# sparse file read at over a gigabyte a second: 32 GiB keep the reading going well past the Esc.
+truncate -s 32G "$folder/one-line.txt"
 trap 'rm -rf "$folder"; cleanup' EXIT
 
 start_for_drops longline "$TITLE" $CHK_FALL
@@ -23,6 +24,13 @@ xdotool mousemove $(driver center "$TITLE" $MEMO | tr -d '\r') click 1
 drag_onto_memo "$TITLE" $MEMO "$folder/one-line.txt"
 driver wait-enabled "$TITLE" $RDO_FULL 0 30 || fail "the drop did not start"
 sleep 1
+# The drag may have left the keyboard elsewhere: the user clicks in the text area again before pressing Esc.
+xdotool mousemove $(driver center "$TITLE" $MEMO | tr -d '\r') click 1
+waited=0
+until [ "$(driver focus "$TITLE" | tr -d '\r')" = "$MEMO" ]; do
+    [ "$waited" -lt 100 ] || fail "the text area did not take the keyboard"
+    sleep 0.1 && waited=$((waited + 1))
+done
 driver wait-enabled "$TITLE" $RDO_FULL 0 0 || fail "the file was read to its end before Esc could be pressed"
 xdotool key Escape
 driver wait-enabled "$TITLE" $RDO_FULL 1 30 || { screenshot longline-failed; fail "the reading did not end after Esc"; }
@@ -39,4 +47,4 @@ screenshot longline
 
 driver close "$TITLE"
 wait_program_exit 30
-echo "Esc inside a line of 3 GiB ended the reading with [中断]"
+echo "Esc inside a line of 32 GiB ended the reading with [中断]"
