@@ -111,18 +111,19 @@ void MemoView::AppendLine(const Text& line) {
 void MemoView::AppendLines(const std::vector<Text>& lines) {
     if (lines.empty()) return;
     // The whole list goes in with one replacement, so appending stays linear in what is added.
-    AppendBlock(AppendedBlock(lines, EndsInBreak()));
+    // The contents reader's lines: cut short, a file's lines would stand without their abort mark.
+    AppendBlock(AppendedBlock(lines, EndsInBreak()), false);
 }
 
 void MemoView::AppendLineBlock(const Text& block) {
     if (block.empty()) return;
     // Behind text that does not end in a break, each line goes behind one of its own, the last without one.
-    AppendBlock(EndsInBreak() ? block : "\r\n" + block.substr(0, block.size() - 2));
+    AppendBlock(EndsInBreak() ? block : "\r\n" + block.substr(0, block.size() - 2), true);
 }
 
 void MemoView::AppendText(const Text& text) {
     if (text.empty()) return;
-    AppendBlock(EndsInBreak() ? text : "\r\n" + text);
+    AppendBlock(EndsInBreak() ? text : "\r\n" + text, true);
 }
 
 bool MemoView::EndsInBreak() const {
@@ -135,6 +136,7 @@ bool MemoView::EndsInBreak() const {
 }
 
 void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
+    const bool stoppable = stopOnAbort && !abortState_.FAbort;
     RedrawPause pause(*this);
     LongFill fill(*this, block.size());
     Text piece;
@@ -152,7 +154,7 @@ void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
             loop_.Pump();
             // Esc during a drop: what went in stays, the rest is left out as the walk leaves the names not
             // yet reached.
-            if (stopOnAbort && abortState_.FAbort) break;
+            if (stoppable && abortState_.FAbort) break;
         }
     }
 }

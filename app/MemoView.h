@@ -63,8 +63,9 @@ private:
 
     bool EndsInBreak() const;
     // Puts block behind the text, in parts when it is long, with messages processed between them; with
-    // stopOnAbort a drop's abort ends it between two parts.
-    void AppendBlock(const Text& block, bool stopOnAbort = true);
+    // stopOnAbort a drop's abort that comes while it goes in ends it between two parts. Text made after the
+    // abort (a list collected up to the Esc, a file's lines and their abort mark) goes in whole.
+    void AppendBlock(const Text& block, bool stopOnAbort);
     // Puts text at the end of the text area, or raises AppError, leaving the text as it was, when the area
     // takes less.
     void InsertAtEnd(const Text& text);
