@@ -36,9 +36,10 @@
 //   e2e_driver choose-font TITLE ID FACE POINTS
 //                                          clicks button ID of window TITLE, which opens a font dialog, picks
 //                                          FACE and POINTS there as a user would and presses OK
-//   e2e_driver focus TITLE                 prints the control id that has the keyboard focus in TITLE's thread
-//   e2e_driver owned TITLE                 exit code 0 when window TITLE has an owner window, 1 when not
-//   e2e_driver answer-box TITLE SECONDS    waits for a message box of the program whose window is TITLE, writes
+//   e2e_driver focus TITLE                 prints the control id that has the keyboard focus in TITLE's
+//   thread e2e_driver owned TITLE                 exit code 0 when window TITLE has an owner window, 1 when
+//   not e2e_driver answer-box TITLE SECONDS    waits for a message box of the program whose window is TITLE,
+//   writes
 //                                          its text to standard output and presses its OK button
 //   e2e_driver select TITLE ID INDEX       chooses entry INDEX of the list ID in window TITLE and tells the
 //                                          window, as a user's choice does
@@ -64,17 +65,32 @@
 
 namespace {
 
-// The window of that title; a window of the program rather than one of its message boxes, which carry the
-// program's title too and may still be there for a moment after they were answered.
+// The window of that title: a shown window of the program first, then a hidden one, then any. Its message
+// boxes carry the program's title too and may stay a moment after they were answered; the windows are taken
+// as one list, which a box that goes meanwhile does not cut short.
 HWND FindTitled(const char* title) {
-    HWND any = nullptr;
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr;) {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (std::strcmp(className, "#32770") != 0) return window;
-        if (!any) any = window;
-    }
-    return any;
+    struct Search {
+        const char* title;
+        HWND shown = nullptr;
+        HWND hidden = nullptr;
+        HWND any = nullptr;
+    } search{title};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            char text[256] = {};
+            GetWindowTextA(window, text, sizeof text);
+            if (std::strcmp(text, search->title) != 0) return TRUE;
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            const bool dialog = std::strcmp(className, "#32770") == 0;
+            if (!dialog && IsWindowVisible(window) && !search->shown) search->shown = window;
+            if (!dialog && !search->hidden) search->hidden = window;
+            if (!search->any) search->any = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.shown ? search.shown : search.hidden ? search.hidden : search.any;
 }
 
 HWND FindVisible(const char* title) {
@@ -85,8 +101,7 @@ HWND FindVisible(const char* title) {
 bool WaitUntil(bool want_present, const char* title, double seconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
-        const bool present =
-            want_present ? FindVisible(title) != nullptr : FindTitled(title) != nullptr;
+        const bool present = want_present ? FindVisible(title) != nullptr : FindTitled(title) != nullptr;
         if (present == want_present) return true;
         if (GetTickCount64() >= deadline) return false;
         Sleep(50);
@@ -110,8 +125,8 @@ void Dump(HWND window, int depth) {
 }
 
 int PrintClipboard() {
-    // Another process may hold the clipboard for a moment (Wine's own, handing a new text on to X): wait, as a
-    // paste would.
+    // Another process may hold the clipboard for a moment (Wine's own, handing a new text on to X): wait, as
+    // a paste would.
     for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
         if (attempt == 100) return 1;
         Sleep(50);
@@ -330,7 +345,11 @@ int AnswerBox(const char* title, double seconds) {
     // A message box's text is its static control 0xFFFF.
     GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
     std::printf("%s\n", text);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    // Answered once it is gone: what the program does after the box has begun.
+    for (int waited = 0; IsWindow(box) && waited < 100; ++waited)
+        Sleep(50);
     return 0;
 }
 
