@@ -28,18 +28,6 @@ std::size_t PartEnd(const Text& text, std::size_t from, std::size_t size) {
     return breakAt == Text::npos ? text.size() : breakAt + 2;
 }
 
-// Redrawing of the text area suspended while it lives, whatever ends the appending.
-class RedrawPause {
-public:
-    explicit RedrawPause(View& view) : view_(view) { view_.SuspendRedraw(); }
-    RedrawPause(const RedrawPause&) = delete;
-    RedrawPause& operator=(const RedrawPause&) = delete;
-    ~RedrawPause() { view_.ResumeRedraw(); }
-
-private:
-    View& view_;
-};
-
 }  // namespace
 
 // Status panel 3 and the cursor while a long text goes into the text area; both are put back after.
@@ -137,7 +125,7 @@ bool MemoView::EndsInBreak() const {
 
 void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
     const bool stoppable = stopOnAbort && !abortState_.FAbort;
-    RedrawPause pause(*this);
+    RedrawSuspension suspension(*this);
     LongFill fill(*this, block.size());
     Text piece;
     std::size_t partSize = kLongText;

@@ -20,18 +20,6 @@ Text Percentage(std::uint64_t bytes, std::uint64_t size) {
     return std::to_string(bytes * 100 / size) + "%";
 }
 
-// Pairs the text area's redraw suspension with its resumption, whichever way the reading ends.
-class RedrawSuspension {
-public:
-    explicit RedrawSuspension(View& view) : view_(view) { view_.SuspendRedraw(); }
-    RedrawSuspension(const RedrawSuspension&) = delete;
-    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
-    ~RedrawSuspension() { view_.ResumeRedraw(); }
-
-private:
-    View& view_;
-};
-
 // Makes a line fit to be handed to the text area, which takes its lines as one C string and pairs a lead byte
 // with whatever byte follows it. A NUL is shown as a space, or it would end the text there and lose the rest
 // of the line and every line after it. A lead byte left without its second byte at the line's end is shown as

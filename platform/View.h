@@ -99,3 +99,15 @@ public:
     // A modal message box centred on the screen: the application title, no icon, the text, one OK button.
     virtual void ShowMessage(const Text& text) = 0;
 };
+
+// Pairs the text area's redraw suspension with its resumption, whichever way the appending ends.
+class RedrawSuspension {
+public:
+    explicit RedrawSuspension(View& view) : view_(view) { view_.SuspendRedraw(); }
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+    ~RedrawSuspension() { view_.ResumeRedraw(); }
+
+private:
+    View& view_;
+};
