@@ -14,6 +14,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/ProgramFolders.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -55,9 +56,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     // Every DLL loaded from here on comes from the system folder, never from the program's own: a portable
     // program is started from Downloads, where a web page can leave a DLL of the same name. Looked up, not
     // imported: Windows 7 has the call only with its later updates.
-    const auto setDefaultDllDirectories =
-        reinterpret_cast<decltype(&SetDefaultDllDirectories)>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories = LibraryFunction<decltype(&SetDefaultDllDirectories)>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);

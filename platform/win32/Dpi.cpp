@@ -16,8 +16,7 @@ Function Lookup(const wchar_t* module, const char* name) {
     // folder, never the program's, and it stays.
     HMODULE handle = GetModuleHandleW(module);
     if (!handle) handle = LoadSystemLibrary(module);
-    return handle ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)))
-                  : nullptr;
+    return LibraryFunction<Function>(handle, name);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Loading a DLL of the system's own, never one of the same name from the program's folder.
+// Loading a DLL of the system's own, never one of the same name from the program's folder, and finding its
+// functions.
 #pragma once
 
 #include <windows.h>
@@ -14,4 +15,11 @@ inline HMODULE LoadSystemLibrary(const wchar_t* name) {
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
     return LoadLibraryW((std::wstring(folder, length) + L'\\' + name).c_str());
+}
+
+// The function of that name in module as the type the caller declares; null without module or function.
+template <typename Function>
+Function LibraryFunction(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
 }

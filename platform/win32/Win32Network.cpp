@@ -40,7 +40,7 @@ private:
 
     template <typename Function>
     bool Find(Function& function, const char* name) {
-        function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
+        function = LibraryFunction<Function>(module_.Get(), name);
         return function != nullptr;
     }
 
