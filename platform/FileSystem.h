@@ -50,7 +50,7 @@ struct EntryFacts {
 };
 
 struct FolderEntry {
-    // The stored name; one the code page cannot hold as ChooseName gives it, its short alias as the alias.
+    // The name as the file system stores it.
     Text name;
     // From the same answer of the file system that gave the name.
     EntryFacts facts;
@@ -108,6 +108,12 @@ public:
     // same. Empty when path leads to no folder or it cannot be opened. One open of the file system a call.
     virtual std::optional<FolderId> Identity(const Text& path) = 0;
 
-    // The listed names substituted since the last call; the count then starts again from zero.
+    // The path as code page 932 can spell it, for output only (never hand it back to the file system: "?" is
+    // a wildcard there): unchanged when the code page holds every character; otherwise each component it
+    // cannot hold given by that entry's short alias where the alias exists and the code page holds it, else
+    // with "?" for each character it cannot hold. Each substituted component is counted.
+    virtual Text CodePageForm(const Text& path) = 0;
+
+    // The names CodePageForm substituted since the last call; the count then starts again from zero.
     virtual NameSubstitutions TakeSubstitutions() { return {}; }
 };

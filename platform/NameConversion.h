@@ -8,10 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Encoding.h"
 #include "text/Text.h"
-
-using WideText = std::u16string;
-using WideView = std::u16string_view;
 
 // Names the code page could not hold, and what was given for them.
 struct NameSubstitutions {

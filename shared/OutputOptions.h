@@ -32,6 +32,10 @@ struct OutputOptions {
     // The contents modes also read files whose data is online only (a cloud store's placeholders), which
     // fetches it; without it they are passed over and named.
     bool readOnlineFiles = false;
+    // Names as code page 932 spells them, for batch files and older programs: a name it cannot hold is given
+    // by its short (8.3) alias, else with "?" for each character it cannot hold, and the user is told.
+    // Without it every name is given as the file system stores it.
+    bool codePageNames = false;
 
     bool operator==(const OutputOptions& other) const;
     bool operator!=(const OutputOptions& other) const { return !(*this == other); }
