@@ -58,11 +58,13 @@ std::optional<Text> LineAt(const Text& text, std::int64_t index) {
     return text.substr(at, end == Text::npos ? Text::npos : end - at);
 }
 
-std::int64_t ByteColumn(const Text& line, std::int64_t positions, std::int64_t offset) {
-    const auto size = static_cast<std::int64_t>(line.size());
-    if (offset <= 0 || size <= positions) return offset;  // positions are bytes
-    std::int64_t bytes = 0;
-    for (std::int64_t character = 0; character < offset && bytes < size; ++character)
-        bytes += IsKanjiLead(static_cast<unsigned char>(line[static_cast<std::size_t>(bytes)])) ? 2 : 1;
-    return bytes < size ? bytes : size;  // a lone lead byte at the end is one byte
+std::int64_t ShiftJisColumn(const Text& line, std::int64_t units) {
+    std::int64_t column = 0;
+    for (std::size_t at = 0; at < line.size() && units > 0;) {
+        const char32_t c = CharacterAt(line, at);
+        at += CharacterBytes(line, at);
+        units -= c >= 0x10000 ? 2 : 1;
+        column += static_cast<std::int64_t>(ShiftJisWidth(c));
+    }
+    return column;
 }

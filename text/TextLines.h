@@ -20,6 +20,7 @@ Text AppendedBlock(const std::vector<Text>& lines, bool afterBreak);
 // Line index (from 0) of the text split at each CR LF, final empty line included; none past the last.
 std::optional<Text> LineAt(const Text& text, std::int64_t index);
 
-// The byte offset in line of the caret at offset positions. A text area that counts its positions in
-// characters gives a line fewer positions than it has bytes; there a double-byte character counts 2.
-std::int64_t ByteColumn(const Text& line, std::int64_t positions, std::int64_t offset);
+// The caret's column as the caret indicator counts it, in bytes of the line's Shift_JIS form (ShiftJisWidth):
+// units is the caret's offset in the line in UTF-16 units, as the text area counts it. An offset inside a
+// surrogate pair counts the whole character; one past the line's end counts the line.
+std::int64_t ShiftJisColumn(const Text& line, std::int64_t units);
