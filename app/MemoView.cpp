@@ -290,7 +290,7 @@ std::int64_t MemoView::ColumnInBytes(std::int64_t offset, std::int64_t lineIndex
         if (!line) return offset;
         bytes = *line;
     }
-    return ByteColumn(bytes, positions, offset);
+    return ShiftJisColumn(bytes, offset);
 }
 
 LRESULT CALLBACK MemoView::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,

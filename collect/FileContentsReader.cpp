@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "collect/FileContentsReader.h"
 
 #include <algorithm>

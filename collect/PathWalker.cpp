@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "collect/PathWalker.h"
 
 #include <algorithm>

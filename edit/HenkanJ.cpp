@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "edit/HenkanJ.h"
 
 #include <cstddef>

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "text/ShiftJisBytes.h"
 #include "text/Text.h"
 
 namespace HenkanJ {

@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "shared/OutputFormat.h"
 
 #include <algorithm>

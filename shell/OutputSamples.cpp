@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "shell/OutputSamples.h"
 
 #include "shared/OutputFormat.h"

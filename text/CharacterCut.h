@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "text/ShiftJisBytes.h"
 #include "text/Text.h"
 
 // The longest start of text that holds at most limit bytes and does not end inside a double-byte character:

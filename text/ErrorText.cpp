@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "text/ErrorText.h"
 
 Text WithFullStop(const Text& message) {

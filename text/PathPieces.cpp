@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "text/PathPieces.h"
 
 std::size_t LastDelimiter(const Text& path, std::string_view delimiters) {

@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "platform/win32/Win32CaseMapper.h"
 
 #include <windows.h>

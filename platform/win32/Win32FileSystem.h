@@ -14,6 +14,7 @@ public:
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
+    Text CodePageForm(const Text& path) override { return path; }
     NameSubstitutions TakeSubstitutions() override;
 
 private:

@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "tests/fakes/FakeCaseMapper.h"
 
 void FakeCaseMapper::ToUpper(Text& s) {

@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "tests/fakes/FakeCollation.h"
 
 Text FakeCollation::Fold(const Text& s) {

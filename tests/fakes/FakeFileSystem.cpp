@@ -1,3 +1,4 @@
+#include "text/ShiftJisBytes.h"
 #include "tests/fakes/FakeFileSystem.h"
 
 #include <algorithm>

@@ -66,6 +66,7 @@ public:
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
 
+    Text CodePageForm(const Text& path) override { return path; }
     // What TakeSubstitutions answers next; a test sets it as if the listings had substituted names.
     NameSubstitutions substitutions;
     NameSubstitutions TakeSubstitutions() override { return std::exchange(substitutions, {}); }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "text/ShiftJisBytes.h"
 #include "collect/FileContentsReader.h"
 #include "tests/fakes/FakeCollation.h"
 #include "tests/fuzz/FuzzSupport.h"

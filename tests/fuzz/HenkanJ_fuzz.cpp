@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "text/ShiftJisBytes.h"
 #include "edit/HenkanJ.h"
 #include "tests/fuzz/FuzzSupport.h"
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "text/ShiftJisBytes.h"
 #include "shared/OutputFormat.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/CharacterCut.h"

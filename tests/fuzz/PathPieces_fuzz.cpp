@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "text/ShiftJisBytes.h"
 #include "collect/ExtFilter.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/AsciiUpper.h"

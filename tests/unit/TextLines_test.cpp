@@ -46,22 +46,19 @@ TEST(TextLines, LineAtCountsCrLfBreaksOnly) {
     EXPECT_EQ(LineAt("", 0), Text(""));
 }
 
-TEST(TextLines, ByteColumnCountsDoubleByteCharactersTwiceWhereTheAreaCountsCharacters) {
+TEST(TextLines, ShiftJisColumnCountsTheBytesOfTheCharactersBeforeTheCaret) {
     const struct {
         Text line;
-        std::int64_t positions, offset, expected;
+        std::int64_t units, expected;
     } cases[] = {
-        {"abc", 3, 2, 2},                       // positions are bytes: as given
-        {"表表", 4, 2, 2},                      // the area counts bytes too
-        {"表表", 2, 1, 2},                      // the area counts characters: one character, two bytes
-        {"a表b", 3, 2, 3},  {"ｱｲ表", 3, 3, 4},  // half-width katakana are one byte
-        {"表表", 2, 9, 4},                      // past the end: the line's bytes
-        {"a\x81", 1, 2, 2},                     // a lone lead byte at the end never reads past the line
-        {"表表", 2, 0, 0},  {"表表", 2, -1, -1},
+        {"abc", 2, 2},  {"表表", 1, 2},  {"a表b", 2, 3}, {"ｱｲ表", 3, 4},  // half-width katakana are one byte
+        {"한a", 1, 2},  {"é", 1, 2},   // outside the code page: one double-byte character
+        {"😀a", 2, 2},   {"😀a", 3, 3},  // a surrogate pair is two units and one character
+        {"表表", 9, 4},                // past the end: the whole line
+        {"表表", 0, 0}, {"表表", -1, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ByteColumn(c.line, c.positions, c.offset), c.expected)
-            << c.line << " positions " << c.positions << " offset " << c.offset;
+        EXPECT_EQ(ShiftJisColumn(c.line, c.units), c.expected) << c.line << " units " << c.units;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Letter case from the system's tables: what CharUpperBuffA and CharLowerBuffA give over a whole line, but
 // never a changed byte length, a second byte mapped on its own, or a character rewritten without a change of
 // case.
+#include "text/ShiftJisBytes.h"
 #include "platform/win32/Win32CaseMapper.h"
 
 #include <windows.h>
