@@ -1,9 +1,10 @@
 // The edit window's operations on 1,000,000 generated lines under Wine: "名昇順", "拡昇順", "重複削除" and
 // "大文字", each run whole (read the lines, keep the undo copy, operate, write back) over a view that keeps
-// the lines in memory. Peers, measured in the same run: std::sort of the same lines with CompareStringA at
-// every comparison, by whole line and by extension then whole line. Prints each median time, each peak memory
-// and the ratio against the peer, in UTF-8, then "ratio NAME MEASURED TARGET" for 名昇順's time against its
-// peer and its peak memory against that of the lines alone.
+// the lines in memory. Peers, measured in the same run: std::sort of the same lines with CompareStringW at
+// every comparison (each line made UTF-16 there, as the system's narrow call decoded it there), by whole line
+// and by extension then whole line. Prints each median time, each peak memory and the ratio against the peer,
+// in UTF-8, then "ratio NAME MEASURED TARGET" for 名昇順's time against its peer and its peak memory against
+// that of the lines alone.
 //
 // edit_bench [lines [runs]]   Each measurement runs in a child process of its own, so that its peak memory
 //                             is its own.
@@ -31,6 +32,7 @@
 #include "bench/QuietView.h"
 #include "collect/DropState.h"
 #include "edit/EditOperations.h"
+#include "platform/Encoding.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
@@ -102,8 +104,11 @@ std::size_t PeakBytes() {
 }
 
 bool LessByCompareString(const Text& a, const Text& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, 0, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+    const WideText wideA = TextToWide(a);
+    const WideText wideB = TextToWide(b);
+    return CompareStringW(LOCALE_USER_DEFAULT, 0, reinterpret_cast<LPCWSTR>(wideA.data()),
+                          static_cast<int>(wideA.size()), reinterpret_cast<LPCWSTR>(wideB.data()),
+                          static_cast<int>(wideB.size())) == CSTR_LESS_THAN;
 }
 
 // One measurement in this process; prints seconds, peak bytes, and the peak with only the lines made.
@@ -192,16 +197,12 @@ bool RunChild(const char* self, const Text& what, std::size_t n, Sample& sample)
     return true;
 }
 
-// The labels are code page 932 bytes in the program; the terminal that reads the output expects UTF-8.
-std::string Utf8(const Text& text) {
-    const int wideLength =
-        MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(), wideLength);
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+// The screen columns of a label: a Japanese character takes two, as many as its Shift_JIS bytes.
+int Columns(const Text& label) {
+    int columns = 0;
+    for (std::size_t i = 0; i < label.size(); i += CharacterBytes(label, i))
+        columns += static_cast<int>(ShiftJisWidth(CharacterAt(label, i)));
+    return columns;
 }
 
 double Median(std::vector<double> v) {
@@ -307,9 +308,8 @@ int Stretch(std::size_t n) {
         const double whole = Now() - start;
         const double longest = view.Longest();
         worst = std::max(worst, longest);
-        const int columns = static_cast<int>(std::strlen(operation.label));
         std::printf("  %s%*s whole %7.3f s, longest stretch without a pump %6.3f s, %d pumps\n",
-                    Utf8(operation.label).c_str(), std::max(0, 14 - columns), "", whole, longest,
+                    operation.label, std::max(0, 14 - Columns(operation.label)), "", whole, longest,
                     view.Pumps());
         std::fflush(stdout);
     }
@@ -377,8 +377,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
 
     std::vector<Measure> measures = {
-        {"(a) std::sort, CompareStringA by line", "sort-line", ""},
-        {"(b) std::sort, CompareStringA by extension, line", "sort-ext", ""},
+        {"(a) std::sort, CompareStringW by line", "sort-line", ""},
+        {"(b) std::sort, CompareStringW by extension, line", "sort-ext", ""},
         {"名昇順", std::to_string(kTagNameAsc), "sort-line"},
         {"拡昇順", std::to_string(kTagExtAsc), "sort-ext"},
         {"重複削除", std::to_string(kTagDistinct), "sort-line"},
@@ -390,15 +390,15 @@ int main(int argc, char** argv) {
         for (int run = 0; run < runs; ++run) {
             Sample sample;
             if (!RunChild(argv[0], m.what, n, sample)) {
-                std::printf("%s: the measuring process failed\n", Utf8(m.label).c_str());
+                std::printf("%s: the measuring process failed\n", m.label);
                 return 1;
             }
             seconds.push_back(sample.seconds);
             peaks.push_back(sample.peakMiB);
             bases.push_back(sample.baseMiB);
             m.lines = sample.lines;
-            std::printf("  %s run %d: %.3f s, peak %.1f MiB\n", Utf8(m.label).c_str(), run + 1,
-                        sample.seconds, sample.peakMiB);
+            std::printf("  %s run %d: %.3f s, peak %.1f MiB\n", m.label, run + 1, sample.seconds,
+                        sample.peakMiB);
             std::fflush(stdout);
         }
         m.seconds = Median(seconds);
@@ -414,10 +414,8 @@ int main(int argc, char** argv) {
     std::printf("\n%-50s %10s %12s %12s %10s %8s\n", "", "median s", "peak MiB", "lines MiB", "lines out",
                 "ratio");
     for (const Measure& m : measures) {
-        // Padded by hand: in code page 932 a label takes as many screen columns as it has bytes, in UTF-8
-        // not.
-        const int columns = static_cast<int>(std::strlen(m.label));
-        std::printf("%s%*s %10.3f %12.1f %12.1f %10zu", Utf8(m.label).c_str(), std::max(0, 50 - columns), "",
+        // Padded by hand: printf pads by bytes, and a Japanese character takes three bytes for two columns.
+        std::printf("%s%*s %10.3f %12.1f %12.1f %10zu", m.label, std::max(0, 50 - Columns(m.label)), "",
                     m.seconds, m.peakMiB, m.baseMiB, m.lines);
         if (!m.peer.empty())
             std::printf(" %8.3f  (against %s)", m.seconds / peer(m.peer), m.peer == "sort-line" ? "a" : "b");

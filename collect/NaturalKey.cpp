@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "collect/NaturalKey.h"
 
 #include <cstdint>
@@ -10,18 +9,17 @@ namespace {
 constexpr char kEnd = '\x01';
 constexpr char kNumber = '\x02';
 
-// The digit at s[i] and how many bytes it takes, or -1 when s[i] starts no digit. A full-width digit is the
-// lead byte 0x82 with a second byte 0x4F to 0x58; no second byte is ever taken for an ASCII digit, since
-// second bytes start at 0x40.
+constexpr char32_t kFullWidthZero = 0xFF10;  // ０
+
+// The digit at s[i] and the bytes of the character there, or -1 when s[i] starts no digit: an ASCII digit or
+// a full-width one, ０ to ９.
 int DigitAt(const Text& s, std::size_t i, std::size_t& width) {
     const auto b = static_cast<unsigned char>(s[i]);
     width = 1;
     if (b >= '0' && b <= '9') return b - '0';
-    if (IsKanjiLead(b) && i + 1 < s.size()) {
-        width = 2;
-        const auto trail = static_cast<unsigned char>(s[i + 1]);
-        if (b == 0x82 && trail >= 0x4F && trail <= 0x58) return trail - 0x4F;
-    }
+    width = CharacterBytes(s, i);
+    const char32_t c = CharacterAt(s, i);
+    if (c >= kFullWidthZero && c <= kFullWidthZero + 9) return static_cast<int>(c - kFullWidthZero);
     return -1;
 }
 

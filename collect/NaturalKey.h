@@ -1,4 +1,4 @@
-// Sort keys for natural order: runs of digits (ASCII, and full-width in code page 932) compare as numbers, so
+// Sort keys for natural order: runs of digits (ASCII and full-width) compare as numbers, so
 // file2 comes before file10 and ２ before １０; where the numbers are equal (file02, file2) the locale's
 // order decides. The keys compare as plain unsigned bytes, like the locale's own, so a list makes each key
 // once.

@@ -400,9 +400,9 @@ void EditOperations::RemoveDuplicates() {
     TakeSorted(&removed);
 }
 
-// Lines with different bytes may still collate equal (the same kanji in its NEC and IBM codes, for one); the
-// sort leaves such lines in any order among themselves, so copies of one of them need not end up side by
-// side. Within each such run of equal lines, every copy after the first goes too.
+// Lines with different bytes may still collate equal (bytes that are no UTF-8 all compare as U+FFFD, for
+// one); the sort leaves such lines in any order among themselves, so copies of one of them need not end up
+// side by side. Within each such run of equal lines, every copy after the first goes too.
 void EditOperations::DropScatteredCopies(std::vector<char>& removed) {
     const std::size_t n = entries_.size();
     std::size_t start = 0;

@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "edit/HenkanJ.h"
 
 #include <cstddef>
@@ -6,160 +5,141 @@
 namespace HenkanJ {
 namespace {
 
-constexpr unsigned char kVoicedMark = 0xDE;      // ﾞ
-constexpr unsigned char kSemiVoicedMark = 0xDF;  // ﾟ
-constexpr unsigned char kFirstHanKana = 0xA6;    // ｦ, first byte covered by HanKanaTable
-constexpr unsigned kHanKanaCount = 56;           // ｦ..ﾝ, the base of ZenKanaTable entries
+constexpr char32_t kVoicedMark = 0xFF9E;                // ﾞ
+constexpr char32_t kSemiVoicedMark = 0xFF9F;            // ﾟ
+constexpr char32_t kFirstHanKana = 0xFF66;              // ｦ, first character covered by HanKanaTable
+constexpr char32_t kProlongedMark = 0xFF70;             // ｰ, a symbol among the kana
+constexpr char32_t kFirstZenKana = 0x30A1;              // ァ, first character covered by ZenKanaTable
+constexpr char32_t kKanaCellBase = 0x3080;              // the full-width katakana of JIS row 0x25, cell 0
+constexpr char32_t kFullWidthOffset = 0xFEE0;           // from ASCII to the full-width letters and digits
+constexpr char32_t kAloneMarks = kVoicedMark - 0x309B;  // from ﾞ ﾟ to ゛ ゜, marks that stand alone
+constexpr unsigned kHanKanaCount = 56;                  // ｦ..ﾝ, the base of ZenKanaTable entries
 constexpr std::uint8_t kVoicingFlag = 0x80;
 constexpr std::uint8_t kCellMask = 0x7F;
-constexpr std::uint16_t kAlnumRow = 0x2300;
-constexpr std::uint16_t kKanaRow = 0x2500;
-constexpr unsigned kFirstKanaCell = 0x21;
-constexpr unsigned char kSymbolLead = 0x81;
 
-constexpr unsigned char Byte(char c) {
-    return static_cast<unsigned char>(c);
-}
+// The half-width symbols are ASCII or in the block U+FF61..U+FF9F; the full-width ones are scattered.
+constexpr char32_t kHalfBlock = 0xFF61;
+constexpr std::size_t kHalfBlockSize = 0x3F;
 
-constexpr std::uint16_t Code(unsigned char hi, unsigned char lo) {
-    return static_cast<std::uint16_t>(hi << 8 | lo);
-}
-
-// Position of each byte in HanSymbols, -1 for bytes that are not symbols.
-constexpr std::array<int, 256> kHanSymbolIndex = [] {
-    std::array<int, 256> index{};
-    for (int& k : index)
+// Position in HanSymbols of each ASCII character and of each of the half-width block; -1 for none.
+constexpr std::array<signed char, 0x80 + kHalfBlockSize> kHanSymbolIndex = [] {
+    std::array<signed char, 0x80 + kHalfBlockSize> index{};
+    for (signed char& k : index)
         k = -1;
     for (std::size_t i = 0; i < HanSymbols.size(); ++i) {
-        if (index[Byte(HanSymbols[i])] < 0) index[Byte(HanSymbols[i])] = static_cast<int>(i);
+        const char16_t c = HanSymbols[i];
+        index[c < 0x80 ? c : 0x80 + (c - kHalfBlock)] = static_cast<signed char>(i);
     }
     return index;
 }();
 
-constexpr bool AllZenSymbolsShareLead() {
-    for (std::size_t i = 0; i < ZenSymbols.size(); i += 2) {
-        if (Byte(ZenSymbols[i]) != kSymbolLead) return false;
+int HanSymbolIndex(char32_t c) {
+    if (c < 0x80) return kHanSymbolIndex[c];
+    if (c >= kHalfBlock && c < kHalfBlock + kHalfBlockSize) return kHanSymbolIndex[0x80 + (c - kHalfBlock)];
+    return -1;
+}
+
+// Only the full-width symbols' ranges are searched: a kanji costs no look-up.
+int ZenSymbolIndex(char32_t c) {
+    const bool candidate = (c >= 0x2018 && c <= 0x201D) || (c >= 0x3000 && c <= 0x30FC) || c >= 0xFF01;
+    if (!candidate || c > 0xFFFF) return -1;
+    const std::size_t at = ZenSymbols.find(static_cast<char16_t>(c));
+    return at == std::u16string_view::npos ? -1 : static_cast<int>(at);
+}
+
+constexpr bool IsAsciiAlnum(char32_t c) {
+    return (c >= 0x30 && c <= 0x39) || (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A);
+}
+
+// Every character converted to or from lies in the Basic Multilingual Plane.
+void Append(Text& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
-    return true;
-}
-static_assert(AllZenSymbolsShareLead(), "ZenSymbols are looked up by their second byte alone");
-
-// Position of each ZenSymbols entry, keyed by its second byte; -1 for none.
-// Whole entries only: a pair straddling two entries must not match.
-constexpr std::array<int, 256> kZenSymbolIndex = [] {
-    std::array<int, 256> index{};
-    for (int& k : index)
-        k = -1;
-    for (std::size_t i = 0; i + 1 < ZenSymbols.size(); i += 2) {
-        if (index[Byte(ZenSymbols[i + 1])] < 0) index[Byte(ZenSymbols[i + 1])] = static_cast<int>(i / 2);
-    }
-    return index;
-}();
-
-constexpr bool IsHanKana(unsigned char b) {
-    // 0xB0 (ｰ) is a symbol, not a kana.
-    return (b >= 0xA6 && b <= 0xAF) || (b >= 0xB1 && b <= 0xDF);
 }
 
-constexpr bool IsAsciiAlnum(unsigned char b) {
-    return (b >= 0x30 && b <= 0x39) || (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A);
-}
-
-void AppendJis(Text& out, std::uint16_t jis) {
-    out += CodeToStr(JisToSjis(jis));
-}
-
-// Converts the character at s[i] (with its voicing mark, if any) and returns
-// the number of bytes it took.
+// Converts the character at s[i] (with its voicing mark, if any) and returns the number of bytes it took.
 std::size_t HanCharToZen(const Text& s, std::size_t i, Text& out) {
-    const unsigned char b = Byte(s[i]);
-    const bool hasNext = i + 1 < s.size();
-    const int n = hasNext ? Byte(s[i + 1]) : -1;
-
-    if (IsKanjiLead(b)) {
-        const std::size_t len = hasNext ? 2 : 1;
-        out.append(s, i, len);
-        return len;
-    }
-    if (IsHanKana(b)) {
-        const std::uint8_t e = HanKanaTable[b - kFirstHanKana];
+    const std::size_t length = CharacterBytes(s, i);
+    const char32_t c = CharacterAt(s, i);
+    if (c >= kFirstHanKana && c <= kSemiVoicedMark && c != kProlongedMark) {
+        const std::uint8_t e = HanKanaTable[c - kFirstHanKana];
         if (e == 0) {
-            out += s[i];
-            return 1;
+            out.append(s, i, length);
+            return length;
         }
-        const auto kana = static_cast<std::uint16_t>(kKanaRow + (e & kCellMask));
+        const std::size_t next = i + length;
+        const char32_t n = next < s.size() ? CharacterAt(s, next) : 0;
+        const std::size_t withMark = next < s.size() ? length + CharacterBytes(s, next) : length;
+        const char32_t kana = kKanaCellBase + (e & kCellMask);
         const bool voiceable = (e & kVoicingFlag) != 0;
         if (voiceable && n == kVoicedMark) {
-            AppendJis(out, static_cast<std::uint16_t>(kana + 1));
-            return 2;
+            Append(out, kana + 1);
+            return withMark;
         }
-        if (voiceable && b >= 0xCA && b <= 0xCE && n == kSemiVoicedMark) {  // ﾊﾋﾌﾍﾎ
-            AppendJis(out, static_cast<std::uint16_t>(kana + 2));
-            return 2;
+        if (voiceable && c >= 0xFF8A && c <= 0xFF8E && n == kSemiVoicedMark) {  // ﾊﾋﾌﾍﾎ
+            Append(out, kana + 2);
+            return withMark;
         }
-        AppendJis(out, kana);
+        Append(out, kana);
         if (n == kVoicedMark || n == kSemiVoicedMark) {
-            // A mark that cannot join the kana becomes ゛ (0x212B) or ゜ (0x212C).
-            AppendJis(out, static_cast<std::uint16_t>(0x204D + n));
-            return 2;
+            // A mark that cannot join the kana becomes ゛ or ゜.
+            Append(out, n - kAloneMarks);
+            return withMark;
         }
-        return 1;
+        return length;
     }
-    if (IsAsciiAlnum(b)) {
-        AppendJis(out, static_cast<std::uint16_t>(kAlnumRow + b));
-        return 1;
+    if (IsAsciiAlnum(c)) {
+        Append(out, c + kFullWidthOffset);
+        return length;
     }
-    if (const int k = kHanSymbolIndex[b]; k >= 0) {
-        out.append(ZenSymbols.substr(2 * static_cast<std::size_t>(k), 2));
-        return 1;
+    if (const int k = HanSymbolIndex(c); k >= 0) {
+        Append(out, ZenSymbols[static_cast<std::size_t>(k)]);
+        return length;
     }
-    out += s[i];
-    return 1;
+    out.append(s, i, length);
+    return length;
 }
 
 // Converts the character at s[i] and returns the number of bytes it took.
 std::size_t ZenCharToHan(const Text& s, std::size_t i, Text& out) {
-    const unsigned char b = Byte(s[i]);
-    if (!IsKanjiLead(b) || i + 1 == s.size()) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
         out += s[i];
         return 1;
     }
-    const unsigned char n = Byte(s[i + 1]);
-    const std::uint16_t jis = SjisToJis(Code(b, n));
-    const unsigned row = jis >> 8;
-    const unsigned cell = jis & 0xFF;
-
-    if (row == (kKanaRow >> 8)) {
-        if (cell >= kFirstKanaCell && cell < kFirstKanaCell + ZenKanaTable.size()) {
-            const unsigned e = ZenKanaTable[cell - kFirstKanaCell];
-            out += static_cast<char>(kFirstHanKana + e % kHanKanaCount);
-            if (e / kHanKanaCount == 1) out += static_cast<char>(kVoicedMark);
-            if (e / kHanKanaCount == 2) out += static_cast<char>(kSemiVoicedMark);
-        } else {
-            out.append(s, i, 2);
-        }
-        return 2;
+    const std::size_t length = CharacterBytes(s, i);
+    const char32_t c = CharacterAt(s, i);
+    if (c >= kFirstZenKana && c < kFirstZenKana + ZenKanaTable.size()) {
+        const unsigned e = ZenKanaTable[c - kFirstZenKana];
+        Append(out, kFirstHanKana + e % kHanKanaCount);
+        if (e / kHanKanaCount == 1) Append(out, kVoicedMark);
+        if (e / kHanKanaCount == 2) Append(out, kSemiVoicedMark);
+        return length;
     }
-    if (b == kSymbolLead) {
-        if (const int k = kZenSymbolIndex[n]; k >= 0) {
-            out += HanSymbols[static_cast<std::size_t>(k)];
-            return 2;
-        }
+    if (c > kFullWidthOffset && c < kFullWidthOffset + 0x80 && IsAsciiAlnum(c - kFullWidthOffset)) {
+        out += static_cast<char>(c - kFullWidthOffset);
+        return length;
     }
-    if (row == (kAlnumRow >> 8)) {
-        // Also the unassigned codes of the row: each becomes the ASCII byte of its cell.
-        out += static_cast<char>(cell);
-        return 2;
+    if (const int k = ZenSymbolIndex(c); k >= 0) {
+        Append(out, HanSymbols[static_cast<std::size_t>(k)]);
+        return length;
     }
-    out.append(s, i, 2);
-    return 2;
+    out.append(s, i, length);
+    return length;
 }
 
 }  // namespace
 
 Text HanToZen(const Text& s) {
     Text out;
-    out.reserve(2 * s.size());  // no character grows by more than a factor of two
+    out.reserve(3 * s.size());  // an ASCII character grows most, from one byte to three
     for (std::size_t i = 0; i < s.size();)
         i += HanCharToZen(s, i, out);
     return out;
@@ -167,42 +147,10 @@ Text HanToZen(const Text& s) {
 
 Text ZenToHan(const Text& s) {
     Text out;
-    out.reserve(s.size());  // no character grows
+    out.reserve(s.size());  // only a voiced kana grows
     for (std::size_t i = 0; i < s.size();)
         i += ZenCharToHan(s, i, out);
     return out;
-}
-
-// Shift_JIS packs two JIS rows into one lead byte: odd rows use second bytes
-// 0x40..0x9E, even rows 0x9F..0xFC. The 8-bit steps below do exactly that.
-std::uint16_t JisToSjis(std::uint16_t jis) {
-    const auto sum = static_cast<std::uint16_t>(jis + 0xA17E);
-    const auto high = static_cast<std::uint8_t>(sum >> 8);
-    auto low = static_cast<std::uint8_t>(sum & 0xFF);
-    if ((high & 1) == 0) low = static_cast<std::uint8_t>(low - (low < 0xDE ? 0x5F : 0x5E));
-    return Code(static_cast<std::uint8_t>((high >> 1) ^ 0xE0), low);
-}
-
-std::uint16_t SjisToJis(std::uint16_t sjis) {
-    const auto high = static_cast<std::uint8_t>((sjis >> 8) * 2);
-    auto low = static_cast<std::uint8_t>((sjis & 0xFF) - 0x1F);
-    if (low < 0x80) low = static_cast<std::uint8_t>(low + (low < 0x61 ? 0xDF : 0xDE));
-    return static_cast<std::uint16_t>((Code(high, low) + 0x1FA1) & 0x7F7F);
-}
-
-Text CodeToStr(std::uint16_t code) {
-    return Text{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
-
-std::uint16_t StrToCode(const Text& s) {
-    return Code(s.size() > 0 ? Byte(s[0]) : 0, s.size() > 1 ? Byte(s[1]) : 0);
-}
-
-std::uint16_t SymbolToZen(unsigned char b) {
-    const int k = kHanSymbolIndex[b];
-    if (k < 0) return b;
-    const auto at = 2 * static_cast<std::size_t>(k);
-    return Code(Byte(ZenSymbols[at]), Byte(ZenSymbols[at + 1]));
 }
 
 }  // namespace HenkanJ

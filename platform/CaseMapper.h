@@ -1,4 +1,4 @@
-// Letter case of code page 932 text, as the user's locale maps it.
+// Letter case of Text, as the user's locale maps it, within the characters code page 932 holds.
 #pragma once
 
 #include "text/Text.h"
@@ -7,11 +7,10 @@ class CaseMapper {
 public:
     virtual ~CaseMapper() = default;
 
-    // Map s in place, character by character: a single byte only ever becomes a single byte and a
-    // double-byte character a double-byte character, so the byte length never changes, and the second byte
-    // of a double-byte character is never mapped on its own. ASCII letters change case; half-width katakana
-    // do not. A character without a partner in the code page, a malformed pair and a lead byte at the end
-    // stay as they are.
+    // Map s in place, character by character. ASCII letters change case; half-width katakana do not. A
+    // character the code page holds becomes only a character it holds that takes as many Shift_JIS bytes,
+    // so text the code page holds keeps its Shift_JIS form's length. A character without such a partner, a
+    // character the code page cannot hold and bytes that are no UTF-8 stay as they are.
     virtual void ToUpper(Text& s) = 0;
     virtual void ToLower(Text& s) = 0;
 };

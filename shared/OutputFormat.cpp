@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "shared/OutputFormat.h"
 
 #include <algorithm>
@@ -25,15 +24,11 @@ Text WithSlashes(const Text& line, SlashStyle style) {
     const char* const replacement = style == SlashStyle::Slash ? "/" : "\\\\";
     Text out;
     out.reserve(line.size() + line.size() / 4);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto b = static_cast<unsigned char>(line[i]);
-        if (IsKanjiLead(b) && i + 1 < line.size()) {
-            out.append(line, i, 2);
-            ++i;
-        } else if (b == '\\') {
+    for (const char c : line) {
+        if (c == '\\') {
             out += replacement;
         } else {
-            out += line[i];
+            out += c;
         }
     }
     return out;

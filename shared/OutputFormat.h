@@ -1,5 +1,5 @@
-// Writes the lines of a drop and of the command-line mode under the output options. Byte-safe in Shift_JIS:
-// only a 0x5C that is not the second byte of a double-byte character is a separator.
+// Writes the lines of a drop and of the command-line mode under the output options. In UTF-8 every 0x5C byte
+// is a backslash, so every one is a separator.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 
 // One entry as the walk or the command line found it.
 struct OutputEntry {
-    Text line;                  // what the output mode made of it: full path, name, network or short path
+    Text line;                      // what the output mode made of it: full path, name, network or short path
     std::size_t relativeStart = 0;  // where the part relative to the dropped folder begins in line
     bool folder = false;
     const EntryFacts* facts = nullptr;  // for the detail columns; null when unknown (empty columns)

@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "shell/OutputSamples.h"
 
 #include "shared/OutputFormat.h"
@@ -81,11 +80,8 @@ Text VisibleBreaks(const Text& text) {
     Text out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (IsKanjiLead(b) && i + 1 < text.size()) {
-            out.append(text, i, 2);
-            ++i;
-        } else if (b == '\r') {
+        const char b = text[i];
+        if (b == '\r') {
             out += "↓";
             if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else if (b == '\n') {

@@ -1,5 +1,5 @@
-// The one-line samples the settings window shows beside each output option: a Japanese name whose second
-// bytes hold 0x5C, written with that option alone at the given choice, so each line shows one effect.
+// The one-line samples the settings window shows beside each output option: a Japanese name, written with
+// that option alone at the given choice, so each line shows one effect.
 #pragma once
 
 #include "shared/OutputOptions.h"

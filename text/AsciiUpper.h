@@ -1,5 +1,5 @@
-// Upper-casing that maps only the bytes a-z to A-Z. It runs byte by byte on purpose: a trail byte of a
-// double-byte character in that range is changed too, which is what the extension filter compares against.
+// Upper-casing that maps only the bytes a-z to A-Z; every other character, full-width letters included, stays
+// as it is. Byte by byte: in UTF-8 no byte of a multibyte character is ASCII.
 #pragma once
 
 #include "text/Text.h"

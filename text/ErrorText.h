@@ -3,6 +3,6 @@
 
 #include "text/Text.h"
 
-// The text with "." appended when its last character sorts after "." (compared by its first byte, so a text
-// ending in a double-byte character such as "ん" or "。" gets one too); an empty text stays empty.
+// The text with "." appended when its last character sorts after "." (compared by its code, so a text ending
+// in a multibyte character such as "ん" or "。" gets one too); an empty text stays empty.
 Text WithFullStop(const Text& message);

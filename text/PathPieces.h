@@ -1,5 +1,5 @@
-// Pieces of a path. Delimiters are searched from the end; a "\", ":" or "." that is the second byte of a
-// double-byte character (as in 表 = 0x95 0x5C) belongs to that character and is never taken for a delimiter.
+// Pieces of a path. Delimiters are searched from the end; in UTF-8 no byte of a multibyte character is ASCII,
+// so a "\", ":" or "." byte is always that character.
 #pragma once
 
 #include <cstddef>
@@ -7,7 +7,7 @@
 
 #include "text/Text.h"
 
-// Position of the last byte of path that is one of delimiters and not a trail byte; npos when none.
+// Position of the last byte of path that is one of delimiters; npos when none.
 std::size_t LastDelimiter(const Text& path, std::string_view delimiters);
 
 // Everything after the last "\" or ":"; the whole path when it has neither; empty for "C:\".

@@ -1,86 +1,100 @@
-#include "text/ShiftJisBytes.h"
 #include "platform/win32/Win32CaseMapper.h"
 
 #include <windows.h>
 
+#include "platform/Encoding.h"
+
 namespace {
 
-// The lead bytes 0x81..0x9F and 0xE0..0xFC, numbered 0 to 59.
-constexpr int kLeads = 60;
+constexpr std::size_t kPlane = 0x10000;
 
-int LeadIndex(unsigned char lead) {
-    return lead < 0xA0 ? lead - 0x81 : lead - 0xE0 + 31;
+bool IsLead(unsigned b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-unsigned char LeadByte(int index) {
-    return static_cast<unsigned char>(index < 31 ? 0x81 + index : 0xE0 + index - 31);
+// The character the code stands for, or 0 unless it decodes to one character that encodes back exactly (a
+// code the table leaves undefined decodes to a stand-in, which then names another code or none). NUL, which
+// has no case, gives 0 too.
+char16_t Decoded(const char* code, std::size_t length) {
+    const WideText wide = WideFromShiftJis(std::string_view(code, length));
+    std::string back;
+    if (wide.size() != 1 || !WideToShiftJis(wide, back)) return 0;
+    return wide[0];
 }
 
-// The character that bytes stand for, or -1 unless they form exactly one well-formed character.
-int Character(const char* bytes, int length) {
-    WCHAR wide[2];
-    const int units = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, length, wide, 2);
-    return units == 1 ? wide[0] : -1;
-}
-
-// The system's mapping of one character given as bytes. Accepted only when it is a real change of letter case
-// into a character of the same byte length: the system also rewrites bytes that only convert differently
-// (the NEC and IBM codes of one kanji, a malformed pair), and those must stay as they are.
-bool MapCharacter(char* bytes, int length, bool upper) {
-    const int before = Character(bytes, length);
-    if (before < 0) return false;
-    char mapped[2] = {bytes[0], length > 1 ? bytes[1] : '\0'};
-    const DWORD written = upper ? CharUpperBuffA(mapped, static_cast<DWORD>(length))
-                                : CharLowerBuffA(mapped, static_cast<DWORD>(length));
-    if (written != static_cast<DWORD>(length)) return false;
-    if (IsKanjiLead(static_cast<unsigned char>(mapped[0])) != (length == 2)) return false;
-    const int after = Character(mapped, length);
-    if (after < 0 || after == before) return false;
-    bytes[0] = mapped[0];
-    if (length > 1) bytes[1] = mapped[1];
-    return true;
+// Every character code page 932 holds, each once (the NEC and IBM codes of one character decode alike).
+std::vector<char16_t> CodePageCharacters() {
+    std::vector<bool> seen(kPlane);
+    std::vector<char16_t> characters;
+    const auto add = [&](const char* code, std::size_t length) {
+        const char16_t c = Decoded(code, length);
+        if (c != 0 && !seen[c]) {
+            seen[c] = true;
+            characters.push_back(c);
+        }
+    };
+    for (unsigned b = 0; b < 0x100; ++b) {
+        const char single = static_cast<char>(b);
+        if (!IsLead(b)) add(&single, 1);
+        for (unsigned second = 0x40; IsLead(b) && second <= 0xFC; ++second) {
+            const char pair[2] = {single, static_cast<char>(second)};
+            add(pair, 2);
+        }
+    }
+    return characters;
 }
 
 }  // namespace
 
 void Win32CaseMapper::ToUpper(Text& s) {
-    Apply(upper_, true, s);
+    if (upper_.empty()) Build();
+    Apply(upper_, s);
 }
 
 void Win32CaseMapper::ToLower(Text& s) {
-    Apply(lower_, false, s);
+    if (lower_.empty()) Build();
+    Apply(lower_, s);
 }
 
-void Win32CaseMapper::Build(Table& table, bool upper) {
-    for (int b = 0; b < 256; ++b) {
-        char byte = static_cast<char>(b);
-        if (!IsKanjiLead(static_cast<unsigned char>(b))) MapCharacter(&byte, 1, upper);
-        table.single[static_cast<std::size_t>(b)] = static_cast<unsigned char>(byte);
-    }
-    table.pairs.resize(kLeads * 256);
-    for (int lead = 0; lead < kLeads; ++lead) {
-        for (int second = 0; second < 256; ++second) {
-            char pair[2] = {static_cast<char>(LeadByte(lead)), static_cast<char>(second)};
-            MapCharacter(pair, 2, upper);
-            table.pairs[static_cast<std::size_t>(lead * 256 + second)] = static_cast<std::uint16_t>(
-                static_cast<unsigned char>(pair[0]) << 8 | static_cast<unsigned char>(pair[1]));
+// A mapping is kept only when it is a real change of letter case into a character the code page holds and
+// that takes as many Shift_JIS bytes: text the code page holds keeps its byte length there.
+void Win32CaseMapper::Build() {
+    const std::vector<char16_t> characters = CodePageCharacters();
+    std::vector<bool> held(kPlane);
+    for (const char16_t c : characters)
+        held[c] = true;
+    std::wstring upper(characters.begin(), characters.end());
+    std::wstring lower = upper;
+    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    upper_.assign(kPlane, 0);
+    lower_.assign(kPlane, 0);
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        const char16_t c = characters[i];
+        for (const auto& [mapped, table] : {std::pair{upper[i], &upper_}, std::pair{lower[i], &lower_}}) {
+            const auto m = static_cast<char16_t>(mapped);
+            if (m != c && held[m] && ShiftJisWidth(m) == ShiftJisWidth(c)) (*table)[c] = m;
         }
     }
 }
 
-void Win32CaseMapper::Apply(Table& table, bool upper, Text& s) {
-    if (table.pairs.empty()) Build(table, upper);
-    const std::size_t n = s.size();
-    for (std::size_t i = 0; i < n; ++i) {
+void Win32CaseMapper::Apply(const Table& table, Text& s) {
+    for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        if (!IsKanjiLead(b)) {
-            s[i] = static_cast<char>(table.single[b]);
-        } else if (i + 1 < n) {
-            const std::uint16_t mapped = table.pairs[static_cast<std::size_t>(
-                LeadIndex(b) * 256 + static_cast<unsigned char>(s[i + 1]))];
-            s[i] = static_cast<char>(mapped >> 8);
-            s[i + 1] = static_cast<char>(mapped & 0xFF);
+        if (b < 0x80) {
+            if (table[b] != 0) s[i] = static_cast<char>(table[b]);
             ++i;
+            continue;
         }
+        const std::size_t length = CharacterBytes(s, i);
+        const char32_t c = CharacterAt(s, i);
+        const char16_t mapped = c < kPlane && length > 1 ? table[c] : 0;
+        if (mapped == 0) {
+            i += length;
+            continue;
+        }
+        const Text replacement = WideToText(WideView(&mapped, 1));
+        s.replace(i, length, replacement);
+        i += replacement.size();
     }
 }

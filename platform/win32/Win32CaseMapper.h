@@ -1,9 +1,7 @@
-// Letter case by the system's CharUpperBuffA and CharLowerBuffA in the user's locale, asked once per
-// character of the code page and then applied from tables.
+// Letter case by the system's CharUpperBuffW and CharLowerBuffW in the user's locale, asked once for every
+// character code page 932 holds and then applied from tables.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <vector>
 
 #include "platform/CaseMapper.h"
@@ -14,14 +12,12 @@ public:
     void ToLower(Text& s) override;
 
 private:
-    // Every character's mapped form: single bytes by value, double-byte characters by lead and second byte.
-    struct Table {
-        std::array<unsigned char, 256> single{};
-        std::vector<std::uint16_t> pairs;  // empty until first used
-    };
+    // The mapped form of each character of the Basic Multilingual Plane, 0 where it stays: every character
+    // the code page holds lies there.
+    using Table = std::vector<char16_t>;
 
-    static void Build(Table& table, bool upper);
-    static void Apply(Table& table, bool upper, Text& s);
+    void Build();
+    static void Apply(const Table& table, Text& s);
 
     Table upper_;
     Table lower_;

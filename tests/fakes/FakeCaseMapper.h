@@ -1,5 +1,5 @@
-// A case mapping of ASCII letters and of the full-width letters ａ..ｚ / Ａ..Ｚ, lead-byte aware, that counts
-// the texts it was given.
+// A case mapping of ASCII letters and of the full-width letters ａ..ｚ / Ａ..Ｚ, character by character, that
+// counts the texts it was given.
 #pragma once
 
 #include "platform/CaseMapper.h"

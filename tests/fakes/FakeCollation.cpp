@@ -1,15 +1,9 @@
-#include "text/ShiftJisBytes.h"
 #include "tests/fakes/FakeCollation.h"
 
 Text FakeCollation::Fold(const Text& s) {
     Text folded = s;
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        const auto b = static_cast<unsigned char>(folded[i]);
-        if (IsKanjiLead(b)) {
-            ++i;
-        } else if (b >= 'A' && b <= 'Z') {
-            folded[i] = static_cast<char>(b + ('a' - 'A'));
-        }
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
     }
     return folded;
 }
@@ -21,11 +15,7 @@ Text FakeCollation::Key(const Text& s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto b = static_cast<unsigned char>(s[i]);
         if (b == '-') continue;
-        if (IsKanjiLead(b) && i + 1 < s.size()) {
-            primary += s.substr(i, 2);
-            cases += "..";
-            ++i;
-        } else if (b >= 'A' && b <= 'Z') {
+        if (b >= 'A' && b <= 'Z') {
             primary += static_cast<char>(b + 0x20);
             cases += 'u';
         } else {

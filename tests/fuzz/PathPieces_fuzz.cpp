@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "text/ShiftJisBytes.h"
 #include "collect/ExtFilter.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/AsciiUpper.h"
@@ -16,13 +15,13 @@
 
 namespace {
 
-// The character boundaries of s: where each character starts, a lead byte taking the byte after it.
+// The character boundaries of s: where each character starts, as CharacterBytes delimits them.
 std::vector<bool> Boundaries(const Text& s) {
     std::vector<bool> starts(s.size() + 1, false);
     std::size_t i = 0;
     while (i < s.size()) {
         starts[i] = true;
-        i += IsKanjiLead(static_cast<unsigned char>(s[i])) ? 2 : 1;
+        i += CharacterBytes(s, i);
     }
     starts[std::min(i, s.size())] = true;
     return starts;

@@ -12,13 +12,15 @@ TEST(CutAtCharacter, NeverSplitsADoubleByteCharacter) {
         Text expected;
     } cases[] = {
         {name30 + "表", 31, name30},  // the limit would keep only 表's first byte
-        {name30 + "表", 32, name30 + "表"},
-        {"表表", 3, "表"},
+        {name30 + "表", 32, name30},  // or its first two
+        {name30 + "表", 33, name30 + "表"},
+        {"表表", 5, "表"},
         {"表", 1, ""},
-        {"ｱｲｳ", 2, "ｱｲ"},  // half-width katakana are single bytes
+        {"ｱｲｳ", 8, "ｱｲ"},  // half-width katakana take three bytes too
         {"abc", 0, ""},
-        {"ab\x81", 3, "ab\x81"},  // within the limit: as it stands
-        {Text("ab\x81") + "c", 3, "ab"},
+        {"ab\xE8", 3, "ab\xE8"},              // within the limit: as it stands
+        {Text("ab\xE8") + "c", 3, "ab\xE8"},  // a sequence cut short is a character of its own
+        {Text("ab\xE8\xA1") + "c", 3, "ab"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CutAtCharacter(c.text, c.limit), c.expected) << c.text << " at " << c.limit;

@@ -152,7 +152,7 @@ TEST_F(EditOperationsTest, LongLinesAreNotCut) {
     const Text longLine = Text(10000, 'x') + "b";
     Text longKanji;
     for (int i = 0; i < 3000; ++i)
-        longKanji += "表";  // 95 5C: every other byte is a backslash's
+        longKanji += "表";  // whose Shift_JIS form, 95 5C, holds a backslash byte
     EXPECT_EQ(Run(kTagNameDesc, {"a", longLine, longKanji}), (Lines{longKanji, longLine, "a"}));
     EXPECT_EQ(Run(kTagUpper, {longLine}), (Lines{Text(10000, 'X') + "B"}));
     EXPECT_EQ(Run(kTagFileName, {longKanji}), (Lines{longKanji}));

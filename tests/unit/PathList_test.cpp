@@ -74,7 +74,7 @@ TEST(PathList, NaturalOrder) {
         {"n9", "n18446744073709551615", "n18446744073709551616", "n0100000000000000000000000"},
         {"2", "9a", "10", "a", "a2", "a10"},
         {"file.txt", "file1.txt", "file2", "file_a"},
-        {"x2", "x\20110", "x\2019", "xケ"},
+        {"x2", "xソ9", "xソ10", "x表"},
     };
     for (const Lines& kept : rows) {
         FakeCollation locale{LetterCase::kIgnored};

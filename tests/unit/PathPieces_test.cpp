@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Encoding.h"
+
 namespace {
 
 struct PiecesCase {
@@ -11,7 +13,7 @@ struct PiecesCase {
     Text extension;
 };
 
-// 表 is 0x95 0x5C and ソ is 0x83 0x5C: their second byte is a backslash that must not split the path.
+// 表 and ソ end in a backslash byte in Shift_JIS (0x95 0x5C, 0x83 0x5C); as Text they are whole characters.
 const PiecesCase kCases[] = {
     {"C:\\dir\\file.txt", "file.txt", "C:\\dir\\", ".txt"},
     {"C:\\", "", "C:\\", ""},
@@ -30,10 +32,10 @@ const PiecesCase kCases[] = {
     {"C:\\ソ.txt", "ソ.txt", "C:\\", ".txt"},
     {"C:\\x.表", "x.表", "C:\\", ".表"},
     {"D:\\表示\\ソフト.ｔｘｔ", "ソフト.ｔｘｔ", "D:\\表示\\", ".ｔｘｔ"},
-    // Half-width katakana are single bytes: the backslash after ｱ is a delimiter.
+    // The backslash after a half-width kana is a delimiter.
     {"ｱ\\b", "b", "ｱ\\", ""},
-    // A lead byte takes the next byte whatever it is, even at the end of a name.
-    {"dir\\abc\x95\\x", "abc\x95\\x", "dir\\", ""},
+    // A byte that is no UTF-8 is a character of its own, and never takes the byte after it.
+    {"dir\\abc\x95\\x", "x", "dir\\abc\x95\\", ""},
     {"dir\\abc\x95", "abc\x95", "dir\\", ""},
 };
 
@@ -47,15 +49,17 @@ TEST(PathPieces, FileNameDirectoryAndExtension) {
 }
 
 TEST(PathPieces, LiteralsAreShiftJisWithTrailBackslash) {
-    // The table relies on these bytes; a source charset slip would make it test nothing.
-    EXPECT_EQ(Text("表ソ"), Text("\x95\x5C\x83\x5C"));
+    // The table means these characters; a slip of the source's charset would make it test others.
+    EXPECT_EQ(TextFromShiftJis("\x95\x5C\x83\x5C"), Text("表ソ"));
 }
 
 TEST(PathPieces, TrailBackslashNeverSplitsAtAnyPosition) {
-    // Every lead byte followed by 0x5C, alone as a name below a folder.
+    // Every character whose Shift_JIS form ends in 0x5C, alone as a name below a folder.
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (lead > 0x9F && lead < 0xE0) continue;
-        const Text name{static_cast<char>(lead), '\\'};
+        const Text name = TextFromShiftJis(Text{static_cast<char>(lead), '\\'});
+        std::string back;
+        if (!TextToShiftJis(name, back) || back.size() != 2) continue;
         SCOPED_TRACE(lead);
         EXPECT_EQ(PathFileName("C:\\d\\" + name), name);
         EXPECT_EQ(PathDirectory("C:\\d\\" + name + "\\f"), "C:\\d\\" + name + "\\");

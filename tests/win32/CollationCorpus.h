@@ -1,10 +1,11 @@
-// Texts that collate in unusual ways: case, width and kana type in every script; hyphens and apostrophes,
-// which the word sort weighs lightly; digits, punctuation, control characters; the same kanji in two codes
-// (texts equal to others with other bytes); and paths of the kinds users keep.
+// Texts that code page 932 holds and that collate in unusual ways: case, width and kana type in every script;
+// hyphens and apostrophes, which the word sort weighs lightly; digits, punctuation, control characters; the
+// kanji of the NEC and IBM extensions; and paths of the kinds users keep.
 #pragma once
 
 #include <vector>
 
+#include "platform/Encoding.h"
 #include "text/Text.h"
 
 inline std::vector<Text> CollationCorpus() {
@@ -20,7 +21,8 @@ inline std::vector<Text> CollationCorpus() {
         "あ", "い", "か", "が", "ぱ", "は", "ば", "ぁ", "ゃ", "ん", "表", "ソ", "予", "能", "十", "申", "噂",
         "構", "貼", "ソフト", "表示", "表計算", "ソース", "ﾃｽﾄ", "テスト", "てすと", "漢字", "日本",
         "日本語", "東京", "亜", "唖", "娃", "〇", "々", "ゝ", "ヽ", "〆", "※", "★", "☆", "①", "Ⅰ", "㈱",
-        "髙", "﨑", "\xFA\x40", "\xEE\xEF", "\xED\x40", "\xFA\x5C", "Z:\\ﾃｽﾄ.ﾃｷｽﾄ", "C:\\d.x\\file",
+        "髙", "﨑", TextFromShiftJis("\xFA\x40"), TextFromShiftJis("\xEE\xEF"),
+        TextFromShiftJis("\xED\x40"), TextFromShiftJis("\xFA\x5C"), "Z:\\ﾃｽﾄ.ﾃｷｽﾄ", "C:\\d.x\\file",
     };
     // clang-format on
     for (const Text& folder :

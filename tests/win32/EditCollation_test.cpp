@@ -1,5 +1,5 @@
 // The edit window's sorts compare sort keys made once per line; they must give what comparing the lines with
-// CompareStringA at every step gives, line for line, the order of lines that compare equal included.
+// CompareStringW at every step gives, line for line, the order of lines that compare equal included.
 #include "platform/win32/Win32Collation.h"
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 #include <random>
 #include <set>
 
+#include "platform/Encoding.h"
+#include "platform/win32/Win32CaseMapper.h"
 #include "tests/EditWiring.h"
 #include "tests/unit/EditReferenceSort.h"
 #include "tests/win32/CollationCorpus.h"
@@ -22,8 +24,10 @@ using Lines = std::vector<Text>;
 class PlainComparison : public Collation {
 public:
     int Compare(const Text& a, const Text& b) override {
-        return CompareStringA(LOCALE_USER_DEFAULT, 0, a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size())) -
+        const WideText wideA = TextToWide(a), wideB = TextToWide(b);
+        return CompareStringW(LOCALE_USER_DEFAULT, 0, reinterpret_cast<LPCWSTR>(wideA.data()),
+                              static_cast<int>(wideA.size()), reinterpret_cast<LPCWSTR>(wideB.data()),
+                              static_cast<int>(wideB.size())) -
                CSTR_EQUAL;
     }
     void SortKey(const Text&, Text&) override { ADD_FAILURE() << "the yardstick makes no keys"; }
@@ -31,9 +35,13 @@ public:
 
 class EditSortsTest : public ::testing::Test {
 protected:
-    // Lists of corpus texts with many repeats, so that equal lines are common.
+    // Lists of corpus texts with many repeats, so that equal lines are common, and lines code page 932
+    // cannot hold.
     Lines RandomLines(std::size_t n) {
-        const Lines corpus = CollationCorpus();
+        Lines corpus = CollationCorpus();
+        for (const char* line :
+             {"café.txt", "Café.txt", "한국어.txt", "😀.txt", "あ〜い.txt", "ハ\u309Aソコン"})
+            corpus.push_back(line);
         std::uniform_int_distribution<std::size_t> pick(0, corpus.size() - 1);
         std::uniform_int_distribution<std::size_t> few(0, 11);
         Lines lines;
@@ -49,7 +57,7 @@ protected:
     EditWiring edits{collation, button};
 };
 
-TEST_F(EditSortsTest, SortsMatchCompareStringAAtEveryStep) {
+TEST_F(EditSortsTest, SortsMatchCompareStringWAtEveryStep) {
     for (int round = 0; round < 60; ++round) {
         const Lines input = RandomLines(static_cast<std::size_t>(round * 7 % 400));
         for (int tag : {kTagNameAsc, kTagNameDesc, kTagExtAsc, kTagExtDesc}) {
@@ -78,14 +86,62 @@ TEST_F(EditSortsTest, DuplicateRemovalMatchesAndLeavesNoCopies) {
     }
 }
 
-// The same kanji in its NEC-selected and its IBM code collates equal; copies of one need not meet.
+// Two bytes that are no UTF-8 both compare as U+FFFD, so the lines collate equal; copies of one need not
+// meet.
 TEST_F(EditSortsTest, DuplicateRemovalFindsCopiesSeparatedByAnEqualLine) {
-    const Text nec = "\xED\x40";
-    const Text ibm = "\xFA\x5C";
-    EditReferenceSort reference(plain, {nec, ibm, nec});
+    const Text one = "a\xFE";
+    const Text other = "a\xFF";
+    EditReferenceSort reference(plain, {one, other, one});
     reference.Distinct();
-    EXPECT_EQ(reference.lines, (Lines{nec, ibm, nec}));
-    EXPECT_EQ(edits.Run(kTagDistinct, {nec, ibm, nec}), (Lines{nec, ibm}));
+    EXPECT_EQ(reference.lines, (Lines{one, other, one}));
+    EXPECT_EQ(edits.Run(kTagDistinct, {one, other, one}), (Lines{one, other}));
+}
+
+// Lines code page 932 holds beside lines it cannot, with the system's case mapping and collation: the code
+// page's characters convert as ever, the others pass through, and the paths split at every "\\".
+TEST(EditMixedLines, EveryOperationKeepsWhatTheCodePageCannotHold) {
+    const Text decomposed = "ハ\u309Aソコン.txt";
+    const Lines input = {"C:\\café\\Ａb.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ソ.txt", "あ〜い.txt",
+                         decomposed,          "C:\\café\\Ａb.txt"};
+    const struct {
+        int tag;
+        Lines expected;
+    } operations[] = {
+        {kTagUpper,
+         {"C:\\CAFé\\ＡB.TXT", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ソ.TXT", "あ〜い.TXT", "ハ\u309Aソコン.TXT",
+          "C:\\CAFé\\ＡB.TXT"}},
+        {kTagLower,
+         {"c:\\café\\ａb.txt", "d:\\한국어\\ｶﾞ1.txt", "😀\\表ソ.txt", "あ〜い.txt", decomposed,
+          "c:\\café\\ａb.txt"}},
+        {kTagFull,
+         {"Ｃ：￥ｃａｆé￥Ａｂ．ｔｘｔ", "Ｄ：￥한국어￥ガ１．ＴＸＴ", "😀￥表ソ．ｔｘｔ", "あ〜い．ｔｘｔ",
+          "ハ\u309Aソコン．ｔｘｔ", "Ｃ：￥ｃａｆé￥Ａｂ．ｔｘｔ"}},
+        {kTagHalf,
+         {"C:\\café\\Ab.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ｿ.txt", "あ〜い.txt", "ﾊ\u309Aｿｺﾝ.txt",
+          "C:\\café\\Ab.txt"}},
+        {kTagFileName, {"Ａb.txt", "ｶﾞ1.TXT", "表ソ.txt", "あ〜い.txt", decomposed, "Ａb.txt"}},
+        {kTagDirectory, {"C:\\café\\", "D:\\한국어\\", "😀\\", "", "", "C:\\café\\"}},
+        {kTagDistinctInOrder, Lines(input.begin(), input.end() - 1)},
+    };
+    Win32CaseMapper cases;
+    Win32Collation collation(LetterCase::kCounts);
+    FakeCollation locale{LetterCase::kIgnored};
+    DropState state{locale};
+    RecordingView view;
+    NullBreakButton button;
+    EditOperations edit{view, state, cases, collation, button};
+    for (const auto& c : operations) {
+        view.lines = input;
+        edit.Run(c.tag);
+        EXPECT_EQ(view.lines, c.expected) << "tag " << c.tag;
+        edit.Undo();
+        EXPECT_EQ(view.lines, input) << "undo after tag " << c.tag;
+    }
+    view.lines = input;
+    edit.Run(kTagDistinct);
+    EXPECT_EQ(std::set<Text>(view.lines.begin(), view.lines.end()),
+              std::set<Text>(input.begin(), input.end()));
+    EXPECT_EQ(view.lines.size(), input.size() - 1);
 }
 
 }  // namespace

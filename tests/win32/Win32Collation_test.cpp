@@ -1,5 +1,7 @@
-// The sort keys must order exactly as CompareStringA does, with letter case ignored or counting: the path
-// list relies on it for its order and its duplicates, the edit window's sorts for their order.
+// The sort keys must order exactly as CompareStringA does on the Shift_JIS form of text code page 932 holds
+// (in a user locale whose code page is 932), with letter case ignored or counting: the path list relies on it
+// for its order and its duplicates, the edit window's sorts for their order. With a locale of another code
+// page they still order Japanese text as the Japanese locale does.
 #include "platform/win32/Win32Collation.h"
 
 #include <windows.h>
@@ -10,6 +12,7 @@
 #include <random>
 
 #include "collect/PathList.h"
+#include "platform/Encoding.h"
 #include "tests/win32/CollationCorpus.h"
 
 namespace {
@@ -28,11 +31,13 @@ Text Key(Collation& collation, const Text& s) {
 
 class Win32CollationTest : public ::testing::TestWithParam<LetterCase> {
 protected:
-    // The system's comparison itself, for the yardstick.
+    // The system's comparison of the texts' Shift_JIS forms, for the yardstick.
     int Plain(const Text& a, const Text& b) const {
         const DWORD flags = GetParam() == LetterCase::kIgnored ? NORM_IGNORECASE : 0;
-        return CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size())) -
+        std::string bytesA, bytesB;
+        EXPECT_TRUE(TextToShiftJis(a, bytesA) && TextToShiftJis(b, bytesB)) << a << " " << b;
+        return CompareStringA(LOCALE_USER_DEFAULT, flags, bytesA.data(), static_cast<int>(bytesA.size()),
+                              bytesB.data(), static_cast<int>(bytesB.size())) -
                CSTR_EQUAL;
     }
 
@@ -70,8 +75,8 @@ TEST_P(Win32CollationTest, LongTextsGetWholeKeys) {
 TEST_P(Win32CollationTest, WidthKanaTypeAndKanjiCodesCountAsTheSystemSays) {
     EXPECT_NE(Key(collation, "ABC"), Key(collation, "ＡＢＣ"));  // width counts
     EXPECT_NE(Key(collation, "ア"), Key(collation, "ｱ"));
-    EXPECT_NE(Key(collation, "ア"), Key(collation, "あ"));    // kana type counts
-    EXPECT_EQ(collation.Compare("\xED\x40", "\xFA\x5C"), 0);  // one kanji, two codes
+    EXPECT_NE(Key(collation, "ア"), Key(collation, "あ"));  // kana type counts
+    EXPECT_EQ(collation.Compare(TextFromShiftJis("\xED\x40"), TextFromShiftJis("\xFA\x5C")), 0);  // two codes
     EXPECT_LT(collation.Compare("", "\x01"), 0);
 }
 
@@ -95,6 +100,20 @@ TEST(Win32Collation, CountingCaseCaseMakesTextsDifferent) {
     Win32Collation collation(LetterCase::kCounts);
     EXPECT_NE(collation.Compare("a", "A"), 0);
     EXPECT_NE(collation.Compare("C:\\Dir\\ReadMe.TXT", "c:\\dir\\readme.txt"), 0);
+}
+
+// An English locale decodes narrow text with code page 1252, in which ア (83 41) and ヂ (83 61) are two
+// Latin characters each; the wide calls see the kana and order them as the Japanese locale does.
+TEST(Win32Collation, KanaKeepTheirOrderInALocaleOfAnotherCodePage) {
+    constexpr LCID kEnglish = 0x0409, kJapanese = 0x0411;
+    for (const LetterCase letterCase : {LetterCase::kIgnored, LetterCase::kCounts}) {
+        Win32Collation english(letterCase, kEnglish), japanese(letterCase, kJapanese);
+        EXPECT_NE(Key(english, "ア"), Key(english, "ヂ"));
+        EXPECT_NE(english.Compare("ア", "ヂ"), 0);
+        EXPECT_EQ(Sign(Key(english, "ア").compare(Key(english, "ヂ"))),
+                  Sign(Key(japanese, "ア").compare(Key(japanese, "ヂ"))));
+        EXPECT_EQ(Sign(english.Compare("ア", "ヂ")), Sign(japanese.Compare("ア", "ヂ")));
+    }
 }
 
 // The plain algorithm the keys stand in for: bisection with the comparison, equal entries not added.
