@@ -74,8 +74,8 @@ const ControlSpec kControls[] = {
     {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
      Row(8) + 2, kColumnCheckWidth, 17, 0, 15},
     {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
-    // Beside the shortcut group: a row more in the output group would make the window too tall for a screen
-    // of 768 pixels at twice the layout's DPI.
+    // These two beside the shortcut group: a row more in the output group would make the window too tall for
+    // a screen of 768 pixels at twice the layout's DPI.
     {kChkOnlineFiles, "BUTTON", "オンライン専用も読む(&L)", BS_AUTOCHECKBOX, 297, 16, 193, 17, 0, 16},
     {kChkCodePageNames, "BUTTON", "932 にない名前は 8.3 か ?(&J)", BS_AUTOCHECKBOX, 297, 40, 193, 17, 0, 17},
     {kSmpCodePageNames, "STATIC", "", kSampleStyle, 297, 64, 193, 17, 0, -1},
