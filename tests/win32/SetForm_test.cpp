@@ -143,7 +143,7 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgainAndKeepsUnappliedOutputCho
     Choose(kCmbSeparator, 2);
     Choose(kCmbOrder, 2);
     const Text separatorSample = WindowText(Control(kSmpSeparator));
-    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), nullptr);
     SetActiveWindow(other);
     EXPECT_FALSE(Checked(kChkDesk)) << "leaving the window changes nothing yet";
