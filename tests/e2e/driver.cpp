@@ -13,7 +13,6 @@
 //                                          as a program that holds the clipboard does
 //   e2e_driver clipboard                   writes the clipboard's CF_TEXT bytes, up to their NUL, to standard
 //                                          output unchanged (code page 932, CR LF)
-//   e2e_driver clipboard-hex               the same bytes in hexadecimal, two digits a byte, then a line end
 //   e2e_driver short-name PATH             prints the short (8.3) form of an existing path
 //   e2e_driver click TITLE ID              clicks the button of that control id in window TITLE
 //   e2e_driver key TITLE ID VK             presses and releases virtual key VK (decimal) in that control
@@ -133,8 +132,7 @@ void Dump(HWND window, int depth) {
     }
 }
 
-// The clipboard's CF_TEXT bytes up to their NUL, written unchanged or in hexadecimal.
-int PrintClipboard(bool hex) {
+int PrintClipboard() {
     // Another process may hold the clipboard for a moment (Wine's own, handing a new text on to X): wait, as
     // a paste would.
     for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
@@ -144,15 +142,8 @@ int PrintClipboard(bool hex) {
     int result = 1;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* text = static_cast<const char*>(GlobalLock(data))) {
-            const std::size_t length = strnlen(text, GlobalSize(data));
             _setmode(_fileno(stdout), _O_BINARY);
-            if (hex) {
-                for (std::size_t i = 0; i < length; ++i)
-                    std::printf("%02x", static_cast<unsigned char>(text[i]));
-                std::printf("\n");
-            } else {
-                std::fwrite(text, 1, length, stdout);
-            }
+            std::fwrite(text, 1, strnlen(text, GlobalSize(data)), stdout);
             GlobalUnlock(data);
             result = 0;
         }
@@ -386,8 +377,7 @@ int wmain(int argc, wchar_t** wideArgv) {
         Sleep(INFINITE);
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard(false);
-    if (argc == 2 && std::strcmp(argv[1], "clipboard-hex") == 0) return PrintClipboard(true);
+    if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return PrintClipboard();
     if (argc == 2 && std::strcmp(argv[1], "locale-sort") == 0) return LocaleSort();
     if (argc == 2 && std::strcmp(argv[1], "missing") == 0) return PrintMissing();
     if (argc < 3) {

@@ -66,9 +66,17 @@ cmp -s "$unicode.sorted" "$expected" || {
 }
 if driver answer-box "$TITLE" 1 >/dev/null; then fail "a box was shown although every name is true"; fi
 # The narrow form: the same lines in the same order, in code page 932 with CR LF.
-narrow=$(replace_names "$names" <"$unicode" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')
-[ "$(driver clipboard-hex | tr -d '\r\n')" = "$narrow" ] ||
-    fail "CF_TEXT is not the code page 932 form of the lines: $(driver clipboard | iconv -f CP932 -t UTF-8)"
+narrow="$E2E_OUT/unicodenames-narrow"
+replace_names "$names" <"$unicode" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$narrow.expected"
+waited=0
+until driver clipboard >"$narrow.bin" && cmp -s "$narrow.bin" "$narrow.expected"; do
+    [ "$waited" -lt 100 ] || {
+        od -c "$narrow.expected" >"$narrow.expected.od"
+        od -c "$narrow.bin" | diff "$narrow.expected.od" - >&2 || true
+        fail "CF_TEXT is not the code page 932 form of the lines (see $narrow.bin)"
+    }
+    sleep 0.1 && waited=$((waited + 1))
+done
 driver close "$TITLE"
 wait_program_exit 30
 
