@@ -57,7 +57,9 @@ gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120 PROP
 
 # End to end: the real program under Wine on an X display, driven from outside.
 add_executable(e2e_driver tests/e2e/driver.cpp)
-target_link_libraries(e2e_driver PRIVATE user32)
+# Its texts go through the program's own conversions; its arguments come wide (wmain).
+target_link_libraries(e2e_driver PRIVATE rominado_core user32)
+target_link_options(e2e_driver PRIVATE -municode)
 set(E2E_ENV "ROMINADO_EXE=$<TARGET_FILE:Rominado>;E2E_DRIVER=$<TARGET_FILE:e2e_driver>;E2E_OUT=${CMAKE_BINARY_DIR}/e2e")
 file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
 foreach(script ${E2E_SCRIPTS})

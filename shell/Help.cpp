@@ -2,28 +2,30 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
 
 bool Win32HelpSystem::FileExists(const Text& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void Win32HelpSystem::ShowHelpFile(const Text& helpFile) {
-    WinHelpA(owner_, helpFile.c_str(), HELP_CONTENTS, 0);
+    WinHelpW(owner_, Wide(helpFile).c_str(), HELP_CONTENTS, 0);
 }
 
 bool Win32HelpSystem::OpenPage(const Text& page) {
-    SHELLEXECUTEINFOA info{};
+    const std::wstring file = Wide(page);
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     // A browser may take long to come up: the shell may finish the start on a thread of its own rather than
     // hold the window up. What fails at once comes back as the result, never as a box of the shell's.
     info.fMask = SEE_MASK_ASYNCOK | SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner_;
-    info.lpVerb = "open";
-    info.lpFile = page.c_str();
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) != FALSE;
+    return ShellExecuteExW(&info) != FALSE;
 }
 
 void Win32HelpSystem::Inform(const Text& text) {

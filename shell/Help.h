@@ -1,4 +1,4 @@
-// The help command on the Win32 API: the shell's default browser for the help page, WinHelpA for the old help
+// The help command on the Win32 API: the shell's default browser for the help page, WinHelpW for the old help
 // file, the information box when neither is there.
 #pragma once
 

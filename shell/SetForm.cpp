@@ -1,9 +1,10 @@
 #include "shell/SetForm.h"
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/WideText.h"
 #include "res/resource.h"
 #include "shell/OutputSamples.h"
-#include "text/CharacterCut.h"
+#include "text/Text.h"
 
 namespace {
 
@@ -73,9 +74,11 @@ const ControlSpec kControls[] = {
     {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
      Row(8) + 2, kColumnCheckWidth, 17, 0, 15},
     {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
-    // Beside the shortcut group: a row more in the output group would make the window too tall for a screen
-    // of 768 pixels at twice the layout's DPI.
+    // These two beside the shortcut group: a row more in the output group would make the window too tall for
+    // a screen of 768 pixels at twice the layout's DPI.
     {kChkOnlineFiles, "BUTTON", "オンライン専用も読む(&L)", BS_AUTOCHECKBOX, 297, 16, 193, 17, 0, 16},
+    {kChkCodePageNames, "BUTTON", "932 にない名前は 8.3 か ?(&J)", BS_AUTOCHECKBOX, 297, 40, 193, 17, 0, 17},
+    {kSmpCodePageNames, "STATIC", "", kSampleStyle, 297, 64, 193, 17, 0, -1},
 };
 
 // A label's access key moves the keyboard to the control after it: each label goes right before its choice.
@@ -178,27 +181,44 @@ ImageListOwner CancelGlyph(int size) {
 // caption alone.
 void SetButtonImage(HWND button, HIMAGELIST images, int margin) {
     BUTTON_IMAGELIST list{images, {margin, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
-    SendMessageA(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+    SendMessageW(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
 template <std::size_t N>
 void FillList(HWND list, const char* const (&entries)[N]) {
     for (const char* entry : entries)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
 }
 
 // The chosen entry's index; the first when none is chosen.
 int Selected(HWND list) {
-    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? 0 : static_cast<int>(index);
 }
 
 void Select(HWND list, int index) {
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// The longest start of text whose Shift_JIS form holds at most limit bytes, the unit the separator's limit
+// counts in, as it did when the text was Shift_JIS: a character the limit would split is left out whole.
+Text CutToShiftJisWidth(const Text& text, std::size_t limit) {
+    std::size_t end = 0;
+    for (std::size_t width = 0; end < text.size(); end += CharacterBytes(text, end)) {
+        width += ShiftJisWidth(CharacterAt(text, end));
+        if (width > limit) break;
+    }
+    return text.substr(0, end);
 }
 
 bool IsOutputControl(int id) {
-    return id > kOutputBevel && id <= kSmpColumns;
+    return (id > kOutputBevel && id <= kSmpColumns) || id == kChkCodePageNames;
+}
+
+// The sample of the code page names: a name code page 932 cannot hold, as stored, or as older programs are
+// given it (by its short alias where the volume keeps one, else with "?").
+Text CodePageNamesSample(bool codePageNames) {
+    return codePageNames ? "C:\\資料\\CAF_~1.TXT / caf?.txt" : "C:\\資料\\café.txt";
 }
 
 }  // namespace
@@ -221,7 +241,7 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     frame.clientWidth = kClientWidth;
     frame.clientHeight = kClientHeight;
     frame.owner = owner;
-    frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
+    frame.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ROMINADO));
     if (!CreateFrame(instance, frame)) return false;
     if (!CreateControls(Handle(), kControls, nullptr)) return false;
     for (const auto& pair : kLabels) {
@@ -233,7 +253,7 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
     FillList(Item(kCmbSeparator), kSeparatorEntries);
     FillList(Item(kCmbSlashes), kSlashEntries);
     FillList(Item(kCmbOrder), kOrderEntries);
-    SendMessageA(Item(kEdtSeparator), EM_LIMITTEXT, kCustomSeparatorBytes, 0);
+    SendMessageW(Item(kEdtSeparator), EM_LIMITTEXT, kCustomSeparatorBytes, 0);
     // Laid out at the DPI of the monitor it was created on.
     const UINT dpi = DpiOf(Handle());
     SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
@@ -253,7 +273,7 @@ void TForm2::ScaleTo(UINT dpi) {
     SetButtonImage(Item(kBtnCloce), cancel.get(), ScaleForDpi(kGlyphMargin, dpi));
     retryImage_ = std::move(retry);
     cancelImage_ = std::move(cancel);
-    SetWindowIcons(Handle(), reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE)),
+    SetWindowIcons(Handle(), reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE)),
                    IDI_ROMINADO, dpi, icons_);
 }
 
@@ -282,8 +302,8 @@ OutputOptions TForm2::ChosenOutput() const {
     OutputOptions options;
     options.quoting = static_cast<Quoting>(Selected(Item(kCmbQuoting)));
     options.separator = static_cast<LineSeparator>(Selected(Item(kCmbSeparator)));
-    // The box's limit may count characters, not bytes.
-    options.customSeparator = CutAtCharacter(ItemText(kEdtSeparator), kCustomSeparatorBytes);
+    // The box's limit counts UTF-16 units, not bytes.
+    options.customSeparator = CutToShiftJisWidth(ItemText(kEdtSeparator), kCustomSeparatorBytes);
     options.lastLineEnd = !IsChecked(kChkNoLastEnd);
     options.slashes = static_cast<SlashStyle>(Selected(Item(kCmbSlashes)));
     options.folderMark = IsChecked(kChkFolderMark);
@@ -294,6 +314,7 @@ OutputOptions TForm2::ChosenOutput() const {
     options.timeColumn = IsChecked(kChkTimeColumn);
     options.attributeColumn = IsChecked(kChkAttributeColumn);
     options.readOnlineFiles = IsChecked(kChkOnlineFiles);
+    options.codePageNames = IsChecked(kChkCodePageNames);
     return options;
 }
 
@@ -311,6 +332,7 @@ void TForm2::ShowOutput(const OutputOptions& options) {
     SetChecked(kChkTimeColumn, options.timeColumn);
     SetChecked(kChkAttributeColumn, options.attributeColumn);
     SetChecked(kChkOnlineFiles, options.readOnlineFiles);
+    SetChecked(kChkCodePageNames, options.codePageNames);
     ShowSamples();
 }
 
@@ -318,6 +340,7 @@ void TForm2::ShowSamples() {
     const OutputOptions chosen = ChosenOutput();
     for (const auto& sample : kSamples)
         SetItemText(sample.id, OutputSample(sample.option, chosen));
+    SetItemText(kSmpCodePageNames, CodePageNamesSample(chosen.codePageNames));
     EnableWindow(Item(kEdtSeparator), chosen.separator == LineSeparator::Custom);
 }
 

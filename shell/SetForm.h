@@ -53,6 +53,8 @@ enum SetFormControl : int {
     kChkAttributeColumn,
     kSmpColumns,
     kChkOnlineFiles,
+    kChkCodePageNames,
+    kSmpCodePageNames,
 };
 
 class TForm2 : public Window, private Prompts {

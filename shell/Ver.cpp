@@ -35,7 +35,7 @@ constexpr int kClientHeight = 222;
 BitmapOwner LoadPicture(HINSTANCE instance, int size) {
     const int id = size > kPictureDrawn ? IDB_PROGRAMICON2X : IDB_PROGRAMICON;
     const BitmapOwner drawn(static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return drawn ? StretchBitmap(drawn.get(), size, size) : BitmapOwner();
 }
 
@@ -71,7 +71,7 @@ void TAboutBox::ScaleTo(UINT dpi) {
     FontOwner versionFont = MakeFontForDpi(kFontFace, 16, dpi);
     FontOwner smallFont = MakeFontForDpi(kFontFace, 15, dpi);
     const auto setFont = [this](int id, const FontOwner& font) {
-        SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     };
     setFont(kOKButton, font);
     setFont(kProductName, nameFont);
@@ -89,9 +89,9 @@ void TAboutBox::ScaleTo(UINT dpi) {
         FitLabelToText(Item(id));
 
     // The picture, stretched to the box.
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
     if (BitmapOwner picture = LoadPicture(instance, ScaleForDpi(kPictureSize, dpi))) {
-        SendMessageA(Item(kProgramIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+        SendMessageW(Item(kProgramIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
         picture_ = std::move(picture);
     }
 }

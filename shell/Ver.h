@@ -22,8 +22,8 @@ enum AboutControl : int {
 
 class TAboutBox : public Window {
 public:
-    // Creates the box hidden. The picture comes from the program's resources; without them it stays empty. The
-    // program gives it no owner: a normal window that can go behind the main window.
+    // Creates the box hidden. The picture comes from the program's resources; without them it stays empty.
+    // The program gives it no owner: a normal window that can go behind the main window.
     bool Create(HINSTANCE instance, HWND owner);
 
     // Shows the box and brings it to the front; the first showing centres it on the screen.

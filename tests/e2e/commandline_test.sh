@@ -86,7 +86,7 @@ until grep -q held "$work/clipboard-holder.out"; do
 done
 start_program commandline-busy "$missing"
 driver wait-window "情報" 30 || fail "no box told that the clipboard could not be used"
-driver text "情報" 65535 | iconv -f CP932 -t UTF-8 | grep -q "クリップボード" || fail "the box does not name the clipboard"
+driver text "情報" 65535 | grep -q "クリップボード" || fail "the box does not name the clipboard"
 driver close "情報"
 wait_program_exit 30
 kill "$clipboard_holder" 2>/dev/null || true

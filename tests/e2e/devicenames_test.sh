@@ -20,7 +20,7 @@ for entry in aux.c:3 com1.txt:2 nul.txt:4 con.txt:1 prn.log:2 lpt1.txt:3 plain.t
         printf 'line %d of %s\r\n' "$i" "$name" >>"$tree/$name"
         i=$((i + 1))
     done
-    printf '%10d行:%s\n' "$lines" "$(windows_path "$tree/$name" | iconv -f CP932 -t UTF-8)" >>"$expected"
+    printf '%10d行:%s\n' "$lines" "$(windows_path "$tree/$name")" >>"$expected"
     total=$((total + lines))
 done
 sort -o "$expected" "$expected"
@@ -29,7 +29,7 @@ start_for_drops devicenames "$TITLE" $CHK_FALL
 driver click "$TITLE" $RDO_SHOW || fail "could not choose the contents mode"
 driver click "$TITLE" $RDO_LINE_CNT || fail "could not choose the count mode"
 
-memo_text() { driver text "$TITLE" $MEMO | iconv -f CP932 -t UTF-8 | tr -d '\r'; }
+memo_text() { driver text "$TITLE" $MEMO | tr -d '\r'; }
 
 drag_onto_memo "$TITLE" $MEMO "$tree"
 # Within 60 s the drop ends with its total line; a closing notice is answered so the program can be closed.
@@ -38,12 +38,12 @@ notices="$E2E_OUT/devicenames-notices.txt"
 waited=0
 until memo_text | grep -q 'Ｔｏｔａｌ'; do
     [ "$waited" -lt 120 ] || { screenshot devicenames-hung; fail "the drop did not end within 60 s"; }
-    driver answer-box "$TITLE" 0.1 | iconv -f CP932 -t UTF-8 >>"$notices" || true
+    driver answer-box "$TITLE" 0.1 >>"$notices" || true
     sleep 0.5
     waited=$((waited + 1))
 done
 sleep 1
-driver answer-box "$TITLE" 0.5 | iconv -f CP932 -t UTF-8 >>"$notices" || true
+driver answer-box "$TITLE" 0.5 >>"$notices" || true
 
 memo_text >"$E2E_OUT/devicenames-memo.txt"
 grep -v 'Ｔｏｔａｌ' "$E2E_OUT/devicenames-memo.txt" | sort | cmp -s - "$expected" || {

@@ -17,7 +17,7 @@
 //   e2e_driver click TITLE ID              clicks the button of that control id in window TITLE
 //   e2e_driver key TITLE ID VK             presses and releases virtual key VK (decimal) in that control
 //   e2e_driver center TITLE ID             prints the screen coordinates of the control's centre: "x y"
-//   e2e_driver text TITLE ID               writes the control's text bytes to standard output unchanged
+//   e2e_driver text TITLE ID               writes the control's text to standard output, as UTF-8
 //   e2e_driver wait-enabled TITLE ID 0|1 SECONDS
 //                                          waits until the control is disabled (0) or enabled (1)
 //   e2e_driver press-while-busy TITLE WATCH TARGET VK SECONDS
@@ -43,10 +43,11 @@
 //                                          its text to standard output and presses its OK button
 //   e2e_driver select TITLE ID INDEX       chooses entry INDEX of the list ID in window TITLE and tells the
 //                                          window, as a user's choice does
-//   e2e_driver missing                     reads lines (code page 932) from standard input and writes those
+//   e2e_driver missing                     reads lines (UTF-8) from standard input and writes those
 //                                          that name no existing file or folder, whatever their length; exit
 //                                          code 1 when there is one
-// Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
+// Arguments are taken as UTF-8 (the shell's), and every text is printed as UTF-8, except the clipboard's
+// CF_TEXT bytes. Exit code 0 on success, 1 on timeout or when the window is missing, 2 on bad usage.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -63,14 +64,23 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 namespace {
+
+// A dialog box's window class: the system's boxes (message boxes, the font dialog).
+bool IsDialog(HWND window) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return std::wcscmp(className, L"#32770") == 0;
+}
 
 // The window of that title: a shown window of the program first, then a hidden one, then any. Its message
 // boxes carry the program's title too and may stay a moment after they were answered; the windows are taken
 // as one list, which a box that goes meanwhile does not cut short.
-HWND FindTitled(const char* title) {
+HWND FindTitled(const Text& title) {
     struct Search {
-        const char* title;
+        const Text& title;
         HWND shown = nullptr;
         HWND hidden = nullptr;
         HWND any = nullptr;
@@ -78,12 +88,10 @@ HWND FindTitled(const char* title) {
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto* search = reinterpret_cast<Search*>(data);
-            char text[256] = {};
-            GetWindowTextA(window, text, sizeof text);
-            if (std::strcmp(text, search->title) != 0) return TRUE;
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            const bool dialog = std::strcmp(className, "#32770") == 0;
+            wchar_t text[256] = {};
+            GetWindowTextW(window, text, 256);
+            if (FromWide(text) != search->title) return TRUE;
+            const bool dialog = IsDialog(window);
             if (!dialog && IsWindowVisible(window) && !search->shown) search->shown = window;
             if (!dialog && !search->hidden) search->hidden = window;
             if (!search->any) search->any = window;
@@ -93,12 +101,12 @@ HWND FindTitled(const char* title) {
     return search.shown ? search.shown : search.hidden ? search.hidden : search.any;
 }
 
-HWND FindVisible(const char* title) {
+HWND FindVisible(const Text& title) {
     HWND hwnd = FindTitled(title);
     return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
-bool WaitUntil(bool want_present, const char* title, double seconds) {
+bool WaitUntil(bool want_present, const Text& title, double seconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
         const bool present = want_present ? FindVisible(title) != nullptr : FindTitled(title) != nullptr;
@@ -110,16 +118,16 @@ bool WaitUntil(bool want_present, const char* title, double seconds) {
 
 void Dump(HWND window, int depth) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[64] = {};
-        char text[256] = {};
-        GetClassNameA(child, className, sizeof className);
-        GetWindowTextA(child, text, sizeof text);
+        wchar_t className[64] = {};
+        wchar_t text[256] = {};
+        GetClassNameW(child, className, 64);
+        GetWindowTextW(child, text, 256);
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
-        std::printf("%*s%d %s %s %ld,%ld %ldx%ld \"%s\"\n", depth * 2, "", GetDlgCtrlID(child), className,
-                    IsWindowVisible(child) ? "shown" : "hidden", rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, text);
+        std::printf("%*s%d %s %s %ld,%ld %ldx%ld \"%s\"\n", depth * 2, "", GetDlgCtrlID(child),
+                    FromWide(className).c_str(), IsWindowVisible(child) ? "shown" : "hidden", rect.left,
+                    rect.top, rect.right - rect.left, rect.bottom - rect.top, FromWide(text).c_str());
         Dump(child, depth + 1);
     }
 }
@@ -157,11 +165,11 @@ HWND FindControlIn(HWND window, int id) {
     return FindBelow(window, [id](HWND child) { return GetDlgCtrlID(child) == id; });
 }
 
-HWND FindClassIn(HWND window, const char* wanted) {
+HWND FindClassIn(HWND window, const wchar_t* wanted) {
     return FindBelow(window, [wanted](HWND child) {
-        char className[64] = {};
-        GetClassNameA(child, className, sizeof className);
-        return std::strcmp(className, wanted) == 0;
+        wchar_t className[64] = {};
+        GetClassNameW(child, className, 64);
+        return std::wcscmp(className, wanted) == 0;
     });
 }
 
@@ -178,8 +186,8 @@ bool AwaitDisabled(HWND watch, ULONGLONG deadline) {
 bool PressUntilEnabled(HWND watch, HWND target, WPARAM key, ULONGLONG deadline) {
     while (!IsWindowEnabled(watch)) {
         if (GetTickCount64() >= deadline) return false;
-        PostMessageA(target, WM_KEYDOWN, key, 1);
-        PostMessageA(target, WM_KEYUP, key, 1 | (3u << 30));
+        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, WM_KEYUP, key, 1 | (3u << 30));
         Sleep(50);
     }
     return true;
@@ -193,11 +201,11 @@ LONG_PTR ProgressPosition(HWND bar) {
                : -1;
 }
 
-int PressPastBand(const char* title, int watchId, int targetId, WPARAM key, double seconds) {
+int PressPastBand(const Text& title, int watchId, int targetId, WPARAM key, double seconds) {
     HWND window = FindTitled(title);
     HWND watch = window ? FindControlIn(window, watchId) : nullptr;
     HWND target = window ? FindControlIn(window, targetId) : nullptr;
-    HWND bar = window ? FindClassIn(window, "msctls_progress32") : nullptr;
+    HWND bar = window ? FindClassIn(window, PROGRESS_CLASSW) : nullptr;
     if (!watch || !target || !bar) return 1;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     if (!AwaitDisabled(watch, deadline)) return 1;
@@ -228,7 +236,8 @@ int LocaleSort() {
         lines.push_back(line);
     }
     auto compare = [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) -
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, Wide(a).c_str(), -1, Wide(b).c_str(),
+                              -1) -
                CSTR_EQUAL;
     };
     std::stable_sort(lines.begin(), lines.end(),
@@ -240,6 +249,7 @@ int LocaleSort() {
             continue;
         }
     }
+    _setmode(_fileno(stdout), _O_BINARY);
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());
     return 0;
@@ -254,12 +264,9 @@ HWND DialogOf(DWORD process) {
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto* search = reinterpret_cast<Search*>(data);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner != search->process || !IsWindowVisible(window) || std::strcmp(className, "#32770") != 0)
-                return TRUE;
+            if (owner != search->process || !IsWindowVisible(window) || !IsDialog(window)) return TRUE;
             search->found = window;
             return FALSE;
         },
@@ -268,27 +275,26 @@ HWND DialogOf(DWORD process) {
 }
 
 // Selects the entry of that exact text in a combo box of the dialog and tells the dialog, as a user's choice
-// does. The wide messages: the lists' narrow texts do not cross processes intact.
-bool PickEntry(HWND dialog, int id, const char* text) {
-    wchar_t wide[128] = {};
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 128);
+// does.
+bool PickEntry(HWND dialog, int id, const Text& text) {
+    const std::wstring wide = Wide(text);
     const HWND box = GetDlgItem(dialog, id);
-    const LRESULT index =
-        SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide));
+    const LRESULT index = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(wide.c_str()));
     if (!box || index == CB_ERR) return false;
     SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
     return true;
 }
 
-int ChooseFontIn(const char* title, int buttonId, const char* face, const char* points) {
+int ChooseFontIn(const Text& title, int buttonId, const Text& face, const Text& points) {
     const HWND window = FindTitled(title);
     const HWND button = window ? FindControlIn(window, buttonId) : nullptr;
     if (!button) return 1;
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     // Posted: the dialog is modal, so a sent click would come back only once the dialog is closed.
-    PostMessageA(button, BM_CLICK, 0, 0);
+    PostMessageW(button, BM_CLICK, 0, 0);
     HWND dialog = nullptr;
     for (int waited = 0; !dialog && waited < 200; ++waited) {
         dialog = DialogOf(process);
@@ -296,10 +302,10 @@ int ChooseFontIn(const char* title, int buttonId, const char* face, const char* 
     }
     if (!dialog) return 1;
     if (!PickEntry(dialog, cmb1, face) || !PickEntry(dialog, cmb3, points)) {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return 1;
     }
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     return 0;
 }
@@ -319,10 +325,7 @@ int PrintMissing() {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         // The long form: no length limit, and every name taken as it stands.
-        std::wstring wide(line.size(), L'\0');
-        wide.resize(MultiByteToWideChar(932, 0, line.data(), static_cast<int>(line.size()), &wide[0],
-                                        static_cast<int>(wide.size())));
-        if (GetFileAttributesW((L"\\\\?\\" + wide).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetFileAttributesW((L"\\\\?\\" + Wide(line)).c_str()) == INVALID_FILE_ATTRIBUTES) {
             std::printf("%s\n", line.c_str());
             result = 1;
         }
@@ -330,7 +333,7 @@ int PrintMissing() {
     return result;
 }
 
-int AnswerBox(const char* title, double seconds) {
+int AnswerBox(const Text& title, double seconds) {
     const HWND window = FindTitled(title);
     if (!window) return 1;
     DWORD process = 0;
@@ -341,11 +344,11 @@ int AnswerBox(const char* title, double seconds) {
         if (!box) Sleep(50);
     }
     if (!box) return 1;
-    char text[4096] = {};
+    wchar_t text[4096] = {};
     // A message box's text is its static control 0xFFFF.
-    GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
-    std::printf("%s\n", text);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+    GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 4096);
+    std::printf("%s\n", FromWide(text).c_str());
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     // Answered once it is gone: what the program does after the box has begun.
     for (int waited = 0; IsWindow(box) && waited < 100; ++waited)
@@ -355,7 +358,14 @@ int AnswerBox(const char* title, double seconds) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Linked with -municode: the arguments come as the system has them, whatever its ANSI code page.
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<Text> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(FromWide(wideArgv[i]));
+    std::vector<const char*> argv;
+    for (const Text& argument : arguments)
+        argv.push_back(argument.c_str());
     if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
         Sleep(INFINITE);
         return 0;
@@ -375,7 +385,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const char* command = argv[1];
-    const char* title = argv[2];
+    const Text title = argv[2];
     const double seconds = argc > 3 ? std::atof(argv[3]) : 30.0;
 
     if (std::strcmp(command, "wait-window") == 0) {
@@ -389,10 +399,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(command, "short-name") == 0) {
-        char buffer[MAX_PATH];
-        const DWORD length = GetShortPathNameA(title, buffer, MAX_PATH);
+        wchar_t buffer[MAX_PATH];
+        const DWORD length = GetShortPathNameW(Wide(title).c_str(), buffer, MAX_PATH);
         if (length == 0 || length >= MAX_PATH) return 1;
-        std::printf("%s\n", buffer);
+        std::printf("%s\n", FromWide(buffer, length).c_str());
         return 0;
     }
     if (std::strcmp(command, "wait-gone") == 0) return WaitUntil(false, title, seconds) ? 0 : 1;
@@ -409,30 +419,31 @@ int main(int argc, char** argv) {
         HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
         if (!control) return 1;
         if (std::strcmp(command, "click") == 0) {
-            SendMessageA(control, BM_CLICK, 0, 0);
+            SendMessageW(control, BM_CLICK, 0, 0);
         } else if (std::strcmp(command, "key") == 0 && argc > 4) {
             const WPARAM key = static_cast<WPARAM>(std::atoi(argv[4]));
-            PostMessageA(control, WM_KEYDOWN, key, 1);
-            PostMessageA(control, WM_KEYUP, key, 1 | (3u << 30));
+            PostMessageW(control, WM_KEYDOWN, key, 1);
+            PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
         } else if (std::strcmp(command, "center") == 0) {
             RECT rect;
             GetWindowRect(control, &rect);
             std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         } else {
-            const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-            std::string text(static_cast<std::size_t>(length) + 1, '\0');
+            const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+            std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
             const LRESULT got =
-                SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+                SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+            const Text text = FromWide(wide.data(), static_cast<std::size_t>(got));
             _setmode(_fileno(stdout), _O_BINARY);
-            std::fwrite(text.data(), 1, static_cast<std::size_t>(got), stdout);
+            std::fwrite(text.data(), 1, text.size(), stdout);
         }
         return 0;
     }
     if (std::strcmp(command, "select") == 0 && argc > 4) {
         HWND window = FindTitled(title);
         HWND list = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
-        if (!list || SendMessageA(list, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
-        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+        if (!list || SendMessageW(list, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
+        SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
         return 0;
     }
@@ -491,7 +502,7 @@ int main(int argc, char** argv) {
         return ChooseFontIn(title, std::atoi(argv[3]), argv[4], argv[5]);
     if (std::strcmp(command, "close") == 0) {
         HWND hwnd = FindTitled(title);
-        return hwnd && PostMessageA(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+        return hwnd && PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     std::fprintf(stderr, "unknown command %s\n", command);
     return 2;

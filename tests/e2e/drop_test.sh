@@ -22,7 +22,7 @@ sorted_windows_paths drop-tree ! -name '.*' >"$expected"
 
 drag_onto_memo "$TITLE" $MEMO "$tree"
 wait_lines "$TITLE" $MEMO "$(wc -l <"$expected")"
-driver clipboard | tr -d '\r' >"$E2E_OUT/drop-clipboard.txt"
+driver clipboard | iconv -f CP932 -t UTF-8 | tr -d '\r' >"$E2E_OUT/drop-clipboard.txt"
 # Of the two names that differ only in case, the one the walk met first stays: compare without case.
 fold() { tr 'A-Z' 'a-z' <"$1"; }
 fold "$E2E_OUT/drop-clipboard.txt" >"$E2E_OUT/drop-clipboard.folded"
@@ -32,7 +32,7 @@ screenshot drop-full-path
 
 drag_onto_memo "$TITLE" $MEMO "$tree/資料"
 wait_lines "$TITLE" $MEMO "$(($(wc -l <"$expected") + 4))"
-driver clipboard | tr -d '\r' >"$E2E_OUT/drop-clipboard2.txt"
+driver clipboard | iconv -f CP932 -t UTF-8 | tr -d '\r' >"$E2E_OUT/drop-clipboard2.txt"
 head -n "$(wc -l <"$expected")" "$E2E_OUT/drop-clipboard2.txt" | cmp - "$E2E_OUT/drop-clipboard.txt" ||
     fail "the second drop did not append below the first"
 

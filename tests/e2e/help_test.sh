@@ -48,7 +48,7 @@ driver wait-window "$TITLE" 60 || fail "the main window did not appear"
 # 1. No page beside this copy of the program.
 press_help
 driver wait-window "情報" 30 || fail "no box told that the help page is missing"
-text=$(driver text "情報" 65535 | iconv -f CP932 -t UTF-8)
+text=$(driver text "情報" 65535)
 case "$text" in
     "ヘルプファイル "*"\\ロミナード.html が見つかりません。") ;;
     *) fail "the box says: $text" ;;

@@ -61,8 +61,8 @@ start_for_drops() {
     driver click "$2" "$3" || fail "could not turn recursion on"
 }
 
-windows_path() {  # a Linux path as Wine shows it, in code page 932
-    printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932
+windows_path() {  # a Linux path as Wine shows it (UTF-8)
+    printf 'Z:%s' "$1" | tr '/' '\\'
 }
 
 # sorted_windows_paths FIND-ARGUMENTS: the paths find gives below $E2E_OUT, as Wine shows them, one a line, in

@@ -35,11 +35,11 @@ driver wait-enabled "$TITLE" $RDO_FULL 0 0 || fail "the file was read to its end
 xdotool key Escape
 driver wait-enabled "$TITLE" $RDO_FULL 1 30 || { screenshot longline-failed; fail "the reading did not end after Esc"; }
 # The line read so far went in cut to the longest line the text area takes, and the user is told.
-notice=$(driver answer-box "$TITLE" 30 | iconv -f CP932 -t UTF-8) || fail "the cut line was not told"
+notice=$(driver answer-box "$TITLE" 30) || fail "the cut line was not told"
 printf '%s\n' "$notice" | grep -q "切り詰め" || fail "the notice does not tell of the cut line: $notice"
 
 driver text "$TITLE" $MEMO >"$E2E_OUT/longline-text.bin" || fail "the text area could not be read"
-last=$(tail -c 64 "$E2E_OUT/longline-text.bin" | iconv -f CP932 -t UTF-8 | tr -d '\r' | grep -v '^ *$' | tail -n 1)
+last=$(tail -c 64 "$E2E_OUT/longline-text.bin" | tr -d '\r' | grep -v '^ *$' | tail -n 1)
 [ "$last" = "[中断]" ] ||
     fail "the text ($(wc -c <"$E2E_OUT/longline-text.bin") bytes) does not end with the abort mark: '$last'"
 rm -f "$E2E_OUT/longline-text.bin"

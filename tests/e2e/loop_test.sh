@@ -40,7 +40,7 @@ sorted_windows_paths loop-tree/d >"$expected"
 
 drag_onto_memo "$TITLE" $MEMO "$tree/d"
 within 60 wait_lines "$TITLE" $MEMO "$(wc -l <"$expected")" || fail "the walk of the looped folder did not end"
-driver clipboard | tr -d '\r' >"$E2E_OUT/loop-clipboard.txt"
+driver clipboard | iconv -f CP932 -t UTF-8 | tr -d '\r' >"$E2E_OUT/loop-clipboard.txt"
 cmp "$expected" "$E2E_OUT/loop-clipboard.txt" || fail "the looped folder did not give each entry once"
 
 # One folder of 120,300 entries: Esc is pressed once the walk has pumped past its 1023rd entry, and must still

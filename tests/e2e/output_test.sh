@@ -15,9 +15,9 @@ touch "$files/表.txt" "$files/ソ 一覧.txt" "$files/能力.doc"
 
 # Each path as Wine names it ("/" between names), quoted, in the locale's order, joined by commas.
 expected="$E2E_OUT/output-expected.bin"
-for name in 表.txt "ソ 一覧.txt" 能力.doc; do printf 'Z:%s\n' "$files/$name" | iconv -f UTF-8 -t CP932; done |
+for name in 表.txt "ソ 一覧.txt" 能力.doc; do printf 'Z:%s\n' "$files/$name"; done |
     "$WINE_RUN" "$E2E_DRIVER" locale-sort | LC_ALL=C tr -d '\r' | LC_ALL=C sed 's/.*/"&"/' | LC_ALL=C tr '\n' ',' |
-    LC_ALL=C sed 's/,$//' >"$expected"
+    LC_ALL=C sed 's/,$//' | iconv -f UTF-8 -t CP932 >"$expected"
 
 # Drops the three files and waits until the clipboard holds what is expected; then closes the program.
 drop_check_and_close() {

@@ -1,6 +1,7 @@
 # A real drop of a tree whose names code page 932 cannot hold (Korean, accented Latin, an emoji, CJK outside
-# JIS), with names ending in a dot or a space and files 300 and 1,000 bytes deep: one line per entry, each
-# naming an existing entry, no "?" stand-in, and the user told what was given by short names.
+# JIS), with names ending in a dot or a space and files 300 and 1,000 bytes deep, with names in their code
+# page 932 form (the output option that older programs need): one line per entry, each naming an existing
+# entry, no "?" stand-in, and the user told what was given by short names.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
@@ -25,6 +26,7 @@ for limit, name in [(300, "f300.txt"), (1000, "f1000.txt")]:
 PY
 entries=$(find "$tree" | wc -l)
 
+printf '[Output]\r\nCodePageNames=1\r\n' >"$(dirname "$ROMINADO_EXE")/Data.INI"
 driver hold >/dev/null 2>&1 &
 holder_pid=$!
 start_program widenames
@@ -32,7 +34,7 @@ driver wait-window "$TITLE" 60 || fail "the main window did not appear"
 driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
 
 drag_onto_memo "$TITLE" $MEMO "$tree"
-notice=$(driver answer-box "$TITLE" 60 | iconv -f CP932 -t UTF-8) || fail "the user was not told of the substituted names"
+notice=$(driver answer-box "$TITLE" 60) || fail "the user was not told of the substituted names"
 printf '%s\n' "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
 wait_lines "$TITLE" $MEMO "$entries"
 
@@ -41,7 +43,7 @@ driver clipboard >"$clip" || fail "the clipboard holds no text"
 lines=$(tr -cd '\n' <"$clip" | wc -c)
 [ "$lines" -eq "$entries" ] || fail "$lines lines for $entries entries"
 if grep -q '?' "$clip"; then fail "a line holds a ? stand-in"; fi
-missing=$("$WINE_RUN" "$E2E_DRIVER" missing <"$clip" | iconv -f CP932 -t UTF-8) ||
+missing=$(iconv -f CP932 -t UTF-8 "$clip" | "$WINE_RUN" "$E2E_DRIVER" missing) ||
     fail "lines that name nothing: $missing"
 grep -q "f1000.txt" "$clip" || fail "the file 1,000 bytes deep has no line"
 

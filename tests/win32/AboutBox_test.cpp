@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/WideText.h"
 #include "tests/win32/LayoutChecks.h"
 
 namespace {
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    AboutBoxTest() { EXPECT_TRUE(box.Create(GetModuleHandleA(nullptr), nullptr)); }
+    AboutBoxTest() { EXPECT_TRUE(box.Create(GetModuleHandleW(nullptr), nullptr)); }
 
     RECT ClientRectOf(HWND control, HWND parent) {
         RECT rect;
@@ -33,7 +34,7 @@ TEST_F(AboutBoxTest, LayoutTextsAndFonts) {
     GetClientRect(box.Handle(), &client);
     EXPECT_EQ(client.right, 298);
     EXPECT_EQ(client.bottom, 222);
-    EXPECT_FALSE(GetWindowLongA(box.Handle(), GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_FALSE(GetWindowLongW(box.Handle(), GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 
     const HWND panel = box.Item(kPanel1);
     const struct {
@@ -70,34 +71,35 @@ TEST_F(AboutBoxTest, LayoutTextsAndFonts) {
             SIZE size{};
             const HDC dc = GetDC(control);
             const HGDIOBJ previous =
-                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-            GetTextExtentPoint32A(dc, c.text.data(), static_cast<int>(c.text.size()), &size);
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            const std::wstring text = Wide(c.text);
+            GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
             SelectObject(dc, previous);
             ReleaseDC(control, dc);
             EXPECT_GE(rect.right - rect.left, size.cx) << c.text << " is cut";
         }
         EXPECT_EQ(rect.bottom, c.rect.bottom) << c.text;
         if (c.fontHeight == 0) continue;
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
         EXPECT_EQ(font.lfHeight, -c.fontHeight) << c.text;
         EXPECT_EQ(font.lfWeight >= FW_BOLD, c.bold) << c.text;
-        EXPECT_EQ(Text(font.lfFaceName), "ＭＳ Ｐゴシック") << c.text;
+        EXPECT_EQ(FromWide(font.lfFaceName), "ＭＳ Ｐゴシック") << c.text;
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << c.text;
     }
     // Without the program's resources the picture stays empty.
-    EXPECT_EQ(SendMessageA(box.Item(kProgramIcon), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_EQ(SendMessageW(box.Item(kProgramIcon), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     // Neither the default nor the cancel button.
     EXPECT_NE(GetDlgCtrlID(box.Item(kOKButton)), IDOK);
     EXPECT_NE(GetDlgCtrlID(box.Item(kOKButton)), IDCANCEL);
-    EXPECT_EQ(GetWindowLongA(box.Item(kOKButton), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(box.Item(kOKButton), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
 TEST_F(AboutBoxTest, ProductNameInTheHighlightColour) {
     const HDC dc = GetDC(box.Handle());
     for (const int id : {kProductName, kVersion}) {
         SetTextColor(dc, RGB(1, 2, 3));
-        SendMessageA(box.Item(kPanel1), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        SendMessageW(box.Item(kPanel1), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(box.Item(id)));
         EXPECT_EQ(GetTextColor(dc), GetSysColor(id == kProductName ? COLOR_HIGHLIGHT : COLOR_WINDOWTEXT))
             << id;
@@ -114,7 +116,7 @@ TEST_F(AboutBoxTest, FirstShowingCentresLaterOnesDoNotMove) {
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 
     SetWindowPos(box.Handle(), nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(box.Item(kOKButton), BM_CLICK, 0, 0);
+    SendMessageW(box.Item(kOKButton), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(box.Handle()));
     box.Show();
     box.Show();
@@ -122,7 +124,7 @@ TEST_F(AboutBoxTest, FirstShowingCentresLaterOnesDoNotMove) {
     EXPECT_EQ(frame.left, 5);
     EXPECT_EQ(frame.top, 6);
     EXPECT_TRUE(IsWindowVisible(box.Handle()));
-    EXPECT_FALSE(GetWindowLongA(box.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongW(box.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(AboutBoxTest, EscDoesNothingTheCloseBoxHides) {
@@ -130,10 +132,10 @@ TEST_F(AboutBoxTest, EscDoesNothingTheCloseBoxHides) {
     loop.AddModeless(box.Handle());
     box.Show();
     ASSERT_EQ(GetFocus(), box.Item(kOKButton));
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     loop.Pump();
     EXPECT_TRUE(IsWindowVisible(box.Handle()));
-    SendMessageA(box.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(box.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(box.Handle()));
     EXPECT_FALSE(IsWindowVisible(box.Handle()));
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "tests/fakes/FakeCollation.h"
@@ -50,16 +51,16 @@ struct WindowDc {
 class EditFormTest : public ::testing::Test {
 protected:
     EditFormTest() {
-        main_ =
-            CreateWindowExA(0, "STATIC", "ロミナード", WS_OVERLAPPEDWINDOW, kMainLeft, kMainTop, kMainWidth,
-                            kMainHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        created_ = form.Create(GetModuleHandleA(nullptr), main_);
+        main_ = CreateWindowExW(0, L"STATIC", Wide("ロミナード").c_str(), WS_OVERLAPPEDWINDOW, kMainLeft,
+                                kMainTop, kMainWidth, kMainHeight, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        created_ = form.Create(GetModuleHandleW(nullptr), main_);
     }
     ~EditFormTest() override { DestroyWindow(main_); }
 
     HWND Control(int id) { return FindControl(form.Handle(), id); }
 
-    void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    void Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
 
     Lines ClickOn(int id, const Lines& lines) {
         view.lines = lines;
@@ -85,20 +86,13 @@ struct ControlRow {
 };
 
 const ControlRow kLayout[] = {
-    {TForm3::BtnUpper, "大文字", 16, 16, 75, 25},
-    {TForm3::BtnLower, "小文字", 104, 16, 75, 25},
-    {TForm3::BtnHalf, "半角", 16, 48, 75, 25},
-    {TForm3::BtnAll, "全角", 104, 48, 75, 25},
-    {TForm3::BtnSortD, "名昇順", 16, 80, 75, 25},
-    {TForm3::BtnSortU, "名降順", 104, 80, 75, 25},
-    {TForm3::BtnKindDn, "拡昇順", 16, 112, 75, 25},
-    {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
-    {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},
-    {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
-    {TForm3::BtnDist, "重複削除", 16, 176, 75, 25},
-    {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
-    {TForm3::BtnClose, "戻る", 104, 248, 75, 25},
-    {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
+    {TForm3::BtnUpper, "大文字", 16, 16, 75, 25},   {TForm3::BtnLower, "小文字", 104, 16, 75, 25},
+    {TForm3::BtnHalf, "半角", 16, 48, 75, 25},      {TForm3::BtnAll, "全角", 104, 48, 75, 25},
+    {TForm3::BtnSortD, "名昇順", 16, 80, 75, 25},   {TForm3::BtnSortU, "名降順", 104, 80, 75, 25},
+    {TForm3::BtnKindDn, "拡昇順", 16, 112, 75, 25}, {TForm3::BtnKindUp, "拡降順", 104, 112, 75, 25},
+    {TForm3::BtnName, "ﾌｧｲﾙ名", 16, 144, 75, 25},   {TForm3::BitBtn1, "パス", 104, 144, 75, 25},
+    {TForm3::BtnDist, "重複削除", 16, 176, 75, 25}, {TForm3::BtnBack, "戻す", 16, 208, 161, 25},
+    {TForm3::BtnClose, "戻る", 104, 248, 75, 25},   {TForm3::BtnBreak, "中止", 16, 248, 75, 25},
     {TForm3::Bevel1, "", 8, 8, 177, 233},
 };
 
@@ -112,8 +106,8 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
     GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 194);
     EXPECT_EQ(client.bottom, 278);
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
@@ -130,8 +124,8 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
         EXPECT_EQ(rect.right - rect.left, row.width) << row.caption;
         EXPECT_EQ(rect.bottom - rect.top, row.height) << row.caption;
     }
-    EXPECT_FALSE(GetWindowLongPtrA(Control(TForm3::BtnBreak), GWL_STYLE) & WS_VISIBLE);
-    EXPECT_TRUE(GetWindowLongPtrA(Control(TForm3::BtnClose), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(GetWindowLongPtrW(Control(TForm3::BtnBreak), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongPtrW(Control(TForm3::BtnClose), GWL_STYLE) & WS_VISIBLE);
 
     // The order-keeping duplicate removal: beside 重複削除, in the right column of the rows above.
     const RECT place = PlaceInParent(Control(TForm3::BtnDistOrder));
@@ -140,11 +134,11 @@ TEST_F(EditFormTest, WindowAndControlsAsLaidOut) {
     EXPECT_TRUE(place.top == left.top && place.bottom == left.bottom && place.left == column.left &&
                 place.right == column.right);
 
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)),
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(TForm3::BtnUpper), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -12);
-    EXPECT_EQ(Text(font.lfFaceName), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(FromWide(font.lfFaceName), "ＭＳ Ｐゴシック");
     EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
 }
 
@@ -156,7 +150,7 @@ TEST_F(EditFormTest, TabOrderFollowsTheTable) {
         TForm3::BtnKindDn, TForm3::BtnKindUp, TForm3::BtnName,      TForm3::BitBtn1,  TForm3::BtnBreak};
     std::vector<int> order;
     for (HWND child = GetWindow(form.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongPtrA(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
+        if (GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
     }
     EXPECT_EQ(order, expected);
 }
@@ -179,20 +173,20 @@ TEST_F(EditFormTest, FormShowPlacesItAtTheMainWindowsRightEdgeOnTop) {
     EXPECT_EQ(edit.left, kMainLeft + kMainWidth);
 
     // Hidden by the close box, then shown: placed anew.
-    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_TRUE(IsWindow(form.Handle()));
     form.FormShow();
     GetWindowRect(form.Handle(), &edit);
     EXPECT_EQ(edit.left, 10 + kMainWidth);
     EXPECT_EQ(edit.top, 20);
-    EXPECT_TRUE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(EditFormTest, FormShowKeepsTheWindowInsideTheWorkArea) {
     ASSERT_TRUE(created_);
     RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     // The main window against the right edge: the edit window goes as far right as the area allows.
     SetWindowPos(main_, nullptr, work.right - kMainWidth + 4, work.bottom - 20, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
@@ -202,7 +196,7 @@ TEST_F(EditFormTest, FormShowKeepsTheWindowInsideTheWorkArea) {
     EXPECT_EQ(edit.right, work.right);
     EXPECT_EQ(edit.bottom, work.bottom);
 
-    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     SetWindowPos(main_, nullptr, work.left - kMainWidth - 50, work.top - 300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     form.FormShow();
@@ -249,7 +243,7 @@ TEST_F(EditFormTest, AbortButtonOnlyWhileAnOperationRunsAndItAborts) {
     bool visibleWhileRunning = false;
     view.OnPump(2, [&] {
         visibleWhileRunning = IsWindowVisible(breakButton);
-        SendMessageA(breakButton, BM_CLICK, 0, 0);
+        SendMessageW(breakButton, BM_CLICK, 0, 0);
     });
     const Lines input(3000, "abc");
     EXPECT_EQ(ClickOn(TForm3::BtnUpper, input), input);
@@ -280,7 +274,7 @@ TEST_F(EditFormTest, BackCloseAndTheCloseBox) {
     EXPECT_EQ(view.lines, (Lines{"ONE", "TWO"}));
 
     // The close box hides the window and keeps the undo copy.
-    SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     view.lines.clear();
     form.FormShow();
@@ -301,7 +295,7 @@ TEST_F(EditFormTest, TabMovesThroughTheButtonsThroughTheLoop) {
     SetForegroundWindow(form.Handle());
     SetFocus(Control(TForm3::BtnSortU));
     ASSERT_EQ(GetFocus(), Control(TForm3::BtnSortU));
-    PostMessageA(Control(TForm3::BtnSortU), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageW(Control(TForm3::BtnSortU), WM_KEYDOWN, VK_TAB, 0);
     loop.Pump();
     EXPECT_EQ(GetFocus(), Control(TForm3::BtnDist));
 }
@@ -366,21 +360,21 @@ class EditOverMainWindowTest : public ::testing::Test {
 protected:
     EditOverMainWindowTest() {
         created_ =
-            main.Create(GetModuleHandleA(nullptr)) && form.Create(GetModuleHandleA(nullptr), main.Handle());
+            main.Create(GetModuleHandleW(nullptr)) && form.Create(GetModuleHandleW(nullptr), main.Handle());
         main.SetCommands({[this] { form.FormShow(); }, {}, {}, {}, {}});
         // At the screen's left edge, so that the edit window fits beside it on the test's screen.
         SetWindowPos(main.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(main.Handle(), SW_SHOW);
-        SendMessageA(main.Item(kBtnEdit), BM_CLICK, 0, 0);
+        SendMessageW(main.Item(kBtnEdit), BM_CLICK, 0, 0);
     }
 
     Text Panel3() {
-        char text[256] = {};
-        SendMessageA(main.Item(kStatus1), SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(text));
-        return text;
+        wchar_t text[256] = {};
+        SendMessageW(main.Item(kStatus1), SB_GETTEXTW, 3, reinterpret_cast<LPARAM>(text));
+        return FromWide(text);
     }
 
-    void Click(int id) { SendMessageA(FindControl(form.Handle(), id), BM_CLICK, 0, 0); }
+    void Click(int id) { SendMessageW(FindControl(form.Handle(), id), BM_CLICK, 0, 0); }
 
     MessageLoop loop;
     TForm1 main{loop};
@@ -424,7 +418,7 @@ TEST_F(EditOverMainWindowTest, LongLinesComeThroughWhole) {
 TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
     ASSERT_TRUE(created_);
     main.ReplaceAllLines({"b", "a"});
-    PostMessageA(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
+    PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnSortD);
     EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
     EXPECT_EQ(Panel3(), "");
@@ -440,7 +434,7 @@ TEST_F(EditOverMainWindowTest, UndoIsAbortedThroughTheRealPump) {
     ASSERT_TRUE(created_);
     main.ReplaceAllLines({"b", "a"});
     Click(TForm3::BtnSortD);
-    PostMessageA(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
+    PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnBack);
     EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
     EXPECT_EQ(Panel3(), "");

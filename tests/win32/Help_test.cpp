@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/win32/WideText.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/ShortcutFiles.h"
 #include "tests/win32/TempTree.h"
@@ -42,7 +43,7 @@ TEST_F(HelpTest, FoldersNamedAsTheFilesAreNoFiles) {
     RecordingHelpSystem system;
     ShowHelp(system, helpFile);
     EXPECT_EQ(system.calls, (Lines{"inform ヘルプファイル " + page + " が見つかりません。"}));
-    RemoveDirectoryA(page.c_str());
+    RemoveDirectoryW(Wide(page).c_str());
     tree.File("表\\ロミナード.html");
     system.calls.clear();
     ShowHelp(system, helpFile);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/FileBytes.h"
@@ -16,7 +17,7 @@
 namespace {
 
 bool Exists(const Text& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 class SetFormTest : public ::testing::Test {
@@ -25,37 +26,37 @@ protected:
         tree.Folder("Desktop");
         tree.Folder("SendTo");
         shell.desktop = tree.Path("Desktop");
-        EXPECT_TRUE(form.Create(GetModuleHandleA(nullptr), nullptr));
+        EXPECT_TRUE(form.Create(GetModuleHandleW(nullptr), nullptr));
     }
 
     HWND Control(int id) const { return form.Item(id); }
-    bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // The window is made active first, and what that brings is handled: an activation that came later, with
     // the click, would copy the stored flags over the boxes just set (as it does for a user).
     void Activate() {
         SetActiveWindow(form.Handle());
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
     void Check(int id, bool on) {
         Activate();
-        SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    void Apply() { SendMessageA(Control(kBtSetn), BM_CLICK, 0, 0); }
+    void Apply() { SendMessageW(Control(kBtSetn), BM_CLICK, 0, 0); }
     // As the user changes a choice: the control tells the window.
     void Click(int id) {
         Activate();
-        SendMessageA(Control(id), BM_CLICK, 0, 0);
+        SendMessageW(Control(id), BM_CLICK, 0, 0);
     }
     void Choose(int id, int index) {
         Activate();
-        SendMessageA(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(Control(id)));
+        SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(Control(id)));
     }
-    int Chosen(int id) const { return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0)); }
+    int Chosen(int id) const { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
 
     ComApartment com;
     layout::ProgramControls programControls;
@@ -87,9 +88,9 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     EXPECT_EQ(frame.top, 128);
     EXPECT_EQ(client.right, 506);
     EXPECT_EQ(client.bottom, 349);
-    const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
+    const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-    EXPECT_FALSE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     const struct {
         int id;
@@ -102,6 +103,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
         {kChkSend, "エクスプローラの送るに登録する", {32, 40, 257, 57}, BS_AUTOCHECKBOX},
         {kBtSetn, "適用(&Y)", {40, 80, 129, 105}, BS_PUSHBUTTON},
         {kBtnCloce, "ｷｬﾝｾﾙ(&N)", {176, 80, 265, 105}, BS_PUSHBUTTON},
+        {kChkCodePageNames, "932 にない名前は 8.3 か ?(&J)", {297, 40, 490, 57}, BS_AUTOCHECKBOX},
     };
     for (const auto& c : controls) {
         const HWND control = Control(c.id);
@@ -115,7 +117,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
         EXPECT_EQ(rect.right, c.rect.right) << c.caption;
         EXPECT_EQ(rect.bottom, c.rect.bottom) << c.caption;
         const LONG kindMask = c.id == kSetFormBevel ? SS_TYPEMASK : BS_TYPEMASK;
-        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & kindMask, c.kind) << c.caption;
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & kindMask, c.kind) << c.caption;
     }
     // The system's tab order is the order of the children.
     const int tabOrder[] = {kChkDesk, kChkSend, kBtSetn, kBtnCloce};
@@ -123,7 +125,7 @@ TEST_F(SetFormTest, LayoutAsDesigned) {
     for (int id : tabOrder) {
         ASSERT_TRUE(child);
         EXPECT_EQ(GetDlgCtrlID(child), id);
-        EXPECT_TRUE(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP);
+        EXPECT_TRUE(GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP);
         child = GetWindow(child, GW_HWNDNEXT);
     }
 }
@@ -141,8 +143,8 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgainAndKeepsUnappliedOutputCho
     Choose(kCmbSeparator, 2);
     Choose(kCmbOrder, 2);
     const Text separatorSample = WindowText(Control(kSmpSeparator));
-    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
     SetActiveWindow(other);
     EXPECT_FALSE(Checked(kChkDesk)) << "leaving the window changes nothing yet";
     SetActiveWindow(form.Handle());
@@ -154,7 +156,7 @@ TEST_F(SetFormTest, ActivationShowsTheStoredFlagsAgainAndKeepsUnappliedOutputCho
     EXPECT_EQ(output, OutputOptions()) << "nothing is applied by coming back";
     DestroyWindow(other);
 
-    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     form.Show();
     EXPECT_EQ(Chosen(kCmbSeparator), 0) << "closing discards the unapplied choices";
     EXPECT_EQ(Chosen(kCmbOrder), 0);
@@ -166,10 +168,10 @@ TEST_F(SetFormTest, ComingBackFromAnotherProgramKeepsUnappliedBoxes) {
     form.Show();
     Check(kChkDesk, false);
     // Activated with no window of this program left behind: the user returns from another program.
-    SendMessageA(form.Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    SendMessageW(form.Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
     EXPECT_FALSE(Checked(kChkDesk));
 
-    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     form.Show();
     EXPECT_TRUE(Checked(kChkDesk)) << "showing the window again shows the stored flags";
 }
@@ -208,9 +210,9 @@ TEST_F(SetFormTest, ConfirmedBoxesCreateThenDeleteBothShortcuts) {
     EXPECT_TRUE(IsWindowEnabled(Control(kBtSetn)));
     EXPECT_TRUE(IsWindowVisible(form.Handle())) << "the window stays open after applying";
 
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const Text programPath = program;
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const Text programPath = FromWide(program);
     for (const Text& file : {deskLink, sendLink}) {
         const LinkFields link = ReadLink(file);
         EXPECT_EQ(link.target, programPath) << file;
@@ -246,7 +248,7 @@ TEST_F(SetFormTest, ExistingShortcutIsNeverRewritten) {
 }
 
 TEST_F(SetFormTest, ShortcutThatCannotBeSavedIsReported) {
-    RemoveDirectoryA(tree.Path("SendTo").c_str());
+    RemoveDirectoryW(Wide(tree.Path("SendTo")).c_str());
     form.Show();
     Check(kChkDesk, true);
     Check(kChkSend, true);
@@ -267,14 +269,14 @@ TEST_F(SetFormTest, EscAndTheCloseBoxOnlyHide) {
     deskTopSet = true;
     form.Show();
     Check(kChkSend, true);
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     loop.Pump();
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_FALSE(sendToSet);
 
     form.Show();
     EXPECT_FALSE(Checked(kChkSend)) << "reopening shows the stored flags";
-    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(form.Handle()));
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
 }
@@ -288,13 +290,17 @@ TEST_F(SetFormTest, ApplyingKeepsTheOutputChoicesOnceOrSaysWhyNot) {
     Choose(kCmbSeparator, 3);
     Choose(kCmbSlashes, 1);
     Choose(kCmbOrder, 1);
-    for (const int id : {kChkNoLastEnd, kChkRelative, kChkSizeColumn, kChkAttributeColumn, kChkOnlineFiles})
+    for (const int id : {kChkNoLastEnd, kChkRelative, kChkSizeColumn, kChkAttributeColumn, kChkOnlineFiles,
+                         kChkCodePageNames})
         Click(id);
     EXPECT_EQ(output, OutputOptions()) << "nothing is applied before 適用";
     BoxAnswerer answerer({IDCANCEL});
     Apply();
-    const OutputOptions expected{Quoting::Always, LineSeparator::Comma, "", false, SlashStyle::Slash,
-                                 false, true, true, EntryOrder::Drop, true, false, true, true};
+    // clang-format off
+    OutputOptions expected{Quoting::Always, LineSeparator::Comma, "", false, SlashStyle::Slash,
+                           false, true, true, EntryOrder::Drop, true, false, true, true};
+    // clang-format on
+    expected.codePageNames = true;
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(saved, expected);
     ASSERT_EQ(answerer.Boxes().size(), 2u);
@@ -306,10 +312,12 @@ TEST_F(SetFormTest, CancelDiscardsOutputChoicesAndShowingAgainShowsThoseInForce)
     output.separator = LineSeparator::Custom;
     output.customSeparator = "・";
     output.folderMark = true;
+    output.codePageNames = true;
     form.Show();
     Choose(kCmbQuoting, 0);
     Choose(kCmbOrder, 2);
     Click(kChkFolderMark);
+    Click(kChkCodePageNames);
     Click(kBtnCloce);
     form.Show();
     EXPECT_EQ(Chosen(kCmbQuoting), 2);
@@ -317,16 +325,20 @@ TEST_F(SetFormTest, CancelDiscardsOutputChoicesAndShowingAgainShowsThoseInForce)
     EXPECT_EQ(WindowText(Control(kEdtSeparator)), "・");
     EXPECT_EQ(Chosen(kCmbOrder), 0);
     EXPECT_TRUE(Checked(kChkFolderMark));
+    EXPECT_TRUE(Checked(kChkCodePageNames));
 }
 
 TEST_F(SetFormTest, SamplesFollowTheChoicesAndTheCustomSeparatorIsHeldToItsLimit) {
     form.Show();
     Choose(kCmbSlashes, 1);
     EXPECT_EQ(WindowText(Control(kSmpSlashes)), "C:/資料/表計算/売上 一覧.txt");
+    EXPECT_EQ(WindowText(Control(kSmpCodePageNames)), "C:\\資料\\café.txt") << "names as stored by default";
+    Click(kChkCodePageNames);
+    EXPECT_EQ(WindowText(Control(kSmpCodePageNames)), "C:\\資料\\CAF_~1.TXT / caf?.txt");
     EXPECT_FALSE(IsWindowEnabled(Control(kEdtSeparator)));
     Choose(kCmbSeparator, 4);
     EXPECT_TRUE(IsWindowEnabled(Control(kEdtSeparator)));
-    SetWindowTextA(Control(kEdtSeparator), "表表表表表表表表表表");
+    SetWindowTextW(Control(kEdtSeparator), Wide("表表表表表表表表表表").c_str());
     EXPECT_NE(WindowText(Control(kSmpSeparator)).find("表表"), Text::npos);
     BoxAnswerer answerer;
     Apply();
@@ -338,13 +350,14 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     form.Show();
     Choose(kCmbQuoting, 1);
     Choose(kCmbSeparator, 4);
-    SetWindowTextA(Control(kEdtSeparator), "表表表表表表表表");
+    SetWindowTextW(Control(kEdtSeparator), Wide("表表表表表表表表").c_str());
     Choose(kCmbSlashes, 2);
-    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn})
+    for (const int id :
+         {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn, kChkCodePageNames})
         Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  32);
+                  34);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
