@@ -146,7 +146,7 @@ Text SeparatorText(const OutputOptions& options) {
         case LineSeparator::Comma:
             return ",";
         case LineSeparator::Custom:
-            return CutAtCharacter(options.customSeparator, kCustomSeparatorBytes);
+            return CutToShiftJisWidth(options.customSeparator, kCustomSeparatorBytes);
         case LineSeparator::CrLf:
             break;
     }

@@ -4,6 +4,7 @@
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 #include "shell/OutputSamples.h"
+#include "text/CharacterCut.h"
 #include "text/Text.h"
 
 namespace {
@@ -198,17 +199,6 @@ int Selected(HWND list) {
 
 void Select(HWND list, int index) {
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-// The longest start of text whose Shift_JIS form holds at most limit bytes, the unit the separator's limit
-// counts in, as it did when the text was Shift_JIS: a character the limit would split is left out whole.
-Text CutToShiftJisWidth(const Text& text, std::size_t limit) {
-    std::size_t end = 0;
-    for (std::size_t width = 0; end < text.size(); end += CharacterBytes(text, end)) {
-        width += ShiftJisWidth(CharacterAt(text, end));
-        if (width > limit) break;
-    }
-    return text.substr(0, end);
 }
 
 bool IsOutputControl(int id) {

@@ -26,4 +26,20 @@ TEST(CutAtCharacter, NeverSplitsADoubleByteCharacter) {
         EXPECT_EQ(CutAtCharacter(c.text, c.limit), c.expected) << c.text << " at " << c.limit;
 }
 
+TEST(CutToShiftJisWidth, CountsTheShiftJisBytesOfEachCharacter) {
+    const struct {
+        Text text;
+        std::size_t limit;
+        Text expected;
+    } cases[] = {
+        {"表表表", 5, "表表"},
+        {"ｱｲｳ", 2, "ｱｲ"},  // half-width katakana are one byte
+        {"a한b", 3, "a한"},
+        {"😀😀", 3, "😀"},  // outside the code page: two bytes each
+        {"表表表表表表表表", 16, "表表表表表表表表"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CutToShiftJisWidth(c.text, c.limit), c.expected) << c.text << " at " << c.limit;
+}
+
 }  // namespace
