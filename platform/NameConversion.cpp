@@ -26,7 +26,8 @@ void Count(NameChoice choice, NameSubstitutions& tally) {
     if (choice == NameChoice::Lossy) ++tally.lossy;
 }
 
-std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally) {
+std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally,
+                     CountedNames& counted) {
     std::string result;
     if (codePage.ToAnsi(path, result)) return result;
     result.clear();
@@ -40,9 +41,10 @@ std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, 
         if (codePage.ToAnsi(component, piece)) {
             result += piece;
         } else {
-            const WideText alias = aliasOf(path.substr(0, end));
+            const WideView named = path.substr(0, end);
+            const WideText alias = aliasOf(named);
             const NameChoice choice = ChooseName(codePage, component, alias, piece);
-            Count(choice, tally);
+            if (counted.emplace(named).second) Count(choice, tally);
             result += piece;
         }
         if (end == path.size()) break;

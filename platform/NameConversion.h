@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -47,11 +48,15 @@ void Count(NameChoice choice, NameSubstitutions& tally);
 // The short alias of the entry that a path names, its last component only; empty when there is none.
 using AliasOf = std::function<WideText(WideView path)>;
 
+// The paths, up to and including their last component, of the names already counted.
+using CountedNames = std::set<WideText>;
+
 // A path, component by component: each component between backslashes or slashes is given as ChooseName gives
 // it, its alias asked of aliasOf with the path up to and including that component; the separators stay as
 // they are. A path that converts exactly as a whole is converted once and asks for no alias. Each
-// substituted component is counted in tally.
-std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally);
+// substituted component is counted in tally, once for the names in counted, where it is then added.
+std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally,
+                     CountedNames& counted);
 
 // What the user is told after a drop or a command line whose output gave substituted names; empty when there
 // were none.

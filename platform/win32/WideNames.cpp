@@ -131,7 +131,7 @@ std::wstring WithoutLongPrefix(std::wstring path) {
     return path;
 }
 
-Text CodePagePath(const std::wstring& path, NameSubstitutions& tally) {
+Text CodePagePath(const std::wstring& path, NameSubstitutions& tally, CountedNames& counted) {
     Win32CodePage codePage;
     return TextFromShiftJis(AnsiPath(
         codePage, AsWideView(path),
@@ -140,5 +140,5 @@ Text CodePagePath(const std::wstring& path, NameSubstitutions& tally) {
                 ShortAlias(std::wstring(reinterpret_cast<const wchar_t*>(prefix.data()), prefix.size()));
             return WideText(AsWideView(alias));
         },
-        tally));
+        tally, counted));
 }

@@ -42,9 +42,9 @@ std::wstring AbsolutePath(const Text& path);
 std::wstring WithoutLongPrefix(std::wstring path);
 
 // A path as code page 932 spells it, as Text: components the code page cannot hold by their short alias
-// where they have one it holds, lossy otherwise, each counted in tally. For output only: the lossy form holds
-// "?", a wildcard to the file system.
-Text CodePagePath(const std::wstring& path, NameSubstitutions& tally);
+// where they have one it holds, lossy otherwise, each counted in tally once for the names in counted. For
+// output only: the lossy form holds "?", a wildcard to the file system.
+Text CodePagePath(const std::wstring& path, NameSubstitutions& tally, CountedNames& counted);
 
 // Calls the wide API's path functions that answer the length they wrote, or the size they need when the
 // buffer is too small; the whole answer, empty when the call fails.

@@ -149,9 +149,10 @@ Text Win32FileSystem::CodePageForm(const Text& path) {
         ++substitutions_.lossy;
         return TextFromShiftJis(bytes);
     }
-    return CodePagePath(Wide(path), substitutions_);
+    return CodePagePath(Wide(path), substitutions_, counted_);
 }
 
 NameSubstitutions Win32FileSystem::TakeSubstitutions() {
+    counted_.clear();
     return std::exchange(substitutions_, {});
 }

@@ -19,5 +19,7 @@ public:
     NameSubstitutions TakeSubstitutions() override;
 
 private:
+    // The names counted since the last TakeSubstitutions: each is told of once, however many lines hold it.
     NameSubstitutions substitutions_;
+    CountedNames counted_;
 };

@@ -299,13 +299,14 @@ Text FakeFileSystem::CodePageForm(const Text& path) {
             form += component;
         } else {
             const auto node = Find(path.substr(0, end));
+            const bool first = counted_.insert(Key(path.substr(0, end))).second;
             std::string alias;
             if (node && !node->shortName.empty() && TextToShiftJis(node->shortName, alias)) {
                 form += node->shortName;
-                ++substitutions.aliased;
+                substitutions.aliased += first ? 1 : 0;
             } else {
                 form += TextFromShiftJis(bytes);
-                ++substitutions.lossy;
+                substitutions.lossy += first ? 1 : 0;
             }
         }
         if (end == path.size()) return form;

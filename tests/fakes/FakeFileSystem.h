@@ -72,11 +72,14 @@ public:
     std::optional<FolderId> Identity(const Text& path) override;
 
     // Each component code page 932 cannot hold by its short name where that is set and the code page holds
-    // it, else in the lossy form; counted in substitutions.
+    // it, else in the lossy form; counted in substitutions once until TakeSubstitutions.
     Text CodePageForm(const Text& path) override;
     // What TakeSubstitutions answers next.
     NameSubstitutions substitutions;
-    NameSubstitutions TakeSubstitutions() override { return std::exchange(substitutions, {}); }
+    NameSubstitutions TakeSubstitutions() override {
+        counted_.clear();
+        return std::exchange(substitutions, {});
+    }
 
     // The lookup matches each component by its stored or its short name; a relative path starts from
     // currentFolder. Wildcards (* and ?) match in the last component only. A drive, server or share root is
@@ -114,4 +117,5 @@ private:
     std::map<Text, std::optional<Text>> fullPath_;
     std::map<Text, std::optional<Text>> shortPath_;
     std::map<Text, std::function<void()>> onListed_;
+    std::set<Text> counted_;  // the keys of the names CodePageForm counted
 };

@@ -83,7 +83,7 @@ TEST(CommandLine, TrueNamesAndTheCodePageNamesOption) {
     RecordingView optioned;
     RunCommandLineMode(arguments, files, files, optioned, codePage);
     EXPECT_EQ(optioned.clipboard, "C:\\Caf?\\B.txt\r\nC:\\Caf?\\?.txt\r\nC:\\a.txt\r\n");
-    EXPECT_EQ(optioned.calls, (Lines{"append lines 3", "copy", "message " + SubstitutionNotice({0, 3})}));
+    EXPECT_EQ(optioned.calls, (Lines{"append lines 3", "copy", "message " + SubstitutionNotice({0, 2})}));
     EXPECT_EQ(files.standInQueries, 0);
 }
 
