@@ -45,6 +45,19 @@ EntryFacts FactsOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
     return facts;
 }
 
+// Puts a listed name into name, in the storage name already has where the name is ASCII, as most are: a
+// listing hands over one name after another into the same entry.
+void AssignName(WideView listed, Text& name) {
+    name.clear();
+    for (const char16_t unit : listed) {
+        if (unit >= 0x80) {
+            name = WideToText(listed);
+            return;
+        }
+        name += static_cast<char>(unit);
+    }
+}
+
 class Win32FolderListing : public FolderListing {
 public:
     Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask, bool withTimes)
@@ -61,7 +74,7 @@ public:
                 return false;
             }
             if (PassesAttributeMask(data_.dwFileAttributes, mask_)) {
-                entry.name = WideToText(NameField(data_.cFileName));
+                AssignName(NameField(data_.cFileName), entry.name);
                 entry.facts = FactsOf(data_.dwFileAttributes, data_.nFileSizeHigh, data_.nFileSizeLow);
                 if (withTimes_) entry.facts.written = LocalTimeOf(data_.ftLastWriteTime, knownZone_);
                 return true;
