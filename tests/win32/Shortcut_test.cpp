@@ -76,9 +76,7 @@ Text KnownSendToFolder() {
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &raw);
     const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(raw, &CoTaskMemFree);
     if (FAILED(result) || !raw) return Text();
-    char path[MAX_PATH * 2] = {};
-    WideCharToMultiByte(CP_ACP, 0, raw, -1, path, sizeof path, nullptr, nullptr);
-    return path;
+    return FromWide(raw);
 }
 
 // The settings window's shortcut half over a real shell, with both shortcuts unset at the start.
