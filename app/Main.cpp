@@ -68,8 +68,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     TForm1 form(loop);
     if (!form.Create(instance)) return 1;
 
-    NameSubstitutions lossyArguments;
-    const std::vector<Text> arguments = StartArguments(GetCommandLineW(), lossyArguments);
+    const std::vector<Text> arguments = StartArguments(GetCommandLineW());
     // The output options write the lines of both ways of running; they are read here and written only by the
     // settings window.
     Win32Profile profile;
@@ -79,7 +78,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         // Command-line mode: the window stays hidden, nothing else is created, the settings are not written.
         Win32NameLookup lookup;
         Win32FileSystem files;
-        RunCommandLineMode(arguments, lookup, files, form, form.Output(), lossyArguments);
+        RunCommandLineMode(arguments, lookup, files, form, form.Output());
         SendMessageA(form.Item(kMemo), EM_SETSEL, 0, 0);
         // A copy that failed was reported; the exit code says so to whoever started the program.
         PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);

@@ -16,8 +16,9 @@
 #include "bench/BenchTree.h"
 #include "bench/QuietView.h"
 #include "collect/PathWalker.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/Encoding.h"
 #include "platform/win32/Win32Collation.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Network.h"
 
 namespace {
@@ -64,7 +65,7 @@ void WalkOrder(const Text& folder, std::vector<Text>& paths) {
 }
 
 // The order the list must have, made the slow way: a stable sort by CompareStringA ignoring case, and of
-// equal entries the first one walked.
+// equal entries the first one walked; the tree's names are all code page 932 names.
 std::vector<Text> ReferenceOrder(const Text& folder) {
     std::vector<Text> paths;
     WalkOrder(folder, paths);
@@ -73,9 +74,14 @@ std::vector<Text> ReferenceOrder(const Text& folder) {
                               b.data(), static_cast<int>(b.size())) -
                CSTR_EQUAL;
     };
-    std::stable_sort(paths.begin(), paths.end(), [&](const Text& a, const Text& b) { return compare(a, b) < 0; });
-    paths.erase(std::unique(paths.begin(), paths.end(), [&](const Text& a, const Text& b) { return compare(a, b) == 0; }),
+    std::stable_sort(paths.begin(), paths.end(),
+                     [&](const Text& a, const Text& b) { return compare(a, b) < 0; });
+    paths.erase(std::unique(paths.begin(), paths.end(),
+                            [&](const Text& a, const Text& b) { return compare(a, b) == 0; }),
                 paths.end());
+    // The ANSI listing gives code page 932 bytes; the walker's list is Text.
+    for (Text& path : paths)
+        path = TextFromShiftJis(path);
     return paths;
 }
 
@@ -101,9 +107,11 @@ int main(int argc, char** argv) {
                     bare.back(), walker.back(), quiet.back(), dir.back());
     }
     const double a = Median(bare), b = Median(walker), c = Median(dir);
-    std::printf("entries: bare walk %ld, walker %zu (the dropped folder included)\n", bareCount, walked.size());
+    std::printf("entries: bare walk %ld, walker %zu (the dropped folder included)\n", bareCount,
+                walked.size());
     const bool sameOrder = walked == ReferenceOrder(tree);
-    std::printf("the walker's list %s the one sorted by CompareStringA\n", sameOrder ? "equals" : "DIFFERS FROM");
+    std::printf("the walker's list %s the one sorted by CompareStringA\n",
+                sameOrder ? "equals" : "DIFFERS FROM");
     std::printf("median (a) bare FindFirstFileA/FindNextFileA walk:                  %.3f s\n", a);
     std::printf("median (b) CollectPath, full path, recursive, and the ordered list: %.3f s\n", b);
     std::printf("median the same walk with no output (filtered out):               %.3f s\n", Median(quiet));

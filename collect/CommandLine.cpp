@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/NameConversion.h"
 #include "shared/LongFileName.h"
 #include "shared/OutputFormat.h"
 #include "text/PathPieces.h"
@@ -37,21 +38,37 @@ void SkipToArgument(const Text& line, std::size_t& i) {
 // Collects the argument that starts at i and moves i behind it; the bound applies inside quotes too.
 Text TakeArgument(const Text& line, std::size_t& i) {
     Text argument;
-    while (!AtEnd(line, i) && !Separates(line[i]) && argument.size() < kArgumentLimit) {
+    std::size_t width = 0;  // the argument's bytes in Shift_JIS
+    // Takes the character at i when it fits the bound.
+    const auto take = [&] {
+        const std::size_t characterWidth = ShiftJisWidth(CharacterAt(line, i));
+        if (width + characterWidth > kArgumentLimit) return false;
+        const std::size_t bytes = CharacterBytes(line, i);
+        argument.append(line, i, bytes);
+        i += bytes;
+        width += characterWidth;
+        return true;
+    };
+    while (!AtEnd(line, i) && !Separates(line[i])) {
         if (line[i] != kQuote) {
-            argument += line[i++];
+            if (!take()) break;
             continue;
         }
+        // A quote opens a stretch only where the argument has room for a character.
+        if (width >= kArgumentLimit) break;
         ++i;
-        while (!AtEnd(line, i) && line[i] != kQuote && argument.size() < kArgumentLimit)
-            argument += line[i++];
+        bool full = false;
+        while (!AtEnd(line, i) && line[i] != kQuote && !full)
+            full = !take();
+        if (full) break;
         if (!AtEnd(line, i) && line[i] == kQuote) ++i;
     }
     return argument;
 }
 
-// The long form as the options write it; the file system is asked only for what they need.
-Text Written(const Text& longForm, FileSystem& files, const OutputOptions& output) {
+// The long form as the options write it, shown as given; the file system is asked only for what they need,
+// by the long form.
+Text Written(const Text& longForm, const Text& shown, FileSystem& files, const OutputOptions& output) {
     const bool columns = output.sizeColumn || output.timeColumn || output.attributeColumn;
     std::optional<EntryFacts> facts;
     std::uint32_t attributes = 0;
@@ -62,8 +79,8 @@ Text Written(const Text& longForm, FileSystem& files, const OutputOptions& outpu
         attributes = files.Attributes(longForm);
     }
     const bool folder = attributes != FileAttr::Invalid && (attributes & FileAttr::Directory) != 0;
-    const std::size_t nameStart = longForm.size() - PathFileName(longForm).size();
-    return FormatEntry(OutputEntry{longForm, nameStart, folder, facts ? &*facts : nullptr}, output);
+    const std::size_t nameStart = shown.size() - PathFileName(shown).size();
+    return FormatEntry(OutputEntry{shown, nameStart, folder, facts ? &*facts : nullptr}, output);
 }
 
 }  // namespace
@@ -84,13 +101,16 @@ std::vector<Text> CommandLineArguments(const Text& commandLine) {
 }
 
 void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, FileSystem& files, View& view,
-                        const OutputOptions& output, NameSubstitutions met) {
+                        const OutputOptions& output) {
     const bool keeps = KeepsLines(output);
+    // Only the names of these lines are reported.
+    files.TakeSubstitutions();
     std::vector<Text> lines;
     lines.reserve(arguments.size());
     for (const Text& argument : arguments) {
         const Text longForm = LongFileName(argument, lookup);
-        lines.push_back(keeps ? longForm : Written(longForm, files, output));
+        const Text shown = output.codePageNames ? files.CodePageForm(longForm) : longForm;
+        lines.push_back(keeps ? shown : Written(longForm, shown, files, output));
     }
     if (JoinsWithCrLf(output)) {
         view.AppendLines(lines);
@@ -98,7 +118,6 @@ void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, 
         view.AppendText(JoinOutput(lines, output));
     }
     view.CopyAllText();
-    met += lookup.TakeSubstitutions();
-    const Text notice = SubstitutionNotice(met);
+    const Text notice = SubstitutionNotice(files.TakeSubstitutions());
     if (!notice.empty()) view.ShowMessage(notice);
 }

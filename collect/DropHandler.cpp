@@ -44,11 +44,10 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
         const Text notice = reader_.TakeDropNotice();
         if (!notice.empty()) view_.ShowMessage(notice);
     });
-    // Once per drop, after its output: names the code page cannot hold, and what the lines give for them.
+    // Once per drop, after its output: with the code page names option, the names the code page cannot hold,
+    // and what the lines give for them.
     error.Catch([&] {
-        NameSubstitutions met = names.Substitutions();
-        met += files_.TakeSubstitutions();
-        const Text notice = SubstitutionNotice(met);
+        const Text notice = SubstitutionNotice(files_.TakeSubstitutions());
         if (!notice.empty()) view_.ShowMessage(notice);
     });
     error.Rethrow();

@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "collect/FileContentsReader.h"
 
 #include <algorithm>
@@ -10,8 +9,10 @@
 
 #include "collect/LineCounter.h"
 #include "collect/LineSplitter.h"
+#include "platform/Encoding.h"
 #include "text/AppError.h"
 #include "text/NumberField.h"
+#include "text/ShiftJisBytes.h"
 
 namespace {
 
@@ -21,25 +22,24 @@ Text Percentage(std::uint64_t bytes, std::uint64_t size) {
     return std::to_string(bytes * 100 / size) + "%";
 }
 
-// Makes a line fit to be handed to the text area, which takes its lines as one C string and pairs a lead byte
-// with whatever byte follows it. A NUL is shown as a space, or it would end the text there and lose the rest
-// of the line and every line after it. A lead byte left without its second byte at the line's end is shown as
-// "?", or it would swallow the CR of the line end and join the lines; where the cut of an over-long line
-// parted it from its second byte, it goes instead. Either way the text area holds what is shown, so the
-// clipboard and a saved file agree with it.
-void MakeShowable(Text& line, bool cut) {
+// Makes the Shift_JIS bytes of a line fit to be decoded with the lines around it and handed to the text area.
+// A NUL is shown as a space, or it would end the text there and lose the rest of the line and every line
+// after it. The cut of an over-long line parts no character. A lead byte left without its second byte at the
+// line's end is shown as "?", or the decoding would pair it with the line end and join the lines. Either way
+// the text area holds what is shown, so the clipboard and a saved file agree with it.
+void MakeShowable(std::string& line, bool cut) {
+    if (cut) line.resize(ShiftJisCut(line, line.size()));
     bool lead = false;  // the byte before was a lead byte waiting for its second byte
     for (char& c : line) {
         if (c == '\0') c = ' ';
         lead = !lead && IsKanjiLead(static_cast<unsigned char>(c));
     }
-    if (!lead) return;
-    if (cut) {
-        line.pop_back();
-    } else {
-        line.back() = '?';
-    }
+    if (lead) line.back() = '?';
 }
+
+// Ends each line in a block of lines waiting for the text area: no line holds a CR, and no decoded character
+// holds one but the CR itself.
+constexpr char kLineStop = '\r';
 
 // Serves status panel 2 and the message pump while one file is read, and answers whether the reading goes on:
 // after every so many lines, at the share that the lines' bytes make, and after every block's worth of bytes
@@ -76,7 +76,8 @@ private:
 };
 
 // Takes the lines of one file from the splitter: counts them, keeps them for the text area in all-lines mode
-// (cut to the longest line it takes), and reports progress.
+// (cut to the longest line it takes) and decodes them from Shift_JIS a batch at a time, one conversion a
+// batch, and reports progress.
 class LineTally {
 public:
     LineTally(ReadProgress& progress, View& view, const OptionSnapshot& options)
@@ -108,7 +109,7 @@ public:
         } else {
             if (!countOnly_) {
                 MakeShowable(line_, cut);
-                Keep(std::move(line_));
+                Keep(line_);
                 cutAny_ = cutAny_ || cut;
             }
             line_.clear();
@@ -125,19 +126,29 @@ public:
     std::int64_t Count() const { return count_; }
     bool Cut() const { return cutAny_; }
 
-    void Keep(Text line) {
-        pendingBytes_ += line.size();
-        pending_.push_back(std::move(line));
-        if (pending_.size() >= FileContentsReader::kBatchLines ||
-            pendingBytes_ >= FileContentsReader::kBatchBytes)
+    void Keep(const std::string& line) {
+        pending_ += line;
+        pending_ += kLineStop;
+        if (++pendingLines_ >= FileContentsReader::kBatchLines ||
+            pending_.size() >= FileContentsReader::kBatchBytes)
             Flush();
     }
 
-    void Flush() {
-        if (pending_.empty()) return;
-        view_.AppendLines(pending_);
+    // Hands the lines kept to the text area, followed by mark when there is one.
+    void Flush(const Text& mark = Text()) {
+        if (pendingLines_ == 0 && mark.empty()) return;
+        std::vector<Text> lines;
+        lines.reserve(pendingLines_ + 1);
+        const Text text = TextFromShiftJis(pending_);
         pending_.clear();
-        pendingBytes_ = 0;
+        pendingLines_ = 0;
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t stop = std::min(text.find(kLineStop, from), text.size());
+            lines.emplace_back(text, from, stop - from);
+            from = stop + 1;
+        }
+        if (!mark.empty()) lines.push_back(mark);
+        view_.AppendLines(lines);
     }
 
 private:
@@ -146,7 +157,8 @@ private:
     const bool skipBlank_;
     const bool countOnly_;
 
-    Text line_;  // the line being read, in all-lines mode, up to the longest line
+    std::string
+        line_;  // the Shift_JIS bytes of the line being read, in all-lines mode, up to the longest line
     std::uint64_t length_ = 0;
     bool printable_ = false;
     bool cutLine_ = false;  // the line being read is longer than the longest line
@@ -156,8 +168,8 @@ private:
     std::uint64_t bytes_ = 0;
     std::int32_t since_ = 0;
 
-    std::vector<Text> pending_;
-    std::size_t pendingBytes_ = 0;
+    std::string pending_;  // the Shift_JIS bytes of the lines kept, each followed by kLineStop
+    std::size_t pendingLines_ = 0;
 };
 
 // A file read ahead, as the reader reads an open file.
@@ -335,8 +347,7 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
         state_.FTotalLines = static_cast<std::int32_t>(
             std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
     } else {
-        if (state_.FAbort) tally.Keep("[中断]");
-        tally.Flush();
+        tally.Flush(state_.FAbort ? Text("[中断]") : Text());
     }
 }
 

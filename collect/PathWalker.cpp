@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "collect/PathWalker.h"
 
 #include <algorithm>
@@ -72,7 +71,7 @@ void PathWalker::CollectPath(const Text& path) {
     droppedLength_ = path.size();
     droppedLineKnown_ = false;
     if (options_.ChkFAll && output_.relative && (formatsLines_ || formatsCountPaths_) && !options_.RdoName) {
-        droppedLine_ = options_.RdoFull || options_.RdoShow ? path : ModeLine(path);
+        droppedLine_ = options_.RdoFull || options_.RdoShow ? Shown(path) : ModeLine(path);
         droppedLineKnown_ = true;
     }
     // Without recursion and without an option that needs them, the attributes decide nothing, so they are
@@ -182,10 +181,6 @@ bool PathWalker::LeadsBack(const Text& link) {
     std::size_t depth = 0;
     std::size_t lastSeparator = Text::npos;
     for (std::size_t i = 0; i < link.size(); ++i) {
-        if (IsKanjiLead(static_cast<unsigned char>(link[i]))) {
-            ++i;
-            continue;
-        }
         if (link[i] != '\\') continue;
         // Doubled backslashes (below a dropped root) add no folder.
         const bool empty = i == 0 || lastSeparator + 1 == i;
@@ -206,17 +201,23 @@ bool PathWalker::LeadsBack(const Text& link) {
 void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts) {
     if (options_.RdoShow) {
         if (formatsCountPaths_) {
+            const Text shown = Shown(path);
             reader_.AddWalkedFile(
-                path, FormatEntry(OutputEntry{path, RelativeStart(path, path), false, nullptr}, countOutput_),
+                path,
+                FormatEntry(OutputEntry{shown, RelativeStart(path, shown), false, nullptr}, countOutput_),
                 facts);
+        } else if (output_.codePageNames) {
+            reader_.AddWalkedFile(path, files_.CodePageForm(path), facts);
         } else {
             reader_.AddWalkedFile(path, path, facts);
         }
         // A pump costs more than reading a small file: the files below a dropped folder are paced as walked
         // entries are, and one that takes long pumps itself while it is read. A dropped file moves the bar.
         if (++filesRead_ % kTickStep == 0 || path.size() == droppedLength_) ShowProgress();
-    } else if (options_.RdoFull) {
+    } else if (options_.RdoFull && !output_.codePageNames) {
         AddLine(path, path, attributes, facts);
+    } else if (options_.RdoFull) {
+        AddLine(path, files_.CodePageForm(path), attributes, facts);
     } else {
         AddLine(path, ModeLine(path), attributes, facts);
     }
@@ -237,9 +238,12 @@ void PathWalker::AddLine(const Text& path, const Text& line, std::uint32_t attri
 Text PathWalker::ModeLine(const Text& path) {
     // The dropped name's own line may have been made already, for the entries below it.
     if (droppedLineKnown_ && path.size() == droppedLength_) return droppedLine_;
-    if (options_.RdoName) return PathFileName(path);
-    if (options_.RdoNET) return NetworkForm(path, files_, network_);
-    return files_.ShortPath(path);
+    if (options_.RdoName) return PathFileName(Shown(path));
+    return Shown(options_.RdoNET ? NetworkForm(path, files_, network_) : files_.ShortPath(path));
+}
+
+Text PathWalker::Shown(const Text& path) {
+    return output_.codePageNames ? files_.CodePageForm(path) : path;
 }
 
 // Below the dropped name, the relative part follows the dropped name's own line; for the dropped name itself,

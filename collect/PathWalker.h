@@ -60,6 +60,9 @@ private:
     void AddLine(const Text& path, const Text& line, std::uint32_t attributes, const EntryFacts* facts);
     // The line of the network, short or name mode.
     Text ModeLine(const Text& path);
+    // A path as the lines give it: as the file system stores it, or with the code page names option, in the
+    // form code page 932 can spell. The walk itself always goes by the stored names.
+    Text Shown(const Text& path);
     std::size_t RelativeStart(const Text& path, const Text& line) const;
     void ShowProgress();
 

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "platform/NameConversion.h"
 #include "text/Text.h"
 
 class DroppedNames {
@@ -13,14 +12,10 @@ public:
     // How many names the drop holds.
     virtual std::uint32_t Count() = 0;
 
-    // Name index (0 <= index < Count()), whole, however long. A component that the code page cannot hold is
-    // given as ChooseName gives it.
+    // Name index (0 <= index < Count()), whole, however long, as the platform gave it.
     virtual Text Name(std::uint32_t index) = 0;
 
     // Releases the platform's drop data; Count and Name must not be called afterwards. Releasing twice does
     // nothing.
     virtual void Release() = 0;
-
-    // The names substituted by the calls of Name so far; still answers after Release.
-    virtual NameSubstitutions Substitutions() const { return {}; }
 };

@@ -10,9 +10,9 @@ bool IsSeparator(char16_t c) {
 
 }  // namespace
 
-NameChoice ChooseName(CodePage& codePage, WideView name, WideView alias, Text& out) {
+NameChoice ChooseName(CodePage& codePage, WideView name, WideView alias, std::string& out) {
     if (codePage.ToAnsi(name, out)) return NameChoice::Exact;
-    Text aliasForm;
+    std::string aliasForm;
     if (!alias.empty() && codePage.ToAnsi(alias, aliasForm)) {
         out = std::move(aliasForm);
         return NameChoice::Alias;
@@ -26,11 +26,12 @@ void Count(NameChoice choice, NameSubstitutions& tally) {
     if (choice == NameChoice::Lossy) ++tally.lossy;
 }
 
-Text AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally) {
-    Text result;
+std::string AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSubstitutions& tally,
+                     CountedNames& counted) {
+    std::string result;
     if (codePage.ToAnsi(path, result)) return result;
     result.clear();
-    Text piece;
+    std::string piece;
     std::size_t start = 0;
     for (;;) {
         std::size_t end = start;
@@ -40,9 +41,10 @@ Text AnsiPath(CodePage& codePage, WideView path, const AliasOf& aliasOf, NameSub
         if (codePage.ToAnsi(component, piece)) {
             result += piece;
         } else {
-            const WideText alias = aliasOf(path.substr(0, end));
+            const WideView named = path.substr(0, end);
+            const WideText alias = aliasOf(named);
             const NameChoice choice = ChooseName(codePage, component, alias, piece);
-            Count(choice, tally);
+            if (counted.emplace(named).second) Count(choice, tally);
             result += piece;
         }
         if (end == path.size()) break;

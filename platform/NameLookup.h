@@ -1,7 +1,6 @@
 // Looks up the name under which the file system stores an entry.
 #pragma once
 
-#include "platform/NameConversion.h"
 #include "text/Text.h"
 
 class NameLookup {
@@ -11,9 +10,6 @@ public:
     // The stored name (no directory part) of the first directory entry that matches path, whatever its
     // attributes (hidden, system, read-only, directory and archive entries all count); wildcards in the last
     // component match as the file system matches them. Empty when nothing matches or path cannot be searched.
-    // A name the code page cannot hold is given as ChooseName gives it, its short alias as the alias.
+    // The name is given whole, as the file system stores it.
     virtual Text StoredName(const Text& path) = 0;
-
-    // The names StoredName substituted since the last call; the count then starts again from zero.
-    virtual NameSubstitutions TakeSubstitutions() { return {}; }
 };

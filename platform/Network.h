@@ -46,8 +46,7 @@ public:
     virtual PlatformVersion Version() = 0;
 
     // The universal (UNC) form of a path on a redirected drive, asked first with a 1024-byte answer buffer,
-    // then with what the provider asks for. Nothing on any failure: a local drive, no network, an answer the
-    // code page cannot hold exactly.
+    // then with what the provider asks for. Nothing on any failure: a local drive, no network.
     virtual std::optional<Text> UniversalName(const Text& path) = 0;
 
     // Opens the enumeration of connected disk resources (no usage filter, no container). Null when it cannot

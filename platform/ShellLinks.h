@@ -2,12 +2,11 @@
 // file operations around them.
 #pragma once
 
-#include "platform/NameConversion.h"
+#include "platform/Encoding.h"
 #include "text/Text.h"
 
-// What a shell link file holds besides its own name. The target and its folder are UTF-16: the program may
-// live under a folder whose name code page 932 cannot hold (C:\Users\José), and a link to a lossy form of
-// that path would point nowhere.
+// What a shell link file holds besides its own name. The target and its folder are UTF-16, exactly as the
+// system named the program's own path.
 struct LinkSpec {
     WideText target;
     Text arguments;
@@ -19,8 +18,8 @@ class ShellLinks {
 public:
     virtual ~ShellLinks() = default;
 
-    // The desktop folder's file-system path as the shell reports it, whole, however long, each name the code
-    // page cannot hold given by its short alias; empty when the shell has none for it.
+    // The desktop folder's file-system path as the shell reports it, whole, however long; empty when the
+    // shell has none for it.
     virtual Text DesktopFolder() = 0;
 
     // The Send To folder's file-system path as the shell reports it, whole, given as DesktopFolder gives it;

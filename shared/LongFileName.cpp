@@ -8,10 +8,9 @@
 
 namespace {
 
-// The text less one trailing backslash, when that backslash is a byte of its own and not the second byte of a
-// character such as 表.
+// The text less one trailing backslash.
 Text WithoutTrailingSeparator(Text s) {
-    if (!s.empty() && LastDelimiter(s, "\\") == s.size() - 1) s.pop_back();
+    if (!s.empty() && s.back() == '\\') s.pop_back();
     return s;
 }
 

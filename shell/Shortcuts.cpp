@@ -17,10 +17,9 @@ Text LongFolder(const Text& folder, NameLookup& lookup) {
     return folder.empty() ? Text() : LongFileName(folder, lookup);
 }
 
-// The folder followed by one "\" of its own: the second byte of a character such as 表 (0x95 0x5C) separates
-// nothing.
+// The folder followed by one "\"; an empty folder stays empty.
 Text WithBackslash(const Text& folder) {
-    return LastDelimiter(folder, "\\") == folder.size() - 1 ? folder : folder + '\\';
+    return folder.empty() || folder.back() == '\\' ? folder : folder + '\\';
 }
 
 // The folder part of a path, up to and including its last "\" or ":".

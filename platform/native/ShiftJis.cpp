@@ -1,5 +1,7 @@
 // Code page 932 for the native build (tests and tools) through the C library's converter, which follows
-// Windows' table. A byte sequence it refuses becomes U+FFFD; a character it cannot write becomes "?".
+// Windows' table. A byte sequence it refuses becomes U+FFFD; a character it cannot write becomes "?", and so
+// does one it writes only as a look-alike (the wave dash U+301C as the full-width tilde), as Windows without
+// best fit does.
 #include <iconv.h>
 
 #include <cerrno>
@@ -61,7 +63,10 @@ WideText WideFromShiftJis(std::string_view bytes) {
     return wide;
 }
 
-bool WideToShiftJis(WideView wide, std::string& bytes) {
+namespace {
+
+// The converter's own answer, look-alikes included.
+bool ConvertedToShiftJis(WideView wide, std::string& bytes) {
     Converter converter("CP932", "UTF-16LE");
     std::string units(wide.size() * 2, '\0');
     for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -76,11 +81,39 @@ bool WideToShiftJis(WideView wide, std::string& bytes) {
         exact = false;
         bytes += '?';
         // A surrogate pair stands for one character.
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
-                                                static_cast<unsigned char>(in[1]) << 8);
+        const auto unit =
+            static_cast<char16_t>(static_cast<unsigned char>(in[0]) | static_cast<unsigned char>(in[1]) << 8);
         const std::size_t skip = unit >= 0xD800 && unit < 0xDC00 && left >= 4 ? 4 : 2;
         in += skip;
         left -= skip;
+    }
+    return exact;
+}
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+
+}  // namespace
+
+bool WideToShiftJis(WideView wide, std::string& bytes) {
+    if (ConvertedToShiftJis(wide, bytes) && WideFromShiftJis(bytes) == wide) return true;
+    // Character by character: one that does not come back as itself was written as a look-alike.
+    bytes.clear();
+    bool exact = true;
+    std::string one;
+    for (std::size_t at = 0; at < wide.size();) {
+        const bool pair = IsHighSurrogate(wide[at]) && at + 1 < wide.size() && wide[at + 1] >= 0xDC00 &&
+                          wide[at + 1] < 0xE000;
+        const std::size_t units = pair ? 2 : 1;
+        const WideView character = wide.substr(at, units);
+        if (ConvertedToShiftJis(character, one) && WideFromShiftJis(one) == character) {
+            bytes += one;
+        } else {
+            bytes += '?';
+            exact = false;
+        }
+        at += units;
     }
     return exact;
 }

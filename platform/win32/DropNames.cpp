@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ Text HDropNames::Name(std::uint32_t index) {
     const UINT length = DragQueryFileW(drop_, index, nullptr, 0);
     std::wstring name(length + 1, L'\0');
     name.resize(DragQueryFileW(drop_, index, &name[0], length + 1));
-    return AnsiPath(name, substitutions_);
+    return FromWide(name);
 }
 
 void HDropNames::Release() {

@@ -1,4 +1,4 @@
-// The names of a WM_DROPFILES drop, taken in UTF-16 (DragQueryFileW) and given as code page 932 Text.
+// The names of a WM_DROPFILES drop, taken in UTF-16 (DragQueryFileW) and given whole as Text.
 #pragma once
 
 #include <windows.h>
@@ -18,9 +18,7 @@ public:
     std::uint32_t Count() override;
     Text Name(std::uint32_t index) override;
     void Release() override;
-    NameSubstitutions Substitutions() const override { return substitutions_; }
 
 private:
     HDROP drop_;
-    NameSubstitutions substitutions_;
 };

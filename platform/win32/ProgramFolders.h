@@ -8,12 +8,11 @@
 // The running program's full path, whole however long; empty when the system cannot say.
 std::wstring WideProgramPath();
 
-// The same path in code page 932, each name the code page cannot hold given by its short alias.
+// The same path as Text.
 Text ProgramPath();
 
 // The running program's folder, ending in "\": where Data.INI and the help file are looked for first.
 Text ProgramFolder();
 
-// The user's (roaming) application-data folder in the ANSI code page, without a final "\"; empty when the
-// system has none or its name holds characters the code page lacks and no short form.
+// The user's (roaming) application-data folder, without a final "\"; empty when the system has none.
 Text ApplicationDataFolder();

@@ -2,9 +2,10 @@
 
 #include <string_view>
 
+#include "platform/win32/WideText.h"
+
 namespace {
 
-constexpr UINT kCodePage = 932;
 const std::wstring kLongPrefix = L"\\\\?\\";
 const std::wstring kLongUncPrefix = L"\\\\?\\UNC\\";
 
@@ -106,36 +107,16 @@ std::wstring ShortAlias(const std::wstring& path) {
 
 }  // namespace
 
-bool Win32CodePage::ToAnsi(WideView s, Text& out) {
-    if (s.empty()) {
-        out.clear();
-        return true;
-    }
-    // At most two bytes a UTF-16 unit in this code page.
-    out.resize(s.size() * 2);
-    BOOL usedDefault = FALSE;
-    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
-                                            reinterpret_cast<LPCWCH>(s.data()), static_cast<int>(s.size()),
-                                            &out[0], static_cast<int>(out.size()), nullptr, &usedDefault);
-    out.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-    return written > 0 && !usedDefault;
-}
-
-std::wstring Widen(const Text& s) {
-    if (s.empty()) return std::wstring();
-    std::wstring wide(s.size(), L'\0');
-    const int written = MultiByteToWideChar(kCodePage, 0, s.data(), static_cast<int>(s.size()), &wide[0],
-                                            static_cast<int>(wide.size()));
-    wide.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-    return wide;
+bool Win32CodePage::ToAnsi(WideView s, std::string& out) {
+    return WideToShiftJis(s, out);
 }
 
 std::wstring WidePath(const Text& path) {
-    return ForWideApi(Widen(path));
+    return ForWideApi(Wide(path));
 }
 
 std::wstring AbsolutePath(const Text& path) {
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = Wide(path);
     if (!IsPrefixed(wide)) {
         const std::wstring longForm = ForWideApi(wide);
         if (StartsWith(longForm, kLongPrefix)) return WithoutLongPrefix(longForm);
@@ -150,14 +131,14 @@ std::wstring WithoutLongPrefix(std::wstring path) {
     return path;
 }
 
-Text AnsiPath(const std::wstring& path, NameSubstitutions& tally) {
+Text CodePagePath(const std::wstring& path, NameSubstitutions& tally, CountedNames& counted) {
     Win32CodePage codePage;
-    return AnsiPath(
+    return TextFromShiftJis(AnsiPath(
         codePage, AsWideView(path),
         [](WideView prefix) {
             const std::wstring alias =
                 ShortAlias(std::wstring(reinterpret_cast<const wchar_t*>(prefix.data()), prefix.size()));
             return WideText(AsWideView(alias));
         },
-        tally);
+        tally, counted));
 }

@@ -1,5 +1,5 @@
-// Paths and names between the core's code page 932 Text and the wide (UTF-16) API: paths go in as the long
-// form where the classic rules would cut or change them; names come out exactly, by short alias, or lossy.
+// Paths between the core's Text and the wide (UTF-16) API: paths go in as the long form where the classic
+// rules would cut or change them, and the code page 932 form of a path is made for output only.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +10,10 @@
 #include "platform/NameConversion.h"
 #include "text/Text.h"
 
-// Code page 932 to UTF-16 and back, the way back without best-fit look-alikes.
+// UTF-16 in code page 932 through the one conversion boundary, without best-fit look-alikes.
 class Win32CodePage : public CodePage {
 public:
-    bool ToAnsi(WideView s, Text& out) override;
+    bool ToAnsi(WideView s, std::string& out) override;
 };
 
 inline WideView AsWideView(const wchar_t* s, std::size_t length) {
@@ -28,9 +28,6 @@ WideView NameField(const wchar_t (&field)[N]) {
     return AsWideView(field, wcsnlen(field, N));
 }
 
-// The UTF-16 form of a code page 932 Text, byte for byte as the ANSI API would read it.
-std::wstring Widen(const Text& s);
-
 // The path to hand to the wide API: absolute, in the \\?\ form (\\?\C:\..., \\?\UNC\server\share\...), which
 // the classic rules never touch: they would refuse a long path, strip a dot or a space at a name's end, and
 // take a name such as aux.c, nul.txt or COM1 for a device, whatever the case, extension or folder. A relative
@@ -44,9 +41,10 @@ std::wstring AbsolutePath(const Text& path);
 // The path an answer of the wide API gives, without the \\?\ prefix that WidePath may have added.
 std::wstring WithoutLongPrefix(std::wstring path);
 
-// A wide path as Text: components the code page cannot hold by their short alias where they have one, lossy
-// otherwise, each counted in tally.
-Text AnsiPath(const std::wstring& path, NameSubstitutions& tally);
+// A path as code page 932 spells it, as Text: components the code page cannot hold by their short alias
+// where they have one it holds, lossy otherwise, each counted in tally once for the names in counted. For
+// output only: the lossy form holds "?", a wildcard to the file system.
+Text CodePagePath(const std::wstring& path, NameSubstitutions& tally, CountedNames& counted);
 
 // Calls the wide API's path functions that answer the length they wrote, or the size they need when the
 // buffer is too small; the whole answer, empty when the call fails.

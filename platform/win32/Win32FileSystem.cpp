@@ -5,6 +5,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 
@@ -44,11 +45,23 @@ EntryFacts FactsOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
     return facts;
 }
 
+// Puts a listed name into name, in the storage name already has where the name is ASCII, as most are: a
+// listing hands over one name after another into the same entry.
+void AssignName(WideView listed, Text& name) {
+    name.clear();
+    for (const char16_t unit : listed) {
+        if (unit >= 0x80) {
+            name = WideToText(listed);
+            return;
+        }
+        name += static_cast<char>(unit);
+    }
+}
+
 class Win32FolderListing : public FolderListing {
 public:
-    Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask, bool withTimes,
-                       NameSubstitutions& tally)
-        : find_(std::move(find)), data_(first), mask_(mask), withTimes_(withTimes), tally_(tally) {
+    Win32FolderListing(FindHandle find, const WIN32_FIND_DATAW& first, std::uint32_t mask, bool withTimes)
+        : find_(std::move(find)), data_(first), mask_(mask), withTimes_(withTimes) {
         // Asked once a listing: converting each entry's time then costs no call into the system.
         if (withTimes_ && GetTimeZoneInformation(&zone_) != TIME_ZONE_ID_INVALID) knownZone_ = &zone_;
     }
@@ -61,10 +74,7 @@ public:
                 return false;
             }
             if (PassesAttributeMask(data_.dwFileAttributes, mask_)) {
-                // One conversion for a name the code page holds; the alias came with the entry.
-                Count(ChooseName(codePage_, NameField(data_.cFileName), NameField(data_.cAlternateFileName),
-                                 entry.name),
-                      tally_);
+                AssignName(NameField(data_.cFileName), entry.name);
                 entry.facts = FactsOf(data_.dwFileAttributes, data_.nFileSizeHigh, data_.nFileSizeLow);
                 if (withTimes_) entry.facts.written = LocalTimeOf(data_.ftLastWriteTime, knownZone_);
                 return true;
@@ -77,8 +87,6 @@ private:
     WIN32_FIND_DATAW data_;
     std::uint32_t mask_;
     bool withTimes_;
-    NameSubstitutions& tally_;
-    Win32CodePage codePage_;
     TIME_ZONE_INFORMATION zone_{};
     const TIME_ZONE_INFORMATION* knownZone_ = nullptr;
     bool pending_ = true;  // data_ still holds the entry that FindFirstFileW found
@@ -106,15 +114,12 @@ std::unique_ptr<FolderListing> Win32FileSystem::List(const Text& pattern, std::u
     WIN32_FIND_DATAW first;
     FindHandle find(FindFirstFileW(WidePath(pattern).c_str(), &first));
     if (!find) return nullptr;
-    return std::make_unique<Win32FolderListing>(std::move(find), first, mask, withTimes, substitutions_);
+    return std::make_unique<Win32FolderListing>(std::move(find), first, mask, withTimes);
 }
 
-// The answers below are built from a Text path, so a name the code page cannot hold in them was counted where
-// it was listed; they are not counted again.
 Text Win32FileSystem::FullPath(const Text& path) {
     if (!Passable(path)) return Text();
-    NameSubstitutions counted;
-    return AnsiPath(AbsolutePath(path), counted);
+    return FromWide(AbsolutePath(path));
 }
 
 Text Win32FileSystem::ShortPath(const Text& path) {
@@ -122,8 +127,7 @@ Text Win32FileSystem::ShortPath(const Text& path) {
     const std::wstring wide = WidePath(path);
     const std::wstring shortPath = WholeAnswer(
         [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(wide.c_str(), buffer, size); });
-    NameSubstitutions counted;
-    return AnsiPath(WithoutLongPrefix(shortPath), counted);
+    return FromWide(WithoutLongPrefix(shortPath));
 }
 
 std::optional<FolderId> Win32FileSystem::Identity(const Text& path) {
@@ -149,6 +153,19 @@ std::optional<FolderId> Win32FileSystem::Identity(const Text& path) {
                     (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow, 0};
 }
 
+Text Win32FileSystem::CodePageForm(const Text& path) {
+    // A path the code page holds whole, as nearly every path is, takes one conversion and no look-up.
+    std::string bytes;
+    if (TextToShiftJis(path, bytes)) return path;
+    // A NUL would cut the path that the aliases are asked for: no alias is looked for.
+    if (!Passable(path)) {
+        ++substitutions_.lossy;
+        return TextFromShiftJis(bytes);
+    }
+    return CodePagePath(Wide(path), substitutions_, counted_);
+}
+
 NameSubstitutions Win32FileSystem::TakeSubstitutions() {
+    counted_.clear();
     return std::exchange(substitutions_, {});
 }

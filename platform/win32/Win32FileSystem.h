@@ -1,7 +1,8 @@
 // The file-system services on the wide Win32 API (GetFileAttributesW, GetFileAttributesExW,
 // FindFirstFileW/FindNextFileW, GetFullPathNameW, GetShortPathNameW, and GetFileInformationByHandleEx's
 // 128-bit file ID or else GetFileInformationByHandle's 64-bit index for identities); paths of any length,
-// listed names converted to code page 932 as ChooseName rules, times in local time.
+// names as the system stores them, times in local time; the code page form asks each alias of
+// GetShortPathNameW.
 #pragma once
 
 #include "platform/FileSystem.h"
@@ -14,9 +15,11 @@ public:
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
-    Text CodePageForm(const Text& path) override { return path; }
+    Text CodePageForm(const Text& path) override;
     NameSubstitutions TakeSubstitutions() override;
 
 private:
+    // The names counted since the last TakeSubstitutions: each is told of once, however many lines hold it.
     NameSubstitutions substitutions_;
+    CountedNames counted_;
 };

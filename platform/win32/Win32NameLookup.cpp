@@ -1,9 +1,8 @@
 #include "platform/win32/Win32NameLookup.h"
 
-#include <utility>
-
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 
 Text Win32NameLookup::StoredName(const Text& path) {
     // The API reads the path up to its first NUL; a Text holding a NUL would name another entry.
@@ -11,13 +10,5 @@ Text Win32NameLookup::StoredName(const Text& path) {
     WIN32_FIND_DATAW data;
     const FindHandle find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return Text();
-    Win32CodePage codePage;
-    Text name;
-    Count(ChooseName(codePage, NameField(data.cFileName), NameField(data.cAlternateFileName), name),
-          substitutions_);
-    return name;
-}
-
-NameSubstitutions Win32NameLookup::TakeSubstitutions() {
-    return std::exchange(substitutions_, {});
+    return FromWide(data.cFileName, NameField(data.cFileName).size());
 }

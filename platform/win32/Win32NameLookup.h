@@ -6,8 +6,4 @@
 class Win32NameLookup : public NameLookup {
 public:
     Text StoredName(const Text& path) override;
-    NameSubstitutions TakeSubstitutions() override;
-
-private:
-    NameSubstitutions substitutions_;
 };

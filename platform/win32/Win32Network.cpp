@@ -5,13 +5,12 @@
 #include <winnetwk.h>
 
 #include <cstddef>
-#include <cstring>
 #include <cwchar>
 #include <vector>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/SystemLibrary.h"
-#include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 
@@ -27,14 +26,14 @@ public:
     }
 
     decltype(&WNetGetUniversalNameW) getUniversalName = nullptr;
-    decltype(&WNetOpenEnumA) openEnum = nullptr;
-    decltype(&WNetEnumResourceA) enumResource = nullptr;
+    decltype(&WNetOpenEnumW) openEnum = nullptr;
+    decltype(&WNetEnumResourceW) enumResource = nullptr;
     decltype(&WNetCloseEnum) closeEnum = nullptr;
 
 private:
     Mpr() : module_(LoadSystemLibrary(L"mpr.dll")) {
         complete_ = module_ && Find(getUniversalName, "WNetGetUniversalNameW") &&
-                    Find(openEnum, "WNetOpenEnumA") && Find(enumResource, "WNetEnumResourceA") &&
+                    Find(openEnum, "WNetOpenEnumW") && Find(enumResource, "WNetEnumResourceW") &&
                     Find(closeEnum, "WNetCloseEnum");
     }
 
@@ -58,14 +57,14 @@ using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
 
 constexpr DWORD kUniversalNameBuffer = 1024;
 
-// A string that the provider placed inside buffer [begin, end): its bytes up to the NUL. Pointers outside the
+// A string that the provider placed inside buffer [begin, end): its units up to the NUL. Pointers outside the
 // buffer, or a string without its NUL inside it, give nothing.
-std::optional<Text> StringIn(const char* s, const char* begin, const char* end) {
+std::optional<Text> StringIn(const wchar_t* s, const wchar_t* begin, const wchar_t* end) {
     if (s == nullptr || s < begin || s >= end) return std::nullopt;
     const std::size_t room = static_cast<std::size_t>(end - s);
-    const std::size_t length = strnlen(s, room);
+    const std::size_t length = wcsnlen(s, room);
     if (length == room) return std::nullopt;
-    return Text(s, length);
+    return FromWide(s, length);
 }
 
 class Win32ConnectionListing : public ConnectionListing {
@@ -74,7 +73,7 @@ public:
 
     EnumAnswer Next(std::uint32_t bufferBytes, std::vector<NetConnection>& entries,
                     std::uint32_t& neededBytes) override {
-        // max_align_t storage keeps the NETRESOURCEA records the provider writes at the front aligned.
+        // max_align_t storage keeps the NETRESOURCEW records the provider writes at the front aligned.
         std::vector<std::max_align_t> storage((bufferBytes + sizeof(std::max_align_t) - 1) /
                                               sizeof(std::max_align_t));
         DWORD count = 0xFFFFFFFF;
@@ -85,10 +84,10 @@ public:
             return EnumAnswer::MoreData;
         }
         if (answer != NO_ERROR) return EnumAnswer::Finished;
-        const auto* begin = reinterpret_cast<const char*>(storage.data());
-        const char* end = begin + bufferBytes;
-        const auto* records = reinterpret_cast<const NETRESOURCEA*>(storage.data());
-        const DWORD fits = static_cast<DWORD>(bufferBytes / sizeof(NETRESOURCEA));
+        const auto* begin = reinterpret_cast<const wchar_t*>(storage.data());
+        const wchar_t* end = begin + bufferBytes / sizeof(wchar_t);
+        const auto* records = reinterpret_cast<const NETRESOURCEW*>(storage.data());
+        const DWORD fits = static_cast<DWORD>(bufferBytes / sizeof(NETRESOURCEW));
         entries.clear();
         for (DWORD i = 0; i < count && i < fits; ++i) {
             entries.push_back({StringIn(records[i].lpLocalName, begin, end).value_or(Text()),
@@ -110,12 +109,10 @@ Win32Network::Win32Network() {
     version_.major = v & 0xFFu;
 }
 
-// A universal name that the code page cannot hold exactly is no answer: the drive form the caller keeps names
-// the same entry, a lossy one would not.
 std::optional<Text> Win32Network::UniversalName(const Text& path) {
     const Mpr* mpr = Mpr::Functions();
     if (!mpr || path.find('\0') != Text::npos) return std::nullopt;
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = Wide(path);
     // A long path's answer may not fit the first buffer; the provider then says how much it needs.
     std::vector<std::max_align_t> storage(kUniversalNameBuffer / sizeof(std::max_align_t));
     DWORD size = kUniversalNameBuffer;
@@ -134,10 +131,7 @@ std::optional<Text> Win32Network::UniversalName(const Text& path) {
     const std::size_t room = static_cast<std::size_t>(end - name);
     const std::size_t length = wcsnlen(name, room);
     if (length == room) return std::nullopt;
-    Win32CodePage codePage;
-    Text universal;
-    if (!codePage.ToAnsi(AsWideView(name, length), universal)) return std::nullopt;
-    return universal;
+    return FromWide(name, length);
 }
 
 std::unique_ptr<ConnectionListing> Win32Network::OpenConnectedDisks() {

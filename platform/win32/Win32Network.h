@@ -1,5 +1,5 @@
-// The network-provider services on the Win32 API (GetVersion, WNetGetUniversalNameW, WNetOpenEnumA,
-// WNetEnumResourceA, WNetCloseEnum, the last four from MPR.dll in the system folder). Without that DLL no
+// The network-provider services on the Win32 API (GetVersion, WNetGetUniversalNameW, WNetOpenEnumW,
+// WNetEnumResourceW, WNetCloseEnum, the last four from MPR.dll in the system folder). Without that DLL no
 // path has a universal name and no drive is connected.
 #pragma once
 

@@ -10,6 +10,7 @@
 
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 #include "text/AppError.h"
 
 using Microsoft::WRL::ComPtr;
@@ -58,9 +59,7 @@ Text FileSystemPath(PCIDLIST_ABSOLUTE list) {
     for (DWORD units = MAX_PATH; units <= kLongestPath; units *= 2) {
         std::wstring path(units, L'\0');
         if (SHGetPathFromIDListEx(list, path.data(), units, GPFIDL_DEFAULT)) {
-            path.resize(wcslen(path.c_str()));
-            NameSubstitutions substituted;
-            return AnsiPath(path, substituted);
+            return FromWide(path.c_str());
         }
     }
     return Text();
@@ -77,19 +76,19 @@ bool Win32ShellLinks::SaveLink(const Text& linkFile, const LinkSpec& link) {
     // The shell saves a link to a missing target without complaint; it would open nothing.
     if (!IsFile(AsWide(link.target))) return false;
     shellLink->SetPath(AsWide(link.target));
-    shellLink->SetArguments(Widen(link.arguments).c_str());
+    shellLink->SetArguments(Wide(link.arguments).c_str());
     shellLink->SetWorkingDirectory(AsWide(link.workDir));
-    shellLink->SetDescription(Widen(link.description).c_str());
-    const std::wstring file = Widen(linkFile);
+    shellLink->SetDescription(Wide(link.description).c_str());
+    const std::wstring file = Wide(linkFile);
     return !file.empty() && SUCCEEDED(persist->Save(file.c_str(), FALSE));
 }
 
 bool Win32ShellLinks::FileExists(const Text& path) {
-    return IsFile(Widen(path).c_str());
+    return IsFile(Wide(path).c_str());
 }
 
 bool Win32ShellLinks::RemoveFile(const Text& path) {
-    const std::wstring file = Widen(path);
+    const std::wstring file = Wide(path);
     if (DeleteFileW(file.c_str())) return true;
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

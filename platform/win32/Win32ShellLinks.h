@@ -7,8 +7,8 @@
 
 #include "platform/ShellLinks.h"
 
-// The file-system path of an item-id list in code page 932, whole however long, each name the code page
-// cannot hold given by its short alias; empty when the item has none.
+// The file-system path of an item-id list, whole however long, every name as the system stores it; empty when
+// the item has none.
 Text FileSystemPath(PCIDLIST_ABSOLUTE list);
 
 class Win32ShellLinks : public ShellLinks {

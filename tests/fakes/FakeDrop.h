@@ -23,9 +23,6 @@ public:
         return names.at(index);
     }
     void Release() override { ++releases; }
-
-    NameSubstitutions substitutions;
-    NameSubstitutions Substitutions() const override { return substitutions; }
 };
 
 class FakeContentsReader : public ContentsReader {

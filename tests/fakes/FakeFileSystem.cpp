@@ -1,8 +1,8 @@
-#include "text/ShiftJisBytes.h"
 #include "tests/fakes/FakeFileSystem.h"
 
 #include <algorithm>
 
+#include "platform/Encoding.h"
 #include "text/AsciiUpper.h"
 #include "text/PathPieces.h"
 
@@ -12,14 +12,19 @@ bool SameName(const Text& a, const Text& b) {
     return AsciiUpper(a) == AsciiUpper(b);
 }
 
-// ASCII case ignored, as the file system compares names; * matches any run of bytes, ? any one byte.
-bool WildcardMatch(const char* pattern, const char* name) {
-    if (*pattern == '\0') return *name == '\0';
-    if (*pattern == '*')
-        return WildcardMatch(pattern + 1, name) || (*name != '\0' && WildcardMatch(pattern, name + 1));
-    if (*name == '\0') return false;
-    const bool same = *pattern == '?' || AsciiUpper(Text(1, *pattern)) == AsciiUpper(Text(1, *name));
-    return same && WildcardMatch(pattern + 1, name + 1);
+// ASCII case ignored, as the file system compares names; * matches any run of characters, ? any one.
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+    if (pattern.empty()) return name.empty();
+    if (pattern[0] == '*')
+        return WildcardMatch(pattern.substr(1), name) ||
+               (!name.empty() && WildcardMatch(pattern, name.substr(CharacterBytes(name, 0))));
+    if (name.empty()) return false;
+    const std::size_t nameBytes = CharacterBytes(name, 0);
+    if (pattern[0] == '?') return WildcardMatch(pattern.substr(1), name.substr(nameBytes));
+    const std::size_t patternBytes = CharacterBytes(pattern, 0);
+    const bool same =
+        AsciiUpper(Text(pattern.substr(0, patternBytes))) == AsciiUpper(Text(name.substr(0, nameBytes)));
+    return same && WildcardMatch(pattern.substr(patternBytes), name.substr(nameBytes));
 }
 
 }  // namespace
@@ -70,9 +75,7 @@ private:
 std::vector<Text> FakeFileSystem::Components(const Text& path) {
     std::vector<Text> parts(1);
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (IsKanjiLead(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
-            parts.back() += path.substr(i++, 2);
-        } else if (path[i] == '\\') {
+        if (path[i] == '\\') {
             parts.emplace_back();
         } else {
             parts.back() += path[i];
@@ -145,6 +148,7 @@ void FakeFileSystem::AddLink(const Text& path, const Text& target) {
 }
 
 void FakeFileSystem::SetShortName(const Text& path, const Text& shortName) {
+    if (!keepsShortNames) return;
     if (const auto node = Find(path)) node->shortName = shortName;
 }
 
@@ -179,8 +183,13 @@ void FakeFileSystem::Remove(const Text& path) {
     if (it != level.end()) level.erase(it);
 }
 
+void FakeFileSystem::CountStandIn(const Text& path) {
+    if (path.find('?') != Text::npos) ++standInQueries;
+}
+
 std::uint32_t FakeFileSystem::Attributes(const Text& path) {
     ++attributeQueries;
+    CountStandIn(path);
     const auto node = Find(path);
     if (!node || failAttributes_.count(Key(path)) != 0) return FileAttr::Invalid;
     return node->attributes;
@@ -188,6 +197,7 @@ std::uint32_t FakeFileSystem::Attributes(const Text& path) {
 
 std::optional<EntryFacts> FakeFileSystem::Facts(const Text& path) {
     ++factsQueries;
+    CountStandIn(path);
     const auto node = Find(path);
     if (!node || failAttributes_.count(Key(path)) != 0) return std::nullopt;
     return FactsOf(*node);
@@ -199,6 +209,7 @@ EntryFacts FakeFileSystem::FactsOf(const Node& node) {
 
 std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask, bool withTimes) {
     listedPatterns.push_back(pattern);
+    CountStandIn(pattern);
     if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0) return nullptr;
     const Text folder = pattern.substr(0, pattern.size() - 2);
     const auto node = Find(folder, true);
@@ -210,6 +221,7 @@ std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::ui
 
 std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {
     ++identityQueries;
+    CountStandIn(path);
     const auto node = Find(path, true);
     if (!node || (node->attributes & FileAttr::Directory) == 0 || failIdentity_.count(Key(path)) != 0)
         return std::nullopt;
@@ -217,6 +229,7 @@ std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {
 }
 
 Text FakeFileSystem::FullPath(const Text& path) {
+    CountStandIn(path);
     const auto fixed = fullPath_.find(path);
     if (fixed != fullPath_.end()) return fixed->second.value_or(Text());
     const bool absolute = (path.size() >= 2 && path[1] == ':') || path.compare(0, 2, "\\\\") == 0;
@@ -224,6 +237,7 @@ Text FakeFileSystem::FullPath(const Text& path) {
 }
 
 Text FakeFileSystem::ShortPath(const Text& path) {
+    CountStandIn(path);
     const auto fixed = shortPath_.find(path);
     if (fixed != shortPath_.end()) return fixed->second.value_or(Text());
     const auto parts = Components(path);
@@ -241,6 +255,7 @@ Text FakeFileSystem::ShortPath(const Text& path) {
 
 Text FakeFileSystem::StoredName(const Text& path) {
     lookups.push_back(path);
+    CountStandIn(path);
     // A path that ends in a separating backslash names no entry.
     if (!path.empty() && LastDelimiter(path, "\\") == path.size() - 1) return Text();
     Text absolute = path;
@@ -262,12 +277,40 @@ Text FakeFileSystem::StoredName(const Text& path) {
         const bool last = i + 1 == parts.size();
         if (!last && parts[i].find_first_of("*?") != Text::npos) return Text();
         const auto it = std::find_if(level->begin(), level->end(), [&](const auto& n) {
-            return WildcardMatch(parts[i].c_str(), n->name.c_str()) ||
-                   (!n->shortName.empty() && WildcardMatch(parts[i].c_str(), n->shortName.c_str()));
+            return WildcardMatch(parts[i], n->name) ||
+                   (!n->shortName.empty() && WildcardMatch(parts[i], n->shortName));
         });
         if (it == level->end()) return Text();
         if (last) return (*it)->name;
         level = &(*it)->children;
     }
     return Text();
+}
+
+Text FakeFileSystem::CodePageForm(const Text& path) {
+    std::string bytes;
+    if (TextToShiftJis(path, bytes)) return path;
+    Text form;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
+        const Text component = path.substr(start, end - start);
+        if (TextToShiftJis(component, bytes)) {
+            form += component;
+        } else {
+            const auto node = Find(path.substr(0, end));
+            const bool first = counted_.insert(Key(path.substr(0, end))).second;
+            std::string alias;
+            if (node && !node->shortName.empty() && TextToShiftJis(node->shortName, alias)) {
+                form += node->shortName;
+                substitutions.aliased += first ? 1 : 0;
+            } else {
+                form += TextFromShiftJis(bytes);
+                substitutions.lossy += first ? 1 : 0;
+            }
+        }
+        if (end == path.size()) return form;
+        form += '\\';
+        start = end + 1;
+    }
 }

@@ -1,7 +1,6 @@
 // An in-memory file system: drives, folders and files with attributes, stored names and 8.3 names, links to
 // folders, and failures and vanishing entries on demand. Paths are matched like Windows paths: ASCII case
-// ignored, empty components (doubled backslashes) skipped, backslashes inside double-byte characters left
-// alone.
+// ignored, empty components (doubled backslashes) skipped.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +50,12 @@ public:
 
     // Prefix for relative paths in FullPath.
     Text currentFolder = "C:\\work";
+    // Off: a volume that keeps no short (8.3) names, as exFAT, ReFS and many shares: SetShortName is ignored,
+    // ShortPath gives the stored names and CodePageForm finds no alias.
+    bool keepsShortNames = true;
+    // Queries of any kind whose path held a "?", the file system's wildcard: a stand-in for a character would
+    // name another entry, or none.
+    int standInQueries = 0;
 
     int attributeQueries = 0;
     int factsQueries = 0;
@@ -66,10 +71,15 @@ public:
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
 
-    Text CodePageForm(const Text& path) override { return path; }
-    // What TakeSubstitutions answers next; a test sets it as if the listings had substituted names.
+    // Each component code page 932 cannot hold by its short name where that is set and the code page holds
+    // it, else in the lossy form; counted in substitutions once until TakeSubstitutions.
+    Text CodePageForm(const Text& path) override;
+    // What TakeSubstitutions answers next.
     NameSubstitutions substitutions;
-    NameSubstitutions TakeSubstitutions() override { return std::exchange(substitutions, {}); }
+    NameSubstitutions TakeSubstitutions() override {
+        counted_.clear();
+        return std::exchange(substitutions, {});
+    }
 
     // The lookup matches each component by its stored or its short name; a relative path starts from
     // currentFolder. Wildcards (* and ?) match in the last component only. A drive, server or share root is
@@ -91,6 +101,7 @@ private:
     class Listing;
 
     static std::vector<Text> Components(const Text& path);
+    void CountStandIn(const Text& path);
     static EntryFacts FactsOf(const Node& node);
     static Text Key(const Text& path);
     // Links on the way are followed, the last component's only when followLast is set; a chain of links
@@ -106,4 +117,5 @@ private:
     std::map<Text, std::optional<Text>> fullPath_;
     std::map<Text, std::optional<Text>> shortPath_;
     std::map<Text, std::function<void()>> onListed_;
+    std::set<Text> counted_;  // the keys of the names CodePageForm counted
 };

@@ -8,7 +8,6 @@
 
 #include "shared/LongFileName.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "text/PathPieces.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(result.size() <= path.size() + answering.answeredBytes);
 
     AnsweringLookup silent(path, nullptr);
-    const bool trailing = !path.empty() && LastDelimiter(path, "\\") == path.size() - 1;
+    const bool trailing = !path.empty() && path.back() == '\\';
     Check(LongFileName(path, silent) == (trailing ? path.substr(0, path.size() - 1) : path));
     return 0;
 }

@@ -24,6 +24,7 @@ public:
     Text FullPath(const Text&) override { return expanded_; }
     Text ShortPath(const Text&) override { return Text(); }
     std::optional<FolderId> Identity(const Text&) override { return std::nullopt; }
+    Text CodePageForm(const Text& path) override { return path; }
 
 private:
     Text expanded_;

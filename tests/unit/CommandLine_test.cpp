@@ -10,6 +10,13 @@ namespace {
 
 using Lines = std::vector<Text>;
 
+Text Repeated(const Text& character, std::size_t times) {
+    Text text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += character;
+    return text;
+}
+
 TEST(CommandLine, SplitsArguments) {
     const Text x4096(4096, 'x');
     const std::vector<std::pair<Text, Lines>> cases = {
@@ -34,6 +41,10 @@ TEST(CommandLine, SplitsArguments) {
         {"prog " + Text(5000, 'x'), {x4096, Text(904, 'x')}},
         {"prog \"" + x4096 + "\" next", {x4096, "next"}},
         {"prog a" + x4096, {"a" + Text(4095, 'x'), "x"}},
+        // The bound counts Shift_JIS bytes and parts no character: あ takes two, ｱ one, 한 two.
+        {"prog x" + Repeated("あ", 2048), {"x" + Repeated("あ", 2047), "あ"}},
+        {"prog \"" + Repeated("ｱ", 4097) + "\"", {Repeated("ｱ", 4096), "ｱ"}},
+        {"prog " + Repeated("한", 2049), {Repeated("한", 2048), "한"}},
     };
     for (const auto& [line, expected] : cases)
         EXPECT_EQ(CommandLineArguments(line), expected) << line.substr(0, 60);
@@ -49,18 +60,31 @@ TEST(CommandLine, ModeWritesTheLongFormsInArgumentOrderAndCopiesThem) {
     EXPECT_EQ(view.clipboard, "C:\\Program Files\r\nC:\\NOPE\\x\r\nC:\\Program Files\r\nC:\r\n");
 }
 
-// The notice comes after the copy, counting the lossy arguments and the names the lookup substituted.
-TEST(CommandLine, SubstitutedNamesAreToldAfterTheCopy) {
+// The arguments are looked up by their true names: on a volume that keeps no short names no "?" reaches
+// the file system and the right file is found. With the code page names option the lines give the code page
+// form, and the notice comes after the copy, counting only the names of these lines.
+TEST(CommandLine, TrueNamesAndTheCodePageNamesOption) {
     FakeFileSystem files;
+    files.keepsShortNames = false;
+    files.AddFile("C:\\Cafx\\b.txt");
+    files.AddFile("C:\\Café\\B.txt");
+    files.AddFile("C:\\Café\\한.txt");
     files.AddFile("C:\\a.txt");
     RecordingView view;
-    RunCommandLineMode({"C:\\a.txt"}, files, files, view, {});
-    EXPECT_EQ(view.calls, (Lines{"append lines 1", "copy"}));
+    const std::vector<Text> arguments = {"C:\\CAFé\\b.txt", "C:\\café\\한.TXT", "C:\\A.txt"};
+    RunCommandLineMode(arguments, files, files, view, {});
+    EXPECT_EQ(view.clipboard, "C:\\Café\\B.txt\r\nC:\\Café\\한.txt\r\nC:\\a.txt\r\n");
+    EXPECT_EQ(view.calls, (Lines{"append lines 3", "copy"}));
+    EXPECT_EQ(files.standInQueries, 0);
 
-    files.substitutions = {2, 0};
-    RunCommandLineMode({"C:\\a.txt", "C:\\?.txt"}, files, files, view, {}, {0, 1});
-    EXPECT_EQ(view.calls, (Lines{"append lines 1", "copy", "append lines 2", "copy",
-                                 "message " + SubstitutionNotice({2, 1})}));
+    OutputOptions codePage;
+    codePage.codePageNames = true;
+    files.substitutions = {5, 5};
+    RecordingView optioned;
+    RunCommandLineMode(arguments, files, files, optioned, codePage);
+    EXPECT_EQ(optioned.clipboard, "C:\\Caf?\\B.txt\r\nC:\\Caf?\\?.txt\r\nC:\\a.txt\r\n");
+    EXPECT_EQ(optioned.calls, (Lines{"append lines 3", "copy", "message " + SubstitutionNotice({0, 2})}));
+    EXPECT_EQ(files.standInQueries, 0);
 }
 
 // The long forms under the options, in argument order, each asked about only when an option needs it.

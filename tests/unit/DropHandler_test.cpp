@@ -5,9 +5,9 @@
 #include <new>
 #include <string>
 
+#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeNetwork.h"
 #include "tests/fakes/ThrowingView.h"
 #include "text/AppError.h"
@@ -56,26 +56,31 @@ TEST_F(DropHandlerTest, ThreeFilesInFullPathMode) {
     EXPECT_TRUE(view.topPanelEnabled);
 }
 
-// Names the code page cannot hold: those of this drop, from its names and its listings, are told once after
-// its output; what was counted before it is not.
+// With the code page names option, the names the lines of this drop substituted are told once after its
+// output; what was counted before it is not. Without it the names are true and nothing is told.
 TEST_F(DropHandlerTest, SubstitutedNamesAreToldOnceAfterTheOutput) {
+    files.AddFile("C:\\d\\한.txt");
+    files.SetShortName("C:\\d\\한.txt", "HAN~1.TXT");
     files.AddFile("C:\\d\\x");
-    files.AddFile("C:\\d\\y");
+    files.AddFile("C:\\d\\é");
     files.substitutions = {5, 5};
-    files.OnListed("C:\\d\\x", [&] { files.substitutions.aliased += 1; });
-    files.OnListed("C:\\d\\y", [&] { files.substitutions.aliased += 1; });
+    OutputOptions codePage;
+    codePage.codePageNames = true;
+    DropHandler codePageHandler{state, view, files, network, reader, codePage};
     FakeDroppedNames names({"C:\\d"});
-    names.substitutions = {1, 1};
     view.options.ChkFAll = true;
-    EXPECT_TRUE(Drop(names));
+    bool handled = false;
+    codePageHandler.HandleDrop(names, handled);
     ASSERT_FALSE(view.calls.empty());
-    EXPECT_EQ(view.calls.back(), "message " + SubstitutionNotice({3, 1}));
-    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.calls.back(), "message " + SubstitutionNotice({1, 1}));
+    EXPECT_EQ(view.lines, (Lines{"C:\\d", "C:\\d\\?", "C:\\d\\HAN~1.TXT", "C:\\d\\x"}));
 
     view.calls.clear();
-    FakeDroppedNames plain({"C:\\d\\x"});
+    view.lines.clear();
+    FakeDroppedNames plain({"C:\\d"});
     EXPECT_TRUE(Drop(plain));
     EXPECT_TRUE(view.CallsStartingWith("message").empty());
+    EXPECT_EQ(view.lines, (Lines{"C:\\d", "C:\\d\\x", "C:\\d\\é", "C:\\d\\한.txt"}));
 }
 
 TEST_F(DropHandlerTest, ZeroNamesRunOnlyTheFinishingSteps) {

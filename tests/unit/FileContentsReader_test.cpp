@@ -1,4 +1,3 @@
-#include "text/ShiftJisBytes.h"
 #include "collect/FileContentsReader.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "collect/DropHandler.h"
+#include "platform/Encoding.h"
 #include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileReader.h"
@@ -19,6 +19,7 @@
 #include "tests/fakes/RecordingView.h"
 #include "tests/unit/RandomStops.h"
 #include "text/AppError.h"
+#include "text/ShiftJisBytes.h"
 
 namespace {
 
@@ -30,6 +31,20 @@ const Text kPath = "C:\\d\\a.txt";
 Text CountLine(std::size_t count, const Text& middle = "行:", const Text& path = kPath) {
     const std::string digits = std::to_string(count);
     return Text(digits.size() < 10 ? 10 - digits.size() : 0, ' ') + digits + middle + path;
+}
+
+// Characters as a file holds them.
+Text Sjis(const Text& text) {
+    std::string bytes;
+    TextToShiftJis(text, bytes);
+    return bytes;
+}
+
+// Lines of file bytes as the text area shows them, each decoded on its own.
+Lines Decoded(Lines lines) {
+    for (Text& line : lines)
+        line = TextFromShiftJis(line);
+    return lines;
 }
 
 // A line as the text area is to be handed it: each NUL a space, and a lead byte without its second byte at
@@ -162,12 +177,15 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
          {"a b", " ", "\x81 "},
          {"a b", "\x81 "}},
         {"a lead byte alone at the line end",
-         "abc\x81\r\n表\x81\rx\x81\x81\x81\r\n\x81",
-         {"abc?", "表?", "x\x81\x81?", "?"},
-         {"abc?", "表?", "x\x81\x81?", "?"}},
+         "abc\x81\r\n" + Sjis("表") + "\x81\rx\x81\x81\x81\r\n\x81",
+         {"abc?", Sjis("表") + "?", "x\x81\x81?", "?"},
+         {"abc?", Sjis("表") + "?", "x\x81\x81?", "?"}},
         {"a lead byte takes an LF as its second byte", "\x81\n\r\n", {"\x81\n"}, {"\x81\n"}},
         {"full-width spaces", "\x81\x40\x81\x40\r\n", {"\x81\x40\x81\x40"}, {"\x81\x40\x81\x40"}},
-        {"trail byte 0x5C and high bytes", "表\r\nソ\xFF", {"表", "ソ\xFF"}, {"表", "ソ\xFF"}},
+        {"trail byte 0x5C and high bytes",
+         Sjis("表") + "\r\n" + Sjis("ソ") + "\xFF",
+         {Sjis("表"), Sjis("ソ") + "\xFF"},
+         {Sjis("表"), Sjis("ソ") + "\xFF"}},
     };
     for (const std::size_t piece :
          {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7}, FileContentsReader::kBlockBytes}) {
@@ -175,9 +193,9 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
         for (const SplitCase& c : cases) {
             SCOPED_TRACE(std::string(c.name) + ", reads of " + std::to_string(piece) + " bytes");
             AllLines();
-            EXPECT_EQ(Read(c.bytes), c.lines);
+            EXPECT_EQ(Read(c.bytes), Decoded(c.lines));
             AllLines(true);
-            EXPECT_EQ(Read(c.bytes), c.nonBlank);
+            EXPECT_EQ(Read(c.bytes), Decoded(c.nonBlank));
             CountMode();
             EXPECT_EQ(Read(c.bytes), Lines{CountLine(c.lines.size())});
             CountMode(true);
@@ -197,7 +215,7 @@ TEST_F(FileContentsReaderTest, RandomFilesMatchThePlainReading) {
         const std::size_t pieces[] = {1 + random() % 20, 1 + random() % 300, FileContentsReader::kBlockBytes};
         files.readPiece = pieces[round % 3];
         SCOPED_TRACE("round " + std::to_string(round));
-        const Lines expected = ReferenceLines(bytes, skipBlank);
+        const Lines expected = Decoded(ReferenceLines(bytes, skipBlank));
         AllLines(skipBlank);
         EXPECT_EQ(Read(bytes), expected);
         CountMode(skipBlank);
@@ -259,10 +277,10 @@ TEST_F(FileContentsReaderTest, AnOverLongLineIsCutOnACharacterBoundary) {
     // A cut that would part 表 from its second byte leaves the whole character out.
     Text kanji = "a";
     while (kanji.size() <= longest)
-        kanji += "表";
+        kanji += Sjis("表");
     const Lines cut = Read(kanji + "\r\n" + kanji);
     ASSERT_EQ(cut.size(), 2u);
-    EXPECT_EQ(cut[0], kanji.substr(0, longest - 1));
+    EXPECT_EQ(cut[0], TextFromShiftJis(kanji.substr(0, longest - 1)));
     EXPECT_EQ(cut[1], cut[0]);
     EXPECT_NE(reader.TakeDropNotice(), "");
 

@@ -47,13 +47,14 @@ protected:
                 const auto alias = aliases.find(WideText(prefix));
                 return alias == aliases.end() ? WideText() : alias->second;
             },
-            tally);
+            tally, counted);
     }
 
     FakeCodePage codePage;
     std::map<WideText, WideText> aliases;
     std::vector<WideText> asked;
     NameSubstitutions tally;
+    CountedNames counted;
 };
 
 TEST_F(AnsiPathTest, ExactPathAsksForNoAlias) {
@@ -75,6 +76,9 @@ TEST_F(AnsiPathTest, OnlyTheComponentsTheCodePageCannotHoldAreReplaced) {
     EXPECT_EQ(asked, (std::vector<WideText>{folder, file}));
     EXPECT_EQ(tally.aliased, 2u);
     EXPECT_EQ(tally.lossy, 0u);
+    // A name counted once is given again but not counted again.
+    EXPECT_EQ(Convert(folder + u"\\b"), "C:\\___~1\\b");
+    EXPECT_EQ(tally.aliased, 2u);
 }
 
 TEST_F(AnsiPathTest, SeparatorsStayAsTheyAreAndAComponentWithoutAliasIsLossy) {

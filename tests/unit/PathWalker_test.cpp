@@ -282,6 +282,62 @@ TEST_F(PathWalkerTest, OutputModes) {
     }
 }
 
+// On a volume that keeps no short names the walk goes by the stored names: no "?" reaches the file system
+// and no subtree is lost. With the code page names option the same entries come as code page 932 spells them,
+// each substituted name counted.
+TEST_F(PathWalkerTest, NamesOutsideTheCodePageOnAVolumeWithoutShortNames) {
+    files.keepsShortNames = false;
+    files.AddFile("C:\\Café\\한국어\\x.txt");
+    files.AddFile("C:\\Café\\😀.txt");
+    files.AddFile("C:\\Café\\表.txt");
+    files.SetShortName("C:\\Café", "CAFE~1");
+    Recurse();
+    EXPECT_EQ(Collect("C:\\Café"), (Lines{"C:\\Café", "C:\\Café\\表.txt", "C:\\Café\\한국어",
+                                          "C:\\Café\\한국어\\x.txt", "C:\\Café\\😀.txt"}));
+    EXPECT_EQ(files.listedPatterns.size(), 2u);
+    EXPECT_FALSE(files.TakeSubstitutions().Any());
+
+    OutputOptions codePage;
+    codePage.codePageNames = true;
+    state.FPathList.Clear();
+    PathWalker(state, options, view, files, network, reader, codePage).CollectPath("C:\\Café");
+    EXPECT_EQ(state.FPathList.Entries(), (Lines{"C:\\Caf?", "C:\\Caf?\\?.txt", "C:\\Caf?\\???",
+                                                "C:\\Caf?\\???\\x.txt", "C:\\Caf?\\表.txt"}));
+    EXPECT_EQ(files.TakeSubstitutions().lossy, 3u);
+    EXPECT_EQ(files.listedPatterns.size(), 4u);
+    EXPECT_EQ(files.standInQueries, 0);
+}
+
+// The option gives each mode's line as code page 932 spells it, aliases where the volume keeps them, and
+// relative lines cut behind the dropped name's own such line.
+TEST_F(PathWalkerTest, CodePageNamesInEveryMode) {
+    files.AddFile("Z:\\한\\é.txt");
+    files.SetShortName("Z:\\한", "HAN~1");
+    files.SetShortName("Z:\\한\\é.txt", "E~1.TXT");
+    OutputOptions codePage;
+    codePage.codePageNames = true;
+    const struct {
+        bool OptionSnapshot::*mode;
+        bool relative;
+        Lines expected;
+    } cases[] = {
+        {&OptionSnapshot::RdoFull, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
+        {&OptionSnapshot::RdoFull, true, {"HAN~1", "E~1.TXT"}},
+        {&OptionSnapshot::RdoName, false, {"E~1.TXT", "HAN~1"}},
+        {&OptionSnapshot::RdoShort, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
+    };
+    for (const auto& c : cases) {
+        state.FPathList.Clear();
+        options = OptionSnapshot();
+        Recurse();
+        Mode(c.mode);
+        codePage.relative = c.relative;
+        PathWalker(state, options, view, files, network, reader, codePage).CollectPath("Z:\\한");
+        EXPECT_EQ(state.FPathList.Entries(), c.expected) << c.relative;
+    }
+    EXPECT_EQ(files.standInQueries, 0);
+}
+
 TEST_F(PathWalkerTest, FailedShortAndNetworkFormsGiveOneEmptyLine) {
     files.AddFile("C:\\d\\a");
     files.AddFile("C:\\d\\b");

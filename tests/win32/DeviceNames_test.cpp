@@ -55,7 +55,7 @@ protected:
     DeviceNamesTest() {
         tree.Folder("dev");
         for (const Text& name : kNames)
-            tree.FileW(Widen("dev\\" + name), kContents);
+            tree.FileW(Wide("dev\\" + name), kContents);
         view.options.ChkFAll = true;
     }
 
@@ -103,8 +103,8 @@ TEST_F(DeviceNamesTest, TheFileSystemAnswersForTheFilesNotTheDevices) {
     char current[MAX_PATH];
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
     ASSERT_TRUE(SetCurrentDirectoryA(tree.Path("dev").c_str()));
-    EXPECT_EQ(WidePath("aux.c"), L"\\\\?\\" + Widen(tree.Path("dev\\aux.c")));
-    EXPECT_EQ(WidePath("..\\dev\\.\\Com1"), L"\\\\?\\" + Widen(tree.Path("dev\\Com1")));
+    EXPECT_EQ(WidePath("aux.c"), L"\\\\?\\" + Wide(tree.Path("dev\\aux.c")));
+    EXPECT_EQ(WidePath("..\\dev\\.\\Com1"), L"\\\\?\\" + Wide(tree.Path("dev\\Com1")));
     const auto facts = folders.Facts("nul.txt");
     SetCurrentDirectoryA(Text(current, length).c_str());
     ASSERT_TRUE(facts);

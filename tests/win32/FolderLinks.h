@@ -19,7 +19,7 @@ class UnixLinkTree : public TempRoot {
 public:
     UnixLinkTree() : TempRoot("rominado-links-"), unixRoot_(UnixName(Root())) {
         if (unixRoot_.empty()) return;
-        EXPECT_TRUE(CreateDirectoryA(Root().c_str(), nullptr)) << Root();
+        EXPECT_TRUE(CreateDirectoryW(Wide(Root()).c_str(), nullptr)) << Root();
     }
     ~UnixLinkTree() {
         if (!unixRoot_.empty()) {
@@ -31,8 +31,8 @@ public:
     bool Available() const { return !unixRoot_.empty(); }
 
     void File(const Text& relative) {
-        const FileHandle file(CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle file(CreateFileW(Wide(Path(relative)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         EXPECT_TRUE(file) << relative;
     }
 
@@ -53,9 +53,8 @@ private:
         const auto call = reinterpret_cast<Call>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
         if (!call) return Text();
-        WCHAR wide[MAX_PATH];
-        if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return Text();
-        char* name = call(wide);
+        const std::wstring wide = Wide(path);
+        char* name = call(wide.c_str());
         if (!name) return Text();
         const Text answer = name;
         HeapFree(GetProcessHeap(), 0, name);
@@ -78,7 +77,7 @@ private:
 
     static bool WaitFor(const Text& path, bool present) {
         for (int i = 0; i < 200; ++i) {
-            if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present) return true;
+            if ((GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES) == present) return true;
             Sleep(50);
         }
         return false;

@@ -1,5 +1,5 @@
-// The walker over a real tree with the real services, in every output mode. Names whose second byte is 0x5C
-// (表, ソ) must come through each mode whole.
+// The walker over a real tree with the real services, in every output mode. Names whose Shift_JIS second byte
+// is 0x5C (表, ソ) must come through each mode whole.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -40,9 +40,9 @@ protected:
     }
 
     static Text Short(const Text& path) {
-        char buffer[MAX_PATH];
-        const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-        return Text(buffer, length);
+        wchar_t buffer[MAX_PATH];
+        const DWORD length = GetShortPathNameW(Wide(path).c_str(), buffer, MAX_PATH);
+        return FromWide(buffer, length);
     }
 
     TempTree tree;
@@ -69,9 +69,9 @@ TEST_F(PathWalkerModes, ShortPathsNameTheSameEntries) {
     ASSERT_EQ(got.size(), 3u);
     Lines longForms;
     for (const Text& s : got) {
-        char buffer[MAX_PATH];
-        const DWORD length = GetLongPathNameA(s.c_str(), buffer, MAX_PATH);
-        longForms.push_back(Text(buffer, length));
+        wchar_t buffer[MAX_PATH];
+        const DWORD length = GetLongPathNameW(Wide(s).c_str(), buffer, MAX_PATH);
+        longForms.push_back(FromWide(buffer, length));
     }
     std::sort(longForms.begin(), longForms.end());
     Lines expected{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")};

@@ -12,6 +12,7 @@
 
 #include "platform/ShellLinks.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32ShellLinks.h"
 
 // The real shell, but with the desktop and Send To where the test puts them; an empty sendTo is a shell that
@@ -24,7 +25,7 @@ public:
     Text SendToFolder() override { return sendTo; }
 };
 
-// A link file's fields as read back, in the ANSI code page.
+// A link file's fields as read back.
 struct LinkFields {
     Text target;
     Text arguments;
@@ -43,28 +44,21 @@ inline LinkFields ReadLink(const Text& path) {
         ADD_FAILURE() << "no shell link object";
         return link;
     }
-    wchar_t wide[MAX_PATH * 2] = {};
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2);
-    if (FAILED(persist->Load(wide, STGM_READ))) {
+    if (FAILED(persist->Load(Wide(path).c_str(), STGM_READ))) {
         ADD_FAILURE() << "cannot load " << path;
         return link;
     }
-    const auto ansi = [](const wchar_t* text) {
-        char bytes[INFOTIPSIZE * 2] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-        return Text(bytes);
-    };
     wchar_t buffer[INFOTIPSIZE] = {};
     shellLink->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH);
-    link.target = ansi(buffer);
+    link.target = FromWide(buffer);
     buffer[0] = L'\0';
     shellLink->GetArguments(buffer, INFOTIPSIZE);
-    link.arguments = ansi(buffer);
+    link.arguments = FromWide(buffer);
     buffer[0] = L'\0';
     shellLink->GetWorkingDirectory(buffer, MAX_PATH);
-    link.workDir = ansi(buffer);
+    link.workDir = FromWide(buffer);
     buffer[0] = L'\0';
     shellLink->GetDescription(buffer, INFOTIPSIZE);
-    link.description = ansi(buffer);
+    link.description = FromWide(buffer);
     return link;
 }

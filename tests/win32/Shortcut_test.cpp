@@ -11,6 +11,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/WideNames.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32NameLookup.h"
 #include "shell/Shortcuts.h"
 #include "tests/fakes/FakePrompts.h"
@@ -75,9 +76,7 @@ Text KnownSendToFolder() {
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &raw);
     const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(raw, &CoTaskMemFree);
     if (FAILED(result) || !raw) return Text();
-    char path[MAX_PATH * 2] = {};
-    WideCharToMultiByte(CP_ACP, 0, raw, -1, path, sizeof path, nullptr, nullptr);
-    return path;
+    return FromWide(raw);
 }
 
 // The settings window's shortcut half over a real shell, with both shortcuts unset at the start.
@@ -146,7 +145,7 @@ TEST_F(ShellLinksTest, FilesExistAndGoAndSayWhenTheyCannot) {
 TEST_F(ShellLinksTest, DesktopIsAnExistingFolder) {
     const Text desktop = shell.DesktopFolder();
     ASSERT_FALSE(desktop.empty());
-    const DWORD attributes = GetFileAttributesA(desktop.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(desktop).c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << desktop;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << desktop;
 }
@@ -155,7 +154,7 @@ TEST_F(ShellLinksTest, SendToIsTheShellsKnownFolder) {
     const Text sendTo = shell.SendToFolder();
     ASSERT_FALSE(sendTo.empty());
     EXPECT_EQ(sendTo, KnownSendToFolder());
-    const DWORD attributes = GetFileAttributesA(sendTo.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(sendTo).c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << sendTo;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << sendTo;
 }
@@ -175,14 +174,14 @@ TEST_F(ShellLinksTest, CreateShortcutPointsTheLinkAtItsTargetsFolder) {
 }
 
 TEST_F(ShellLinksTest, LongPathOfAnItemListIsReadWhole) {
-    // Well over 128 bytes, ending in 表, whose second byte is a backslash.
+    // Well over 128 bytes, ending in 表, whose Shift_JIS second byte is a backslash.
     const Text parent = Text(60, 'p') + "\\" + Text(60, 'q');
     tree.Folder(Text(60, 'p'));
     tree.Folder(parent);
     tree.Folder(parent + "\\デスク表");
     const Text folder = tree.Path(parent + "\\デスク表");
     ASSERT_GT(folder.size(), 150u);
-    const PIDLIST_ABSOLUTE list = ILCreateFromPathA(folder.c_str());
+    const PIDLIST_ABSOLUTE list = ILCreateFromPathW(Wide(folder).c_str());
     ASSERT_TRUE(list);
     EXPECT_EQ(FileSystemPath(list), folder);
     ILFree(list);
@@ -219,7 +218,7 @@ std::wstring LinkedItem(const Text& linkFile) {
     ComPtr<IPersistFile> persist;
     PIDLIST_ABSOLUTE list = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-        FAILED(link.As(&persist)) || FAILED(persist->Load(Widen(linkFile).c_str(), STGM_READ)) ||
+        FAILED(link.As(&persist)) || FAILED(persist->Load(Wide(linkFile).c_str(), STGM_READ)) ||
         FAILED(link->GetIDList(&list)) || !list)
         return std::wstring();
     wchar_t path[MAX_PATH] = {};
@@ -238,10 +237,10 @@ TEST(ShortcutsOutsideTheCodePage, LinksNameAProgramUnderJoseWhole) {
     tree.FolderW(L"José\\Desktop");
     tree.FolderW(L"José\\SendTo");
     tree.FileW(L"José\\Rominado.exe");
-    const std::wstring program = Widen(tree.Root()) + L"\\José\\Rominado.exe";
+    const std::wstring program = Wide(tree.Root()) + L"\\José\\Rominado.exe";
     MovedProgramShell shell;
     shell.program = WideText(AsWideView(program));
-    const PIDLIST_ABSOLUTE desktop = ILCreateFromPathW((Widen(tree.Root()) + L"\\José\\Desktop").c_str());
+    const PIDLIST_ABSOLUTE desktop = ILCreateFromPathW((Wide(tree.Root()) + L"\\José\\Desktop").c_str());
     ASSERT_TRUE(desktop);
     shell.desktop = FileSystemPath(desktop);
     ILFree(desktop);
@@ -342,7 +341,7 @@ TEST(ShortcutsOnARedirectedDesktop, SendToShortcutGoesToTheShellsSendTo) {
     const DWORD code = RunThisTestAgain();
     SetEnvironmentVariableA(kRedirectedDesktop, nullptr);
     EXPECT_EQ(code, 0u) << "the fresh process failed; its report stands above";
-    EXPECT_EQ(GetFileAttributesA(tree.Path("Redirected\\SendTo\\ロミナード.lnk").c_str()),
+    EXPECT_EQ(GetFileAttributesW(Wide(tree.Path("Redirected\\SendTo\\ロミナード.lnk")).c_str()),
               INVALID_FILE_ATTRIBUTES);
 }
 

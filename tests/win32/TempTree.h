@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/WideText.h"
 #include "text/Text.h"
 
 // A new name under the system's temporary folder, one per tree in this process, and the paths below it. The
@@ -15,10 +16,10 @@
 class TempRoot {
 public:
     explicit TempRoot(const char* prefix) {
-        char temp[MAX_PATH];
-        const DWORD length = GetTempPathA(MAX_PATH, temp);
+        wchar_t temp[MAX_PATH];
+        const DWORD length = GetTempPathW(MAX_PATH, temp);
         static int serial = 0;
-        root_ = Text(temp, length) + prefix + std::to_string(GetCurrentProcessId()) + "-" +
+        root_ = FromWide(temp, length) + prefix + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(++serial);
     }
     TempRoot(const TempRoot&) = delete;
@@ -28,7 +29,7 @@ public:
     Text Path(const Text& relative) const { return root_ + "\\" + relative; }
 
     void Folder(const Text& relative) {
-        EXPECT_TRUE(CreateDirectoryA(Path(relative).c_str(), nullptr)) << relative;
+        EXPECT_TRUE(CreateDirectoryW(Wide(Path(relative)).c_str(), nullptr)) << relative;
     }
 
 private:
@@ -40,14 +41,14 @@ class TempTree : public TempRoot {
 public:
     TempTree() : TempRoot("rominado-") {
         // Process ids repeat across runs in one prefix; a tree left by a run that was killed goes first.
-        if (GetFileAttributesA(Root().c_str()) != INVALID_FILE_ATTRIBUTES) RemoveAll(WideRoot());
-        EXPECT_TRUE(CreateDirectoryA(Root().c_str(), nullptr)) << Root();
+        if (GetFileAttributesW(Wide(Root()).c_str()) != INVALID_FILE_ATTRIBUTES) RemoveAll(WideRoot());
+        EXPECT_TRUE(CreateDirectoryW(Wide(Root()).c_str(), nullptr)) << Root();
     }
     ~TempTree() { RemoveAll(WideRoot()); }
 
     void File(const Text& relative, const Text& contents = "x") {
-        const HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = CreateFileW(Wide(Path(relative)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE) << relative;
         DWORD written = 0;
         WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
@@ -72,18 +73,11 @@ public:
     }
 
     void Attributes(const Text& relative, DWORD attributes) {
-        EXPECT_TRUE(SetFileAttributesA(Path(relative).c_str(), attributes)) << relative;
+        EXPECT_TRUE(SetFileAttributesW(Wide(Path(relative)).c_str(), attributes)) << relative;
     }
 
     // The root in the long form, which takes any name and any depth as it stands.
-    std::wstring WideRoot() const {
-        const Text& root = Root();
-        const int length =
-            MultiByteToWideChar(CP_ACP, 0, root.data(), static_cast<int>(root.size()), nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, root.data(), static_cast<int>(root.size()), &wide[0], length);
-        return L"\\\\?\\" + wide;
-    }
+    std::wstring WideRoot() const { return L"\\\\?\\" + Wide(Root()); }
 
 private:
     // Wide, so that every name is removed whatever the code page holds; a folder link is removed itself,

@@ -1,6 +1,6 @@
 // Names the code page cannot hold and paths past the classic limit, made with the wide API, through the real
-// services: every line names an existing entry, one line per entry, never a "?" stand-in, and the user is
-// told.
+// services: every line names an existing entry by its true name, one line per entry, never a "?" stand-in;
+// with the code page names option by its alias, and the user is told.
 #include "platform/win32/WideNames.h"
 
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include "collect/FileContentsReader.h"
 #include "platform/win32/DropNames.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -48,7 +49,7 @@ TEST(Win32CodePage, NeverABestFitLookAlike) {
         bool exact;
     };
     const Case cases[] = {
-        {L"表ｶﾅ.txt", "表ｶﾅ.txt", true},
+        {L"表ｶﾅ.txt", "\x95\x5C\xB6\xC5.txt", true},
         {kAccented, "caf?.txt", false},
         // The yen sign's look-alike would be the backslash: a separator inside a name.
         {L"a¥b", "a?b", false},
@@ -128,7 +129,7 @@ protected:
     }
 
     // The entry a line names, asked in the long form so that no classic rule changes the line.
-    static Key KeyOfLine(const Text& line) { return KeyOf(L"\\\\?\\" + Widen(line)); }
+    static Key KeyOfLine(const Text& line) { return KeyOf(L"\\\\?\\" + Wide(line)); }
 
     Lines Drop(bool OptionSnapshot::*mode) {
         view.options.RdoFull = false;
@@ -156,10 +157,11 @@ protected:
     RecordingView view;
     DropState state{locale};
     FileContentsReader reader{state, view, fileReader};
-    DropHandler handler{state, view, files, network, reader};
+    OutputOptions output;
+    DropHandler handler{state, view, files, network, reader, output};
 };
 
-TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItAndTheUserIsTold) {
+TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItByItsTrueName) {
     const Lines lines = Drop(&OptionSnapshot::RdoFull);
     const std::set<Key> entries = Entries();
     std::set<Key> named;
@@ -168,11 +170,29 @@ TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItAndTheUserIsTold) {
     EXPECT_EQ(lines.size(), entries.size());
     EXPECT_EQ(named, entries);
     EXPECT_FALSE(HasStandIn(lines));
-    // The long lines are whole, and an alias is a path the ANSI API opens.
+    for (const std::wstring& name : {kKorean, kAccented, kEmoji, kOutsideJis})
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), tree.Root() + "\\" + FromWide(name)), 1);
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
+}
+
+// The option gives the lines as before: whole however long, a name the code page cannot hold by its alias,
+// a path the ANSI API opens, and the user is told.
+TEST_F(WideTreeTest, FullPathsWithTheCodePageNamesOptionByTheirAliasesAndTheUserIsTold) {
+    output.codePageNames = true;
+    const Lines lines = Drop(&OptionSnapshot::RdoFull);
+    const std::set<Key> entries = Entries();
+    std::set<Key> named;
+    for (const Text& line : lines)
+        named.insert(KeyOfLine(line));
+    EXPECT_EQ(lines.size(), entries.size());
+    EXPECT_EQ(named, entries);
+    EXPECT_FALSE(HasStandIn(lines));
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const Text& l) { return l.size() > 1000; }));
     for (const Text& line : lines) {
-        if (line.size() < MAX_PATH && line.back() != '.' && line.back() != ' ') {
-            EXPECT_NE(GetFileAttributesA(line.c_str()), INVALID_FILE_ATTRIBUTES) << line;
+        std::string bytes;
+        EXPECT_TRUE(TextToShiftJis(line, bytes)) << line;
+        if (bytes.size() < MAX_PATH && line.back() != '.' && line.back() != ' ') {
+            EXPECT_NE(GetFileAttributesA(bytes.c_str()), INVALID_FILE_ATTRIBUTES) << line;
         }
     }
     // The Korean folder and the three files: each once, by its alias.
@@ -214,13 +234,14 @@ TEST_F(WideTreeTest, ContentsAndCountsReadEveryFileDeepAndDottedIncluded) {
     const Lines counts = Drop(&OptionSnapshot::RdoShow);
     ASSERT_EQ(counts.size(), 10u);
     EXPECT_EQ(counts.back(), "         9行:Ｔｏｔａｌ");
+    const Text one = "         1行:";
     for (std::size_t i = 0; i + 1 < counts.size(); ++i) {
-        EXPECT_EQ(counts[i].compare(0, 13, "         1行:"), 0) << counts[i];
-        EXPECT_NE(KeyOfLine(counts[i].substr(13)), Key(0, 0)) << counts[i];
+        EXPECT_EQ(counts[i].compare(0, one.size(), one), 0) << counts[i];
+        EXPECT_NE(KeyOfLine(counts[i].substr(one.size())), Key(0, 0)) << counts[i];
     }
 }
 
-TEST_F(WideTreeTest, DroppedNamesComeWholeByTheirAliases) {
+TEST_F(WideTreeTest, DroppedNamesComeWholeByTheirTrueNames) {
     const std::vector<std::wstring> dropped = {tree.WidePath(kAccented), tree.WidePath(deep1000)};
     // As the shell hands them over: wide names after a DROPFILES header, ended by an empty one.
     std::wstring list;
@@ -238,35 +259,80 @@ TEST_F(WideTreeTest, DroppedNamesComeWholeByTheirAliases) {
     ASSERT_EQ(names.Count(), 2u);
     const Text accented = names.Name(0);
     const Text deep = names.Name(1);
+    EXPECT_EQ(accented, FromWide(WithoutLongPrefix(dropped[0])));
     EXPECT_EQ(KeyOfLine(accented), KeyOf(dropped[0]));
-    EXPECT_EQ(accented.find('?'), Text::npos);
     EXPECT_GT(deep.size(), 1000u);
     EXPECT_EQ(KeyOfLine(deep), KeyOf(dropped[1]));
     names.Release();
-    EXPECT_EQ(names.Substitutions().aliased, 1u);
-    EXPECT_EQ(names.Substitutions().lossy, 0u);
 }
 
-TEST_F(WideTreeTest, CommandLineArgumentsByAliasAndTheUserIsTold) {
+TEST_F(WideTreeTest, CommandLineArgumentsByTheirTrueNamesOrWithTheOptionByAlias) {
     const std::wstring inner = WithoutLongPrefix(tree.WidePath(kKorean + L"\\inner.txt"));
     const std::wstring deep = WithoutLongPrefix(tree.WidePath(deep1000));
-    NameSubstitutions met;
-    const Lines arguments = StartArguments(L"\"C:\\prog.exe\" \"" + inner + L"\" " + deep, met);
+    const Lines arguments = StartArguments(L"\"C:\\prog.exe\" \"" + inner + L"\" " + deep);
     ASSERT_EQ(arguments.size(), 2u);
-    EXPECT_EQ(KeyOfLine(arguments[0]), KeyOf(L"\\\\?\\" + inner));
-    EXPECT_EQ(KeyOfLine(arguments[1]), KeyOf(L"\\\\?\\" + deep));
-    EXPECT_GT(arguments[1].size(), 1000u);
-    EXPECT_FALSE(met.Any());
+    EXPECT_EQ(arguments[0], FromWide(inner));
+    EXPECT_EQ(arguments[1], FromWide(deep));
 
     Win32NameLookup lookup;
     Win32FileSystem files;
-    RunCommandLineMode(arguments, lookup, files, view, {}, met);
-    ASSERT_EQ(view.lines.size(), 2u);
-    EXPECT_EQ(KeyOfLine(view.lines[0]), KeyOf(L"\\\\?\\" + inner));
-    EXPECT_EQ(view.lines[0].find('?'), Text::npos);
-    EXPECT_EQ(KeyOfLine(view.lines[1]), KeyOf(L"\\\\?\\" + deep));
-    // The Korean folder, given back by the lookup as its alias.
-    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message " + SubstitutionNotice({1, 0})}));
+    RunCommandLineMode(arguments, lookup, files, view, {});
+    EXPECT_EQ(view.lines, arguments);
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
+
+    RecordingView optioned;
+    output.codePageNames = true;
+    RunCommandLineMode(arguments, lookup, files, optioned, output);
+    ASSERT_EQ(optioned.lines.size(), 2u);
+    EXPECT_EQ(KeyOfLine(optioned.lines[0]), KeyOf(L"\\\\?\\" + inner));
+    EXPECT_EQ(optioned.lines[0].find('?'), Text::npos);
+    EXPECT_EQ(optioned.lines[1], arguments[1]);
+    // The Korean folder, given by its alias.
+    EXPECT_EQ(optioned.CallsStartingWith("message"), (Lines{"message " + SubstitutionNotice({1, 0})}));
+}
+
+// The names users meet most: a wave dash (U+301C, which code page 932 lacks), a decomposed パ, Korean, an
+// accented letter and an emoji. Listed and dropped they come true; with the option each by its alias.
+TEST(WideNames, FiveNamesComeTrueAndWithTheOptionAsBefore) {
+    const std::wstring names[] = {L"あ\u301Cい.txt", L"\u30CF\u309Aソコン.txt", L"한국어.txt", L"café.txt",
+                                  L"😀.txt"};
+    TempTree tree;
+    std::set<Text> expected;
+    for (const std::wstring& name : names) {
+        tree.FileW(name, "x");
+        expected.insert(tree.Root() + "\\" + FromWide(name));
+    }
+    Win32FileSystem files;
+    Win32FileReader fileReader;
+    Win32Network network;
+    Win32Collation locale{LetterCase::kIgnored};
+    RecordingView view;
+    view.options.ChkFAll = true;
+    DropState state{locale};
+    FileContentsReader reader{state, view, fileReader};
+    OutputOptions output;
+    DropHandler handler{state, view, files, network, reader, output};
+    const auto drop = [&] {
+        view.lines.clear();
+        view.calls.clear();
+        FakeDroppedNames dropped({tree.Root()});
+        bool handled = false;
+        handler.HandleDrop(dropped, handled);
+        std::set<Text> listed(view.lines.begin(), view.lines.end());
+        listed.erase(tree.Root());
+        return listed;
+    };
+    EXPECT_EQ(drop(), expected);
+    EXPECT_TRUE(view.CallsStartingWith("message").empty());
+
+    output.codePageNames = true;
+    const std::set<Text> aliased = drop();
+    EXPECT_EQ(aliased.size(), expected.size());
+    for (const Text& line : aliased) {
+        EXPECT_EQ(line.find('?'), Text::npos) << line;
+        EXPECT_NE(GetFileAttributesW(Wide(line).c_str()), INVALID_FILE_ATTRIBUTES) << line;
+    }
+    EXPECT_EQ(view.CallsStartingWith("message"), (Lines{"message " + SubstitutionNotice({5, 0})}));
 }
 
 TEST(TempTreeRemoval, DeepAndWideNamesGoWithTheTree) {

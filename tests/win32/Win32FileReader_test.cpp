@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Encoding.h"
+
 #include "collect/DropHandler.h"
 #include "collect/FileContentsReader.h"
 #include "platform/win32/Handles.h"
@@ -36,7 +38,9 @@ protected:
 };
 
 TEST_F(Win32FileReaderTest, ReadsAFileInBothModes) {
-    tree.File("表.txt", "表\r\nソ\rx\ny\x1Az\r\n");
+    std::string bytes;
+    TextToShiftJis("表\r\nソ\rx\ny\x1Az\r\n", bytes);
+    tree.File("表.txt", bytes);
     AllLines();
     reader.AddFileContents(tree.Path("表.txt"));
     EXPECT_EQ(view.lines, (Lines{"表", "ソ", "x\ny"}));

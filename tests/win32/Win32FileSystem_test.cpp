@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "platform/win32/WideText.h"
 #include "shared/OutputFormat.h"
 #include "tests/OutputFlags.h"
 #include "tests/win32/FolderLinks.h"
@@ -78,7 +79,7 @@ TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
     FILETIME written;
     ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) &&
                 SystemTimeToFileTime(&utc, &written));
-    const HANDLE file = CreateFileA(tree.Path("ソ.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+    const HANDLE file = CreateFileW(Wide(tree.Path("ソ.txt")).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
     EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
     CloseHandle(file);
@@ -119,16 +120,16 @@ TEST(Win32FileSystem, FullPathExpandsRelativePathsOfAnyLength) {
     TempTree tree;
     tree.File("a.txt");
     Win32FileSystem files;
-    char saved[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, saved);
-    ASSERT_TRUE(SetCurrentDirectoryA(tree.Root().c_str()));
+    wchar_t saved[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryW(Wide(tree.Root()).c_str()));
     EXPECT_EQ(files.FullPath("a.txt"), tree.Path("a.txt"));
-    SetCurrentDirectoryA(saved);
+    SetCurrentDirectoryW(saved);
     // Past the classic limit the answer comes whole, never cut; names that the classic rules would strip keep
     // their dot or space.
     const Text base = "C:\\";
-    for (const Text& path : {base + Text(256, 'a'), base + Text(257, 'a'), base + Text(400, 'a') + "\\b",
-                             base + "x.\\y "})
+    for (const Text& path :
+         {base + Text(256, 'a'), base + Text(257, 'a'), base + Text(400, 'a') + "\\b", base + "x.\\y "})
         EXPECT_EQ(files.FullPath(path), path);
     EXPECT_EQ(files.FullPath("C:\\x\\..\\" + Text(400, 'a')), base + Text(400, 'a'));
 }
@@ -151,10 +152,10 @@ TEST(Win32FileSystem, ShortPathNamesTheSameEntryInEightDotThree) {
     const Text folder = PathDirectory(shortForm);
     EXPECT_TRUE(IsEightDotThree(PathFileName(shortForm))) << shortForm;
     EXPECT_TRUE(IsEightDotThree(PathFileName(folder.substr(0, folder.size() - 1)))) << shortForm;
-    char longForm[MAX_PATH];
-    const DWORD length = GetLongPathNameA(shortForm.c_str(), longForm, MAX_PATH);
+    wchar_t longForm[MAX_PATH];
+    const DWORD length = GetLongPathNameW(Wide(shortForm).c_str(), longForm, MAX_PATH);
     ASSERT_GT(length, 0u);
-    EXPECT_EQ(Text(longForm, length), path);
+    EXPECT_EQ(FromWide(longForm, length), path);
 }
 
 TEST(Win32FileSystem, IdentityIsTheFolderWhicheverPathLeadsThere) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/WideText.h"
 #include "shared/LongFileName.h"
 #include "tests/win32/TempTree.h"
 #include "text/AsciiUpper.h"
@@ -23,9 +24,9 @@ protected:
     }
 
     static Text Short(const Text& path) {
-        char buffer[MAX_PATH];
-        const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-        return length > 0 && length < MAX_PATH ? Text(buffer, length) : Text();
+        wchar_t buffer[MAX_PATH];
+        const DWORD length = GetShortPathNameW(Wide(path).c_str(), buffer, MAX_PATH);
+        return length > 0 && length < MAX_PATH ? FromWide(buffer, length) : Text();
     }
 
     TempTree tree;
