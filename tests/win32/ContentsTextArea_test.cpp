@@ -13,15 +13,15 @@ namespace {
 class ContentsTextAreaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(form_.Create(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(form_.Create(GetModuleHandleW(nullptr)));
         form_.PrepareForDrops();
-        SendMessageA(form_.Item(kRdoShow), BM_CLICK, 0, 0);
-        SendMessageA(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
+        SendMessageW(form_.Item(kRdoShow), BM_CLICK, 0, 0);
+        SendMessageW(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
         form_.AppendLine("kept");
     }
 
     void Drop(const std::vector<Text>& names) {
-        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        PostMessageW(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
         loop_.Pump();
     }
 
