@@ -264,8 +264,23 @@ void TForm1::ChkGetClick() {
 }
 
 void TForm1::BtnSaveClick() {
-    const Text file = AskSaveFileName(Handle());
-    if (!file.empty()) SaveText(file, MemoText());
+    SaveTarget target = AskSaveTarget(Handle());
+    if (target.path.empty()) return;
+    const Text text = MemoText();
+    if (target.encoding == SaveEncoding::ShiftJis) {
+        if (const std::size_t lossy = LinesShiftJisCannotHold(text)) {
+            switch (AskYesNoCancel(Handle(), ShiftJisLossQuestion(lossy))) {
+                case IDYES:
+                    target.encoding = SaveEncoding::Utf8WithBom;
+                    break;
+                case IDNO:
+                    break;
+                default:
+                    return;
+            }
+        }
+    }
+    SaveBytes(target.path, EncodedForSave(text, target.encoding));
 }
 
 void TForm1::BtnClearClick() {

@@ -43,6 +43,10 @@ void ShowInformation(HWND owner, const Text& text) {
     Box(owner, text, "情報", MB_OK | MB_ICONINFORMATION);
 }
 
+int AskYesNoCancel(HWND owner, const Text& text) {
+    return Box(owner, text, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON1);
+}
+
 RECT FitInside(const RECT& rect, const RECT& area) {
     const LONG width = rect.right - rect.left;
     const LONG height = rect.bottom - rect.top;

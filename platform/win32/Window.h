@@ -26,6 +26,8 @@ Text WindowText(HWND window);
 void ShowPlainMessage(HWND owner, const Text& text);
 bool AskConfirmation(HWND owner, const Text& text);  // true for "OK"
 void ShowInformation(HWND owner, const Text& text);
+// A question with はい, いいえ and キャンセル: IDYES, IDNO or IDCANCEL.
+int AskYesNoCancel(HWND owner, const Text& text);
 
 // Placement on the screens, in screen coordinates.
 // rect moved, not resized, so that it lies inside area; one larger than area keeps its left and top edges
