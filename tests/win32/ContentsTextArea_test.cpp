@@ -31,7 +31,8 @@ protected:
 };
 
 TEST_F(ContentsTextAreaTest, ANulOrALoneLeadByteTouchesOnlyItsOwnLine) {
-    tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n表\r\nnext\r\nlast");
+    // The file's bytes are Shift_JIS: 95 5C is 表.
+    tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n\x95\x5C\r\nnext\r\nlast");
     BoxAnswerer boxes;
     Drop({tree.Path("hostile.txt")});
     EXPECT_EQ(form_.MemoText(), "kept\r\nhead tail\r\nabc?\r\n表\r\nnext\r\nlast\r\n");
