@@ -207,6 +207,10 @@ TEST_F(MainWindowTest, CaretIndicatorPastSixtyFourKilobytes) {
     form_.PlaceCaretAtEnd();
     form_.ShowCaretPos();
     EXPECT_EQ(Panel(0), "  5 :   1") << "the column counts bytes";
+    SetWindowTextW(form_.Item(kMemo), L"\u00E9\U0001F600");
+    form_.PlaceCaretAtEnd();
+    form_.ShowCaretPos();
+    EXPECT_EQ(Panel(0), "  5 :   1") << "a character outside the code page counts as a double-byte one";
     form_.BtnClearClick();
     EXPECT_EQ(Panel(0), "  1 :   1");
 }
