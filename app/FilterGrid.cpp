@@ -13,8 +13,8 @@ LRESULT CALLBACK CellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam
             // The grid's one tab stop follows the cell last visited.
             for (int row = 0; row < kGridCellCount; ++row) {
                 HWND cell = GetDlgItem(grid, kGridCell0 + row);
-                const LONG_PTR style = GetWindowLongPtrA(cell, GWL_STYLE);
-                SetWindowLongPtrA(cell, GWL_STYLE, cell == hwnd ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+                const LONG_PTR style = GetWindowLongPtrW(cell, GWL_STYLE);
+                SetWindowLongPtrW(cell, GWL_STYLE, cell == hwnd ? style | WS_TABSTOP : style & ~WS_TABSTOP);
             }
             break;
         case WM_CHAR:
@@ -24,7 +24,7 @@ LRESULT CALLBACK CellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam
             if (wparam == VK_UP || wparam == VK_DOWN) {
                 const int row = GetDlgCtrlID(hwnd) - kGridCell0 + (wparam == VK_UP ? -1 : 1);
                 if (row >= 0 && row < kGridCellCount) {
-                    SendMessageA(GetAncestor(hwnd, GA_ROOT), WM_NEXTDLGCTL,
+                    SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_NEXTDLGCTL,
                                  reinterpret_cast<WPARAM>(GetDlgItem(grid, kGridCell0 + row)), TRUE);
                 }
                 return 0;

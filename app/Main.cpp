@@ -27,6 +27,13 @@
 
 namespace {
 
+// Said once at start where the process code page is not 932, which the manifest asks for but Windows 10
+// does not grant once the user has switched the system's code page to UTF-8.
+const Text kCodePageNotice =
+    "Windows の「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」が有効です。\r\n"
+    "ファイル名と表示、クリップボード、保存するファイルは正しく扱えますが、Data.INI に日本語の値 "
+    "(フォント名など) があると正しく読み書きできないことがあります。";
+
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
     form.PlaceAt(settings.formLeft, settings.formTop);
@@ -79,7 +86,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         Win32NameLookup lookup;
         Win32FileSystem files;
         RunCommandLineMode(arguments, lookup, files, form, form.Output());
-        SendMessageA(form.Item(kMemo), EM_SETSEL, 0, 0);
+        SendMessageW(form.Item(kMemo), EM_SETSEL, 0, 0);
         // A copy that failed was reported; the exit code says so to whoever started the program.
         PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);
         return loop.Run();
@@ -118,5 +125,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     editForm.SetOperationEnded([&] { form.OperationEnded(); });
 
     ShowWindow(form.Handle(), show);
+    if (GetACP() != 932) ShowInformation(form.Handle(), kCodePageNotice);
     return loop.Run();
 }

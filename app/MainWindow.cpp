@@ -5,7 +5,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
 #include "app/AppMessage.h"
@@ -15,8 +14,8 @@
 #include "platform/win32/FileDrops.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SpeedButton.h"
+#include "platform/win32/WideText.h"
 #include "res/resource.h"
-#include "text/CharacterCut.h"
 
 namespace {
 
@@ -36,6 +35,18 @@ LONG PixelsFromPoints(int points, UINT dpi) {
     return -MulDiv(points, static_cast<int>(dpi), 72);
 }
 
+// The longest start of a face name that takes at most LF_FACESIZE - 1 bytes in Shift_JIS, whole characters
+// only, as Data.INI has always kept it: it also fits the system's face name of LF_FACESIZE - 1 units.
+Text FaceNameCut(const Text& name) {
+    std::size_t end = 0, width = 0;
+    while (end < name.size()) {
+        width += ShiftJisWidth(CharacterAt(name, end));
+        if (width > LF_FACESIZE - 1) break;
+        end += CharacterBytes(name, end);
+    }
+    return name.substr(0, end);
+}
+
 }  // namespace
 
 TForm1::TForm1(MessageLoop& loop) : MemoView(loop, state_) {}
@@ -50,7 +61,7 @@ bool TForm1::Create(HINSTANCE instance) {
     frame.clientWidth = kOuterWidth;
     frame.clientHeight = kOuterHeight;
     frame.sizeIsOuter = true;
-    frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ROMINADO));
+    frame.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ROMINADO));
     if (!CreateFrame(instance, frame)) return false;
     // Laid out at the DPI of the monitor it was created on: the designed client area scaled, in the frame of
     // that DPI.
@@ -89,7 +100,7 @@ bool TForm1::CreateChildren() {
         SetStatusText(panel, Text());
 
     HWND bar = Item(kPBar1);
-    SendMessageA(bar, PBM_SETRANGE32, 0, 1000);
+    SendMessageW(bar, PBM_SETRANGE32, 0, 1000);
     ShowWindow(bar, SW_HIDE);
     return true;
 }
@@ -98,7 +109,7 @@ void TForm1::SetStatusPanels() {
     int edges[std::size(kStatusPanelEdges)];
     for (std::size_t i = 0; i < std::size(edges); ++i)
         edges[i] = ScaleForDpi(kStatusPanelEdges[i], dpi_);
-    SendMessageA(Item(kStatus1), SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
+    SendMessageW(Item(kStatus1), SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
 }
 
 void TForm1::ScaleTo(UINT dpi) {
@@ -113,7 +124,7 @@ void TForm1::ScaleTo(UINT dpi) {
     PlaceControls(Handle(), kMainControls, kMainControlCount, dpi);
     PlaceControls(Handle(), kGridCells, dpi);
     SetStatusPanels();
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
     std::vector<ImageListOwner> glyphs;
     for (const SpeedButtonGlyph& glyph : kSpeedButtonGlyphs)
         glyphs.push_back(
@@ -161,7 +172,7 @@ void TForm1::Layout() {
     const int width = client.right;
     const int height = client.bottom;
     HWND status = Item(kStatus1);
-    SendMessageA(status, WM_SIZE, 0, 0);
+    SendMessageW(status, WM_SIZE, 0, 0);
     RECT statusRect{};
     GetWindowRect(status, &statusRect);
     const int statusHeight = statusRect.bottom - statusRect.top;
@@ -200,8 +211,8 @@ void TForm1::SyncRadioTabStops() {
     // Tab enters a radio group at its checked button; the arrow keys move within the group.
     for (int id : {kRdoFull, kRdoName, kRdoShow, kRdoNET, kRdoShort, kRdoLineCnt, kRdoLineAll}) {
         HWND radio = Item(id);
-        const LONG_PTR style = GetWindowLongPtrA(radio, GWL_STYLE);
-        SetWindowLongPtrA(radio, GWL_STYLE, IsChecked(id) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const LONG_PTR style = GetWindowLongPtrW(radio, GWL_STYLE);
+        SetWindowLongPtrW(radio, GWL_STYLE, IsChecked(id) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 
@@ -209,7 +220,7 @@ void TForm1::FocusControl(HWND control) {
     if (!control) return;
     SetFocus(control);
     // As in a dialog, a filter cell entered by the keyboard has its text selected (the text area declines).
-    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 int TForm1::MemoFontPoints() const {
@@ -217,14 +228,14 @@ int TForm1::MemoFontPoints() const {
 }
 
 void TForm1::SetMemoFont(const Text& name, int points) {
-    memoFont_ = LOGFONTA{};
+    memoFont_ = LOGFONTW{};
     memoFont_.lfHeight = PixelsFromPoints(std::clamp(points, kMemoFontPointsMin, kMemoFontPointsMax), dpi_);
     memoFont_.lfWeight = FW_NORMAL;
     memoFont_.lfCharSet = SHIFTJIS_CHARSET;
     memoFont_.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    // A name cut through a double-byte character would name no font, and Data.INI could not keep it.
-    const Text faceName = CutAtCharacter(name, LF_FACESIZE - 1);
-    memcpy(memoFont_.lfFaceName, faceName.c_str(), faceName.size() + 1);
+    const std::wstring face = Wide(FaceNameCut(name));
+    std::copy_n(face.data(), face.size(), memoFont_.lfFaceName);
+    memoFont_.lfFaceName[face.size()] = L'\0';
     memoColor_ = CLR_INVALID;
     ApplyMemoFont();
 }
@@ -240,8 +251,8 @@ void TForm1::PlaceAt(int left, int top) {
 }
 
 void TForm1::ApplyMemoFont() {
-    memoFontHandle_.reset(CreateFontIndirectA(&memoFont_));
-    SendMessageA(Item(kMemo), WM_SETFONT, reinterpret_cast<WPARAM>(memoFontHandle_.get()), TRUE);
+    memoFontHandle_.reset(CreateFontIndirectW(&memoFont_));
+    SendMessageW(Item(kMemo), WM_SETFONT, reinterpret_cast<WPARAM>(memoFontHandle_.get()), TRUE);
 }
 
 void TForm1::RdoFullClick() {
@@ -253,8 +264,23 @@ void TForm1::ChkGetClick() {
 }
 
 void TForm1::BtnSaveClick() {
-    const Text file = AskSaveFileName(Handle());
-    if (!file.empty()) SaveText(file, MemoText());
+    SaveTarget target = AskSaveTarget(Handle());
+    if (target.path.empty()) return;
+    const Text text = MemoText();
+    if (target.encoding == SaveEncoding::ShiftJis) {
+        if (const std::size_t lossy = LinesShiftJisCannotHold(text)) {
+            switch (AskYesNoCancel(Handle(), ShiftJisLossQuestion(lossy))) {
+                case IDYES:
+                    target.encoding = SaveEncoding::Utf8WithBom;
+                    break;
+                case IDNO:
+                    break;
+                default:
+                    return;
+            }
+        }
+    }
+    SaveBytes(target.path, EncodedForSave(text, target.encoding));
 }
 
 void TForm1::BtnClearClick() {
@@ -263,14 +289,14 @@ void TForm1::BtnClearClick() {
 }
 
 void TForm1::BtnFontClick() {
-    LOGFONTA chosen = memoFont_;
-    CHOOSEFONTA dialog{};
+    LOGFONTW chosen = memoFont_;
+    CHOOSEFONTW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Handle();
     dialog.lpLogFont = &chosen;
     dialog.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS;
     dialog.rgbColors = memoColor_ == CLR_INVALID ? GetSysColor(COLOR_WINDOWTEXT) : memoColor_;
-    if (!ChooseFontA(&dialog)) return;
+    if (!ChooseFontW(&dialog)) return;
     memoFont_ = chosen;
     memoColor_ = dialog.rgbColors;
     ApplyMemoFont();
@@ -364,7 +390,7 @@ void TForm1::OperationEnded() {
     if (!closeRequested_ || state_.FBusy) return;
     closeRequested_ = false;
     // Posted: the operation's callers unwind before the window goes.
-    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TForm1::OnCommand(int id, int code) {
@@ -374,7 +400,7 @@ void TForm1::OnCommand(int id, int code) {
     };
     switch (id) {
         case kBtnClose:
-            SendMessageA(Handle(), WM_CLOSE, 0, 0);
+            SendMessageW(Handle(), WM_CLOSE, 0, 0);
             break;
         case kBtnSave:
             BtnSaveClick();

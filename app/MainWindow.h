@@ -16,9 +16,10 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Collation.h"
 #include "platform/win32/Win32Network.h"
 #include "shared/OutputOptions.h"
 
@@ -58,7 +59,7 @@ public:
     int ModeIndex() const;
     void SelectMode(
         int index);  // any index outside 0..4 selects full path; runs RdoFullClick as a click would
-    Text MemoFontName() const { return memoFont_.lfFaceName; }
+    Text MemoFontName() const { return FromWide(memoFont_.lfFaceName); }
     int MemoFontPoints() const;
     // A size that would leave the text unreadable (0, negative, huge) is brought into the range below, so the
     // size in use, which is what gets saved, is always one of it.
@@ -110,9 +111,9 @@ private:
     WindowIcons icons_;
     FontOwner windowFont_;
     FontOwner memoFontHandle_;
-    LOGFONTA memoFont_{};
-    COLORREF memoColor_ = CLR_INVALID;  // CLR_INVALID: the window-text colour
+    LOGFONTW memoFont_{};
+    COLORREF memoColor_ = CLR_INVALID;    // CLR_INVALID: the window-text colour
     std::vector<ImageListOwner> glyphs_;  // one a speed button, in the order of its glyph table
-    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
-    bool closeRequested_ = false;  // a close waits for the running drop or edit operation to end
+    HWND lastFocus_ = nullptr;            // the control that had the keyboard when the window was left
+    bool closeRequested_ = false;         // a close waits for the running drop or edit operation to end
 };

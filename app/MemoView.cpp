@@ -7,25 +7,31 @@
 
 #include "app/MainLayout.h"
 #include "platform/win32/Clipboard.h"
+#include "platform/win32/WideText.h"
 #include "text/AppError.h"
 #include "text/NumberField.h"
 #include "text/TextLines.h"
 
 namespace {
 
-// A text this long keeps the text area busy for a time the user notices (some 0.1 s a MiB): the status bar
-// says so, the cursor waits, and it goes in in parts, each twice the one before up to kLongestPart, with
-// messages processed between them. Not many parts: at each the area does some work for the whole text.
+// A text this long (in UTF-16 units, as the text area holds it) keeps the text area busy for a time the user
+// notices (some 0.1 s a MiB): the status bar says so, the cursor waits, and it goes in in parts, each twice
+// the one before up to kLongestPart, with messages processed between them. Not many parts: at each the area
+// does some work for the whole text.
 constexpr std::size_t kLongText = std::size_t{1} << 18;
 constexpr std::size_t kLongestPart = std::size_t{1} << 22;
 const Text kFillingText = "テキストを設定しています…";
 
-// Where the part of about size bytes from from ends: behind the first CR LF that ends at or after that
+// Where the part of about size units from from ends: behind the first CR LF that ends at or after that
 // size, or at the text's end.
-std::size_t PartEnd(const Text& text, std::size_t from, std::size_t size) {
+std::size_t PartEnd(const WideText& text, std::size_t from, std::size_t size) {
     if (text.size() - from <= size) return text.size();
-    const std::size_t breakAt = text.find("\r\n", from + size - 1);
-    return breakAt == Text::npos ? text.size() : breakAt + 2;
+    const std::size_t breakAt = text.find(u"\r\n", from + size - 1);
+    return breakAt == WideText::npos ? text.size() : breakAt + 2;
+}
+
+const wchar_t* Units(const WideText& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
 }  // namespace
@@ -36,11 +42,10 @@ public:
     LongFill(MemoView& view, std::size_t size) : view_(view), shown_(size >= kLongText && !view.filling_) {
         if (!shown_) return;
         HWND status = view.Item(kStatus1);
-        const auto length = LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, 3, 0));
-        Text previous(static_cast<std::size_t>(length) + 1, '\0');
-        SendMessageA(status, SB_GETTEXTA, 3, reinterpret_cast<LPARAM>(previous.data()));
-        previous.resize(length);
-        previous_ = std::move(previous);
+        const auto length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, 3, 0));
+        std::wstring previous(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(status, SB_GETTEXTW, 3, reinterpret_cast<LPARAM>(previous.data()));
+        previous_ = FromWide(previous.data(), length);
         view.SetStatusText(3, kFillingText);
         // Painted now: the text area's call that follows answers no message until it returns.
         UpdateWindow(status);
@@ -65,7 +70,7 @@ private:
 
 void MemoView::AttachTextArea() {
     HWND memo = Item(kMemo);
-    SendMessageA(memo, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit the control has
+    SendMessageW(memo, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit the control has
     SetWindowSubclass(memo, &MemoView::MemoProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -118,27 +123,29 @@ bool MemoView::EndsInBreak() const {
     // The text ends in a break (or is empty) exactly when its last line is empty, which the area tells
     // without copying its text.
     HWND memo = Item(kMemo);
-    const auto lastLine = SendMessageA(memo, EM_GETLINECOUNT, 0, 0) - 1;
-    const auto lastLineStart = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
-    return SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
+    const auto lastLine = SendMessageW(memo, EM_GETLINECOUNT, 0, 0) - 1;
+    const auto lastLineStart = SendMessageW(memo, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
+    return SendMessageW(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
 }
 
 void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
     const bool stoppable = stopOnAbort && !abortState_.FAbort;
+    // One conversion for the whole block; the parts are cut from its UTF-16 form.
+    const WideText wide = TextToWide(block);
     RedrawSuspension suspension(*this);
-    LongFill fill(*this, block.size());
-    Text piece;
+    LongFill fill(*this, wide.size());
+    WideText piece;
     std::size_t partSize = kLongText;
-    for (std::size_t from = 0; from < block.size(); partSize = std::min(2 * partSize, kLongestPart)) {
-        const std::size_t to = PartEnd(block, from, partSize);
-        if (from == 0 && to == block.size()) {
-            InsertAtEnd(block);
+    for (std::size_t from = 0; from < wide.size(); partSize = std::min(2 * partSize, kLongestPart)) {
+        const std::size_t to = PartEnd(wide, from, partSize);
+        if (from == 0 && to == wide.size()) {
+            InsertAtEnd(wide);
         } else {
-            piece.assign(block, from, to - from);
+            piece.assign(wide, from, to - from);
             InsertAtEnd(piece);
         }
         from = to;
-        if (from < block.size()) {
+        if (from < wide.size()) {
             loop_.Pump();
             // Esc during a drop: what went in stays, the rest is left out as the walk leaves the names not
             // yet reached.
@@ -147,38 +154,38 @@ void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
     }
 }
 
-void MemoView::InsertAtEnd(const Text& text) {
+void MemoView::InsertAtEnd(const WideText& text) {
     HWND memo = Item(kMemo);
-    SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
+    SendMessageW(memo, EM_SETSEL, INT_MAX, INT_MAX);
     DWORD end = 0;
-    SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&end), 0);
-    // Lengths in bytes, which the control keeps (counting them costs nothing on Windows).
-    const auto before = static_cast<std::size_t>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0));
+    SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&end), 0);
+    // Lengths in UTF-16 units, which the control keeps.
+    const auto before = static_cast<std::size_t>(SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0));
     // Into an empty area the whole text is set at once, which the control takes faster than an insertion.
     if (before == 0) {
-        SetWindowTextA(memo, text.c_str());
+        SetWindowTextW(memo, Units(text));
     } else {
-        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Units(text)));
     }
-    const auto after = static_cast<std::size_t>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0));
+    const auto after = static_cast<std::size_t>(SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0));
     if (after < before + text.size()) {
         // The control cut the text at its limit or took none for want of memory: what it took of it goes
-        // again, by the position where it began (positions are characters on some systems, not bytes).
-        SendMessageA(memo, EM_SETSEL, end, -1);
-        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        // again, by the position where it began.
+        SendMessageW(memo, EM_SETSEL, end, -1);
+        SendMessageW(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
         throw AppError(kTextAreaFullMessage);
     }
-    SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
+    SendMessageW(memo, EM_SETSEL, INT_MAX, INT_MAX);
 }
 
 void MemoView::SuspendRedraw() {
-    if (redrawSuspensions_++ == 0) SendMessageA(Item(kMemo), WM_SETREDRAW, FALSE, 0);
+    if (redrawSuspensions_++ == 0) SendMessageW(Item(kMemo), WM_SETREDRAW, FALSE, 0);
 }
 
 void MemoView::ResumeRedraw() {
     if (redrawSuspensions_ > 0 && --redrawSuspensions_ == 0) {
         HWND memo = Item(kMemo);
-        SendMessageA(memo, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(memo, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(memo, nullptr, TRUE);
     }
 }
@@ -197,15 +204,15 @@ Text MemoView::ReadAllText() {
 
 void MemoView::ReplaceAllText(const Text& text) {
     HWND memo = Item(kMemo);
-    SetWindowTextA(memo, "");
+    SetWindowTextW(memo, L"");
     // An Esc meant for a drop does not cut short the text that replaces the whole text.
     AppendBlock(text, false);
-    SendMessageA(memo, EM_SETSEL, 0, 0);
-    SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+    SendMessageW(memo, EM_SETSEL, 0, 0);
+    SendMessageW(memo, EM_SCROLLCARET, 0, 0);
 }
 
 void MemoView::CopyAllText() {
-    SendMessageA(Item(kMemo), EM_SETSEL, 0, -1);
+    SendMessageW(Item(kMemo), EM_SETSEL, 0, -1);
     clipboardFailed_ = !PutWindowTextOnClipboard(Handle(), Item(kMemo));
     if (clipboardFailed_) ShowInformation(Handle(), kClipboardBusyMessage);
 }
@@ -213,31 +220,31 @@ void MemoView::CopyAllText() {
 void MemoView::PlaceCaretAtEnd() {
     HWND memo = Item(kMemo);
     DWORD start = 0;
-    SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    SendMessageA(memo, EM_SETSEL, start, start);
+    SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageW(memo, EM_SETSEL, start, start);
     SetFocus(memo);
-    SendMessageA(memo, EM_SETSEL, INT_MAX, INT_MAX);
-    SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+    SendMessageW(memo, EM_SETSEL, INT_MAX, INT_MAX);
+    SendMessageW(memo, EM_SCROLLCARET, 0, 0);
 }
 
 void MemoView::SetStatusText(int panel, const Text& text) {
     // Panels 1 and 3 have no bevel; panel 2 is right-aligned.
     const WPARAM style = panel == 1 || panel == 3 ? SBT_NOBORDERS : 0;
     const Text shown = panel == 2 ? "\t\t" + text : text;
-    SendMessageA(Item(kStatus1), SB_SETTEXTA, static_cast<WPARAM>(panel) | style,
-                 reinterpret_cast<LPARAM>(shown.c_str()));
+    SendMessageW(Item(kStatus1), SB_SETTEXTW, static_cast<WPARAM>(panel) | style,
+                 reinterpret_cast<LPARAM>(Wide(shown).c_str()));
 }
 
 void MemoView::SetProgressMax(std::int32_t maximum) {
-    SendMessageA(Item(kPBar1), PBM_SETRANGE32, 0, maximum);
+    SendMessageW(Item(kPBar1), PBM_SETRANGE32, 0, maximum);
 }
 
 void MemoView::SetProgressPosition(std::int32_t position) {
     HWND bar = Item(kPBar1);
     // A drop sets the position after every file, mostly to where it stands; setting it costs the bar some
     // tens of microseconds under Wine even then, asking for it next to nothing.
-    if (SendMessageA(bar, PBM_GETPOS, 0, 0) == position) return;
-    SendMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    if (SendMessageW(bar, PBM_GETPOS, 0, 0) == position) return;
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void MemoView::EnableTopPanel(bool enabled) {
@@ -260,37 +267,31 @@ void MemoView::ShowCaretPos() {
     HWND memo = Item(kMemo);
     // The full positions: their low 16 bits alone would give a wrong column once the text passes 64 KiB.
     DWORD start = 0;
-    SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const auto line =
-        static_cast<std::int64_t>(SendMessageA(memo, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0)) + 1;
+        static_cast<std::int64_t>(SendMessageW(memo, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0)) + 1;
     const auto lineStart =
-        static_cast<std::int64_t>(SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(-1), 0));
-    const std::int64_t column = ColumnInBytes(static_cast<std::int64_t>(start) - lineStart, line - 1) + 1;
+        static_cast<std::int64_t>(SendMessageW(memo, EM_LINEINDEX, static_cast<WPARAM>(-1), 0));
+    const std::int64_t column = CaretColumn(static_cast<std::int64_t>(start) - lineStart, line - 1) + 1;
     SetStatusText(0, FormatNumbers("%03d : %03d", {column, line}));
 }
 
-std::int64_t MemoView::ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const {
-    // The column counts bytes; some systems' text areas count positions in characters.
-    if (offset <= 0) return offset;
-    HWND memo = Item(kMemo);
-    const auto lineStart = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(lineIndex), 0);
-    const auto positions =
-        static_cast<std::int64_t>(SendMessageA(memo, EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
-    Text bytes;
-    if (positions < 0xFFFF) {
-        bytes.resize(static_cast<std::size_t>(positions) * 2 + 2);
-        *reinterpret_cast<WORD*>(bytes.data()) =
-            static_cast<WORD>(bytes.size() < 0xFFFF ? bytes.size() : 0xFFFF);
-        const auto copied = SendMessageA(memo, EM_GETLINE, static_cast<WPARAM>(lineIndex),
-                                         reinterpret_cast<LPARAM>(bytes.data()));
-        bytes.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+std::int64_t MemoView::CaretColumn(std::int64_t units, std::int64_t lineIndex) const {
+    if (units <= 0) return units;
+    // Only the line's first units are needed; a line request copies at most 0xFFFF of them.
+    Text start;
+    if (units < 0xFFFF) {
+        std::wstring line(static_cast<std::size_t>(units) + 1, L'\0');
+        *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(units);
+        const auto copied = SendMessageW(Item(kMemo), EM_GETLINE, static_cast<WPARAM>(lineIndex),
+                                         reinterpret_cast<LPARAM>(line.data()));
+        start = FromWide(line.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
     } else {
-        // Too long for one line request: take it from the whole text.
         const std::optional<Text> line = LineAt(MemoText(), lineIndex);
-        if (!line) return offset;
-        bytes = *line;
+        if (!line) return units;
+        start = *line;
     }
-    return ShiftJisColumn(bytes, offset);
+    return ShiftJisColumn(start, units);
 }
 
 LRESULT CALLBACK MemoView::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -308,7 +309,7 @@ LRESULT CALLBACK MemoView::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPA
                 }
                 if (wparam == VK_TAB) {
                     // Tab moves on and never goes into the text.
-                    SendMessageA(view->Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
+                    SendMessageW(view->Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
                     return 0;
                 }
                 break;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Encoding.h"
 #include "platform/View.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Window.h"
@@ -16,13 +17,13 @@
 
 class MemoView : public Window, public View {
 public:
-    // The text area's whole text, byte for byte.
+    // The text area's whole text.
     Text MemoText() const;
 
     // Whether the last CopyAllText left the clipboard unchanged (the user has been told).
     bool ClipboardCopyFailed() const { return clipboardFailed_; }
 
-    // Writes the caret's column (in bytes) and line into status panel 0.
+    // Writes the caret's column (in bytes of the line's Shift_JIS form) and line into status panel 0.
     void ShowCaretPos();
 
     OptionSnapshot ReadOptions() override;
@@ -68,8 +69,9 @@ private:
     void AppendBlock(const Text& block, bool stopOnAbort);
     // Puts text at the end of the text area, or raises AppError, leaving the text as it was, when the area
     // takes less.
-    void InsertAtEnd(const Text& text);
-    std::int64_t ColumnInBytes(std::int64_t offset, std::int64_t lineIndex) const;
+    void InsertAtEnd(const WideText& text);
+    // The column, as ShiftJisColumn counts it, of the caret units into line lineIndex.
+    std::int64_t CaretColumn(std::int64_t units, std::int64_t lineIndex) const;
     static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                           DWORD_PTR self);
 

@@ -23,10 +23,11 @@ constexpr char kSizeColumn[] = "SizeColumn";
 constexpr char kTimeColumn[] = "TimeColumn";
 constexpr char kAttributeColumn[] = "AttributeColumn";
 constexpr char kReadOnlineFiles[] = "ReadOnlineFiles";
+constexpr char kCodePageNames[] = "CodePageNames";
 
 // The INI functions drop surrounding spaces and quotes and cannot hold a line break, so the separator is
-// kept between quotes, with control bytes, quotes and "%" written as "%" and two hexadecimal digits. None of
-// these bytes can be the second byte of a double-byte character, so a byte-wise pass is safe.
+// kept between quotes, with control bytes, quotes and "%" written as "%" and two hexadecimal digits. In
+// UTF-8 none of these bytes is part of another character, so a byte-wise pass is safe.
 bool NeedsEscape(unsigned char b) {
     return b < 0x20 || b == 0x7F || b == '"' || b == '%';
 }
@@ -70,7 +71,7 @@ Text DecodeSeparator(Text value) {
             out += value[i];
         }
     }
-    return CutAtCharacter(out, kCustomSeparatorBytes);
+    return CutToShiftJisWidth(out, kCustomSeparatorBytes);
 }
 
 class Reader {
@@ -109,7 +110,7 @@ bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
            number(kSlashes, o.slashes) && flag(kFolderMark, o.folderMark) && flag(kRelative, o.relative) &&
            flag(kExtensions, o.extensions) && number(kOrder, o.order) && flag(kSizeColumn, o.sizeColumn) &&
            flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn) &&
-           flag(kReadOnlineFiles, o.readOnlineFiles);
+           flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames);
 }
 
 }  // namespace
@@ -131,6 +132,7 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     o.timeColumn = r.ReadBool(kTimeColumn, o.timeColumn);
     o.attributeColumn = r.ReadBool(kAttributeColumn, o.attributeColumn);
     o.readOnlineFiles = r.ReadBool(kReadOnlineFiles, o.readOnlineFiles);
+    o.codePageNames = r.ReadBool(kCodePageNames, o.codePageNames);
     return o;
 }
 

@@ -2,45 +2,77 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "text/AppError.h"
 
-Text AskSaveFileName(HWND owner) {
-    // Room for the longest path the system can name (32767 characters of up to two bytes): a name longer
-    // than the buffer would be refused as if the user had cancelled.
-    Text file(65536, '\0');
-    OPENFILENAMEA dialog{};
+namespace {
+
+// The type list, in its order, with the encoding each saves in.
+struct FileType {
+    const char* name;
+    const char* pattern;
+    SaveEncoding encoding;
+};
+constexpr FileType kFileTypes[] = {
+    {"*.TXT(ﾃｷｽﾄﾌｧｲﾙ）", "*.TXT", SaveEncoding::ShiftJis},
+    {"*.*(すべてのﾌｧｲﾙ）", "*.*", SaveEncoding::ShiftJis},
+    {"UTF-8 (BOM 付き)", "*.TXT", SaveEncoding::Utf8WithBom},
+    {"UTF-8", "*.TXT", SaveEncoding::Utf8},
+    {"UTF-16 LE", "*.TXT", SaveEncoding::Utf16Le},
+};
+
+// Pairs of NUL-ended names and patterns, and one more NUL.
+std::wstring Filter() {
+    std::wstring filter;
+    for (const FileType& type : kFileTypes)
+        filter += Wide(type.name) + L'\0' + Wide(type.pattern) + L'\0';
+    return filter + L'\0';
+}
+
+}  // namespace
+
+SaveTarget AskSaveTarget(HWND owner) {
+    // Room for the longest path the system can name: a name longer than the buffer would be refused as if
+    // the user had cancelled.
+    std::wstring file(32768, L'\0');
+    const std::wstring filter = Filter();
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = "*.TXT(ﾃｷｽﾄﾌｧｲﾙ）\0*.TXT\0*.*(すべてのﾌｧｲﾙ）\0*.*\0";
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrDefExt = "TXT";
+    dialog.lpstrDefExt = L"TXT";
     dialog.Flags =
         OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dialog)) {
+    if (!GetSaveFileNameW(&dialog)) {
         // Zero is the user's cancel; anything else is the dialog's own failure, which must not pass for one.
         if (const DWORD error = CommDlgExtendedError())
             throw AppError("保存するファイル名を受け取れません (" + std::to_string(error) + ")");
-        return Text();
+        return SaveTarget();
     }
-    file.resize(file.find('\0'));
-    return file;
+    const std::size_t chosen = dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= std::size(kFileTypes)
+                                   ? dialog.nFilterIndex - 1
+                                   : 0;
+    return SaveTarget{FromWide(file.c_str()), kFileTypes[chosen].encoding};
 }
 
-void SaveText(const Text& path, const Text& text) {
-    FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+void SaveBytes(const Text& path, const std::string& bytes) {
+    FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw AppError("ファイル " + path + " を作成できません");
     std::size_t written = 0;
-    while (written < text.size()) {
+    while (written < bytes.size()) {
         // WriteFile takes at most 4 GiB - 1 a call.
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - written, 1u << 30));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
         DWORD done = 0;
-        if (!WriteFile(file.Get(), text.data() + written, chunk, &done, nullptr) || done != chunk)
+        if (!WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done != chunk)
             throw AppError("ストリームへの書き込みエラー");
         written += done;
     }

@@ -1,6 +1,7 @@
 // The text area of the real main window under load, in file-contents mode:
 //   fill   all lines of files of 250,000 and 1,000,000 lines dropped into the empty text area; the 1M fill
-//          against one WM_SETTEXT of the same text into a plain multi-line EDIT in the text area's font.
+//          against one WM_SETTEXT of the same text (in UTF-16, converted beforehand) into a plain multi-line
+//          EDIT in the text area's font.
 //          Filling is linear when the 1M fill takes at most 4.4 times the 250k one. Each fill also gives the
 //          longest time the window answered no message.
 //   many   count mode over a folder of 20,000 one-line files, against a full-path drop of the same folder;
@@ -35,7 +36,7 @@ public:
     ShownWindow() : form_(loop_) {}
 
     bool Open() {
-        if (!form_.Create(GetModuleHandleA(nullptr))) return false;
+        if (!form_.Create(GetModuleHandleW(nullptr))) return false;
         form_.PrepareForDrops();
         ShowWindow(form_.Handle(), SW_SHOWNORMAL);
         Click(kChkFAll);
@@ -43,14 +44,14 @@ public:
         return true;
     }
 
-    void Click(int control) { SendMessageA(form_.Item(control), BM_CLICK, 0, 0); }
+    void Click(int control) { SendMessageW(form_.Item(control), BM_CLICK, 0, 0); }
     OptionSnapshot Options() { return form_.ReadOptions(); }
 
     // Drops name on the emptied text area and returns the seconds until the drop has been handled.
     double Drop(const Text& name) {
-        SetWindowTextA(form_.Item(kMemo), "");
+        SetWindowTextW(form_.Item(kMemo), L"");
         loop_.Pump();
-        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
+        PostMessageW(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
         AnswerProbe probe;
         const double seconds = Seconds([&] { loop_.Pump(); });
         unanswered_ = probe.Longest();
@@ -70,7 +71,7 @@ public:
         return open ? lines + 1 : lines;
     }
     Text MemoText() const { return form_.MemoText(); }
-    WPARAM MemoFont() const { return SendMessageA(form_.Item(kMemo), WM_GETFONT, 0, 0); }
+    WPARAM MemoFont() const { return SendMessageW(form_.Item(kMemo), WM_GETFONT, 0, 0); }
 
 private:
     MessageLoop loop_;
@@ -123,16 +124,17 @@ int Fill(ShownWindow& window, const Text& folder, int runs) {
     // area's font: the control measures every line in it as it takes the text, in a time that depends on
     // the font.
     const Text text = window.MemoText();
-    HWND edit = CreateWindowExA(
-        0, "EDIT", "",
+    const std::wstring wide = Wide(text);
+    HWND edit = CreateWindowExW(
+        0, L"EDIT", L"",
         WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL, 0, 0,
-        600, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
-    SendMessageA(edit, WM_SETFONT, window.MemoFont(), FALSE);
+        600, 400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(edit, WM_SETFONT, window.MemoFont(), FALSE);
     std::vector<double> settext;
     for (int run = 0; run < runs; ++run) {
-        SetWindowTextA(edit, "");
-        settext.push_back(Seconds([&] { SetWindowTextA(edit, text.c_str()); }));
+        SetWindowTextW(edit, L"");
+        settext.push_back(Seconds([&] { SetWindowTextW(edit, wide.c_str()); }));
         std::printf("settext 1M run %d: %.3f s\n", run + 1, settext.back());
     }
     DestroyWindow(edit);
@@ -181,11 +183,11 @@ int main(int argc, char** argv) {
         std::printf("usage: fill_bench fill|many [folder [runs]]\n");
         return 2;
     }
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const Text folder = argc > 2 ? Text(argv[2]) : Text(temp) + "rfb";
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const Text folder = argc > 2 ? Text(argv[2]) : FromWide(temp) + "rfb";
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(Wide(folder).c_str(), nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     ShownWindow window;

@@ -20,7 +20,8 @@ public:
     // rest of the file (its order, other sections and keys, comments) as it stands. False when the system
     // refuses the write (a read-only file, a folder without write access, no such folder) or the key is not
     // in the file afterwards. The file may hold the value as the system's INI functions normalise it
-    // (surrounding spaces and quotes dropped, bytes the code page cannot convert replaced): that is a write.
+    // (surrounding spaces and quotes dropped, characters the file's code page cannot hold replaced): that is
+    // a write.
     virtual bool Write(const Text& path, const Text& section, const Text& key, const Text& value) = 0;
 
     // Whether a file (not a folder) of that path exists.

@@ -76,7 +76,7 @@ public:
     virtual void CopyAllText() = 0;
 
     // In this order: selection length 0, keyboard focus to the text area, selection start at the text's
-    // length in bytes, caret scrolled into view.
+    // end, caret scrolled into view.
     virtual void PlaceCaretAtEnd() = 0;
 
     // Status panels 0 to 3.

@@ -1,14 +1,17 @@
 #include "platform/win32/Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <type_traits>
+
+#include "platform/Encoding.h"
 
 namespace {
 
 constexpr int kOpenAttempts = 20;
 constexpr DWORD kOpenRetryMilliseconds = 50;
-constexpr UINT kCodePage = 932;
 const LCID kJapanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT);
 
 bool OpenWithRetry(HWND owner) {
@@ -52,16 +55,22 @@ GlobalOwner FilledGlobal(std::size_t size, Fill fill) {
     return memory;
 }
 
-// The text in UTF-16, converted straight into the memory the clipboard takes: a text of tens of megabytes is
-// not held twice over in its wide form.
-GlobalOwner WideCopy(const Text& text) {
-    const int size = static_cast<int>(text.size());
-    const int length = text.empty() ? 0 : MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
-    return FilledGlobal((static_cast<std::size_t>(length) + 1) * sizeof(wchar_t), [&](void* target) {
-        auto* wide = static_cast<wchar_t*>(target);
-        if (length > 0) MultiByteToWideChar(kCodePage, 0, text.data(), size, wide, length);
-        wide[length] = L'\0';
+// Global memory holding a copy of the units and a NUL after them.
+template <typename Unit>
+GlobalOwner CopyWithNul(const Unit* units, std::size_t count) {
+    return FilledGlobal((count + 1) * sizeof(Unit), [&](void* target) {
+        auto* copy = static_cast<Unit*>(target);
+        std::copy_n(units, count, copy);
+        copy[count] = Unit{};
     });
+}
+
+// The narrow form: the text in code page 932, each character it cannot hold as "?", as the system itself
+// would make it from the Unicode form.
+GlobalOwner ShiftJisCopy(WideView wide) {
+    std::string bytes;
+    WideToShiftJis(wide, bytes);
+    return CopyWithNul(bytes.data(), bytes.size());
 }
 
 // The clipboard owns the memory once it has taken it.
@@ -89,9 +98,8 @@ bool PlaceForms(HWND owner, GlobalOwner narrow, GlobalOwner wide) {
 }  // namespace
 
 bool PutTextOnClipboard(HWND owner, const Text& text) {
-    GlobalOwner narrow = FilledGlobal(
-        text.size() + 1, [&](void* target) { std::memcpy(target, text.c_str(), text.size() + 1); });
-    return PlaceForms(owner, std::move(narrow), WideCopy(text));
+    const WideText wide = TextToWide(text);
+    return PlaceForms(owner, ShiftJisCopy(wide), CopyWithNul(wide.data(), wide.size()));
 }
 
 bool PutWindowTextOnClipboard(HWND owner, HWND window) {
@@ -103,25 +111,9 @@ bool PutWindowTextOnClipboard(HWND owner, HWND window) {
         const Locked<wchar_t> wideText(wide.get());
         if (wideText.Get() == nullptr) return false;
         const int read = GetWindowTextW(window, wideText.Get(), capacity);
-        const int size =
-            read > 0 ? WideCharToMultiByte(kCodePage, 0, wideText.Get(), read, nullptr, 0, nullptr, nullptr)
-                     : 0;
-        narrow = FilledGlobal(static_cast<std::size_t>(size) + 1, [&](void* target) {
-            auto* bytes = static_cast<char*>(target);
-            if (size > 0)
-                WideCharToMultiByte(kCodePage, 0, wideText.Get(), read, bytes, size, nullptr, nullptr);
-            bytes[size] = '\0';
-        });
-        if (!narrow) return false;
-        // The wide form is rewritten from the bytes, as a copy of them would give it: a character the code
-        // page does not hold reads the same in both forms. Each of those bytes' characters is one UTF-16 unit
-        // and came from at least one, so the rewrite fits where the text was read.
-        const Locked<char> bytes(narrow.get());
-        if (bytes.Get() == nullptr) return false;
-        const int length =
-            size > 0 ? MultiByteToWideChar(kCodePage, 0, bytes.Get(), size, wideText.Get(), capacity - 1) : 0;
-        if (size > 0 && length == 0) return false;
+        const std::size_t length = read > 0 ? static_cast<std::size_t>(read) : 0;
         wideText.Get()[length] = L'\0';
+        narrow = ShiftJisCopy(WideView(reinterpret_cast<const char16_t*>(wideText.Get()), length));
     }
     return PlaceForms(owner, std::move(narrow), std::move(wide));
 }

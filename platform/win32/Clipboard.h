@@ -10,12 +10,13 @@ inline const Text kClipboardBusyMessage =
     "クリップボードを他のプログラムが使用中のため、コピーできませんでした。\r\n"
     "しばらくしてからもう一度お試しください。";
 
-// Replaces the clipboard's content by text: its own code page 932 bytes as CF_TEXT, CF_LOCALE Japanese, and
-// CF_UNICODETEXT converted from code page 932, so that every program pastes the same characters whatever the
-// keyboard language. Another program may hold the clipboard for a moment: opening is retried for about a
-// second. False when it could not be opened, or a format could not be placed.
+// Replaces the clipboard's content by text: CF_UNICODETEXT the text itself in UTF-16, CF_TEXT its code page
+// 932 form (a character the code page cannot hold as "?") and CF_LOCALE Japanese, so that a program reading
+// the narrow form decodes it as Shift_JIS whatever the keyboard language. Another program may hold the
+// clipboard for a moment: opening is retried for about a second. False when it could not be opened, or a
+// format could not be placed.
 bool PutTextOnClipboard(HWND owner, const Text& text);
 
-// The same for the text window holds, as GetWindowTextA gives it: read in UTF-16 straight into the
-// clipboard's memory, which spares a text of tens of megabytes two more copies of itself.
+// The same for the text window holds: read in UTF-16 straight into the clipboard's memory, which spares a
+// text of tens of megabytes more copies of itself.
 bool PutWindowTextOnClipboard(HWND owner, HWND window);

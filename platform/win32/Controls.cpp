@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 FontOwner MakeFont(const char* face, int pixelHeight, bool bold) {
-    return FontOwner(CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    return FontOwner(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, face));
+                                 DEFAULT_PITCH | FF_DONTCARE, Wide(face).c_str()));
 }
 
 namespace {
+
+constexpr wchar_t kPanelClassWide[] = L"RominadoPanel";
 
 LRESULT CALLBACK PanelProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
@@ -19,26 +23,26 @@ LRESULT CALLBACK PanelProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpara
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            if (HWND parent = GetParent(hwnd)) return SendMessageA(parent, msg, wparam, lparam);
+            if (HWND parent = GetParent(hwnd)) return SendMessageW(parent, msg, wparam, lparam);
             break;
         default:
             break;
     }
-    return DefWindowProcA(hwnd, msg, wparam, lparam);
+    return DefWindowProcW(hwnd, msg, wparam, lparam);
 }
 
 }  // namespace
 
 const char* PanelClassName(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(instance, kPanelClass, &wc)) {
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, kPanelClassWide, &wc)) {
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = PanelProcedure;
         wc.hInstance = instance;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kPanelClass;
-        RegisterClassExA(&wc);
+        wc.lpszClassName = kPanelClassWide;
+        RegisterClassExW(&wc);
     }
     return kPanelClass;
 }
@@ -64,7 +68,7 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
         return rank(specs[a]) < rank(specs[b]);
     });
 
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     PanelClassName(instance);
     for (std::size_t index : order) {
         const ControlSpec* row = &specs[index];
@@ -72,11 +76,12 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
         if (!parent) return false;
         DWORD style = row->style | WS_CHILD | WS_VISIBLE;
         if (row->tabOrder >= 0 && !(row->exStyle & WS_EX_CONTROLPARENT)) style |= WS_TABSTOP;
-        HWND control = CreateWindowExA(
-            row->exStyle, row->windowClass, row->caption, style, row->left, row->top, row->width,
-            row->height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), instance, nullptr);
+        HWND control =
+            CreateWindowExW(row->exStyle, Wide(row->windowClass).c_str(), Wide(row->caption).c_str(), style,
+                            row->left, row->top, row->width, row->height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), instance, nullptr);
         if (!control) return false;
-        if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     return true;
 }

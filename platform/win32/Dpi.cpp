@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/SystemLibrary.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
 
 namespace {
@@ -47,7 +48,7 @@ BitmapOwner MakeColourBitmap(int width, int height) {
 
 BitmapOwner StretchBitmap(HBITMAP source, int width, int height) {
     BITMAP size{};
-    if (!GetObjectA(source, sizeof size, &size)) return BitmapOwner();
+    if (!GetObjectW(source, sizeof size, &size)) return BitmapOwner();
     BitmapOwner result = MakeColourBitmap(width, height);
     const MemoryDcOwner from(CreateCompatibleDC(nullptr));
     const MemoryDcOwner to(CreateCompatibleDC(nullptr));
@@ -110,8 +111,8 @@ RECT FrameForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
 
 void SizeClientForDpi(HWND window, int width, int height, UINT dpi) {
     const RECT client{0, 0, ScaleForDpi(width, dpi), ScaleForDpi(height, dpi)};
-    const RECT frame = FrameForClient(client, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)),
-                                      static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)), dpi);
+    const RECT frame = FrameForClient(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -129,15 +130,15 @@ void PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UIN
 }
 
 void FitLabelToText(HWND label) {
-    const Text text = WindowText(label);
+    const std::wstring text = Wide(WindowText(label));
     SIZE size{};
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     {
         const WindowDcOwner dc(label);
         const ScopedSelectObject font(dc.get(),
-                                      reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        GetTextMetricsA(dc.get(), &metrics);
+                                      reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextMetricsW(dc.get(), &metrics);
     }
     RECT rect;
     GetWindowRect(label, &rect);
@@ -149,7 +150,7 @@ void FitLabelToText(HWND label) {
 
 void SetFontOnChildren(HWND window, HFONT font) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         SetFontOnChildren(child, font);
     }
 }
@@ -157,16 +158,16 @@ void SetFontOnChildren(HWND window, HFONT font) {
 void SetWindowIcons(HWND window, HINSTANCE instance, int id, UINT dpi, WindowIcons& icons) {
     const auto load = [&](int width, int height) {
         return IconOwner(
-            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
                                           MetricForDpi(width, dpi), MetricForDpi(height, dpi), 0)));
     };
     // Each is given before the one it replaces goes.
     if (IconOwner icon = load(SM_CXICON, SM_CYICON)) {
-        SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
         icons.largeIcon = std::move(icon);
     }
     if (IconOwner icon = load(SM_CXSMICON, SM_CYSMICON)) {
-        SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
         icons.smallIcon = std::move(icon);
     }
 }

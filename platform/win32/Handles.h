@@ -48,7 +48,7 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-// CreateFileA answers INVALID_HANDLE_VALUE on failure, not null.
+// CreateFile answers INVALID_HANDLE_VALUE on failure, not null.
 struct FileHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }

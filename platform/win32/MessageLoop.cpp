@@ -14,14 +14,14 @@ void MessageLoop::RemoveModeless(HWND window) {
 
 int MessageLoop::Run() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         Process(msg);
     return static_cast<int>(msg.wParam);
 }
 
 void MessageLoop::Pump() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -45,8 +45,8 @@ void MessageLoop::Process(MSG& msg) {
     // A copy: a handler run by IsDialogMessage may add or remove windows.
     const std::vector<HWND> windows = modeless_;
     for (HWND window : windows) {
-        if (IsWindowVisible(window) && IsDialogMessageA(window, &msg)) return;
+        if (IsWindowVisible(window) && IsDialogMessageW(window, &msg)) return;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
 }

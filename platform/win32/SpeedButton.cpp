@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
 
 namespace {
@@ -25,25 +26,25 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM
             // The button's own handling would take the focus first.
             if (IsWindowEnabled(hwnd)) {
                 SetCapture(hwnd);
-                SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
+                SendMessageW(hwnd, BM_SETSTATE, TRUE, 0);
             }
             return 0;
         case WM_MOUSEMOVE:
-            if (GetCapture() == hwnd) SendMessageA(hwnd, BM_SETSTATE, Inside(hwnd, lparam), 0);
+            if (GetCapture() == hwnd) SendMessageW(hwnd, BM_SETSTATE, Inside(hwnd, lparam), 0);
             return 0;
         case WM_LBUTTONUP: {
             if (GetCapture() != hwnd) return 0;
             const bool pressed = Inside(hwnd, lparam);
             ReleaseCapture();
             if (pressed) {
-                SendMessageA(GetParent(hwnd), WM_COMMAND,
+                SendMessageW(GetParent(hwnd), WM_COMMAND,
                              MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), BN_CLICKED),
                              reinterpret_cast<LPARAM>(hwnd));
             }
             return 0;
         }
         case WM_CAPTURECHANGED:
-            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            SendMessageW(hwnd, BM_SETSTATE, FALSE, 0);
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, &SpeedButtonProcedure, 1);
@@ -64,7 +65,7 @@ ImageListOwner LoadSpeedButtonGlyph(HINSTANCE instance, int bitmapId, int bitmap
     constexpr int kDrawn = 16;
     const int id = size > kDrawn ? bitmapId2x : bitmapId;
     BitmapOwner bitmap(static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (bitmap && size != kDrawn && size != 2 * kDrawn) bitmap = StretchBitmap(bitmap.get(), 2 * size, size);
     if (!bitmap) return ImageListOwner();
     ImageListOwner images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
@@ -80,10 +81,10 @@ void DrawSpeedButton(const DRAWITEMSTRUCT& item, HFONT font, HIMAGELIST glyph, i
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     if (pressed) DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
 
-    const Text caption = WindowText(item.hwndItem);
+    const std::wstring caption = Wide(WindowText(item.hwndItem));
     const ScopedSelectObject selected(dc, font);
     RECT measure{0, 0, 0, 0};
-    DrawTextA(dc, caption.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc, caption.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE);
     const int textWidth = measure.right - measure.left;
     int glyphSize = 0, glyphHeight = 0;
     if (glyph) ImageList_GetIconSize(glyph, &glyphSize, &glyphHeight);
@@ -101,5 +102,5 @@ void DrawSpeedButton(const DRAWITEMSTRUCT& item, HFONT font, HIMAGELIST glyph, i
     RECT textRect{x, rect.top + shift, x + textWidth, rect.bottom + shift};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    DrawTextA(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }

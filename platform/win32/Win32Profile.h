@@ -1,4 +1,5 @@
-// INI-file services on the Win32 API: GetPrivateProfileStringA and WritePrivateProfileStringA.
+// INI-file services on the Win32 API: GetPrivateProfileStringW and WritePrivateProfileStringW. The system
+// keeps the file in the form it writes (Shift_JIS where the ANSI code page is 932).
 #pragma once
 
 #include "platform/Profile.h"

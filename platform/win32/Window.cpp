@@ -1,6 +1,7 @@
 #include "platform/win32/Window.h"
 
 #include "platform/win32/Controls.h"
+#include "platform/win32/WideText.h"
 #include "text/AppError.h"
 #include "text/ErrorText.h"
 
@@ -8,7 +9,8 @@ namespace {
 
 int Box(HWND owner, const Text& text, const char* caption, UINT type) {
     // MB_TASKMODAL keeps every window of the thread from input while the box is open, whatever its owner.
-    return MessageBoxA(owner, text.c_str(), caption, type | MB_TASKMODAL | MB_SETFOREGROUND);
+    return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(),
+                       type | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 }  // namespace
@@ -23,11 +25,10 @@ void ReportEscapedError(HWND owner, const std::exception& error) {
 }
 
 Text WindowText(HWND window) {
-    const int capacity = GetWindowTextLengthA(window) + 1;
-    Text text(static_cast<std::size_t>(capacity), '\0');
-    const int length = GetWindowTextA(window, text.data(), capacity);
-    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return text;
+    const int capacity = GetWindowTextLengthW(window) + 1;
+    std::wstring wide(static_cast<std::size_t>(capacity), L'\0');
+    const int length = GetWindowTextW(window, wide.data(), capacity);
+    return FromWide(wide.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 void ShowPlainMessage(HWND owner, const Text& text) {
@@ -40,6 +41,10 @@ bool AskConfirmation(HWND owner, const Text& text) {
 
 void ShowInformation(HWND owner, const Text& text) {
     Box(owner, text, "情報", MB_OK | MB_ICONINFORMATION);
+}
+
+int AskYesNoCancel(HWND owner, const Text& text) {
+    return Box(owner, text, "確認", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON1);
 }
 
 RECT FitInside(const RECT& rect, const RECT& area) {
@@ -55,8 +60,8 @@ RECT FitInside(const RECT& rect, const RECT& area) {
 RECT NearestWorkArea(const RECT& rect) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     }
     return info.rcWork;
 }
@@ -80,33 +85,35 @@ RECT RestoredRect(HWND window) {
     rect = placement.rcNormalPosition;
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info))
+    if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info))
         OffsetRect(&rect, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
     return rect;
 }
 
 Window::~Window() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
 }
 
 bool Window::CreateFrame(HINSTANCE instance, const FrameSpec& layout) {
-    WNDCLASSEXA wc{};
+    const std::wstring className = Wide(layout.className);
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = layout.className;
+    wc.lpszClassName = className.c_str();
     wc.hIcon = layout.icon;
-    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
     RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
     if (!layout.sizeIsOuter) AdjustWindowRectEx(&frame, layout.style, FALSE, layout.exStyle);
-    CreateWindowExA(layout.exStyle, layout.className, layout.caption, layout.style, layout.left, layout.top,
-                    frame.right - frame.left, frame.bottom - frame.top, layout.owner, nullptr, instance, this);
+    CreateWindowExW(layout.exStyle, className.c_str(), Wide(layout.caption).c_str(), layout.style,
+                    layout.left, layout.top, frame.right - frame.left, frame.bottom - frame.top, layout.owner,
+                    nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 
@@ -119,11 +126,11 @@ HWND Window::Item(int id) const {
 }
 
 bool Window::IsChecked(int id) const {
-    return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Window::SetChecked(int id, bool checked) const {
-    SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 Text Window::ItemText(int id) const {
@@ -131,7 +138,7 @@ Text Window::ItemText(int id) const {
 }
 
 void Window::SetItemText(int id, const Text& text) const {
-    SetWindowTextA(Item(id), text.c_str());
+    SetWindowTextW(Item(id), Wide(text).c_str());
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -140,18 +147,18 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         self->hwnd_ = hwnd;
         self->items_.clear();
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wparam, lparam);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wparam, lparam);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->items_.clear();
-        return DefWindowProcA(hwnd, msg, wparam, lparam);
+        return DefWindowProcW(hwnd, msg, wparam, lparam);
     }
     // No C++ exception may cross into the system's code that called us.
     try {

@@ -19,13 +19,15 @@ void ShowErrorReport(HWND owner, const Text& message);
 // procedure, the loop's hook): its own text for the program's errors, what() for any other.
 void ReportEscapedError(HWND owner, const std::exception& error);
 
-// A window's (or control's) whole text, byte for byte.
+// A window's (or control's) whole text.
 Text WindowText(HWND window);
 
 // Plain, confirmation and information boxes, modal and centred on the screen.
 void ShowPlainMessage(HWND owner, const Text& text);
 bool AskConfirmation(HWND owner, const Text& text);  // true for "OK"
 void ShowInformation(HWND owner, const Text& text);
+// A question with はい, いいえ and キャンセル: IDYES, IDNO or IDCANCEL.
+int AskYesNoCancel(HWND owner, const Text& text);
 
 // Placement on the screens, in screen coordinates.
 // rect moved, not resized, so that it lies inside area; one larger than area keeps its left and top edges
@@ -75,12 +77,12 @@ protected:
     // system refuses.
     bool CreateFrame(HINSTANCE instance, const FrameSpec& layout);
 
-    // One message. The default passes it to DefWindowProc. An exception that leaves it is reported with
+    // One message. The default passes it to DefWindowProcW. An exception that leaves it is reported with
     // ShowErrorReport and the message counts as handled.
     virtual LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
 
     LRESULT Default(UINT msg, WPARAM wparam, LPARAM lparam) {
-        return DefWindowProcA(hwnd_, msg, wparam, lparam);
+        return DefWindowProcW(hwnd_, msg, wparam, lparam);
     }
 
 private:

@@ -24,9 +24,20 @@ public:
 // Refused beside the program, they are kept in and read back from the user's copy.
 TEST(OutputSettings, EveryOptionSurvivesARoundTrip) {
     for (const Text separator : {" | ", "\"表\"", "'ソ'", "%41", "\t\r\n", ""}) {
-        const OutputOptions saved{Quoting::WhenSpace, LineSeparator::Custom, separator, false,
-                                  SlashStyle::DoubledBackslash, true, true, false, EntryOrder::Natural,
-                                  true, true, true, true};
+        const OutputOptions saved{Quoting::WhenSpace,
+                                  LineSeparator::Custom,
+                                  separator,
+                                  false,
+                                  SlashStyle::DoubledBackslash,
+                                  true,
+                                  true,
+                                  false,
+                                  EntryOrder::Natural,
+                                  true,
+                                  true,
+                                  true,
+                                  true,
+                                  true};
         NormalisingProfile profile;
         profile.refusedFiles.insert(kBeside);
         SaveOutputOptions(profile, kPlaces, saved);
@@ -34,10 +45,24 @@ TEST(OutputSettings, EveryOptionSurvivesARoundTrip) {
     }
 }
 
+TEST(OutputSettings, CodePageNamesIsAFlagOfItsOwnOffByDefault) {
+    FakeProfile profile;
+    EXPECT_FALSE(LoadOutputOptions(profile, kPlaces).codePageNames);
+    OutputOptions saved;
+    saved.codePageNames = true;
+    SaveOutputOptions(profile, kPlaces, saved);
+    EXPECT_EQ((profile.values[{kBeside, "Output", "CodePageNames"}]), "1");
+    profile.Set(kBeside, "Output", "CodePageNames", "0");
+    EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());
+}
+
 TEST(OutputSettings, OutOfRangeOrGarbageGivesTheDefaultOfThatOptionOnly) {
     FakeProfile profile;
-    for (const auto& [key, value] : {std::pair<Text, Text>{"Quoting", "3"}, {"Separator", "-1"},
-                                     {"Order", "2"}, {"LastLineEnd", "yes"}, {"CustomSeparator", "%%3B%3"}})
+    for (const auto& [key, value] : {std::pair<Text, Text>{"Quoting", "3"},
+                                     {"Separator", "-1"},
+                                     {"Order", "2"},
+                                     {"LastLineEnd", "yes"},
+                                     {"CustomSeparator", "%%3B%3"}})
         profile.Set(kBeside, "Output", key, value);
     OutputOptions expected;
     expected.order = EntryOrder::Natural;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "platform/win32/Window.h"
@@ -30,15 +31,15 @@ protected:
     virtual void Answer(HWND dialog) = 0;
 
     static void Press(HWND dialog, int button) {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
     }
 
 private:
     static BOOL CALLBACK Find(HWND window, LPARAM found) {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (IsWindowVisible(window) && Text(name) == "#32770") {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (IsWindowVisible(window) && std::wstring(name) == L"#32770") {
             *reinterpret_cast<HWND*>(found) = window;
             return FALSE;
         }
@@ -75,7 +76,7 @@ private:
         // The text is the static of id 0xFFFF; the icon, when there is one, a static with SS_ICON.
         Box seen{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), false};
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
                 seen.hasIcon = true;
         }
         boxes_.push_back(seen);

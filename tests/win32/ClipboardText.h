@@ -1,34 +1,49 @@
-// The clipboard's plain text as a test puts it there and reads it back.
+// The clipboard's text as a test puts it there and reads it back: the Unicode form as Text, and the code page
+// 932 bytes of the narrow form.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 
+#include "platform/win32/WideText.h"
 #include "text/Text.h"
 
 inline void SetClipboardText(const Text& text) {
+    const std::wstring wide = Wide(text);
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), wide.c_str());
     GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
 }
 
-// Empty when the clipboard cannot be opened or holds no text.
-inline Text ClipboardText() {
-    Text text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
+// The clipboard's format as units up to the first NUL; empty when the clipboard cannot be opened or holds no
+// such format.
+template <typename Unit>
+std::basic_string<Unit> ClipboardUnits(UINT format) {
+    std::basic_string<Unit> units;
+    if (!OpenClipboard(nullptr)) return units;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const Unit* start = static_cast<const Unit*>(GlobalLock(data))) {
+            units.assign(start, GlobalSize(data) / sizeof(Unit));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return text;
+    return units.substr(0, units.find(Unit{}));
+}
+
+// CF_UNICODETEXT.
+inline Text ClipboardText() {
+    return FromWide(ClipboardUnits<wchar_t>(CF_UNICODETEXT));
+}
+
+// CF_TEXT, the code page 932 bytes.
+inline std::string ClipboardShiftJis() {
+    return ClipboardUnits<char>(CF_TEXT);
 }

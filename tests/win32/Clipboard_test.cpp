@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/MainWindow.h"
+#include "platform/win32/WideText.h"
 #include "tests/win32/BoxAnswerer.h"
 
 namespace {
@@ -60,7 +61,8 @@ private:
 // A window to open the clipboard with: it is held per window, and two openers without one count as the same.
 class OwnerWindow {
 public:
-    OwnerWindow() : hwnd_(CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
+    OwnerWindow()
+        : hwnd_(CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~OwnerWindow() { DestroyWindow(hwnd_); }
     OwnerWindow(const OwnerWindow&) = delete;
     OwnerWindow& operator=(const OwnerWindow&) = delete;
@@ -75,7 +77,7 @@ TEST(Clipboard, PlacesCodePageBytesJapaneseLocaleAndTheirUnicodeForm) {
     OwnerWindow owner;
     ASSERT_TRUE(PutTextOnClipboard(owner.Get(), text));
 
-    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), text);
+    EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), "\x95\x5C\x8E\xA6\x83\x5C\r\n\xB6\xC5 abc\r\n");
     const std::wstring wide = ClipboardData<wchar_t>(CF_UNICODETEXT);
     EXPECT_EQ(wide.substr(0, wide.find(L'\0')), L"表示ソ\r\nｶﾅ abc\r\n");
     const std::string locale = ClipboardData<char>(CF_LOCALE);
@@ -83,24 +85,33 @@ TEST(Clipboard, PlacesCodePageBytesJapaneseLocaleAndTheirUnicodeForm) {
     EXPECT_EQ(PRIMARYLANGID(LANGIDFROMLCID(*reinterpret_cast<const LCID*>(locale.data()))), LANG_JAPANESE);
 }
 
-// A window's text goes on the clipboard as a copy of what GetWindowTextA gives would: characters the code
-// page does not hold, and those it holds twice, included.
-TEST(Clipboard, WindowTextPlacesTheFormsOfItsCodePageReading) {
+// The Unicode form is the text itself; the narrow form holds "?" for each character code page 932 cannot
+// hold, and a character it holds twice in the one form the system writes. A text and a window holding the
+// same text give the same forms.
+TEST(Clipboard, UnicodeFormIsTheTextAndTheCodePageFormMarksWhatItCannotHold) {
+    struct Case {
+        const wchar_t* text;
+        const char* narrow;
+    };
+    const Case cases[] = {
+        {L"", ""},
+        {L"abc", "abc"},
+        {L"表示\r\n\u2252\u2160\u00A5\u00E9\u301C x\r\n\t\uFF76",
+         "\x95\x5C\x8E\xA6\r\n\x81\xE0\x87\x54??? x\r\n\t\xB6"},
+        {L"\uD55C\uAD6D\uC5B4.txt", "???.txt"},
+    };
     OwnerWindow owner;
     HWND edit = CreateWindowW(L"EDIT", L"", ES_MULTILINE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
-    for (const wchar_t* shown : {L"", L"abc", L"表示\r\n\u2252\u2160\u00A5\u00E9\U0001F600 x\r\n\t\uFF76"}) {
-        SetWindowTextW(edit, shown);
-        char read[256] = {};
-        GetWindowTextA(edit, read, sizeof read);
-        ASSERT_TRUE(PutTextOnClipboard(owner.Get(), read));
-        const std::string narrow = UntilNul(ClipboardData<char>(CF_TEXT));
-        const std::wstring wide = ClipboardData<wchar_t>(CF_UNICODETEXT);
-
-        ASSERT_TRUE(PutWindowTextOnClipboard(owner.Get(), edit));
-        EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), narrow);
-        const std::wstring windowWide = ClipboardData<wchar_t>(CF_UNICODETEXT);
-        EXPECT_EQ(windowWide.substr(0, windowWide.find(L'\0')), wide.substr(0, wide.find(L'\0')));
+    for (const Case& c : cases) {
+        SetWindowTextW(edit, c.text);
+        for (const bool fromWindow : {false, true}) {
+            ASSERT_TRUE(fromWindow ? PutWindowTextOnClipboard(owner.Get(), edit)
+                                   : PutTextOnClipboard(owner.Get(), FromWide(c.text)));
+            EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), c.narrow) << fromWindow;
+            const std::wstring wide = ClipboardData<wchar_t>(CF_UNICODETEXT);
+            EXPECT_EQ(wide.substr(0, wide.find(L'\0')), c.text) << fromWindow;
+        }
     }
     DestroyWindow(edit);
 }
@@ -128,7 +139,7 @@ TEST(Clipboard, HeldByAnotherOwnerFailsAndKeepsItsContentButWaitsForAShortHold) 
 TEST(Clipboard, MainWindowTellsTheUserWhenTheCopyFails) {
     MessageLoop loop;
     TForm1 form(loop);
-    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.AppendLine("line");
 
     BoxAnswerer answerer;

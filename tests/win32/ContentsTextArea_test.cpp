@@ -13,15 +13,15 @@ namespace {
 class ContentsTextAreaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(form_.Create(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(form_.Create(GetModuleHandleW(nullptr)));
         form_.PrepareForDrops();
-        SendMessageA(form_.Item(kRdoShow), BM_CLICK, 0, 0);
-        SendMessageA(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
+        SendMessageW(form_.Item(kRdoShow), BM_CLICK, 0, 0);
+        SendMessageW(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
         form_.AppendLine("kept");
     }
 
     void Drop(const std::vector<Text>& names) {
-        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        PostMessageW(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
         loop_.Pump();
     }
 
@@ -31,7 +31,8 @@ protected:
 };
 
 TEST_F(ContentsTextAreaTest, ANulOrALoneLeadByteTouchesOnlyItsOwnLine) {
-    tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n表\r\nnext\r\nlast");
+    // The file's bytes are Shift_JIS: 95 5C is 表.
+    tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n\x95\x5C\r\nnext\r\nlast");
     BoxAnswerer boxes;
     Drop({tree.Path("hostile.txt")});
     EXPECT_EQ(form_.MemoText(), "kept\r\nhead tail\r\nabc?\r\n表\r\nnext\r\nlast\r\n");

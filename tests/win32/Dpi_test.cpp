@@ -61,8 +61,8 @@ HRESULT WINAPI MonitorFails(HMONITOR, int, UINT*, UINT*) {
 }
 
 TEST(DpiOf, TheNewestCallThatAnswersElseTheDeviceContext) {
-    const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                        GetModuleHandleA(nullptr), nullptr);
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(window);
     const HDC dc = GetDC(window);
     const UINT system = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
@@ -93,7 +93,7 @@ BitmapOwner MakeBitmap(int width, int height, Colour colour) {
 
 std::vector<std::vector<COLORREF>> Pixels(HBITMAP bitmap) {
     BITMAP size{};
-    GetObjectA(bitmap, sizeof size, &size);
+    GetObjectW(bitmap, sizeof size, &size);
     const MemoryDcOwner dc(CreateCompatibleDC(nullptr));
     const ScopedSelectObject select(dc.get(), bitmap);
     std::vector<std::vector<COLORREF>> rows(static_cast<std::size_t>(size.bmHeight));
@@ -137,17 +137,17 @@ TEST(StretchBitmap, EveryPixelFromTheNearestSourcePixelNoBlend) {
 TEST(LayoutChecks, CaptionMeasuredInItsOwnFontWithItsBox) {
     const FontOwner at96 = MakeFontForDpi("ＭＳ Ｐゴシック", 13, 96);
     const FontOwner at144 = MakeFontForDpi("ＭＳ Ｐゴシック", 13, 144);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     const HWND parent =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 100, nullptr, nullptr, instance, nullptr);
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 100, nullptr, nullptr, instance, nullptr);
     const HWND radio =
-        CreateWindowExA(0, "BUTTON", "フルパス(&P)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 10, 300,
-                        30, parent, reinterpret_cast<HMENU>(1), instance, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"フルパス(&P)", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10, 10,
+                        300, 30, parent, reinterpret_cast<HMENU>(1), instance, nullptr);
     ASSERT_TRUE(radio);
     EXPECT_EQ(layout::DrawnCaption(radio), "フルパス(P)");
-    SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at96.get()), FALSE);
+    SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at96.get()), FALSE);
     const LONG text96 = layout::TextExtent(radio).cx;
-    SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at144.get()), FALSE);
+    SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(at144.get()), FALSE);
     const LONG text144 = layout::TextExtent(radio).cx;
     EXPECT_GE(text144, text96 * 3 / 2);
     const LONG needs = layout::CaptionNeeds(radio, 144).cx;
@@ -159,7 +159,7 @@ TEST(LayoutChecks, CaptionMeasuredInItsOwnFontWithItsBox) {
     EXPECT_NONFATAL_FAILURE(layout::ExpectTidy(parent, 144, {}), "is cut at 144 DPI");
 
     SetWindowPos(radio, nullptr, 0, 0, needs + 20, 30, SWP_NOMOVE | SWP_NOZORDER);
-    const HWND neighbour = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10 + needs, 10, 50, 30,
+    const HWND neighbour = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10 + needs, 10, 50, 30,
                                            parent, reinterpret_cast<HMENU>(2), instance, nullptr);
     ASSERT_TRUE(neighbour);
     EXPECT_NONFATAL_FAILURE(layout::ExpectTidy(parent, 144, {}), "touch at 144 DPI");

@@ -6,11 +6,11 @@
 namespace {
 
 TEST(FileDrops, WindowTakesDropsAndTheSystemAllowsTheDragsMessages) {
-    const HWND window = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                        GetModuleHandleA(nullptr), nullptr);
+    const HWND window = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(window);
     EXPECT_TRUE(AcceptFileDrops(window));
-    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     DestroyWindow(window);
 }
 

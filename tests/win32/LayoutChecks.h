@@ -17,6 +17,7 @@
 
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
 
 namespace layout {
@@ -29,13 +30,13 @@ inline RECT InParent(HWND control) {
 }
 
 inline bool IsClass(HWND window, const char* name) {
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    return lstrcmpiA(className, name) == 0;
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    return lstrcmpiW(className, Wide(name).c_str()) == 0;
 }
 
 inline LONG ButtonType(HWND control) {
-    return IsClass(control, "BUTTON") ? GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK : -1;
+    return IsClass(control, "BUTTON") ? GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK : -1;
 }
 
 inline bool IsCheckOrRadio(HWND control) {
@@ -50,7 +51,7 @@ inline bool IsPushButton(HWND control) {
 }
 
 inline bool IsLabel(HWND control) {
-    const LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    const LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
     return IsClass(control, "STATIC") && (type <= SS_RIGHT || type == SS_LEFTNOWORDWRAP);
 }
 
@@ -63,13 +64,12 @@ inline bool DrawsItsOwnCaption(HWND control) {
 // without prefixes draws every "&".
 inline Text DrawnCaption(HWND control) {
     const Text caption = WindowText(control);
-    if (IsLabel(control) && (GetWindowLongA(control, GWL_STYLE) & SS_NOPREFIX)) return caption;
+    if (IsLabel(control) && (GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX)) return caption;
     Text drawn;
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        // In UTF-8 no byte of another character is a "&".
         drawn += caption[i];
-        // The second byte of a double-byte character is never a mark.
-        if (IsDBCSLeadByte(static_cast<BYTE>(caption[i])) && i + 1 < caption.size()) drawn += caption[++i];
     }
     return drawn;
 }
@@ -80,11 +80,12 @@ inline SIZE TextExtent(HWND control) {
     const Text text = DrawnCaption(control);
     const WindowDcOwner dc(control);
     const ScopedSelectObject font(dc.get(),
-                                  reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+                                  reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE size{};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc.get(), &metrics);
+    const std::wstring wide = Wide(text);
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
     size.cy = metrics.tmHeight - metrics.tmInternalLeading;
     return size;
 }
@@ -94,16 +95,16 @@ inline SIZE TextExtent(HWND control) {
 inline int BoxGap(HWND control) {
     const WindowDcOwner dc(control);
     const ScopedSelectObject font(dc.get(),
-                                  reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+                                  reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     INT digit = 0;
-    GetCharWidth32A(dc.get(), '0', '0', &digit);
+    GetCharWidth32W(dc.get(), '0', '0', &digit);
     return digit / 2;
 }
 
 // The width of the image a push button shows beside its caption, with its margins; 0 for none.
 inline int ButtonImageWidth(HWND button) {
     BUTTON_IMAGELIST list{};
-    if (!SendMessageA(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list)) || !list.himl) return 0;
+    if (!SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list)) || !list.himl) return 0;
     int width = 0, height = 0;
     ImageList_GetIconSize(list.himl, &width, &height);
     return width + list.margin.left + list.margin.right;
@@ -144,7 +145,7 @@ inline bool ShowsCaption(HWND control) {
 }
 
 inline bool Shown(HWND control) {
-    return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;  // the window itself may be hidden
+    return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;  // the window itself may be hidden
 }
 
 inline Text Describe(HWND control) {
@@ -233,11 +234,11 @@ inline RECT MoveToDpi(HWND window, UINT dpi, int clientWidth, int clientHeight) 
     GetWindowRect(window, &frame);
     const RECT size =
         FrameForClient(RECT{0, 0, ScaleForDpi(clientWidth, dpi), ScaleForDpi(clientHeight, dpi)},
-                       static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)),
-                       static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)), dpi);
+                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
     RECT suggested{frame.left, frame.top, frame.left + size.right - size.left,
                    frame.top + size.bottom - size.top};
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     return suggested;
 }
 
@@ -257,17 +258,17 @@ inline int ExpectTidyAfterMove(HWND window, UINT dpi, int clientWidth, int clien
 class ProgramControls {
 public:
     ProgramControls() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        Text program = path;
-        program = program.substr(0, program.rfind('\\') + 1) + "Rominado.exe";
-        ACTCTXA context{};
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring program = path;
+        program = program.substr(0, program.rfind(L'\\') + 1) + L"Rominado.exe";
+        ACTCTXW context{};
         context.cbSize = sizeof context;
         context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
         context.lpSource = program.c_str();
-        context.lpResourceName = MAKEINTRESOURCEA(1);
-        context_ = CreateActCtxA(&context);
-        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << program;
+        context.lpResourceName = MAKEINTRESOURCEW(1);
+        context_ = CreateActCtxW(&context);
+        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << FromWide(program);
         active_ = context_ != INVALID_HANDLE_VALUE && ActivateActCtx(context_, &cookie_);
     }
     ProgramControls(const ProgramControls&) = delete;
@@ -284,8 +285,8 @@ private:
 };
 
 inline LONG FontHeight(HWND control) {
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font.lfHeight;
 }
 

@@ -24,39 +24,52 @@
 namespace {
 
 // Answers the next save dialog from inside its own loop: types the name into its file-name box and presses
-// its OK button.
+// its OK button. A message box that follows the dialog gets boxAnswer.
 class SaveDialogAnswerer : public DialogAnswerer {
 public:
-    explicit SaveDialogAnswerer(Text name) : name_(std::move(name)) {}
+    explicit SaveDialogAnswerer(Text name, int boxAnswer = IDOK)
+        : name_(std::move(name)), boxAnswer_(boxAnswer) {}
 
     bool Answered() const { return answered_; }
+    const Text& BoxText() const { return boxText_; }
 
 private:
     void Answer(HWND dialog) override {
-        if (answered_) return;
+        if (answered_) {
+            if (dialog == saveDialog_ || dialog == box_) return;
+            box_ = dialog;
+            boxText_ = WindowText(GetDlgItem(dialog, 0xFFFF));
+            Press(dialog, boxAnswer_);
+            return;
+        }
         HWND box = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
         if (!box) return;
-        SetWindowTextA(box, name_.c_str());
+        SetWindowTextW(box, Wide(name_).c_str());
         answered_ = true;
+        saveDialog_ = dialog;
         Press(dialog, IDOK);
     }
 
     Text name_;
+    int boxAnswer_;
     bool answered_ = false;
+    HWND saveDialog_ = nullptr;
+    HWND box_ = nullptr;
+    Text boxText_;
 };
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(form_.Create(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(form_.Create(GetModuleHandleW(nullptr)));
         form_.PrepareForDrops();
     }
 
     Text Panel(int panel) {
-        char text[256] = {};
-        SendMessageA(form_.Item(kStatus1), SB_GETTEXTA, static_cast<WPARAM>(panel),
+        wchar_t text[256] = {};
+        SendMessageW(form_.Item(kStatus1), SB_GETTEXTW, static_cast<WPARAM>(panel),
                      reinterpret_cast<LPARAM>(text));
-        return text;
+        return FromWide(text);
     }
 
     int Width(int id) { return Rect(id).right - Rect(id).left; }
@@ -67,11 +80,11 @@ protected:
         return rect;
     }
 
-    void Click(int id) { SendMessageA(form_.Item(id), BM_CLICK, 0, 0); }
+    void Click(int id) { SendMessageW(form_.Item(id), BM_CLICK, 0, 0); }
 
     // Drops the names on the text area the way the shell does, then lets the loop take the message.
     void Drop(const std::vector<Text>& names) {
-        PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+        PostMessageW(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
         loop_.Pump();
     }
 
@@ -132,10 +145,10 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
 // gives what it read first, and reads them afresh once the panel is on again.
 TEST_F(MainWindowTest, OptionsHoldWhileTheTopPanelIsOffAndAreReadAfreshAfter) {
     Click(kRdoShow);
-    SetWindowTextA(form_.Item(kGridCell0), "txt");
+    SetWindowTextW(form_.Item(kGridCell0), Wide("txt").c_str());
     form_.EnableTopPanel(false);
     EXPECT_EQ(form_.ReadOptions().GridGet[0], "txt");
-    SetWindowTextA(form_.Item(kGridCell0), "csv");
+    SetWindowTextW(form_.Item(kGridCell0), Wide("csv").c_str());
     form_.SetChecked(kRdoShow, false);
     form_.SetChecked(kRdoName, true);
     EXPECT_TRUE(form_.ReadOptions().RdoShow);
@@ -172,7 +185,7 @@ TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
 TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
     form_.AppendLines({"a", "b"});
     EXPECT_EQ(form_.MemoText(), "a\r\nb\r\n");
-    SetWindowTextA(form_.Item(kMemo), "x");
+    SetWindowTextW(form_.Item(kMemo), Wide("x").c_str());
     form_.AppendLines({"y", "z"});
     EXPECT_EQ(form_.MemoText(), "x\r\ny\r\nz") << "a text without a final break gets the break in front";
 
@@ -180,27 +193,31 @@ TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
     form_.ReplaceAllLines({longLine, "", "表"});
     EXPECT_EQ(form_.MemoText(), longLine + "\r\n\r\n表\r\n");
     EXPECT_EQ(form_.ReadAllLines(), (std::vector<Text>{longLine, "", "表"})) << "lines come back whole";
-    SetWindowTextA(form_.Item(kMemo), "");
+    SetWindowTextW(form_.Item(kMemo), Wide("").c_str());
     EXPECT_TRUE(form_.ReadAllLines().empty());
 }
 
 TEST_F(MainWindowTest, CaretIndicatorPastSixtyFourKilobytes) {
     const Text line(70000, 'x');
-    SetWindowTextA(form_.Item(kMemo), ("top\r\n" + line).c_str());
+    SetWindowTextW(form_.Item(kMemo), Wide("top\r\n" + line).c_str());
     form_.PlaceCaretAtEnd();
     form_.ShowCaretPos();
     EXPECT_EQ(Panel(0), "70001 :   2");
-    SetWindowTextA(form_.Item(kMemo), "表表");
+    SetWindowTextW(form_.Item(kMemo), Wide("表表").c_str());
     form_.PlaceCaretAtEnd();
     form_.ShowCaretPos();
     EXPECT_EQ(Panel(0), "  5 :   1") << "the column counts bytes";
+    SetWindowTextW(form_.Item(kMemo), L"\u00E9\U0001F600");
+    form_.PlaceCaretAtEnd();
+    form_.ShowCaretPos();
+    EXPECT_EQ(Panel(0), "  5 :   1") << "a character outside the code page counts as a double-byte one";
     form_.BtnClearClick();
     EXPECT_EQ(Panel(0), "  1 :   1");
 }
 
 TEST_F(MainWindowTest, EscInTextAreaSetsAbort) {
     form_.State().FAbort = false;
-    SendMessageA(form_.Item(kMemo), WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(form_.Item(kMemo), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(form_.State().FAbort);
 }
 
@@ -215,7 +232,7 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedOnceAndTheWindowCloses) {
     form_.SetCommands(commands);
     {
         BoxAnswerer boxes;
-        SendMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+        SendMessageW(form_.Handle(), WM_CLOSE, 0, 0);
         ASSERT_EQ(boxes.Boxes().size(), 1u);
         EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
         EXPECT_EQ(boxes.Boxes()[0].text, tree.Path("Data.INI") + " に書き込めません.");
@@ -223,7 +240,7 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedOnceAndTheWindowCloses) {
     }
     EXPECT_FALSE(IsWindow(form_.Handle()));
     MSG quit;
-    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
 }
 
 TEST_F(MainWindowTest, LogOffIsNeverRefused) {
@@ -235,7 +252,7 @@ TEST_F(MainWindowTest, LogOffIsNeverRefused) {
     };
     form_.SetCommands(commands);
     BoxAnswerer boxes;
-    EXPECT_TRUE(SendMessageA(form_.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_TRUE(SendMessageW(form_.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     EXPECT_EQ(saves, 1) << "the settings are written before the log-off";
     EXPECT_TRUE(boxes.Boxes().empty()) << "a box would hold the log-off up";
 }
@@ -248,8 +265,8 @@ TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
     SetClipboardText("the user's own text");
     Click(kChkFAll);
     // The close request waits in the queue and arrives at the walk's first pump.
-    PostMessageA(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("d")})), 0);
-    PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+    PostMessageW(form_.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("d")})), 0);
+    PostMessageW(form_.Handle(), WM_CLOSE, 0, 0);
     loop_.Pump();
 
     const Text copied = ClipboardText();
@@ -261,28 +278,28 @@ TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
     EXPECT_LT(lines, 300u) << "the drop was not aborted";
     EXPECT_EQ(copied.rfind(tree.Path("d"), 0), 0u) << copied.substr(0, 200);
     MSG quit;
-    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
 }
 
 TEST_F(MainWindowTest, CloseDuringEditOperationAbortsItAndClosesOnceItHasEnded) {
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
     TForm3 editForm(form_, form_.State(), cases, collation, loop_);
-    ASSERT_TRUE(editForm.Create(GetModuleHandleA(nullptr), form_.Handle()));
+    ASSERT_TRUE(editForm.Create(GetModuleHandleW(nullptr), form_.Handle()));
     form_.SetEditAbort([&] { editForm.AbortOperation(); });
     editForm.SetOperationEnded([&] { form_.OperationEnded(); });
     form_.ReplaceAllLines({"b.txt", "a.txt"});
 
     // The close request arrives at the operation's first pump.
-    PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
-    SendMessageA(FindControl(editForm.Handle(), TForm3::BtnUpper), BM_CLICK, 0, 0);
+    PostMessageW(form_.Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(FindControl(editForm.Handle(), TForm3::BtnUpper), BM_CLICK, 0, 0);
     ASSERT_TRUE(IsWindow(form_.Handle())) << "closed under the running operation";
     EXPECT_EQ(form_.MemoText(), "b.txt\r\na.txt\r\n") << "the operation was not aborted";
     EXPECT_FALSE(form_.State().FBusy);
     loop_.Pump();
     EXPECT_FALSE(IsWindow(form_.Handle())) << "the close was forgotten";
     MSG quit;
-    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program would not end";
 }
 
 TEST_F(MainWindowTest, FontNameIsCutOnACharacterBoundary) {
@@ -311,7 +328,57 @@ TEST_F(MainWindowTest, SaveTakesAFileNameLongerThan260Bytes) {
     SaveDialogAnswerer answerer(file);
     form_.BtnSaveClick();
     EXPECT_TRUE(answerer.Answered());
-    EXPECT_EQ(FileBytes(file), "表\r\nx\r\n") << "a long name was taken for a cancel";
+    EXPECT_EQ(FileBytes(file), "\x95\x5C\r\nx\r\n") << "a long name was taken for a cancel";
+}
+
+// Names code page 932 cannot hold come through a drop as they are, in the text area and the clipboard's
+// Unicode form; the narrow form holds "?" in their place.
+TEST_F(MainWindowTest, DropOfNamesOutsideTheCodePageShowsTrueNames) {
+    TempTree tree;
+    const std::vector<Text> names = {"café.txt", "あ〜い.txt", "한국어.txt", "😀.txt"};
+    Text expected;
+    for (const Text& name : names) {
+        tree.File(name);
+        expected += tree.Path(name) + "\r\n";
+    }
+    // One drop each, so that the lines keep this order whatever the locale's order of these characters.
+    BoxAnswerer boxes;
+    for (const Text& name : names)
+        Drop({tree.Path(name)});
+
+    EXPECT_TRUE(boxes.Boxes().empty()) << "true names need no notice";
+    EXPECT_EQ(form_.MemoText(), expected);
+    EXPECT_EQ(ClipboardText(), expected);
+    const std::string narrow = ClipboardShiftJis();
+    EXPECT_NE(narrow.find("caf?.txt"), std::string::npos) << narrow;
+    EXPECT_NE(narrow.find("\x82\xA0?\x82\xA2.txt"), std::string::npos) << narrow;
+    EXPECT_NE(narrow.find("???.txt"), std::string::npos) << narrow;
+}
+
+// The box before a Shift_JIS save of text it cannot hold: はい saves UTF-8 with its mark, いいえ Shift_JIS
+// with "?", キャンセル nothing.
+TEST_F(MainWindowTest, ShiftJisSaveOfTextItCannotHoldAsksFirst) {
+    TempTree tree;
+    const Text file = tree.Path("lossy.txt");
+    form_.ReplaceAllLines({"café", "表", "한"});
+    const struct {
+        int answer;
+        std::string bytes;
+    } cases[] = {
+        {IDYES,
+         "\xEF\xBB\xBF"
+         "café\r\n表\r\n한\r\n"},
+        {IDNO, "caf?\r\n\x95\x5C\r\n?\r\n"},
+        {IDCANCEL, "<missing>"},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW(Wide(file).c_str());
+        SaveDialogAnswerer dialog(file, c.answer);
+        form_.BtnSaveClick();
+        EXPECT_TRUE(dialog.Answered());
+        EXPECT_EQ(dialog.BoxText().rfind("2 行に Shift_JIS で表せない文字があり", 0), 0u) << dialog.BoxText();
+        EXPECT_EQ(FileBytes(file), c.bytes) << c.answer;
+    }
 }
 
 // The keyboard, shown and active, with keys posted through the loop as the system queues them.
@@ -326,12 +393,12 @@ protected:
     void TearDown() override { Shift(false); }
 
     void Key(WPARAM key) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-        PostMessageA(GetFocus(), WM_KEYUP, key, 1 | (3u << 30));
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, 1 | (3u << 30));
         loop_.Pump();
     }
     void AltKey(char letter) {
-        PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 | (1u << 29));
+        PostMessageW(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 | (1u << 29));
         loop_.Pump();
     }
     static void Shift(bool down) {
@@ -351,12 +418,12 @@ protected:
         }
         return visited;
     }
-    bool TabStop(int id) { return (GetWindowLongPtrA(form_.Item(id), GWL_STYLE) & WS_TABSTOP) != 0; }
+    bool TabStop(int id) { return (GetWindowLongPtrW(form_.Item(id), GWL_STYLE) & WS_TABSTOP) != 0; }
 };
 
 TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
     ASSERT_EQ(GetFocus(), form_.Item(kMemo));
-    SetWindowTextA(form_.Item(kMemo), "ab");
+    SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     EXPECT_EQ(TabCycle(), (std::vector<int>{kRdoFull, kChkFAll, kChkGet, kMemo}))
         << "panels are no stops; hidden panels are skipped";
     EXPECT_EQ(form_.MemoText(), "ab");
@@ -369,7 +436,7 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
 
     EXPECT_EQ(form_.ReadOptions().GridGet[0], "");
     DWORD start = 0, end = 0;
-    SendMessageA(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, end) << "entered by Tab, the text area selects nothing a key would replace";
 
@@ -382,14 +449,14 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
     Key(VK_TAB);
     Key(VK_TAB);
     EXPECT_EQ(GetFocus(), form_.Item(kMemo));
-    SendMessageA(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, end) << "entered from another control";
 }
 
 TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
-    SetWindowTextA(form_.Item(kMemo), "ab");
-    SendMessageA(form_.Item(kMemo), EM_SETSEL, 2, 2);
+    SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
+    SendMessageW(form_.Item(kMemo), EM_SETSEL, 2, 2);
     Key(VK_RETURN);
     EXPECT_EQ(form_.MemoText(), "ab\r\n");
 
@@ -402,7 +469,7 @@ TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
 }
 
 TEST_F(MainWindowKeysTest, AccessKeysPressSpeedButtonsAndSelectModes) {
-    SetWindowTextA(form_.Item(kMemo), "ab");
+    SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     AltKey('d');
     EXPECT_EQ(form_.MemoText(), "") << "ｸﾘｱ(&D)";
     EXPECT_EQ(GetFocus(), form_.Item(kMemo)) << "a speed button never takes the focus";
@@ -437,35 +504,35 @@ TEST_F(MainWindowKeysTest, ArrowsMoveWithinTheModeGroupAndBetweenCells) {
 
 TEST_F(MainWindowKeysTest, MousePressOnSpeedButtonClicksWithoutTakingTheFocus) {
     HWND clear = form_.Item(kBtnClear);
-    SetWindowTextA(form_.Item(kMemo), "ab");
-    SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
+    SendMessageW(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(clear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(form_.MemoText(), "");
     EXPECT_EQ(GetFocus(), form_.Item(kMemo));
 
-    SetWindowTextA(form_.Item(kMemo), "ab");
-    SendMessageA(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(clear, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+    SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
+    SendMessageW(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(clear, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
     EXPECT_EQ(form_.MemoText(), "ab") << "released off the button";
 
     form_.EnableTopPanel(false);
-    SendMessageA(clear, BM_CLICK, 0, 0);
+    SendMessageW(clear, BM_CLICK, 0, 0);
     EXPECT_EQ(form_.MemoText(), "ab") << "disabled during a drop";
 }
 
 TEST_F(MainWindowTest, DoubleClickRefreshesTheCaretIndicator) {
     HWND memo = form_.Item(kMemo);
-    SetWindowTextA(memo, "abc def");
-    SendMessageA(memo, EM_SETSEL, 5, 5);
-    const LPARAM at = SendMessageA(memo, EM_POSFROMCHAR, 5, 0);
-    SendMessageA(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(memo, WM_LBUTTONUP, 0, at);
+    SetWindowTextW(memo, Wide("abc def").c_str());
+    SendMessageW(memo, EM_SETSEL, 5, 5);
+    const LPARAM at = SendMessageW(memo, EM_POSFROMCHAR, 5, 0);
+    SendMessageW(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(memo, WM_LBUTTONUP, 0, at);
     EXPECT_EQ(Panel(0), "  5 :   1") << "the word selected starts at column 5";
 }
 
 TEST_F(MainWindowTest, PlacesOffEveryScreenComeOntoTheNearestMonitor) {
     RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     form_.PlaceAt(work.left + 10, work.top + 20);
     EXPECT_EQ(Rect(0).left, work.left + 10) << "a place on a monitor stands as it is";
     EXPECT_EQ(RestoredRect(form_.Handle()).top, work.top + 20);
@@ -535,7 +602,7 @@ TEST_F(MainWindowTest, LaidOutAgainAtEachDpiItMovesTo) {
         EXPECT_EQ(form_.MemoFontPoints(), 12) << dpi;
         EXPECT_EQ(layout::FontHeight(form_.Item(kMemo)), -MulDiv(12, static_cast<int>(dpi), 72));
         int edges[4] = {};
-        ASSERT_EQ(SendMessageA(form_.Item(kStatus1), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 4);
+        ASSERT_EQ(SendMessageW(form_.Item(kStatus1), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 4);
         EXPECT_EQ(edges[0], ScaleForDpi(90, dpi));
         EXPECT_EQ(edges[1], ScaleForDpi(245, dpi));
         EXPECT_EQ(edges[3], ScaleForDpi(775, dpi));
@@ -544,17 +611,54 @@ TEST_F(MainWindowTest, LaidOutAgainAtEachDpiItMovesTo) {
 
 TEST(SaveText, WritesExactBytesAndReportsFailures) {
     TempTree tree;
-    SaveText(tree.Path("empty.txt"), "");
+    SaveBytes(tree.Path("empty.txt"), "");
     EXPECT_EQ(FileBytes(tree.Path("empty.txt")), "");
-    const Text bytes = "表\r\nｱ\n\x81\x00z" + Text(1, '\0') + "end";
-    SaveText(tree.Path("bytes.txt"), bytes);
+    const std::string bytes = "\x95\x5C\r\n\xB1\n\x81\x00z" + std::string(1, '\0') + "end";
+    SaveBytes(tree.Path("bytes.txt"), bytes);
     EXPECT_EQ(FileBytes(tree.Path("bytes.txt")), bytes);
 
     try {
-        SaveText(tree.Path("missing\\folder.txt"), "x");
+        SaveBytes(tree.Path("missing\\folder.txt"), "x");
         FAIL() << "no error";
     } catch (const AppError& error) {
         EXPECT_EQ(error.Message(), "ファイル " + tree.Path("missing\\folder.txt") + " を作成できません");
+    }
+}
+
+// Each encoding of the type list, written and read back, gives the text; the name itself is outside code
+// page 932.
+TEST(SaveText, EveryEncodingReadsBackAsTheText) {
+    TempTree tree;
+    const Text text = "表ｱ\r\ncafé 한국어 😀\r\n";
+    const Text shiftJisText = "表ｱ\r\nabc\r\n";
+    const struct {
+        SaveEncoding encoding;
+        Text text;
+        std::size_t mark;
+    } cases[] = {
+        {SaveEncoding::ShiftJis, shiftJisText, 0},
+        {SaveEncoding::Utf8WithBom, text, 3},
+        {SaveEncoding::Utf8, text, 0},
+        {SaveEncoding::Utf16Le, text, 2},
+    };
+    for (const auto& c : cases) {
+        const Text path = tree.Path("한 " + std::to_string(static_cast<int>(c.encoding)) + ".txt");
+        SaveBytes(path, EncodedForSave(c.text, c.encoding));
+        const std::string bytes = FileBytes(path);
+        ASSERT_GE(bytes.size(), c.mark);
+        const std::string body = bytes.substr(c.mark);
+        Text back;
+        switch (c.encoding) {
+            case SaveEncoding::ShiftJis:
+                back = TextFromShiftJis(body);
+                break;
+            case SaveEncoding::Utf16Le:
+                back = WideToText(WideView(reinterpret_cast<const char16_t*>(body.data()), body.size() / 2));
+                break;
+            default:
+                back = body;
+        }
+        EXPECT_EQ(back, c.text) << static_cast<int>(c.encoding);
     }
 }
 

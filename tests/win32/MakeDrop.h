@@ -1,5 +1,5 @@
-// An HDROP built in memory as the shell builds it for WM_DROPFILES: a DROPFILES header, then the ANSI names,
-// each ended by a NUL, and one more NUL. The receiver releases it with DragFinish.
+// An HDROP built in memory as the shell builds it for WM_DROPFILES: a DROPFILES header, then the names in
+// UTF-16, each ended by a NUL, and one more NUL. The receiver releases it with DragFinish.
 #pragma once
 
 #include <windows.h>
@@ -10,19 +10,22 @@
 #include <cstring>
 #include <vector>
 
-#include "text/Text.h"
+#include "platform/Encoding.h"
 
 inline HDROP MakeDrop(const std::vector<Text>& names) {
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const Text& name : names)
-        bytes += name.size() + 1;
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    std::vector<WideText> wide;
+    std::size_t units = 1;
+    for (const Text& name : names) {
+        wide.push_back(TextToWide(name));
+        units += wide.back().size() + 1;
+    }
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + units * 2);
     auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
     header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* at = reinterpret_cast<char*>(header + 1);
-    for (const Text& name : names) {
-        std::memcpy(at, name.data(), name.size());
+    header->fWide = TRUE;
+    auto* at = reinterpret_cast<char16_t*>(header + 1);
+    for (const WideText& name : wide) {
+        std::memcpy(at, name.data(), name.size() * sizeof(char16_t));
         at += name.size() + 1;
     }
     GlobalUnlock(memory);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/ProgramFolders.h"
+#include "platform/win32/WideText.h"
 #include "text/PathPieces.h"
 
 namespace {
@@ -13,11 +14,11 @@ Text ProgramBesideThisOne() {
 }
 
 Text ProgramManifest() {
-    const HMODULE program = LoadLibraryExA(ProgramBesideThisOne().c_str(), nullptr,
+    const HMODULE program = LoadLibraryExW(Wide(ProgramBesideThisOne()).c_str(), nullptr,
                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     EXPECT_TRUE(program) << ProgramBesideThisOne();
     if (!program) return Text();
-    const HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
     EXPECT_TRUE(found);
     Text manifest;
     if (found) {
@@ -43,7 +44,7 @@ TEST(Manifest, RunsAsInvokerOnWindows7To11WithCommonControls6) {
         EXPECT_NE(manifest.find(Text("<supportedOS Id=\"") + id + "\"/>"), Text::npos) << id;
 }
 
-TEST(Manifest, DeclaresPerMonitorAwarenessVersion2WithTheOlderFormAsFallback) {
+TEST(Manifest, DeclaresPerMonitorAwarenessVersion2WithTheOlderFormAsFallbackAndTheJapaneseCodePage) {
     const Text manifest = ProgramManifest();
     EXPECT_NE(
         manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm"
@@ -59,6 +60,13 @@ TEST(Manifest, DeclaresPerMonitorAwarenessVersion2WithTheOlderFormAsFallback) {
     ASSERT_NE(settingsEnd, Text::npos);
     EXPECT_LT(settings, manifest.find("<dpiAware "));
     EXPECT_GT(settingsEnd, manifest.find("<dpiAwareness "));
+    // The process code page pinned to 932 where the system takes it, in the same block.
+    const auto codePage = manifest.find(
+        "<activeCodePage "
+        "xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">ja-JP</activeCodePage>");
+    ASSERT_NE(codePage, Text::npos);
+    EXPECT_LT(settings, codePage);
+    EXPECT_GT(settingsEnd, codePage);
     EXPECT_NE(manifest.rfind("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">", settings),
               Text::npos);
 }

@@ -4,12 +4,20 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
+#include "platform/Encoding.h"
 #include "tests/SameSettings.h"
 #include "tests/win32/FileBytes.h"
 #include "tests/win32/TempTree.h"
 #include "text/AppError.h"
 
 namespace {
+
+// A file's bytes as the system writes Data.INI where the ANSI code page is 932.
+std::string ShiftJis(const Text& text) {
+    std::string bytes;
+    TextToShiftJis(text, bytes);
+    return bytes;
+}
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -38,7 +46,7 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
     const StoredSettings s{20, 10, 2, 10, "ＭＳ 明朝", true, false};
     SaveSettings(profile, places, s);
 
-    const Text bytes = FileBytes(file);
+    const Text bytes = TextFromShiftJis(FileBytes(file));  // the system writes Shift_JIS
     std::size_t at = 0;
     for (const Text line : {"[MainForm]", "FormTop=20", "FormLeft=10", "[GetMode]", "FullPath=2", "[Show]",
                             "FontSize=10", "FontName=ＭＳ 明朝", "[System]", "DeskTopSet=1", "SendToSet=0"}) {
@@ -51,24 +59,23 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
 }
 
 TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
-    tree.File("Data.INI",
-              "; 設定ファイル\r\n"
-              "[System]\r\n"
-              "DeskTopSet=5\r\n"
-              "Note=kept\r\n"
-              "[Mine]\r\n"
-              "; about mine\r\n"
-              "x=1\r\n"
-              "[MainForm]\r\n"
-              "FormLeft=$64\r\n"
-              "FormTop=0x64\r\n");
+    tree.File("Data.INI", ShiftJis("; 設定ファイル\r\n"
+                                   "[System]\r\n"
+                                   "DeskTopSet=5\r\n"
+                                   "Note=kept\r\n"
+                                   "[Mine]\r\n"
+                                   "; about mine\r\n"
+                                   "x=1\r\n"
+                                   "[MainForm]\r\n"
+                                   "FormLeft=$64\r\n"
+                                   "FormTop=0x64\r\n"));
     const StoredSettings read = LoadSettings(profile, places);
     EXPECT_EQ(read.formTop, 100);
     EXPECT_EQ(read.formLeft, 100);
     EXPECT_TRUE(read.deskTopSet);
     SaveSettings(profile, places, read);
 
-    const Text bytes = FileBytes(file);
+    const Text bytes = TextFromShiftJis(FileBytes(file));  // the system writes Shift_JIS
     std::size_t at = 0;
     for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]",
                             "; about mine", "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {

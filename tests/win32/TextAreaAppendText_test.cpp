@@ -20,7 +20,7 @@ namespace {
 TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     MessageLoop loop;
     TForm1 form{loop};
-    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.AppendText("\"表/a b\"\tソ");
     EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ");
     form.AppendText("能,x\r\n");
@@ -37,12 +37,12 @@ TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
 TEST(TextAreaAppendText, LineBlockAppendsAsItsLinesWould) {
     MessageLoop loop;
     TForm1 form{loop};
-    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     for (const Text start : {"", "x\r\n", "x"}) {
-        SetWindowTextA(form.Item(kMemo), start.c_str());
+        SetWindowTextW(form.Item(kMemo), Wide(start).c_str());
         form.AppendLines({"表", "", "b"});
         const Text byLines = form.MemoText();
-        SetWindowTextA(form.Item(kMemo), start.c_str());
+        SetWindowTextW(form.Item(kMemo), Wide(start).c_str());
         form.AppendLineBlock("表\r\n\r\nb\r\n");
         EXPECT_EQ(form.MemoText(), byLines) << start;
     }
@@ -56,14 +56,14 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     tree.File("b.txt");
     MessageLoop loop;
     TForm1 form{loop};
-    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.PrepareForDrops();
     form.AppendText("earlier\r\n");
-    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 12, 0);
+    SendMessageW(form.Item(kMemo), EM_SETLIMITTEXT, 12, 0);
     SetClipboardText("the user's own text");
 
     BoxAnswerer boxes;
-    PostMessageA(form.Item(kMemo), WM_DROPFILES,
+    PostMessageW(form.Item(kMemo), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt"), tree.Path("b.txt")})), 0);
     loop.Pump();
     EXPECT_EQ(form.MemoText(), "earlier\r\n");
@@ -73,8 +73,8 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     EXPECT_FALSE(form.State().FBusy);
 
     // Room again: the next drop goes in and is copied.
-    SendMessageA(form.Item(kMemo), EM_SETLIMITTEXT, 0, 0);
-    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt")})), 0);
+    SendMessageW(form.Item(kMemo), EM_SETLIMITTEXT, 0, 0);
+    PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt")})), 0);
     loop.Pump();
     EXPECT_EQ(form.MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
     EXPECT_EQ(ClipboardText(), form.MemoText());
@@ -85,7 +85,7 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
 TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
     MessageLoop loop;
     TForm1 form{loop};
-    ASSERT_TRUE(form.Create(GetModuleHandleA(nullptr)));
+    ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.PrepareForDrops();
     std::vector<Text> names;
     for (int i = 0; i < 12000; ++i) {
@@ -101,16 +101,16 @@ TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
     const auto statusProcedure = [](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                     DWORD_PTR data) -> LRESULT {
         auto* seen = reinterpret_cast<Watch*>(data);
-        if (msg == SB_SETTEXTA && (wparam & 0xFF) == 3 && !seen->told &&
-            Text(reinterpret_cast<const char*>(lparam)) == "テキストを設定しています…") {
+        if (msg == SB_SETTEXTW && (wparam & 0xFF) == 3 && !seen->told &&
+            FromWide(reinterpret_cast<const wchar_t*>(lparam)) == "テキストを設定しています…") {
             seen->told = true;
-            PostMessageA(seen->memo, WM_KEYDOWN, VK_ESCAPE, 0);
+            PostMessageW(seen->memo, WM_KEYDOWN, VK_ESCAPE, 0);
         }
         return DefSubclassProc(hwnd, msg, wparam, lparam);
     };
     SetWindowSubclass(form.Item(kStatus1), statusProcedure, 1, reinterpret_cast<DWORD_PTR>(&watch));
 
-    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+    PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
     loop.Pump();
     RemoveWindowSubclass(form.Item(kStatus1), statusProcedure, 1);
     EXPECT_TRUE(watch.told);

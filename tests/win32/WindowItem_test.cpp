@@ -11,13 +11,14 @@ constexpr int kNested = 11;
 class PanelWindow : public Window {
 public:
     bool Create() {
-        const FrameSpec frame{"RominadoItemTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 200, 100, nullptr, nullptr};
-        return CreateFrame(GetModuleHandleA(nullptr), frame);
+        const FrameSpec frame{
+            "RominadoItemTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 200, 100, nullptr, nullptr};
+        return CreateFrame(GetModuleHandleW(nullptr), frame);
     }
 
     HWND Add(HWND parent, int id) {
-        return CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+        return CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                nullptr);
     }
 };
