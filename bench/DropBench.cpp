@@ -19,17 +19,19 @@
 #include "app/MainWindow.h"
 #include "bench/AnswerProbe.h"
 #include "bench/BenchTree.h"
+#include "platform/win32/WideText.h"
 #include "tests/win32/MakeDrop.h"
 
 namespace {
 
-void CopyToClipboard(HWND owner, const Text& text) {
+void CopyToClipboard(HWND owner, const std::wstring& text) {
     if (!OpenClipboard(owner)) return;
     EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
+        memcpy(GlobalLock(memory), text.c_str(), size);
         GlobalUnlock(memory);
-        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
     }
     CloseClipboard();
 }
@@ -44,8 +46,8 @@ long long CountLines(const Text& text) {
 // Presses Esc in the text area when status panel 3 says that a long text goes in.
 LRESULT CALLBACK PressEscWhenFilling(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                      DWORD_PTR memo) {
-    if (msg == SB_SETTEXTA && (wparam & 0xFF) == 3 &&
-        Text(reinterpret_cast<const char*>(lparam)) == "テキストを設定しています…")
+    if (msg == SB_SETTEXTW && (wparam & 0xFF) == 3 &&
+        FromWide(reinterpret_cast<const wchar_t*>(lparam)) == "テキストを設定しています…")
         PostMessageA(reinterpret_cast<HWND>(memo), WM_KEYDOWN, VK_ESCAPE, 0);
     return DefSubclassProc(hwnd, msg, wparam, lparam);
 }
@@ -69,20 +71,21 @@ int main(int argc, char** argv) {
     TForm1 form(loop);
     if (!form.Create(GetModuleHandleA(nullptr))) return 1;
     form.PrepareForDrops();
-    SendMessageA(form.Item(kChkFAll), BM_CLICK, 0, 0);
-    HWND floorEdit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                     0, 0, 588, 225, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(floorEdit, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(form.Item(kChkFAll), BM_CLICK, 0, 0);
+    HWND floorEdit =
+        CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 588,
+                        225, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(floorEdit, EM_SETLIMITTEXT, 0, 0);
     // In the text area's font: the control measures every line in it as it takes the text, and the time that
     // takes depends on the font, so a floor in the default font would measure the font, not the program.
-    SendMessageA(floorEdit, WM_SETFONT, SendMessageA(form.Item(kMemo), WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(floorEdit, WM_SETFONT, SendMessageW(form.Item(kMemo), WM_GETFONT, 0, 0), FALSE);
 
     std::vector<double> drop, floor, dir;
     std::size_t bytes = 0;
     double unanswered = 0;
     for (int run = 0; run < runs; ++run) {
-        SetWindowTextA(form.Item(kMemo), "");
-        PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
+        SetWindowTextW(form.Item(kMemo), L"");
+        PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
         {
             AnswerProbe probe;
             drop.push_back(Seconds([&] { loop.Pump(); }));
@@ -93,12 +96,15 @@ int main(int argc, char** argv) {
         const Text text = form.MemoText();
         bytes = text.size();
 
-        SetWindowTextA(floorEdit, "");
+        SetWindowTextW(floorEdit, L"");
+        // The text area is a Unicode control: the floor hands it the text in UTF-16, as the ANSI call it took
+        // before converted it inside the system, and copies that one form.
         floor.push_back(Seconds([&] {
             BareWalk(tree);
-            SetWindowTextA(floorEdit, text.c_str());
-            SendMessageA(floorEdit, EM_SETSEL, 0, -1);
-            CopyToClipboard(floorEdit, text);
+            const std::wstring wide = Wide(text);
+            SetWindowTextW(floorEdit, wide.c_str());
+            SendMessageW(floorEdit, EM_SETSEL, 0, -1);
+            CopyToClipboard(floorEdit, wide);
         }));
         dir.push_back(Seconds([&] { Dir(tree); }));
         std::printf(
@@ -108,10 +114,10 @@ int main(int argc, char** argv) {
     }
     DestroyWindow(floorEdit);
 
-    SetWindowTextA(form.Item(kMemo), "");
+    SetWindowTextW(form.Item(kMemo), L"");
     SetWindowSubclass(form.Item(kStatus1), &PressEscWhenFilling, 1,
                       reinterpret_cast<DWORD_PTR>(form.Item(kMemo)));
-    PostMessageA(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
+    PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
     const double escDrop = Seconds([&] { loop.Pump(); });
     RemoveWindowSubclass(form.Item(kStatus1), &PressEscWhenFilling, 1);
     const long long kept = CountLines(form.MemoText());

@@ -34,6 +34,7 @@
 #include "edit/EditOperations.h"
 #include "platform/Encoding.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
 #include "text/PathPieces.h"
@@ -327,9 +328,9 @@ int TextArea(std::size_t n) {
     loop.Pump();
     HWND memo = form.Item(kMemo);
 
-    SetWindowTextA(memo, "");
+    SetWindowTextW(memo, L"");
     const double oneStart = Now();
-    SetWindowTextA(memo, text.c_str());
+    SetWindowTextW(memo, Wide(text).c_str());
     const double one = Now() - oneStart;
     const double readStart = Now();
     const Text back = form.ReadAllText();
@@ -339,7 +340,7 @@ int TextArea(std::size_t n) {
         return 1;
     }
 
-    SetWindowTextA(memo, "");
+    SetWindowTextW(memo, L"");
     loop.Pump();
     double parts = 0;
     double longest = 0;
