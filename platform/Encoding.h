@@ -23,8 +23,8 @@ WideText TextToWide(std::string_view text);
 // stand for). A byte sequence the code page does not map becomes what the system makes of it.
 WideText WideFromShiftJis(std::string_view bytes);
 
-// UTF-16 in code page 932: each character the code page cannot hold becomes "?", never a look-alike that
-// would name another file. True when every character converted exactly.
+// UTF-16 in code page 932: each character the code page cannot hold becomes "?" (one for each of its UTF-16
+// units, as Windows writes it), never a look-alike that would name another file. True when every character converted exactly.
 bool WideToShiftJis(WideView wide, std::string& bytes);
 
 // The same between Text and code page 932.

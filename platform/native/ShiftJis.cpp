@@ -80,12 +80,8 @@ bool ConvertedToShiftJis(WideView wide, std::string& bytes) {
     while (!converter.Run(in, left, bytes)) {
         exact = false;
         bytes += '?';
-        // A surrogate pair stands for one character.
-        const auto unit =
-            static_cast<char16_t>(static_cast<unsigned char>(in[0]) | static_cast<unsigned char>(in[1]) << 8);
-        const std::size_t skip = unit >= 0xD800 && unit < 0xDC00 && left >= 4 ? 4 : 2;
-        in += skip;
-        left -= skip;
+        in += 2;
+        left -= 2;
     }
     return exact;
 }
@@ -110,7 +106,8 @@ bool WideToShiftJis(WideView wide, std::string& bytes) {
         if (ConvertedToShiftJis(character, one) && WideFromShiftJis(one) == character) {
             bytes += one;
         } else {
-            bytes += '?';
+            // One "?" a UTF-16 unit, as Windows writes a character outside the plane of the others.
+            bytes.append(units, '?');
             exact = false;
         }
         at += units;

@@ -318,8 +318,15 @@ Text ReferenceZenToHan(const Text& s) {
     return out;
 }
 
+// The rows where code page 932 gives one character two codes (NEC row 13, the NEC-selected IBM extensions and
+// the IBM extensions): a code there may come back as its twin.
+bool InDuplicateRows(unsigned code) {
+    return InRange(code, 0x8790, 0x879C) || InRange(code, 0xED40, 0xEEFC) || InRange(code, 0xFA40, 0xFC4B);
+}
+
 // Every code that stands for one character code page 932 holds (the NEC and IBM codes of one character
-// included).
+// included). A code the code page leaves undefined decodes to the system's stand-in (・ on Windows) and comes
+// back as that character's code: it is none.
 std::vector<Text> CodePageCharacters() {
     std::vector<Text> codes;
     for (unsigned b = 1; b < 0x100; ++b) {
@@ -328,7 +335,9 @@ std::vector<Text> CodePageCharacters() {
                                         : Text(1, static_cast<char>(b));
             const Text text = TextFromShiftJis(code);
             std::string back;
-            if (CharacterBytes(text, 0) == text.size() && TextToShiftJis(text, back)) codes.push_back(code);
+            if (CharacterBytes(text, 0) == text.size() && TextToShiftJis(text, back) &&
+                (back == code || InDuplicateRows(b << 8 | second)))
+                codes.push_back(code);
         }
     }
     return codes;

@@ -301,7 +301,7 @@ TEST_F(PathWalkerTest, NamesOutsideTheCodePageOnAVolumeWithoutShortNames) {
     codePage.codePageNames = true;
     state.FPathList.Clear();
     PathWalker(state, options, view, files, network, reader, codePage).CollectPath("C:\\Café");
-    EXPECT_EQ(state.FPathList.Entries(), (Lines{"C:\\Caf?", "C:\\Caf?\\?.txt", "C:\\Caf?\\???",
+    EXPECT_EQ(state.FPathList.Entries(), (Lines{"C:\\Caf?", "C:\\Caf?\\??.txt", "C:\\Caf?\\???",
                                                 "C:\\Caf?\\???\\x.txt", "C:\\Caf?\\表.txt"}));
     EXPECT_EQ(files.TakeSubstitutions().lossy, 3u);
     EXPECT_EQ(files.listedPatterns.size(), 4u);
