@@ -336,7 +336,7 @@ std::vector<Text> CodePageCharacters() {
             const Text text = TextFromShiftJis(code);
             std::string back;
             if (CharacterBytes(text, 0) == text.size() && TextToShiftJis(text, back) &&
-                (back == code || InDuplicateRows(b << 8 | second)))
+                (back == code || (InDuplicateRows(b << 8 | second) && text != "・")))
                 codes.push_back(code);
         }
     }
