@@ -3,7 +3,6 @@
 #include <cstddef>
 
 #include "text/AppError.h"
-#include "text/PathPieces.h"
 
 namespace {
 
@@ -95,8 +94,7 @@ std::int32_t ParseIntegerValue(const Text& value, std::int32_t fallback) {
 
 SettingsPlaces SettingsPlacesFor(const Text& appDir, const Text& applicationData) {
     if (applicationData.empty()) return {appDir, Text()};
-    // A final byte 0x5C may be the second byte of a double-byte character, which is no separator.
-    const bool separated = LastDelimiter(applicationData, "\\") + 1 == applicationData.size();
+    const bool separated = applicationData.back() == '\\';
     return {appDir, applicationData + (separated ? "" : "\\") + "ロミナード\\"};
 }
 
