@@ -22,10 +22,10 @@ inline void SetClipboardText(const Text& text) {
     CloseClipboard();
 }
 
-// The clipboard's format as units up to the first NUL; empty when the clipboard cannot be opened or holds no
-// such format.
+// The clipboard's format as the units its memory holds, NULs and all; empty when the clipboard cannot be
+// opened or holds no such format.
 template <typename Unit>
-std::basic_string<Unit> ClipboardUnits(UINT format) {
+std::basic_string<Unit> ClipboardData(UINT format) {
     std::basic_string<Unit> units;
     if (!OpenClipboard(nullptr)) return units;
     if (HANDLE data = GetClipboardData(format)) {
@@ -35,6 +35,13 @@ std::basic_string<Unit> ClipboardUnits(UINT format) {
         }
     }
     CloseClipboard();
+    return units;
+}
+
+// The same up to the first NUL.
+template <typename Unit>
+std::basic_string<Unit> ClipboardUnits(UINT format) {
+    const std::basic_string<Unit> units = ClipboardData<Unit>(format);
     return units.substr(0, units.find(Unit{}));
 }
 

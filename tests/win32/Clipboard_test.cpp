@@ -11,22 +11,9 @@
 #include "app/MainWindow.h"
 #include "platform/win32/WideText.h"
 #include "tests/win32/BoxAnswerer.h"
+#include "tests/win32/ClipboardText.h"
 
 namespace {
-
-template <typename Char>
-std::basic_string<Char> ClipboardData(UINT format) {
-    std::basic_string<Char> data;
-    if (!OpenClipboard(nullptr)) return data;
-    if (HANDLE memory = GetClipboardData(format)) {
-        if (const Char* bytes = static_cast<const Char*>(GlobalLock(memory))) {
-            data.assign(bytes, GlobalSize(memory) / sizeof(Char));
-            GlobalUnlock(memory);
-        }
-    }
-    CloseClipboard();
-    return data;
-}
 
 std::string UntilNul(std::string data) {
     return data.substr(0, data.find('\0'));

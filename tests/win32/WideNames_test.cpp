@@ -142,6 +142,14 @@ protected:
         return view.lines;
     }
 
+    // The entries the lines name.
+    static std::set<Key> Named(const Lines& lines) {
+        std::set<Key> named;
+        for (const Text& line : lines)
+            named.insert(KeyOfLine(line));
+        return named;
+    }
+
     static bool HasStandIn(const Lines& lines) {
         return std::any_of(lines.begin(), lines.end(),
                            [](const Text& l) { return l.find('?') != Text::npos; });
@@ -164,11 +172,8 @@ protected:
 TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItByItsTrueName) {
     const Lines lines = Drop(&OptionSnapshot::RdoFull);
     const std::set<Key> entries = Entries();
-    std::set<Key> named;
-    for (const Text& line : lines)
-        named.insert(KeyOfLine(line));
     EXPECT_EQ(lines.size(), entries.size());
-    EXPECT_EQ(named, entries);
+    EXPECT_EQ(Named(lines), entries);
     EXPECT_FALSE(HasStandIn(lines));
     for (const std::wstring& name : {kKorean, kAccented, kEmoji, kOutsideJis})
         EXPECT_EQ(std::count(lines.begin(), lines.end(), tree.Root() + "\\" + FromWide(name)), 1);
@@ -181,11 +186,8 @@ TEST_F(WideTreeTest, FullPathsWithTheCodePageNamesOptionByTheirAliasesAndTheUser
     output.codePageNames = true;
     const Lines lines = Drop(&OptionSnapshot::RdoFull);
     const std::set<Key> entries = Entries();
-    std::set<Key> named;
-    for (const Text& line : lines)
-        named.insert(KeyOfLine(line));
     EXPECT_EQ(lines.size(), entries.size());
-    EXPECT_EQ(named, entries);
+    EXPECT_EQ(Named(lines), entries);
     EXPECT_FALSE(HasStandIn(lines));
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const Text& l) { return l.size() > 1000; }));
     for (const Text& line : lines) {
@@ -215,10 +217,7 @@ TEST_F(WideTreeTest, NameShortAndNetworkModesNameTheSameEntries) {
 
     view.options.RdoNET = false;
     const Lines shortForms = Drop(&OptionSnapshot::RdoShort);
-    std::set<Key> named;
-    for (const Text& line : shortForms)
-        named.insert(KeyOfLine(line));
-    EXPECT_EQ(named, Entries());
+    EXPECT_EQ(Named(shortForms), Entries());
     EXPECT_FALSE(HasStandIn(shortForms));
 }
 
