@@ -24,6 +24,7 @@ constexpr char kTimeColumn[] = "TimeColumn";
 constexpr char kAttributeColumn[] = "AttributeColumn";
 constexpr char kReadOnlineFiles[] = "ReadOnlineFiles";
 constexpr char kCodePageNames[] = "CodePageNames";
+constexpr char kContentsEncoding[] = "ContentsEncoding";
 
 // The INI functions drop surrounding spaces and quotes and cannot hold a line break, so the separator is
 // kept between quotes, with control bytes, quotes and "%" written as "%" and two hexadecimal digits. In
@@ -110,7 +111,8 @@ bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
            number(kSlashes, o.slashes) && flag(kFolderMark, o.folderMark) && flag(kRelative, o.relative) &&
            flag(kExtensions, o.extensions) && number(kOrder, o.order) && flag(kSizeColumn, o.sizeColumn) &&
            flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn) &&
-           flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames);
+           flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames) &&
+           number(kContentsEncoding, o.contentsEncoding);
 }
 
 }  // namespace
@@ -133,6 +135,7 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     o.attributeColumn = r.ReadBool(kAttributeColumn, o.attributeColumn);
     o.readOnlineFiles = r.ReadBool(kReadOnlineFiles, o.readOnlineFiles);
     o.codePageNames = r.ReadBool(kCodePageNames, o.codePageNames);
+    o.contentsEncoding = r.ReadChoice(kContentsEncoding, o.contentsEncoding, ContentsEncoding::ShiftJis);
     return o;
 }
 

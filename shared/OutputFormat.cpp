@@ -97,7 +97,8 @@ bool OutputOptions::operator==(const OutputOptions& other) const {
            slashes == other.slashes && folderMark == other.folderMark && relative == other.relative &&
            extensions == other.extensions && order == other.order && sizeColumn == other.sizeColumn &&
            timeColumn == other.timeColumn && attributeColumn == other.attributeColumn &&
-           readOnlineFiles == other.readOnlineFiles && codePageNames == other.codePageNames;
+           readOnlineFiles == other.readOnlineFiles && codePageNames == other.codePageNames &&
+           contentsEncoding == other.contentsEncoding;
 }
 
 Text FormatEntry(const OutputEntry& entry, const OutputOptions& options) {

@@ -12,6 +12,8 @@ enum class Quoting : std::uint8_t { None, Always, WhenSpace };
 enum class LineSeparator : std::uint8_t { CrLf, Tab, Space, Comma, Custom };
 enum class SlashStyle : std::uint8_t { Backslash, Slash, DoubledBackslash };
 enum class EntryOrder : std::uint8_t { Locale, Drop, Natural };
+// How the contents modes take a file's bytes: in the encoding its first block shows, or all as Shift_JIS.
+enum class ContentsEncoding : std::uint8_t { Detect, ShiftJis };
 
 // A custom separator holds at most this many bytes.
 constexpr std::size_t kCustomSeparatorBytes = 16;
@@ -19,16 +21,16 @@ constexpr std::size_t kCustomSeparatorBytes = 16;
 struct OutputOptions {
     Quoting quoting = Quoting::None;
     LineSeparator separator = LineSeparator::CrLf;
-    Text customSeparator;         // with LineSeparator::Custom; at most kCustomSeparatorBytes bytes
-    bool lastLineEnd = true;      // false: no line end after the last line
+    Text customSeparator;     // with LineSeparator::Custom; at most kCustomSeparatorBytes bytes
+    bool lastLineEnd = true;  // false: no line end after the last line
     SlashStyle slashes = SlashStyle::Backslash;
-    bool folderMark = false;      // a separator after folder names
-    bool relative = false;        // paths relative to the dropped folder
-    bool extensions = true;       // false: file names without their extension
+    bool folderMark = false;  // a separator after folder names
+    bool relative = false;    // paths relative to the dropped folder
+    bool extensions = true;   // false: file names without their extension
     EntryOrder order = EntryOrder::Locale;
-    bool sizeColumn = false;      // size in bytes
-    bool timeColumn = false;      // last write, yyyy/mm/dd hh:mm:ss local time
-    bool attributeColumn = false; // R H S A D
+    bool sizeColumn = false;       // size in bytes
+    bool timeColumn = false;       // last write, yyyy/mm/dd hh:mm:ss local time
+    bool attributeColumn = false;  // R H S A D
     // The contents modes also read files whose data is online only (a cloud store's placeholders), which
     // fetches it; without it they are passed over and named.
     bool readOnlineFiles = false;
@@ -36,6 +38,8 @@ struct OutputOptions {
     // by its short (8.3) alias, else with "?" for each character it cannot hold, and the user is told.
     // Without it every name is given as the file system stores it.
     bool codePageNames = false;
+    // Shift_JIS for every file, for files whose encoding the detection gets wrong.
+    ContentsEncoding contentsEncoding = ContentsEncoding::Detect;
 
     bool operator==(const OutputOptions& other) const;
     bool operator!=(const OutputOptions& other) const { return !(*this == other); }

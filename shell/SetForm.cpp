@@ -75,11 +75,12 @@ const ControlSpec kControls[] = {
     {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
      Row(8) + 2, kColumnCheckWidth, 17, 0, 15},
     {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
-    // These two beside the shortcut group: a row more in the output group would make the window too tall for
+    // These beside the shortcut group: a row more in the output group would make the window too tall for
     // a screen of 768 pixels at twice the layout's DPI.
     {kChkOnlineFiles, "BUTTON", "オンライン専用も読む(&L)", BS_AUTOCHECKBOX, 297, 16, 193, 17, 0, 16},
     {kChkCodePageNames, "BUTTON", "932 にない名前は 8.3 か ?(&J)", BS_AUTOCHECKBOX, 297, 40, 193, 17, 0, 17},
     {kSmpCodePageNames, "STATIC", "", kSampleStyle, 297, 64, 193, 17, 0, -1},
+    {kChkShiftJisContents, "BUTTON", "内容は Shift_JIS のみ(&K)", BS_AUTOCHECKBOX, 297, 88, 193, 17, 0, 18},
 };
 
 // A label's access key moves the keyboard to the control after it: each label goes right before its choice.
@@ -202,7 +203,7 @@ void Select(HWND list, int index) {
 }
 
 bool IsOutputControl(int id) {
-    return (id > kOutputBevel && id <= kSmpColumns) || id == kChkCodePageNames;
+    return (id > kOutputBevel && id <= kSmpColumns) || id == kChkCodePageNames || id == kChkShiftJisContents;
 }
 
 // The sample of the code page names: a name code page 932 cannot hold, as stored, or as older programs are
@@ -305,6 +306,8 @@ OutputOptions TForm2::ChosenOutput() const {
     options.attributeColumn = IsChecked(kChkAttributeColumn);
     options.readOnlineFiles = IsChecked(kChkOnlineFiles);
     options.codePageNames = IsChecked(kChkCodePageNames);
+    options.contentsEncoding =
+        IsChecked(kChkShiftJisContents) ? ContentsEncoding::ShiftJis : ContentsEncoding::Detect;
     return options;
 }
 
@@ -323,6 +326,7 @@ void TForm2::ShowOutput(const OutputOptions& options) {
     SetChecked(kChkAttributeColumn, options.attributeColumn);
     SetChecked(kChkOnlineFiles, options.readOnlineFiles);
     SetChecked(kChkCodePageNames, options.codePageNames);
+    SetChecked(kChkShiftJisContents, options.contentsEncoding == ContentsEncoding::ShiftJis);
     ShowSamples();
 }
 

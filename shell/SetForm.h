@@ -55,6 +55,7 @@ enum SetFormControl : int {
     kChkOnlineFiles,
     kChkCodePageNames,
     kSmpCodePageNames,
+    kChkShiftJisContents,
 };
 
 class TForm2 : public Window, private Prompts {

@@ -45,14 +45,18 @@ TEST(OutputSettings, EveryOptionSurvivesARoundTrip) {
     }
 }
 
-TEST(OutputSettings, CodePageNamesIsAFlagOfItsOwnOffByDefault) {
+TEST(OutputSettings, CodePageNamesAndShiftJisContentsAreKeysOfTheirOwnOffByDefault) {
     FakeProfile profile;
-    EXPECT_FALSE(LoadOutputOptions(profile, kPlaces).codePageNames);
+    EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());
     OutputOptions saved;
     saved.codePageNames = true;
+    saved.contentsEncoding = ContentsEncoding::ShiftJis;
     SaveOutputOptions(profile, kPlaces, saved);
     EXPECT_EQ((profile.values[{kBeside, "Output", "CodePageNames"}]), "1");
+    EXPECT_EQ((profile.values[{kBeside, "Output", "ContentsEncoding"}]), "1");
+    EXPECT_EQ(LoadOutputOptions(profile, kPlaces), saved);
     profile.Set(kBeside, "Output", "CodePageNames", "0");
+    profile.Set(kBeside, "Output", "ContentsEncoding", "2");
     EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());
 }
 

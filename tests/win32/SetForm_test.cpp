@@ -291,7 +291,7 @@ TEST_F(SetFormTest, ApplyingKeepsTheOutputChoicesOnceOrSaysWhyNot) {
     Choose(kCmbSlashes, 1);
     Choose(kCmbOrder, 1);
     for (const int id : {kChkNoLastEnd, kChkRelative, kChkSizeColumn, kChkAttributeColumn, kChkOnlineFiles,
-                         kChkCodePageNames})
+                         kChkCodePageNames, kChkShiftJisContents})
         Click(id);
     EXPECT_EQ(output, OutputOptions()) << "nothing is applied before 適用";
     BoxAnswerer answerer({IDCANCEL});
@@ -301,6 +301,7 @@ TEST_F(SetFormTest, ApplyingKeepsTheOutputChoicesOnceOrSaysWhyNot) {
                            false, true, true, EntryOrder::Drop, true, false, true, true};
     // clang-format on
     expected.codePageNames = true;
+    expected.contentsEncoding = ContentsEncoding::ShiftJis;
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(saved, expected);
     ASSERT_EQ(answerer.Boxes().size(), 2u);
