@@ -22,6 +22,7 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FAbort = false;
     state_.FTotalLines = 0;
     state_.FReadOnlineFiles = output.readOnlineFiles;
+    state_.FContentsEncoding = output.contentsEncoding;
     // Only names listed for this drop are reported after it.
     files_.TakeSubstitutions();
 

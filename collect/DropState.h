@@ -8,6 +8,7 @@
 #include "collect/PathList.h"
 #include "platform/Collation.h"
 #include "shared/BusyState.h"
+#include "shared/OutputOptions.h"
 #include "text/Text.h"
 
 struct DropState : BusyState {
@@ -21,4 +22,7 @@ struct DropState : BusyState {
     // The contents modes also read files whose data is online only, which fetches them; taken from the
     // output options at the start of every drop.
     bool FReadOnlineFiles = false;
+    // How the contents modes tell a file's encoding; taken from the output options at the start of every
+    // drop.
+    ContentsEncoding FContentsEncoding = ContentsEncoding::Detect;
 };

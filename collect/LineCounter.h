@@ -1,47 +1,47 @@
 // Counts the lines of a text file block by block, with the line rules of LineSplitter, when nothing but their
 // number and their bytes is wanted: 64 bytes at a time are turned into bit masks of their CR, LF and 0x1A
-// bytes and counted whole; a line is looked at on its own only where a report falls.
+// units and counted whole; a line is looked at on its own only where a report falls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "collect/LineSplitter.h"
+#include "collect/LineUnits.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-class LineCounter {
+template <typename Units>
+class BasicLineCounter {
 public:
     // report() is called right after every interval-th line is counted (Count() and Bytes() then include it,
     // and nothing after it); its false answer stops the counting there.
-    explicit LineCounter(std::int64_t interval) : interval_(interval), untilReport_(interval) {}
+    explicit BasicLineCounter(std::int64_t interval) : interval_(interval), untilReport_(interval) {}
 
-    // Lines counted so far, and the sum of their lengths without terminators.
+    // Lines counted so far, and the sum of their lengths in bytes without terminators.
     std::int64_t Count() const { return count_; }
-    std::uint64_t Bytes() const { return bytes_; }
+    std::uint64_t Bytes() const { return units_ * Units::kBytes; }
 
-    // Feeds the next block (not empty); nothing more may be fed after Stopped or Ended.
+    // Feeds the next block (not empty, whole units); nothing more may be fed after Stopped or Ended.
     template <typename Report>
-    LineSplitter::Status Feed(const char* data, std::size_t size, Report& report) {
-        for (std::size_t at = 0; at < size; at += kChunk) {
-            const std::size_t n = size - at < kChunk ? size - at : kChunk;
+    SplitStatus Feed(const char* data, std::size_t size, Report& report) {
+        for (std::size_t at = 0; at < size; at += kChunkBytes) {
+            // The units of this chunk.
+            const std::size_t n = (size - at < kChunkBytes ? size - at : kChunkBytes) / Units::kBytes;
             std::uint64_t lineEnds, lineFeeds, fileEnds;
             Masks(data + at, n, lineEnds, lineFeeds, fileEnds);
-            std::size_t limit = n;  // the bytes of this chunk before the end of the file
+            std::size_t limit = n;  // the units of this chunk before the end of the file
             if (fileEnds != 0) {
                 limit = static_cast<std::size_t>(__builtin_ctzll(fileEnds));
                 const std::uint64_t before = (std::uint64_t{1} << limit) - 1;
                 lineEnds &= before;
                 lineFeeds &= before;
             }
-            // An LF right after a CR, in this chunk or at the end of the one before, belongs to the terminator.
+            // An LF right after a CR, in this chunk or at the end of the one before, belongs to the
+            // terminator.
             const std::uint64_t terminators =
                 lineEnds | (lineFeeds & ((lineEnds << 1) | static_cast<std::uint64_t>(afterLineEnd_)));
             afterLineEnd_ = limit == n && ((lineEnds >> (n - 1)) & 1) != 0;
 
-            const std::uint64_t before = bytes_;
+            const std::uint64_t before = units_;
             const auto lines = static_cast<std::int64_t>(PopCount(lineEnds));
             if (lines < untilReport_) {
                 count_ += lines;
@@ -50,20 +50,21 @@ public:
                 // A report falls in this chunk: at each line end the bytes stop there.
                 for (std::uint64_t ends = lineEnds; ends != 0; ends &= ends - 1) {
                     const std::uint64_t earlier = (ends & (~ends + 1)) - 1;
-                    bytes_ = before + PopCount(earlier) - PopCount(terminators & earlier);
-                    if (!Counted(report)) return LineSplitter::Status::Stopped;
+                    units_ = before + PopCount(earlier) - PopCount(terminators & earlier);
+                    if (!Counted(report)) return SplitStatus::Stopped;
                 }
             }
-            bytes_ = before + limit - PopCount(terminators);
+            units_ = before + limit - PopCount(terminators);
             // Bytes after the last terminator open a line; a chunk without any continues the open one.
             if (limit != 0)
-                open_ = terminators == 0 || 64 - static_cast<std::size_t>(__builtin_clzll(terminators)) < limit;
+                open_ =
+                    terminators == 0 || 64 - static_cast<std::size_t>(__builtin_clzll(terminators)) < limit;
             if (fileEnds != 0) {
                 Finish(report);
-                return LineSplitter::Status::Ended;
+                return SplitStatus::Ended;
             }
         }
-        return LineSplitter::Status::More;
+        return SplitStatus::More;
     }
 
     // The physical end of the file: counts a last line that has bytes but no terminator.
@@ -75,7 +76,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunk = 64;
+    static constexpr std::size_t kChunkBytes = 64;
 
     template <typename Report>
     bool Counted(Report& report) {
@@ -97,40 +98,32 @@ private:
 #endif
     }
 
-    // Bit i of each mask is set when chunk[i] is CR, LF or 0x1A, for i below n.
+    // Bit i of each mask is set when unit i of the chunk is CR, LF or 0x1A, for i below n.
     static void Masks(const char* chunk, std::size_t n, std::uint64_t& lineEnds, std::uint64_t& lineFeeds,
                       std::uint64_t& fileEnds) {
         lineEnds = 0;
         lineFeeds = 0;
         fileEnds = 0;
 #if defined(__SSE2__)
-        if (n == kChunk) {
-            const __m128i cr = _mm_set1_epi8(kLineEnd);
-            const __m128i lf = _mm_set1_epi8(kLineFeed);
-            const __m128i eof = _mm_set1_epi8(kEndOfFile);
-            auto bits = [](__m128i bytes, __m128i of) {
-                return static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, of))));
-            };
-            for (unsigned part = 0; part < 4; ++part) {
-                const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
-                lineEnds |= bits(bytes, cr) << (16 * part);
-                lineFeeds |= bits(bytes, lf) << (16 * part);
-                fileEnds |= bits(bytes, eof) << (16 * part);
-            }
+        if (n * Units::kBytes == kChunkBytes) {
+            Units::Masks64(chunk, lineEnds, lineFeeds, fileEnds);
             return;
         }
 #endif
         for (std::size_t i = 0; i < n; ++i) {
-            lineEnds |= static_cast<std::uint64_t>(chunk[i] == kLineEnd) << i;
-            lineFeeds |= static_cast<std::uint64_t>(chunk[i] == kLineFeed) << i;
-            fileEnds |= static_cast<std::uint64_t>(chunk[i] == kEndOfFile) << i;
+            const unsigned unit = Units::At(chunk + i * Units::kBytes);
+            lineEnds |= static_cast<std::uint64_t>(unit == kLineEnd) << i;
+            lineFeeds |= static_cast<std::uint64_t>(unit == kLineFeed) << i;
+            fileEnds |= static_cast<std::uint64_t>(unit == kEndOfFile) << i;
         }
     }
 
     const std::int64_t interval_;
     std::int64_t untilReport_;
     std::int64_t count_ = 0;
-    std::uint64_t bytes_ = 0;
+    std::uint64_t units_ = 0;
     bool afterLineEnd_ = false;  // the chunk before ended in CR: an LF first in the next belongs to it
     bool open_ = false;          // a line has bytes but no end yet
 };
+
+using LineCounter = BasicLineCounter<ByteUnits>;

@@ -3,6 +3,8 @@ target_sources(rominado_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DropHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExtFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileContentsReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileEncoding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileLines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NaturalKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NetworkForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathList.cpp

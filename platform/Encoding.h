@@ -24,8 +24,23 @@ WideText TextToWide(std::string_view text);
 WideText WideFromShiftJis(std::string_view bytes);
 
 // UTF-16 in code page 932: each character the code page cannot hold becomes "?" (one for each of its UTF-16
-// units, as Windows writes it), never a look-alike that would name another file. True when every character converted exactly.
+// units, as Windows writes it), never a look-alike that would name another file. True when every character
+// converted exactly.
 bool WideToShiftJis(WideView wide, std::string& bytes);
+
+// Text files in the Unicode encodings, as they stand on the disk. Each ill-formed piece becomes U+FFFD: in
+// UTF-8 a byte no sequence starts with, or as much of a sequence as was well-formed before it broke off
+// (encoded surrogates are ill-formed here); in UTF-16 an unpaired surrogate, and a last odd byte.
+Text TextFromUtf8File(std::string_view bytes);
+Text TextFromUtf16File(std::string_view bytes, bool bigEndian);
+
+// How far bytes are well-formed UTF-8: the bytes before the first ill-formed sequence, and whether what
+// follows them is no error but the start of a sequence that the end of bytes cuts short.
+struct Utf8Scan {
+    std::size_t wellFormed = 0;
+    bool cutShort = false;
+};
+Utf8Scan ScanUtf8(std::string_view bytes);
 
 // The same between Text and code page 932.
 Text TextFromShiftJis(std::string_view bytes);

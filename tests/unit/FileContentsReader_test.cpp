@@ -290,6 +290,99 @@ TEST_F(FileContentsReaderTest, AnOverLongLineIsCutOnACharacterBoundary) {
     EXPECT_EQ(reader.TakeDropNotice(), "");
 }
 
+// Text as a UTF-16 file holds it, after its byte order mark.
+Text Utf16File(const std::u16string& text, bool bigEndian) {
+    Text bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(bigEndian ? unit >> 8 : unit & 0xFF);
+        bytes += static_cast<char>(bigEndian ? unit & 0xFF : unit >> 8);
+    }
+    return bytes;
+}
+
+TEST_F(FileContentsReaderTest, Utf16FilesAreSplitInTheirOwnUnitsInBothByteOrders) {
+    struct Case {
+        const char* name;
+        std::u16string text;
+        Lines lines;
+        Lines nonBlank;
+    };
+    const Lines three = {"不思議な国の上", "二行目😀", "三行目"};
+    const std::vector<Case> cases = {
+        {"不 holds the byte 0x0D", u"不思議な国の上\r\n二行目\U0001F600\r\n三行目", three, three},
+        {"the line rules",
+         u"a\r\nb\rc\nd\x1A"
+         u"e\r\n",
+         {"a", "b", "c\nd"},
+         {"a", "b", "c\nd"}},
+        {"units holding the bytes of CR, LF and 0x1A",
+         u"\x0A0D\x0D0A\x1A00\r\n\x0D00",
+         {"\u0A0D\u0D0A\u1A00", "\u0D00"},
+         {"\u0A0D\u0D0A\u1A00", "\u0D00"}},
+        {"blank in units, not in bytes", std::u16string(u"\x0120\r\n \t\r\n\0", 8), {"Ġ", " \t", " "}, {"Ġ"}},
+        {"unpaired surrogates", u"x\xD800\r\n\xDC00y", {"x�", "�y"}, {"x�", "�y"}},
+        {"the mark alone", u"", {}, {}},
+    };
+    for (const bool big : {false, true}) {
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, FileContentsReader::kBlockBytes}) {
+            files.readPiece = piece;
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(c.name) + (big ? ", big-endian" : "") + ", reads of " +
+                             std::to_string(piece));
+                const Text bytes = Utf16File(c.text, big);
+                AllLines();
+                EXPECT_EQ(Read(bytes), c.lines);
+                AllLines(true);
+                EXPECT_EQ(Read(bytes), c.nonBlank);
+                CountMode();
+                EXPECT_EQ(Read(bytes), Lines{CountLine(c.lines.size())});
+                CountMode(true);
+                EXPECT_EQ(Read(bytes), Lines{CountLine(c.nonBlank.size())});
+            }
+        }
+        AllLines();
+        EXPECT_EQ(Read(Utf16File(u"ab", big) + "A"), Lines{"ab�"}) << "an odd last byte";
+        // The cut keeps whole pairs: 'a' and 262,143 pairs fill the longest line but for one unit.
+        std::u16string pairs = u"a";
+        for (std::size_t i = 0; i * 4 < FileContentsReader::kLongestLine; ++i)
+            pairs += u"\U0001F600";
+        const Lines cut = Read(Utf16File(pairs, big));
+        ASSERT_EQ(cut.size(), 1u);
+        EXPECT_EQ(cut[0].size(), 1 + 4 * (FileContentsReader::kLongestLine / 4 - 1));
+        EXPECT_EQ(cut[0].substr(cut[0].size() - 4), "😀");
+        EXPECT_NE(reader.TakeDropNotice(), "");
+    }
+}
+
+TEST_F(FileContentsReaderTest, Utf8FilesShowTheirCharactersAndTheOptionReadsShiftJis) {
+    const Text text = "不思議な国の上\r\n二行目😀\r\n" + Text(1, '\0') + "三行目";
+    const Lines lines = {"不思議な国の上", "二行目😀", " 三行目"};
+    AllLines();
+    EXPECT_EQ(Read("\xEF\xBB\xBF" + text), lines);
+    EXPECT_EQ(Read(text), lines);
+    // Told from the first block: a later ill-formed byte is shown as U+FFFD in its line.
+    const Lines late = Read("不\r\n" + NumberedLines(20000) +
+                            "ab\xFF"
+                            "c");
+    ASSERT_EQ(late.size(), 20002u);
+    EXPECT_EQ(late.back(), "ab�c");
+    // The cut leaves out a character it would split.
+    Text long3;
+    while (long3.size() <= FileContentsReader::kLongestLine)
+        long3 += "あ";
+    const Lines cut = Read(long3);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0], long3.substr(0, FileContentsReader::kLongestLine / 3 * 3));
+
+    state.FContentsEncoding = ContentsEncoding::ShiftJis;
+    for (const Text& bytes : {"\xEF\xBB\xBF" + text, Utf16File(u"不思議\r\n上", false)}) {
+        AllLines();
+        EXPECT_EQ(Read(bytes), Decoded(ReferenceLines(bytes, false)));
+        CountMode();
+        EXPECT_EQ(Read(bytes), Lines{CountLine(ReferenceLines(bytes, false).size())});
+    }
+}
+
 TEST_F(FileContentsReaderTest, TheDropNoticeNamesTheFirstCutFileOnce) {
     const Text over(FileContentsReader::kLongestLine + 1, 'x');
     const Text tail =

@@ -23,7 +23,8 @@ struct Tally {
 // The splitter's lines, counted one by one: the reference the counter must agree with.
 class SplitterSink {
 public:
-    SplitterSink(std::int64_t interval, std::size_t stopAtReport) : interval_(interval), stopAt_(stopAtReport) {}
+    SplitterSink(std::int64_t interval, std::size_t stopAtReport)
+        : interval_(interval), stopAt_(stopAtReport) {}
     void Bytes(const char*, std::size_t size) { tally.bytes += size; }
     bool End() {
         if (++tally.count % interval_ != 0) return true;
@@ -37,29 +38,32 @@ private:
     std::size_t stopAt_;
 };
 
-// Feeds bytes in blocks of the given sizes (the last size repeats), as the reader does, to either side.
+// Feeds bytes in blocks of the given sizes (the last size repeats; whole units), as the reader does, to
+// either side.
 template <typename Splitter, typename Sink>
 void FeedAll(const Text& bytes, const std::vector<std::size_t>& blocks, Splitter& splitter, Sink& sink) {
     std::size_t at = 0;
     for (std::size_t i = 0; at < bytes.size(); ++i) {
         const std::size_t size = std::min(blocks[std::min(i, blocks.size() - 1)], bytes.size() - at);
-        if (splitter.Feed(bytes.data() + at, size, sink) != LineSplitter::Status::More) return;
+        if (splitter.Feed(bytes.data() + at, size, sink) != SplitStatus::More) return;
         at += size;
     }
     splitter.Finish(sink);
 }
 
+template <typename Units = ByteUnits>
 Tally Reference(const Text& bytes, const std::vector<std::size_t>& blocks, std::int64_t interval,
                 std::size_t stopAt) {
-    LineSplitter splitter;
+    BasicLineSplitter<Units> splitter;
     SplitterSink sink(interval, stopAt);
     FeedAll(bytes, blocks, splitter, sink);
     return sink.tally;
 }
 
+template <typename Units = ByteUnits>
 Tally Counted(const Text& bytes, const std::vector<std::size_t>& blocks, std::int64_t interval,
               std::size_t stopAt) {
-    LineCounter counter(interval);
+    BasicLineCounter<Units> counter(interval);
     Tally tally;
     auto report = [&] {
         tally.reports.emplace_back(counter.Count(), counter.Bytes());
@@ -79,12 +83,18 @@ TEST(LineCounterTest, CountsTheLinesAndBytesOfTheLineRules) {
         std::uint64_t lineBytes;
     };
     const Case cases[] = {
-        {"CR LF, a lone CR, an LF inside a line, 0x1A ends", "a\r\nb\rc\nd\x1A" "e\r\n", 3, 5},
+        {"CR LF, a lone CR, an LF inside a line, 0x1A ends",
+         "a\r\nb\rc\nd\x1A"
+         "e\r\n",
+         3, 5},
         {"a terminator at the very end opens no line", "ab\r\n", 1, 2},
         {"a last line without terminator", "ab\r\ncd", 2, 4},
         {"empty lines between terminators", "\r\n\r\r\n", 3, 0},
         {"LF alone ends nothing", "a\nb\nc\n", 1, 6},
-        {"0x1A first", "\x1A" "abc\r\n", 0, 0},
+        {"0x1A first",
+         "\x1A"
+         "abc\r\n",
+         0, 0},
         {"nothing", "", 0, 0},
         {"CR LF LF: the second LF begins a line", "a\r\n\nb", 2, 3},
     };
@@ -116,6 +126,49 @@ TEST(LineCounterTest, AgreesWithTheSplitterOnRandomFiles) {
         EXPECT_EQ(tally.count, expected.count);
         EXPECT_EQ(tally.bytes, expected.bytes);
     }
+}
+
+// The same in UTF-16 units of both byte orders, each random byte standing for a unit: the stops, units that
+// hold the byte of a stop (不 is 0x4E0D) and ordinary ones; blocks of whole units.
+template <typename Units>
+void AgreesInUtf16(bool bigEndian) {
+    RandomStops stops(4096, Text("\r\n\x1A\r\r\nabc", 9), "xyz !", 4000, {40, 4, 1});
+    std::mt19937& random = stops.random;
+    const auto unitOf = [](char c) -> char16_t {
+        switch (c) {
+            case 'a':
+                return u'不';
+            case 'b':
+                return 0x0D0A;
+            case 'c':
+                return 0x1A0D;
+            default:
+                return static_cast<unsigned char>(c);
+        }
+    };
+    for (int round = 0; round < 300; ++round) {
+        Text bytes;
+        for (const char c : stops.File(round)) {
+            const char16_t unit = unitOf(c);
+            bytes += static_cast<char>(bigEndian ? unit >> 8 : unit & 0xFF);
+            bytes += static_cast<char>(bigEndian ? unit & 0xFF : unit >> 8);
+        }
+        const std::vector<std::size_t> blocks = {2 + 2 * (random() % 65), 2 + 2 * (random() % 35),
+                                                 2 + 2 * (random() % 100)};
+        const std::int64_t interval = 1 + static_cast<std::int64_t>(random() % 40);
+        const std::size_t stopAt = round % 4 == 0 ? 1 + random() % 5 : 0;
+        SCOPED_TRACE("round " + std::to_string(round));
+        const Tally expected = Reference<Units>(bytes, blocks, interval, stopAt);
+        const Tally tally = Counted<Units>(bytes, blocks, interval, stopAt);
+        EXPECT_EQ(tally.reports, expected.reports);
+        EXPECT_EQ(tally.count, expected.count);
+        EXPECT_EQ(tally.bytes, expected.bytes);
+    }
+}
+
+TEST(LineCounterTest, AgreesWithTheSplitterInUtf16OfBothByteOrders) {
+    AgreesInUtf16<Utf16Units<false>>(false);
+    AgreesInUtf16<Utf16Units<true>>(true);
 }
 
 }  // namespace
