@@ -1,6 +1,7 @@
 // The contents reader and its line splitter over a file whose reads are cut at fuzzed sizes, with a fuzzed
-// failing read and a fuzzed abort, in both output modes with and without blank lines: the lines counted and
-// written are a plain model's, byte for byte but for what the text area cannot show.
+// failing read and a fuzzed abort, in both output modes with and without blank lines, in Shift_JIS and behind
+// the byte order marks of UTF-8 and UTF-16 of both byte orders: the lines counted and written are a plain
+// model's, unit for unit but for what the text area cannot show.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -80,27 +81,69 @@ struct Outcome {
     bool aborted = false;
 };
 
+// How the fuzzed bytes are read: after a byte order mark, in units of one or two bytes.
+struct Encoding {
+    Text mark;
+    std::size_t unitBytes = 1;
+    bool bigEndian = false;
+};
+
+const Encoding kEncodings[] = {
+    {"", 1, false}, {"\xEF\xBB\xBF", 1, false}, {"\xFF\xFE", 2, false}, {"\xFE\xFF", 2, true}};
+
+// The file's units after its mark: a last odd byte stands for U+FFFD.
+class Units {
+public:
+    Units(const Text& bytes, const Encoding& encoding) : bytes_(bytes), e_(encoding) {}
+
+    std::size_t Count() const { return (bytes_.size() - e_.mark.size() + e_.unitBytes - 1) / e_.unitBytes; }
+    std::size_t Start(std::size_t i) const { return e_.mark.size() + i * e_.unitBytes; }
+    unsigned At(std::size_t i) const {
+        if (e_.unitBytes == 1) return static_cast<unsigned char>(bytes_[Start(i)]);
+        if (Start(i) + 1 >= bytes_.size()) return 0xFFFD;
+        const auto first = static_cast<unsigned char>(bytes_[Start(i)]);
+        const auto second = static_cast<unsigned char>(bytes_[Start(i) + 1]);
+        return e_.bigEndian ? (first << 8 | second) : (second << 8 | first);
+    }
+    // The last byte that must have been delivered for unit i (the end of the file for i == Count()).
+    std::size_t Needed(std::size_t i) const {
+        return i < Count() ? std::min(Start(i + 1), bytes_.size()) - 1 : bytes_.size();
+    }
+
+private:
+    const Text& bytes_;
+    const Encoding& e_;
+};
+
 // The file's lines, one at a time: a line ends at CR, an LF right after it belongs to the line end, the first
 // 0x1A ends the file. Each line is taken only once the read that delivers its end has succeeded: its CR, or
 // for the last line the 0x1A or the end of the file.
-Outcome Model(const FileCase& file, bool skipBlank, std::optional<std::size_t> abortAtPump) {
+Outcome Model(const FileCase& file, const Encoding& encoding, bool skipBlank,
+              std::optional<std::size_t> abortAtPump) {
     Outcome out;
     if (abortAtPump == 0u) {
         out.aborted = true;
         return out;
     }
-    const Text& bytes = file.contents;
-    const std::size_t stop = std::min(bytes.find('\x1A'), bytes.size());
+    const Units units(file.contents, encoding);
+    const std::size_t n = units.Count();
+    std::size_t stop = 0;
+    while (stop < n && units.At(stop) != 0x1A)
+        ++stop;
     const std::size_t delivered = file.failAt.value_or(std::numeric_limits<std::size_t>::max());
     std::size_t start = 0;
     while (start < stop) {
-        const std::size_t cr = std::min(bytes.find('\r', start), stop);
-        if (cr >= delivered) break;
-        const Text line = bytes.substr(start, cr - start);
+        std::size_t cr = start;
+        while (cr < stop && units.At(cr) != '\r')
+            ++cr;
+        if (units.Needed(cr) >= delivered) break;
+        bool blank = true;
+        for (std::size_t i = start; i < cr; ++i)
+            blank = blank && units.At(i) <= 0x20;
+        const std::size_t from = units.Start(start);
+        const Text line = file.contents.substr(from, std::min(units.Start(cr), file.contents.size()) - from);
         start = cr + 1;
-        if (cr < stop && start < stop && bytes[start] == '\n') ++start;
-        const bool blank = std::all_of(line.begin(), line.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
+        if (cr < stop && start < stop && units.At(start) == '\n') ++start;
         if (skipBlank && blank) continue;
         out.lines.push_back(line);
         if (abortAtPump && out.lines.size() == *abortAtPump * kPumpLines) {
@@ -108,18 +151,24 @@ Outcome Model(const FileCase& file, bool skipBlank, std::optional<std::size_t> a
             return out;
         }
     }
-    out.failed = delivered <= stop;
+    out.failed = delivered <= units.Needed(stop);
     return out;
 }
 
-// A line of file bytes as shown: each NUL a space and a lead byte that ends the line without its second byte
-// a "?", then decoded from Shift_JIS on its own.
-Text Shown(const std::string& line) {
+// A line of file bytes as shown: each NUL a space, then decoded on its own; in Shift_JIS a lead byte that
+// ends the line without its second byte is a "?".
+Text Shown(const std::string& line, const Encoding& encoding) {
     std::string bytes = line;
+    if (encoding.unitBytes == 2) {
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+            if (bytes[i] == '\0' && bytes[i + 1] == '\0') bytes[i + (encoding.bigEndian ? 1 : 0)] = ' ';
+        return TextFromUtf16File(bytes, encoding.bigEndian);
+    }
+    std::replace(bytes.begin(), bytes.end(), '\0', ' ');
+    if (!encoding.mark.empty()) return TextFromUtf8File(bytes);
     bool lead = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const bool lone = i + 1 == line.size() && !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
-        if (line[i] == '\0') bytes[i] = ' ';
         if (lone) bytes[i] = '?';
         lead = !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
     }
@@ -134,6 +183,7 @@ std::int64_t LeadingNumber(const Text& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
+    const Encoding& encoding = kEncodings[provider.ConsumeIntegralInRange<std::size_t>(0, 3)];
     const bool countMode = provider.ConsumeBool();
     const bool skipBlank = provider.ConsumeBool();
     FileCase file;
@@ -145,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::optional<std::size_t> abortAtPump;
     if (provider.ConsumeBool()) abortAtPump = provider.ConsumeIntegralInRange<std::size_t>(0, 3);
     file.reportedSize = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint16_t>() : 0;
-    file.contents = provider.ConsumeRemainingBytesAsString();
+    file.contents = encoding.mark + provider.ConsumeRemainingBytesAsString();
 
     FakeCollation locale{LetterCase::kIgnored};
     DropState state(locale);
@@ -160,6 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     state.FAbort = abortAtPump == 0u;
     state.FTotalLines = 7;
+    state.FContentsEncoding = encoding.mark.empty() ? ContentsEncoding::ShiftJis : ContentsEncoding::Detect;
     OneFile files(file);
     FileContentsReader reader(state, view, files);
 
@@ -171,7 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // As the drop handler does when the walk has ended: count lines wait until then.
     reader.WriteHeldLines();
-    const Outcome model = Model(file, skipBlank, abortAtPump);
+    const Outcome model = Model(file, encoding, skipBlank, abortAtPump);
     Check(failed == model.failed);
     Check(view.suspended == 0);
     Check(view.pumps == static_cast<int>(model.lines.size() / kPumpLines));
@@ -190,7 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool marked = model.aborted && !failed;
     Check(view.lines.size() == model.lines.size() + (marked ? 1 : 0));
     for (std::size_t i = 0; i < model.lines.size(); ++i)
-        Check(view.lines[i] == Shown(model.lines[i]));
+        Check(view.lines[i] == Shown(model.lines[i], encoding));
     Check(state.FTotalLines == 7);
     return 0;
 }
