@@ -358,7 +358,7 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
         Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  34);
+                  35);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
