@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/Encoding.h"
 #include "platform/win32/Handles.h"
 
 namespace {
@@ -32,9 +33,30 @@ bool WriteMarker(const Text& marker, long long value) {
     return file && WriteAll(file.Get(), std::to_string(value));
 }
 
+// Lines as the file holds them in encoding.
+Text Encoded(const Text& text, LinesEncoding encoding) {
+    std::string bytes;
+    switch (encoding) {
+        case LinesEncoding::ShiftJis:
+            TextToShiftJis(text, bytes);
+            return bytes;
+        case LinesEncoding::Utf8:
+            return text;
+        case LinesEncoding::Utf16:
+            break;
+    }
+    const WideText wide = TextToWide(text);
+    bytes.resize(wide.size() * 2);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        bytes[2 * i] = static_cast<char>(wide[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<char>(wide[i] >> 8);
+    }
+    return bytes;
+}
+
 }  // namespace
 
-long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxLines) {
+long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxLines, LinesEncoding encoding) {
     const Text marker = path + ".lines";
     const long long made = ReadMarker(marker);
     if (made >= 0) return made;
@@ -44,7 +66,7 @@ long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxL
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return -1;
     static const char* const kWords[] = {"表計算", "ソフト", "能力", "予定表", "資料", "text", "line", "data"};
-    Text chunk;
+    Text chunk = encoding == LinesEncoding::Utf16 ? "\xFF\xFE" : "";
     std::uint64_t written = 0;
     long long lines = 0;
     unsigned seed = 12345;
@@ -61,7 +83,7 @@ long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxL
                 line += ' ';
             }
         }
-        chunk += line + "\r\n";
+        chunk += Encoded(line + "\r\n", encoding);
         ++lines;
         if (chunk.size() >= (1 << 20)) {
             if (!WriteAll(file.Get(), chunk)) return -1;

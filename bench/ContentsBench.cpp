@@ -2,8 +2,8 @@
 // for comparison in all-lines mode into a view that drops the lines. contents_bench.sh beside this file runs
 // it and the system's native `wc -l` on the same file, and prints the ratio of the medians.
 //
-// contents_bench [folder [runs]]   The file is made in folder (default %TEMP%\rcb) on the first run and
-// reused. The last line of the output is "count-mode-median SECONDS".
+// contents_bench [folder [runs [sjis|utf8|utf16]]]   The file, lines-ENCODING.txt, is made in folder (default
+// %TEMP%\rcb) on the first run and reused. The last line of the output is "count-mode-median SECONDS".
 #include <windows.h>
 
 #include <algorithm>
@@ -55,11 +55,15 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     CreateDirectoryA(folder.c_str(), nullptr);
     // With a number of lines, the scale check: a file of that many lines, in count mode only.
-    const long long scaleLines = argc > 3 ? std::atoll(argv[3]) : 0;
-    const Text path =
-        folder + (scaleLines > 0 ? "\\lines" + std::to_string(scaleLines) + ".txt" : Text("\\lines.txt"));
-    const long long lines =
-        scaleLines > 0 ? MakeLinesFile(path, ULLONG_MAX, scaleLines) : MakeLinesFile(path, kFileBytes, LLONG_MAX);
+    const Text third = argc > 3 ? Text(argv[3]) : Text("sjis");
+    const long long scaleLines = std::atoll(third.c_str());
+    const LinesEncoding encoding = third == "utf8"    ? LinesEncoding::Utf8
+                                   : third == "utf16" ? LinesEncoding::Utf16
+                                                      : LinesEncoding::ShiftJis;
+    const Text path = folder + (scaleLines > 0 ? "\\lines" + std::to_string(scaleLines) + ".txt"
+                                               : "\\lines-" + third + ".txt");
+    const long long lines = scaleLines > 0 ? MakeLinesFile(path, ULLONG_MAX, scaleLines)
+                                           : MakeLinesFile(path, kFileBytes, LLONG_MAX, encoding);
     if (lines < 0) {
         std::printf("cannot make %s\n", path.c_str());
         return 1;
