@@ -11,13 +11,16 @@
 
 namespace {
 
-// Names as a listing gives them: no separator, no wildcard, no ";" that would split a pattern made of them.
+// Names as a listing gives them: no separator, no wildcard, no ";" that would split a pattern made of them,
+// and no space at either end, which a pattern loses as the file manager trims it.
 Text RandomName(FuzzedDataProvider& input) {
     static constexpr const char* kPieces[] = {"a", "B", "z", ".", " ", "-", "表", "ソ", "能", "é", "😀", "ｂ"};
     Text name;
     const auto length = input.ConsumeIntegralInRange(1, 12);
     for (int i = 0; i < length; ++i)
         name += kPieces[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kPieces) - 1)];
+    if (name.front() == ' ') name.front() = '_';
+    if (name.back() == ' ') name.back() = '_';
     return name;
 }
 
