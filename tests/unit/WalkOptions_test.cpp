@@ -8,7 +8,6 @@
 #include "collect/PathWalker.h"
 #include "collect/TreeDrawing.h"
 #include "shared/EnvironmentForm.h"
-#include "shared/OutputFormat.h"
 #include "tests/fakes/FakeCollation.h"
 #include "tests/fakes/FakeDrop.h"
 #include "tests/fakes/FakeFileSystem.h"
@@ -49,22 +48,6 @@ TEST(SplitMasks, PiecesByKindAndTheInvalidOnesAsWritten) {
     EXPECT_EQ(MasksSample(""), "除外なし");
 }
 
-TEST(ExclusionMasks, FolderPatternsNameFoldersAndTheOthersFiles) {
-    FakeFileSystem files;
-    const ExclusionMasks masks("node_modules\\;*.TMP;?.log", files);
-    const struct {
-        Text name;
-        bool folder, excluded;
-    } cases[] = {
-        {"node_modules", true, true}, {"NODE_MODULES", true, true}, {"node_modules", false, false},
-        {"a.tmp", false, true},       {"a.tmp", true, false},       {"x.log", false, true},
-        {"xy.log", false, false},     {"表.tmp", false, true},      {"tmp", false, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(masks.Excludes(c.name, c.folder), c.excluded) << c.name << " " << c.folder;
-    EXPECT_TRUE(ExclusionMasks(";\\ ;", files).Empty());
-}
-
 // A tree with a folder as last child and a deep branch below a middle child, drawn both ways.
 TEST(DrawTree, BranchesLastChildrenAndDeepLevelsInBothStyles) {
     TreeNode root{"root", true, true, {}};
@@ -93,12 +76,10 @@ TEST(EnvironmentForm, LongestFolderThatBeginsThePathAtAComponent) {
     const Text cases[][2] = {
         {"C:\\Users\\表\\文書\\a.txt", "%USERPROFILE%\\文書\\a.txt"},
         {"c:\\users\\表\\x", "%USERPROFILE%\\x"},
-        {"C:\\Users\\表", "%USERPROFILE%"},
         {"C:\\Users\\表2\\x", "C:\\Users\\表2\\x"},
         {"C:\\Users\\表\\AppData\\Roaming\\ソ", "%APPDATA%\\ソ"},
         {"C:\\Users\\表\\OneDrive\\能.txt", "%OneDrive%\\能.txt"},
         {"\\\\SRV\\pub\\😀", "%PUBLIC%\\😀"},
-        {"D:\\x", "D:\\x"},
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(form.Apply(path), expected) << path;
@@ -166,6 +147,10 @@ TEST_F(WalkOptionsTest, HiddenDepthAndKindsOfEntry) {
     output.depth = 0;
     EXPECT_EQ(Collect("C:\\d"),
               (Lines{"C:\\d", "C:\\d\\node_modules", "C:\\d\\node_modules\\m", "C:\\d\\s", "C:\\d\\s\\t"}));
+    // Each line in the environment form.
+    files.environment["USERPROFILE"] = "c:\\D\\S";
+    output.slashes = SlashStyle::Environment;
+    EXPECT_EQ(Collect("C:\\d\\s"), (Lines{"%USERPROFILE%", "%USERPROFILE%\\t"}));
 }
 
 // Each folder's entries sorted under it; the filters leave files out but keep the folders they hang on.
@@ -182,14 +167,6 @@ TEST_F(WalkOptionsTest, TreeFormGivesOneEntryPerDroppedNameInTheChosenOrder) {
     output.tree = TreeStyle::Lines;
     output.kinds = EntryKinds::FoldersOnly;
     EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d\r\n└─s\r\n　　└─t"}));
-}
-
-TEST_F(WalkOptionsTest, EnvironmentFormOfEveryLine) {
-    files.environment["USERPROFILE"] = "c:\\D";
-    output.slashes = SlashStyle::Environment;
-    output.depth = 1;
-    output.excludeMasks = "*.tmp;s\\;node_modules\\";
-    EXPECT_EQ(Collect("C:\\d"), (Lines{"%USERPROFILE%", "%USERPROFILE%\\a.txt"}));
 }
 
 }  // namespace
