@@ -25,15 +25,21 @@ constexpr char kAttributeColumn[] = "AttributeColumn";
 constexpr char kReadOnlineFiles[] = "ReadOnlineFiles";
 constexpr char kCodePageNames[] = "CodePageNames";
 constexpr char kContentsEncoding[] = "ContentsEncoding";
+constexpr char kExcludeMasks[] = "ExcludeMasks";
+constexpr char kIncludeHidden[] = "IncludeHidden";
+constexpr char kDepth[] = "Depth";
+constexpr char kKinds[] = "Kinds";
+constexpr char kTree[] = "Tree";
+constexpr char kCsv[] = "Csv";
 
-// The INI functions drop surrounding spaces and quotes and cannot hold a line break, so the separator is
-// kept between quotes, with control bytes, quotes and "%" written as "%" and two hexadecimal digits. In
-// UTF-8 none of these bytes is part of another character, so a byte-wise pass is safe.
+// The INI functions drop surrounding spaces and quotes and cannot hold a line break, so free texts (the
+// separator, the masks) are kept between quotes, with control bytes, quotes and "%" written as "%" and two
+// hexadecimal digits. In UTF-8 none of these bytes is part of another character, so a byte-wise pass is safe.
 bool NeedsEscape(unsigned char b) {
     return b < 0x20 || b == 0x7F || b == '"' || b == '%';
 }
 
-Text EncodeSeparator(const Text& separator) {
+Text EncodeText(const Text& separator) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     Text out = "\"";
     for (const char c : separator) {
@@ -58,7 +64,7 @@ int HexDigit(char c) {
 
 // Takes the value as the file holds it: with its quotes where the profile keeps them, and a "%" that starts
 // no escape (a hand-edited file) as itself.
-Text DecodeSeparator(Text value) {
+Text DecodeText(Text value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
     Text out;
@@ -72,7 +78,7 @@ Text DecodeSeparator(Text value) {
             out += value[i];
         }
     }
-    return CutToShiftJisWidth(out, kCustomSeparatorBytes);
+    return out;
 }
 
 class Reader {
@@ -107,12 +113,14 @@ bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
     };
     const auto flag = [&](const char* key, bool on) { return write(key, on ? "1" : "0"); };
     return number(kQuoting, o.quoting) && number(kSeparator, o.separator) &&
-           write(kCustomSeparator, EncodeSeparator(o.customSeparator)) && flag(kLastLineEnd, o.lastLineEnd) &&
+           write(kCustomSeparator, EncodeText(o.customSeparator)) && flag(kLastLineEnd, o.lastLineEnd) &&
            number(kSlashes, o.slashes) && flag(kFolderMark, o.folderMark) && flag(kRelative, o.relative) &&
            flag(kExtensions, o.extensions) && number(kOrder, o.order) && flag(kSizeColumn, o.sizeColumn) &&
            flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn) &&
            flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames) &&
-           number(kContentsEncoding, o.contentsEncoding);
+           number(kContentsEncoding, o.contentsEncoding) &&
+           write(kExcludeMasks, EncodeText(o.excludeMasks)) && flag(kIncludeHidden, o.includeHidden) &&
+           number(kDepth, o.depth) && number(kKinds, o.kinds) && number(kTree, o.tree) && flag(kCsv, o.csv);
 }
 
 }  // namespace
@@ -123,9 +131,9 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     OutputOptions o;
     o.quoting = r.ReadChoice(kQuoting, o.quoting, Quoting::WhenSpace);
     o.separator = r.ReadChoice(kSeparator, o.separator, LineSeparator::Custom);
-    o.customSeparator = DecodeSeparator(r.Read(kCustomSeparator));
+    o.customSeparator = CutToShiftJisWidth(DecodeText(r.Read(kCustomSeparator)), kCustomSeparatorBytes);
     o.lastLineEnd = r.ReadBool(kLastLineEnd, o.lastLineEnd);
-    o.slashes = r.ReadChoice(kSlashes, o.slashes, SlashStyle::DoubledBackslash);
+    o.slashes = r.ReadChoice(kSlashes, o.slashes, SlashStyle::Environment);
     o.folderMark = r.ReadBool(kFolderMark, o.folderMark);
     o.relative = r.ReadBool(kRelative, o.relative);
     o.extensions = r.ReadBool(kExtensions, o.extensions);
@@ -136,6 +144,12 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     o.readOnlineFiles = r.ReadBool(kReadOnlineFiles, o.readOnlineFiles);
     o.codePageNames = r.ReadBool(kCodePageNames, o.codePageNames);
     o.contentsEncoding = r.ReadChoice(kContentsEncoding, o.contentsEncoding, ContentsEncoding::ShiftJis);
+    o.excludeMasks = DecodeText(r.Read(kExcludeMasks));
+    o.includeHidden = r.ReadBool(kIncludeHidden, o.includeHidden);
+    o.depth = r.ReadChoice(kDepth, o.depth, kMaxDepth);
+    o.kinds = r.ReadChoice(kKinds, o.kinds, EntryKinds::FoldersOnly);
+    o.tree = r.ReadChoice(kTree, o.tree, TreeStyle::Ascii);
+    o.csv = r.ReadBool(kCsv, o.csv);
     return o;
 }
 

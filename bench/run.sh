@@ -44,7 +44,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" --target walk_bench drop_bench contents_bench fill_bench edit_bench \
+cmake --build "$build/windows" --target walk_bench drop_bench contents_bench fill_bench edit_bench exclude_bench \
     -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
 # One wineserver for every benchmark, started before the first so that its start-up is in no measurement.
 mkdir -p "$WINEPREFIX"
@@ -102,6 +102,15 @@ fi
 
 uptime | tee -a "$log"
 run_bench walk_bench "$windows_data\\rwb" "$runs"
+# The same tree twice, once with a node_modules of 100,000 files that the mask leaves out.
+make_tree "$data/rxw" 20000
+make_tree "$data/rxm" 20000
+if [ ! -e "$data/rxm/node_modules-ready" ]; then
+    mkdir -p "$data/rxm/tree/node_modules/pkg"
+    (cd "$data/rxm/tree/node_modules/pkg" && seq -f 'm%06g.js' 1 100000 | xargs touch)
+    touch "$data/rxm/node_modules-ready"
+fi
+run_bench exclude_bench "$windows_data\\rxm\\tree" "$windows_data\\rxw\\tree" "$runs"
 run_bench drop_bench "$windows_data\\rwb" "$runs"
 echo "== count mode against wc -l" | tee -a "$log"
 sh "$root/bench/contents_bench.sh" "$runs" | tee -a "$log"

@@ -10,7 +10,7 @@ add_compile_definitions(STRICT WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_library(rominado_win32 STATIC)
 # Only DLLs the system loads from its own folder whatever the search order: its known DLLs, and comctl32, which
 # the manifest binds to the system's side-by-side copy. MPR.dll is loaded on demand (Win32Network.cpp).
-target_link_libraries(rominado_win32 PUBLIC rominado_core comctl32 comdlg32 shell32 ole32 uuid gdi32)
+target_link_libraries(rominado_win32 PUBLIC rominado_core comctl32 comdlg32 shell32 shlwapi ole32 uuid gdi32)
 foreach(dir platform/win32 collect edit app shell)
   include(${dir}/win32_sources.cmake OPTIONAL)
 endforeach()

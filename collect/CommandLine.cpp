@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/NameConversion.h"
+#include "shared/EnvironmentForm.h"
 #include "shared/LongFileName.h"
 #include "shared/OutputFormat.h"
 #include "text/PathPieces.h"
@@ -80,6 +81,9 @@ Text Written(const Text& longForm, const Text& shown, FileSystem& files, const O
     }
     const bool folder = attributes != FileAttr::Invalid && (attributes & FileAttr::Directory) != 0;
     const std::size_t nameStart = shown.size() - PathFileName(shown).size();
+    if (output.slashes == SlashStyle::Environment && !output.relative)
+        return FormatEntry(
+            OutputEntry{EnvironmentForm(files).Apply(shown), 0, folder, facts ? &*facts : nullptr}, output);
     return FormatEntry(OutputEntry{shown, nameStart, folder, facts ? &*facts : nullptr}, output);
 }
 
@@ -112,6 +116,7 @@ void RunCommandLineMode(const std::vector<Text>& arguments, NameLookup& lookup, 
         const Text shown = output.codePageNames ? files.CodePageForm(longForm) : longForm;
         lines.push_back(keeps ? shown : Written(longForm, shown, files, output));
     }
+    if (output.csv && !lines.empty()) lines.insert(lines.begin(), CsvHeader(output));
     if (JoinsWithCrLf(output)) {
         view.AppendLines(lines);
     } else {

@@ -79,8 +79,9 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, con
                 // Copied only once appended: the clipboard gets nothing but text that was collected. The list
                 // is let go first, and its lines go in as one text: the text area and the copy hold the whole
                 // text several times over.
-                const Text text =
-                    state_.FPathList.Joined(SeparatorText(output), output.lastLineEnd ? "\r\n" : "");
+                Text text = state_.FPathList.Joined(SeparatorText(output), output.lastLineEnd ? "\r\n" : "");
+                // A CSV list names its columns first, so that a spreadsheet takes it whole.
+                if (output.csv && !text.empty()) text.insert(0, CsvHeader(output) + "\r\n");
                 state_.FPathList.Clear();
                 if (JoinsWithCrLf(output)) {
                     view_.AppendLineBlock(text);

@@ -27,6 +27,8 @@ public:
     // entries were placed the old way.
     void SetOrder(EntryOrder order);
     EntryOrder Order() const { return order_; }
+    // The collation the list orders by, for orders made alongside it.
+    Collation& Locale() const { return locale_; }
 
     // Makes the sort key of entry once; every later comparison is a plain byte comparison of keys, since the
     // locale's comparison is far too slow to run at every step of every insertion. A duplicate is not stored.

@@ -50,7 +50,9 @@ PathWalker::PathWalker(DropState& state, const OptionSnapshot& options, View& vi
       network_(network),
       reader_(reader),
       output_(output),
-      countOutput_(output) {
+      countOutput_(output),
+      masks_(output.excludeMasks, files) {
+    if (output_.includeHidden) listingMask_ |= FileAttr::Hidden | FileAttr::System;
     // A count line names one file and stays on a line of its own: no columns there.
     countOutput_.sizeColumn = countOutput_.timeColumn = countOutput_.attributeColumn = false;
     if (options_.RdoShow) {
@@ -60,8 +62,11 @@ PathWalker::PathWalker(DropState& state, const OptionSnapshot& options, View& vi
     } else {
         formatsLines_ = !KeepsLines(output_);
         needsFacts_ = formatsLines_ && (output_.sizeColumn || output_.timeColumn || output_.attributeColumn);
-        needsFolder_ = formatsLines_ && (output_.folderMark || !output_.extensions);
-        listsTimes_ = formatsLines_ && output_.timeColumn;
+        drawsTree_ = output_.tree != TreeStyle::None;
+        needsFolder_ = (formatsLines_ && (output_.folderMark || !output_.extensions)) ||
+                       output_.kinds != EntryKinds::Both || drawsTree_;
+        listsTimes_ = formatsLines_ && output_.timeColumn && !drawsTree_;
+        if (output_.slashes == SlashStyle::Environment && !output_.relative) environment_.emplace(files_);
     }
 }
 
@@ -90,23 +95,43 @@ void PathWalker::CollectPath(const Text& path) {
     } else if (options_.ChkFAll || needsFolder_) {
         attributes = files_.Attributes(path);
     }
+    level_ = 0;
+    if (drawsTree_) {
+        tree_ = TreeNode{path, IsFolder(attributes), true, {}};
+        treeAt_.assign(1, &tree_);
+    }
     Text walked = path;
     Walk(walked, attributes, known);
+    if (drawsTree_) AddTree(path);
     feeder_.Settle();
+}
+
+void PathWalker::AddTree(const Text& path) {
+    OrderTree(tree_, output_.order, state_.FPathList.Locale());
+    const std::vector<Text> lines = DrawTree(Shown(path), tree_, output_.tree, output_.folderMark);
+    Text joined;
+    for (const Text& line : lines) {
+        if (!joined.empty()) joined += "\r\n";
+        joined += line;
+    }
+    tree_ = TreeNode();
+    feeder_.Add(path, joined);
 }
 
 void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts) {
     // Unreadable attributes have every bit set, so the listing is attempted and simply finds nothing.
     if (options_.ChkFAll && (attributes & FileAttr::Directory) != 0 &&
-        !(IsFolderLink(attributes) && LeadsBack(path)))
+        (output_.depth <= 0 || level_ < output_.depth) && !(IsFolderLink(attributes) && LeadsBack(path)))
         Descend(path);
+    // The tree holds the dropped name, and its folders whatever filter they pass: the entries hang on them.
+    if (drawsTree_ && (level_ == 0 || IsFolder(attributes))) return;
     if (options_.ChkGet && !PassesFilter(path, state_.FExtFilter)) return;
     Output(path, attributes, facts);
 }
 
 void PathWalker::Descend(Text& path) {
     const std::size_t length = path.size();
-    if (const auto listing = files_.List(path + "\\*", kListingMask, listsTimes_)) {
+    if (const auto listing = files_.List(path + "\\*", listingMask_, listsTimes_)) {
         if (options_.RdoShow) {
             DescendAhead(path, *listing);
         } else {
@@ -135,7 +160,7 @@ void PathWalker::DescendAhead(Text& path, FolderListing& listing) {
             if (!IsDotEntry(entry.name)) part.push_back(entry);
         // Last to first: the reader takes each file told of as the next one to come.
         for (auto listed = part.rbegin(); listed != part.rend(); ++listed) {
-            if ((listed->facts.attributes & FileAttr::Directory) != 0) continue;
+            if ((listed->facts.attributes & FileAttr::Directory) != 0 || Excluded(*listed)) continue;
             path += '\\';
             path += listed->name;
             if (!options_.ChkGet || PassesFilter(path, state_.FExtFilter))
@@ -150,12 +175,39 @@ void PathWalker::DescendAhead(Text& path, FolderListing& listing) {
 }
 
 void PathWalker::WalkEntry(Text& path, const FolderEntry& entry) {
+    if (Excluded(entry)) return;
     const std::size_t length = path.size();
     CountEntry();
     path += '\\';
     path += entry.name;
+    ++level_;
+    if (drawsTree_) {
+        TreeNode& parent = *treeAt_.back();
+        const bool folder = IsFolder(entry.facts.attributes);
+        // A file is drawn once the filters have passed it.
+        parent.children.push_back(TreeNode{entry.name, folder, folder, {}});
+        treeAt_.push_back(&parent.children.back());
+    }
     Walk(path, entry.facts.attributes, &entry.facts);
+    if (drawsTree_) treeAt_.pop_back();
+    --level_;
     path.resize(length);
+}
+
+bool PathWalker::Excluded(const FolderEntry& entry) const {
+    return !masks_.Empty() && masks_.Excludes(entry.name, IsFolder(entry.facts.attributes));
+}
+
+bool PathWalker::KindShown(std::uint32_t attributes) const {
+    switch (output_.kinds) {
+        case EntryKinds::FilesOnly:
+            return !IsFolder(attributes);
+        case EntryKinds::FoldersOnly:
+            return IsFolder(attributes);
+        case EntryKinds::Both:
+            break;
+    }
+    return true;
 }
 
 // Messages are pumped every 64 entries for the whole walk, so Esc and the close box always work. The bar
@@ -214,6 +266,10 @@ void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryF
         // A pump costs more than reading a small file: the files below a dropped folder are paced as walked
         // entries are, and one that takes long pumps itself while it is read. A dropped file moves the bar.
         if (++filesRead_ % kTickStep == 0 || path.size() == droppedLength_) ShowProgress();
+    } else if (!KindShown(attributes)) {
+        return;
+    } else if (drawsTree_) {
+        treeAt_.back()->drawn = true;
     } else if (options_.RdoFull && !output_.codePageNames) {
         AddLine(path, path, attributes, facts);
     } else if (options_.RdoFull) {
@@ -229,6 +285,11 @@ void PathWalker::AddLine(const Text& path, const Text& line, std::uint32_t attri
                          const EntryFacts* facts) {
     if (!formatsLines_) {
         feeder_.Add(line);
+        return;
+    }
+    if (environment_) {
+        const OutputEntry entry{environment_->Apply(line), 0, IsFolder(attributes), facts};
+        feeder_.Add(line, FormatEntry(entry, output_));
         return;
     }
     const OutputEntry entry{line, RelativeStart(path, line), IsFolder(attributes), facts};

@@ -9,10 +9,13 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
+#include "collect/ExclusionMasks.h"
 #include "collect/PathListFeeder.h"
+#include "collect/TreeDrawing.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
 #include "platform/View.h"
+#include "shared/EnvironmentForm.h"
 #include "shared/OutputOptions.h"
 #include "text/Text.h"
 
@@ -21,7 +24,8 @@ const OutputOptions& PlainOutput();
 
 class PathWalker {
 public:
-    // Entries carrying hidden or system are passed over in listings; folders and files come through.
+    // Entries carrying hidden or system are passed over in listings, unless the options take them too;
+    // folders and files come through.
     static constexpr std::uint32_t kListingMask = FileAttr::VolumeLabel | FileAttr::Directory;
     static constexpr std::int32_t kTickCap = 1023;
     static constexpr std::int32_t kTickStep = 64;
@@ -34,7 +38,9 @@ public:
                Network& network, ContentsReader& reader, const OutputOptions& output = PlainOutput());
 
     // Handles one dropped path. The caller has set FDropIndex and reset FTick. A folder's output follows
-    // everything below it; a link back to a folder on its own path is output but not descended into. Errors
+    // everything below it; a link back to a folder on its own path is output but not descended into; an entry
+    // the exclusion masks name is passed over, and a folder they name is not entered. In the tree form the
+    // dropped name gives one entry: its tree, each line ending in CR LF but the last. Errors
     // of the contents reader pass through. On return FPathList holds the output, each entry placed by the
     // line its mode makes; after an error it holds it once the walker is gone.
     void CollectPath(const Text& path);
@@ -55,6 +61,10 @@ private:
     void DescendAhead(Text& path, FolderListing& listing);
     void WalkEntry(Text& path, const FolderEntry& entry);
     void CountEntry();
+    // Whether the options leave the entry out of the walk, or only out of the output.
+    bool Excluded(const FolderEntry& entry) const;
+    bool KindShown(std::uint32_t attributes) const;
+    void AddTree(const Text& path);
     bool LeadsBack(const Text& link);
     void Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts);
     void AddLine(const Text& path, const Text& line, std::uint32_t attributes, const EntryFacts* facts);
@@ -91,6 +101,14 @@ private:
     std::uint64_t entries_ = 0;
     // Files handed to the reader, for the same rhythm.
     std::uint64_t filesRead_ = 0;
+    ExclusionMasks masks_;
+    std::uint32_t listingMask_ = kListingMask;
+    int level_ = 0;  // levels below the dropped name of the entry being walked
+    std::optional<EnvironmentForm> environment_;
+    // The tree of the dropped name being walked, and the folders on the walked path within it, deepest last.
+    bool drawsTree_ = false;
+    TreeNode tree_;
+    std::vector<TreeNode*> treeAt_;
     // Identities of the folders on the walked path, filled only when a link is met, shortest first.
     std::vector<OnPath> onPath_;
     // The output goes to FPathList through here, so that its sort keys are made while the walk goes on.

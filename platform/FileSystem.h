@@ -116,4 +116,14 @@ public:
 
     // The names CodePageForm substituted since the last call; the count then starts again from zero.
     virtual NameSubstitutions TakeSubstitutions() { return {}; }
+
+    // Whether name matches one of patterns, a ";"-separated list of patterns with "*" and "?", letter case
+    // ignored as the file manager ignores it when it matches such lists.
+    virtual bool MatchesAny(const Text& name, const Text& patterns) = 0;
+
+    // Whether a and b are the same text when letter case is ignored as the file system ignores it in names.
+    virtual bool SameName(const Text& a, const Text& b) = 0;
+
+    // The value of the named environment variable; empty when it is not set.
+    virtual Text EnvironmentValue(const Text& name) = 0;
 };

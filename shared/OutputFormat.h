@@ -18,16 +18,21 @@ struct OutputEntry {
 };
 
 // The entry's line: the relative part when asked for, the extension taken off a file's name, a separator
-// after a folder's name, the separator style, the quotes; then each detail column asked for, after a tab.
+// after a folder's name, the separator style or path form, the quotes; then each detail column asked for,
+// after a tab. In CSV the line and each column are fields, quoted where they need it, after a comma; the
+// quoting option is then left aside.
 // A name that is all extension (".bashrc") keeps it; a line that already ends in a separator (a drive root)
 // or is empty gets no second one. Columns are empty where the facts are unknown, a folder's size, or a time
 // outside the calendar.
 Text FormatEntry(const OutputEntry& entry, const OutputOptions& options);
 
+// The CSV header row: the path, then the name of each column asked for.
+Text CsvHeader(const OutputOptions& options);
+
 // Whether FormatEntry gives every line as the mode made it (no path option and no column is on).
 bool KeepsLines(const OutputOptions& options);
 
-// Whether the lines join as today: CR LF after each line.
+// Whether the lines join as today: CR LF after each line (CSV rows always end so).
 bool JoinsWithCrLf(const OutputOptions& options);
 
 // What goes between two lines.

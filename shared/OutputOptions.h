@@ -10,10 +10,19 @@
 
 enum class Quoting : std::uint8_t { None, Always, WhenSpace };
 enum class LineSeparator : std::uint8_t { CrLf, Tab, Space, Comma, Custom };
-enum class SlashStyle : std::uint8_t { Backslash, Slash, DoubledBackslash };
+// The separator styles, then the forms other programs take a path in: a WSL path (/mnt/c/...), a file URI
+// (file:///C:/...) and the environment form (%USERPROFILE%\...).
+enum class SlashStyle : std::uint8_t { Backslash, Slash, DoubledBackslash, Wsl, FileUri, Environment };
 enum class EntryOrder : std::uint8_t { Locale, Drop, Natural };
 // How the contents modes take a file's bytes: in the encoding its first block shows, or all as Shift_JIS.
 enum class ContentsEncoding : std::uint8_t { Detect, ShiftJis };
+// Which walked entries give lines.
+enum class EntryKinds : std::uint8_t { Both, FilesOnly, FoldersOnly };
+// A dropped folder drawn as a tree: not at all, with box-drawing lines, or with ASCII.
+enum class TreeStyle : std::uint8_t { None, Lines, Ascii };
+
+// Walks go at most this many levels below a dropped folder when a depth is set.
+constexpr int kMaxDepth = 99;
 
 // A custom separator holds at most this many bytes.
 constexpr std::size_t kCustomSeparatorBytes = 16;
@@ -40,6 +49,14 @@ struct OutputOptions {
     bool codePageNames = false;
     // Shift_JIS for every file, for files whose encoding the detection gets wrong.
     ContentsEncoding contentsEncoding = ContentsEncoding::Detect;
+    // Patterns of names the walk leaves out, ";"-separated; one ending in "\" names folders, which are then
+    // not entered.
+    Text excludeMasks = Text();
+    bool includeHidden = false;  // hidden and system entries are walked too
+    int depth = 0;               // levels below a dropped folder, 1 to kMaxDepth; 0: all
+    EntryKinds kinds = EntryKinds::Both;
+    TreeStyle tree = TreeStyle::None;
+    bool csv = false;  // the path and the detail columns as CSV, after a header row
 
     bool operator==(const OutputOptions& other) const;
     bool operator!=(const OutputOptions& other) const { return !(*this == other); }

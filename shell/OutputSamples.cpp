@@ -1,5 +1,9 @@
 #include "shell/OutputSamples.h"
 
+#include <vector>
+
+#include "collect/ExclusionMasks.h"
+#include "collect/TreeDrawing.h"
 #include "shared/OutputFormat.h"
 
 namespace {
@@ -38,6 +42,51 @@ Text OrderSample(EntryOrder order) {
     return "表1.txt 表10.txt 表2.txt";
 }
 
+// The walk's sample: a folder 表 holding 売上.txt, a file メモ.txt and a hidden file 隠し.txt, as the
+// entries below the dropped folder come out.
+Text WalkSample(const OutputOptions& chosen) {
+    struct Entry {
+        const char* name;
+        int level;
+        bool folder, hidden;
+    };
+    static constexpr Entry kEntries[] = {{"表\\", 1, true, false},
+                                         {"表\\売上.txt", 2, false, false},
+                                         {"メモ.txt", 1, false, false},
+                                         {"隠し.txt", 1, false, true}};
+    Text out;
+    for (const Entry& e : kEntries) {
+        const bool kind =
+            chosen.kinds == EntryKinds::Both || (chosen.kinds == EntryKinds::FilesOnly) != e.folder;
+        if ((chosen.depth > 0 && e.level > chosen.depth) || (e.hidden && !chosen.includeHidden) || !kind)
+            continue;
+        if (!out.empty()) out += ' ';
+        out += e.name;
+    }
+    return out.empty() ? Text("(なし)") : out;
+}
+
+Text TreeSample(TreeStyle style) {
+    if (style == TreeStyle::None) return "C:\\資料\\表\\a.txt  C:\\資料\\b.txt";
+    TreeNode root{"資料", true, true, {}};
+    root.children.push_back(TreeNode{"表", true, true, {TreeNode{"a.txt", false, true, {}}}});
+    root.children.push_back(TreeNode{"b.txt", false, true, {}});
+    Text out;
+    for (const Text& line : DrawTree("C:\\資料", root, style, true)) {
+        if (!out.empty()) out += "↓";
+        out += line;
+    }
+    return out;
+}
+
+// A name with a comma and a space, as a CSV row below its header.
+Text CsvSample(bool csv) {
+    OutputOptions alone;
+    alone.csv = csv;
+    const Text row = Formatted("表 1,2.txt", false, alone);
+    return VisibleBreaks(csv ? CsvHeader(alone) + "\r\n" + row : row);
+}
+
 }  // namespace
 
 Text OutputSample(OutputOption option, const OutputOptions& chosen) {
@@ -55,6 +104,9 @@ Text OutputSample(OutputOption option, const OutputOptions& chosen) {
             return VisibleBreaks(JoinOutput({kFirstLine, kSecondLine}, alone));
         case OutputOption::Slashes:
             alone.slashes = chosen.slashes;
+            // The environment form names the user's own folder, which the sample takes to be C:\資料.
+            if (chosen.slashes == SlashStyle::Environment)
+                return "%USERPROFILE%" + Text(kSampleFile).substr(Text(kSampleFolder).size() - 1);
             return Formatted(kSampleFile, false, alone);
         case OutputOption::FolderMark:
             alone.folderMark = chosen.folderMark;
@@ -72,6 +124,14 @@ Text OutputSample(OutputOption option, const OutputOptions& chosen) {
             alone.timeColumn = chosen.timeColumn;
             alone.attributeColumn = chosen.attributeColumn;
             return VisibleBreaks(Formatted(kSampleName, false, alone, &kSampleFacts));
+        case OutputOption::Masks:
+            return MasksSample(chosen.excludeMasks);
+        case OutputOption::Depth:
+            return WalkSample(chosen);
+        case OutputOption::Tree:
+            return TreeSample(chosen.tree);
+        case OutputOption::Csv:
+            return CsvSample(chosen.csv);
     }
     return Text();
 }

@@ -15,7 +15,11 @@ enum class OutputOption {
     Relative,
     Extensions,
     Order,
-    Columns
+    Columns,
+    Masks,
+    Depth,  // with the kinds of entry and the hidden ones
+    Tree,
+    Csv
 };
 
 // The sample of option as chosen holds it; every other option stays at its default. Line ends and tabs

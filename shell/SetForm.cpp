@@ -1,5 +1,7 @@
 #include "shell/SetForm.h"
 
+#include <string>
+
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
@@ -26,11 +28,16 @@ constexpr DWORD kListStyle = CBS_DROPDOWNLIST | WS_VSCROLL;
 // A sample holds whatever the user typed as separator: an & in it is no access key.
 constexpr DWORD kSampleStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 
+// The output group's tabs stand above its frame, which holds the rows of one page at a time.
+constexpr int kPagesTop = 113;
+constexpr int kPagesHeight = 24;
+constexpr int kOutputTop = kPagesTop + kPagesHeight;
 constexpr int Row(int index) {
-    return 121 + index * kRowPitch;
+    return kOutputTop + 8 + index * kRowPitch;
 }
-// The output group's rows, each a choice and its sample; a new choice takes a row below the last.
-constexpr int kOutputRows = 9;
+// The rows of a page, each a choice and its sample: at twice the layout's DPI the window must fit a screen of
+// 768 pixels, so a new choice goes on a page that has room.
+constexpr int kOutputRows = 8;
 constexpr int kOutputBevelHeight = kOutputRows * kRowPitch + 12;
 constexpr int kClientWidth = 506;
 constexpr int kClientHeight = Row(kOutputRows) + 12;
@@ -42,7 +49,8 @@ const ControlSpec kControls[] = {
     {kBtSetn, "BUTTON", "適用(&Y)", BS_PUSHBUTTON, 40, 80, 89, 25, 0, 2},
     {kBtnCloce, "BUTTON", "ｷｬﾝｾﾙ(&N)", BS_PUSHBUTTON, 176, 80, 89, 25, 0, 3},
 
-    {kOutputBevel, "STATIC", "", SS_ETCHEDFRAME, 8, 113, kClientWidth - 16, kOutputBevelHeight, 0, -1},
+    {kOutputPages, WC_TABCONTROLA, "", TCS_TABS, 8, kPagesTop, kClientWidth - 16, kPagesHeight, 0, 4},
+    {kOutputBevel, "STATIC", "", SS_ETCHEDFRAME, 8, kOutputTop, kClientWidth - 16, kOutputBevelHeight, 0, -1},
     {kLblQuoting, "STATIC", "引用符(&Q)", SS_LEFT, kLabelLeft, Row(0) + 3, 80, 17, 0, -1},
     {kCmbQuoting, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(0), kChoiceWidth, kListHeight, 0, 4},
     {kSmpQuoting, "STATIC", "", kSampleStyle, kSampleLeft, Row(0) + 3, kSampleWidth, 17, 0, -1},
@@ -68,43 +76,67 @@ const ControlSpec kControls[] = {
     {kLblOrder, "STATIC", "並び順(&O)", SS_LEFT, kLabelLeft, Row(7) + 3, 80, 17, 0, -1},
     {kCmbOrder, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(7), kChoiceWidth, kListHeight, 0, 12},
     {kSmpOrder, "STATIC", "", kSampleStyle, kSampleLeft, Row(7) + 3, kSampleWidth, 17, 0, -1},
-    {kChkSizeColumn, "BUTTON", "ｻｲｽﾞ列(&Z)", BS_AUTOCHECKBOX, kLabelLeft, Row(8) + 2, kColumnCheckWidth, 17,
-     0, 13},
-    {kChkTimeColumn, "BUTTON", "日時列(&T)", BS_AUTOCHECKBOX, kLabelLeft + kColumnCheckPitch, Row(8) + 2,
-     kColumnCheckWidth, 17, 0, 14},
-    {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
-     Row(8) + 2, kColumnCheckWidth, 17, 0, 15},
-    {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(8) + 3, kSampleWidth, 17, 0, -1},
     // These beside the shortcut group: a row more in the output group would make the window too tall for
     // a screen of 768 pixels at twice the layout's DPI.
     {kChkOnlineFiles, "BUTTON", "オンライン専用も読む(&L)", BS_AUTOCHECKBOX, 297, 16, 193, 17, 0, 16},
     {kChkCodePageNames, "BUTTON", "932 にない名前は 8.3 か ?(&J)", BS_AUTOCHECKBOX, 297, 40, 193, 17, 0, 17},
     {kSmpCodePageNames, "STATIC", "", kSampleStyle, 297, 64, 193, 17, 0, -1},
     {kChkShiftJisContents, "BUTTON", "内容は Shift_JIS のみ(&K)", BS_AUTOCHECKBOX, 297, 88, 193, 17, 0, 18},
+    // The second page: the columns and what the walk takes, in the same columns as the first.
+    {kChkSizeColumn, "BUTTON", "ｻｲｽﾞ列(&Z)", BS_AUTOCHECKBOX, kLabelLeft, Row(0) + 2, kColumnCheckWidth, 17,
+     0, 13},
+    {kChkTimeColumn, "BUTTON", "日時列(&T)", BS_AUTOCHECKBOX, kLabelLeft + kColumnCheckPitch, Row(0) + 2,
+     kColumnCheckWidth, 17, 0, 14},
+    {kChkAttributeColumn, "BUTTON", "属性列(&A)", BS_AUTOCHECKBOX, kLabelLeft + 2 * kColumnCheckPitch,
+     Row(0) + 2, kColumnCheckWidth, 17, 0, 15},
+    {kSmpColumns, "STATIC", "", kSampleStyle, kSampleLeft, Row(0) + 3, kSampleWidth, 17, 0, -1},
+    {kLblMasks, "STATIC", "除外(&M)", SS_LEFT, kLabelLeft, Row(2) + 3, 80, 17, 0, -1},
+    {kEdtMasks, "EDIT", "", ES_AUTOHSCROLL, kChoiceLeft, Row(2), kChoiceWidth, 20, 0, 19, WS_EX_CLIENTEDGE},
+    {kSmpMasks, "STATIC", "", kSampleStyle, kSampleLeft, Row(2) + 3, kSampleWidth, 17, 0, -1},
+    {kLblDepth, "STATIC", "深さ(&D)", SS_LEFT, kLabelLeft, Row(3) + 3, 80, 17, 0, -1},
+    {kCmbDepth, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(3), 58, kListHeight, 0, 20},
+    {kCmbKinds, "COMBOBOX", "", kListStyle, 162, Row(3), 64, kListHeight, 0, 21},
+    {kSmpDepth, "STATIC", "", kSampleStyle, kSampleLeft, Row(3) + 3, kSampleWidth, 17, 0, -1},
+    {kLblTree, "STATIC", "木の形(&W)", SS_LEFT, kLabelLeft, Row(4) + 3, 80, 17, 0, -1},
+    {kCmbTree, "COMBOBOX", "", kListStyle, kChoiceLeft, Row(4), kChoiceWidth, kListHeight, 0, 22},
+    {kSmpTree, "STATIC", "", kSampleStyle, kSampleLeft, Row(4) + 3, kSampleWidth, 17, 0, -1},
+    {kChkCsv, "BUTTON", "CSV(&V)", BS_AUTOCHECKBOX, kLabelLeft, Row(1) + 2, 76, 17, 0, 23},
+    {kChkHidden, "BUTTON", "隠し・ｼｽﾃﾑも(&H)", BS_AUTOCHECKBOX, kChoiceLeft, Row(1) + 2, kChoiceWidth, 17, 0,
+     24},
+    {kSmpCsv, "STATIC", "", kSampleStyle, kSampleLeft, Row(1) + 3, kSampleWidth, 17, 0, -1},
 };
 
 // A label's access key moves the keyboard to the control after it: each label goes right before its choice.
 const struct {
     int label, choice;
-} kLabels[] = {{kLblQuoting, kCmbQuoting},
-               {kLblSeparator, kCmbSeparator},
-               {kLblSlashes, kCmbSlashes},
-               {kLblOrder, kCmbOrder}};
+} kLabels[] = {{kLblQuoting, kCmbQuoting}, {kLblSeparator, kCmbSeparator}, {kLblSlashes, kCmbSlashes},
+               {kLblOrder, kCmbOrder},     {kLblMasks, kEdtMasks},         {kLblDepth, kCmbDepth},
+               {kLblTree, kCmbTree}};
 
 // The entries of each list, in the order of their enumeration's values.
 const char* const kQuotingEntries[] = {"なし", "常に付ける", "空白を含むとき"};
 const char* const kSeparatorEntries[] = {"改行", "タブ", "空白", "カンマ", "任意"};
-const char* const kSlashEntries[] = {"\\", "/", "\\\\"};
+const char* const kSlashEntries[] = {"\\", "/", "\\\\", "WSL (/mnt/c/)", "file:///", "%環境変数%"};
 const char* const kOrderEntries[] = {"名前順", "ドロップ順", "自然順"};
+const char* const kKindEntries[] = {"両方", "ファイル", "フォルダ"};
+const char* const kTreeEntries[] = {"なし", "罫線", "ASCII"};
 
 const struct {
     OutputOption option;
     int id;
-} kSamples[] = {{OutputOption::Quoting, kSmpQuoting},       {OutputOption::Separator, kSmpSeparator},
-                {OutputOption::LastLineEnd, kSmpLastEnd},   {OutputOption::Slashes, kSmpSlashes},
-                {OutputOption::FolderMark, kSmpFolderMark}, {OutputOption::Relative, kSmpRelative},
-                {OutputOption::Extensions, kSmpExtension},  {OutputOption::Order, kSmpOrder},
-                {OutputOption::Columns, kSmpColumns}};
+} kSamples[] = {{OutputOption::Quoting, kSmpQuoting},
+                {OutputOption::Separator, kSmpSeparator},
+                {OutputOption::LastLineEnd, kSmpLastEnd},
+                {OutputOption::Slashes, kSmpSlashes},
+                {OutputOption::FolderMark, kSmpFolderMark},
+                {OutputOption::Relative, kSmpRelative},
+                {OutputOption::Extensions, kSmpExtension},
+                {OutputOption::Order, kSmpOrder},
+                {OutputOption::Columns, kSmpColumns},
+                {OutputOption::Masks, kSmpMasks},
+                {OutputOption::Depth, kSmpDepth},
+                {OutputOption::Tree, kSmpTree},
+                {OutputOption::Csv, kSmpCsv}};
 
 constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 12;
@@ -202,8 +234,15 @@ void Select(HWND list, int index) {
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+// The pages of the output group, and which one each of its controls is on.
+const char* const kPageNames[] = {"行の書き方", "列とたどり方"};
+int PageOf(int id) {
+    return (id >= kChkSizeColumn && id <= kSmpColumns) || (id >= kLblMasks && id <= kSmpCsv) ? 1 : 0;
+}
+
 bool IsOutputControl(int id) {
-    return (id > kOutputBevel && id <= kSmpColumns) || id == kChkCodePageNames || id == kChkShiftJisContents;
+    return (id > kOutputBevel && id <= kSmpColumns) || id == kChkCodePageNames ||
+           id == kChkShiftJisContents || id >= kLblMasks;
 }
 
 // The sample of the code page names: a name code page 932 cannot hold, as stored, or as older programs are
@@ -222,6 +261,8 @@ TForm2::TForm2(ShortcutFlags flags, ShellLinks& shell, NameLookup& lookup, Outpu
       settings_(flags, shell, lookup, *this) {}
 
 bool TForm2::Create(HINSTANCE instance, HWND owner) {
+    const INITCOMMONCONTROLSEX tabs{sizeof tabs, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&tabs);
     FrameSpec frame{};
     frame.className = "TForm2";
     frame.caption = "設定画面";
@@ -240,10 +281,24 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
         SetWindowPos(Item(pair.label), before ? before : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    for (int page = 0; page < 2; ++page) {
+        const std::wstring name = Wide(kPageNames[page]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(name.c_str());
+        SendMessageW(Item(kOutputPages), TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
+    }
+    ShowPage(0);
     FillList(Item(kCmbQuoting), kQuotingEntries);
     FillList(Item(kCmbSeparator), kSeparatorEntries);
     FillList(Item(kCmbSlashes), kSlashEntries);
     FillList(Item(kCmbOrder), kOrderEntries);
+    FillList(Item(kCmbKinds), kKindEntries);
+    FillList(Item(kCmbTree), kTreeEntries);
+    SendMessageW(Item(kCmbDepth), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"すべて"));
+    for (int depth = 1; depth <= kMaxDepth; ++depth)
+        SendMessageW(Item(kCmbDepth), CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(Wide(std::to_string(depth)).c_str()));
     SendMessageW(Item(kEdtSeparator), EM_LIMITTEXT, kCustomSeparatorBytes, 0);
     // Laid out at the DPI of the monitor it was created on.
     const UINT dpi = DpiOf(Handle());
@@ -308,6 +363,12 @@ OutputOptions TForm2::ChosenOutput() const {
     options.codePageNames = IsChecked(kChkCodePageNames);
     options.contentsEncoding =
         IsChecked(kChkShiftJisContents) ? ContentsEncoding::ShiftJis : ContentsEncoding::Detect;
+    options.excludeMasks = ItemText(kEdtMasks);
+    options.depth = Selected(Item(kCmbDepth));
+    options.kinds = static_cast<EntryKinds>(Selected(Item(kCmbKinds)));
+    options.tree = static_cast<TreeStyle>(Selected(Item(kCmbTree)));
+    options.csv = IsChecked(kChkCsv);
+    options.includeHidden = IsChecked(kChkHidden);
     return options;
 }
 
@@ -327,6 +388,12 @@ void TForm2::ShowOutput(const OutputOptions& options) {
     SetChecked(kChkOnlineFiles, options.readOnlineFiles);
     SetChecked(kChkCodePageNames, options.codePageNames);
     SetChecked(kChkShiftJisContents, options.contentsEncoding == ContentsEncoding::ShiftJis);
+    SetItemText(kEdtMasks, options.excludeMasks);
+    Select(Item(kCmbDepth), options.depth);
+    Select(Item(kCmbKinds), static_cast<int>(options.kinds));
+    Select(Item(kCmbTree), static_cast<int>(options.tree));
+    SetChecked(kChkCsv, options.csv);
+    SetChecked(kChkHidden, options.includeHidden);
     ShowSamples();
 }
 
@@ -336,6 +403,16 @@ void TForm2::ShowSamples() {
         SetItemText(sample.id, OutputSample(sample.option, chosen));
     SetItemText(kSmpCodePageNames, CodePageNamesSample(chosen.codePageNames));
     EnableWindow(Item(kEdtSeparator), chosen.separator == LineSeparator::Custom);
+}
+
+void TForm2::ShowPage(int page) {
+    SendMessageW(Item(kOutputPages), TCM_SETCURSEL, page, 0);
+    const auto show = [&](int first, int last) {
+        for (int id = first; id <= last; ++id)
+            ShowWindow(Item(id), PageOf(id) == page ? SW_SHOWNA : SW_HIDE);
+    };
+    show(kLblQuoting, kSmpColumns);
+    show(kLblMasks, kSmpCsv);
 }
 
 void TForm2::BtSetnClick() {
@@ -385,6 +462,12 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
                  HIWORD(wparam) == EN_CHANGE))
                 ShowSamples();
             return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+            if (header->idFrom == kOutputPages && header->code == TCN_SELCHANGE)
+                ShowPage(static_cast<int>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+            return 0;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
                 // The shortcut boxes show the stored flags again when the user comes from another window of

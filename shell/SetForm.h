@@ -1,6 +1,6 @@
-// The settings window TForm2: two check boxes for the desktop and Send To shortcuts, beside them the output
-// options with a sample line each, and the apply and cancel buttons. Created hidden; shown modeless from the
-// main window; closing it only hides it.
+// The settings window TForm2: two check boxes for the desktop and Send To shortcuts, below them the output
+// options on two pages (the lines, the walk) with a sample line each, and the apply and cancel buttons.
+// Created hidden; shown modeless from the main window; closing it only hides it.
 #pragma once
 
 #include <windows.h>
@@ -56,6 +56,20 @@ enum SetFormControl : int {
     kChkCodePageNames,
     kSmpCodePageNames,
     kChkShiftJisContents,
+    kLblMasks,
+    kEdtMasks,
+    kSmpMasks,
+    kLblDepth,
+    kCmbDepth,
+    kCmbKinds,
+    kSmpDepth,
+    kLblTree,
+    kCmbTree,
+    kSmpTree,
+    kChkCsv,
+    kChkHidden,
+    kSmpCsv,
+    kOutputPages,  // the tabs over the output group: what a line holds, and what the walk takes
 };
 
 class TForm2 : public Window, private Prompts {
@@ -93,6 +107,8 @@ private:
     void ShowOutput(const OutputOptions& options);
     // Each sample line after the choice it shows; the custom separator's box only with that separator.
     void ShowSamples();
+    // Shows the controls of the output group's page (0: the lines, 1: the walk) and hides the other's.
+    void ShowPage(int page);
 
     ShortcutFlags flags_;
     OutputOptions& output_;

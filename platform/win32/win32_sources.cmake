@@ -2,6 +2,7 @@ target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32FileSystem.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32NameMatching.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32NameLookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Network.cpp)
 target_sources(rominado_win32 PRIVATE

@@ -41,6 +41,7 @@
 //   not e2e_driver answer-box TITLE SECONDS    waits for a message box of the program whose window is TITLE,
 //   writes
 //                                          its text to standard output and presses its OK button
+//   e2e_driver set-text TITLE ID TEXT      puts TEXT into the edit box ID of window TITLE, as typing it does
 //   e2e_driver select TITLE ID INDEX       chooses entry INDEX of the list ID in window TITLE and tells the
 //                                          window, as a user's choice does
 //   e2e_driver missing                     reads lines (UTF-8) from standard input and writes those
@@ -438,6 +439,13 @@ int wmain(int argc, wchar_t** wideArgv) {
             std::fwrite(text.data(), 1, text.size(), stdout);
         }
         return 0;
+    }
+    if (std::strcmp(command, "set-text") == 0 && argc > 4) {
+        HWND window = FindTitled(title);
+        HWND edit = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        // A one-line edit box tells its window of the change itself.
+        return edit && SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str())) ? 0
+                                                                                                          : 1;
     }
     if (std::strcmp(command, "select") == 0 && argc > 4) {
         HWND window = FindTitled(title);

@@ -314,3 +314,23 @@ Text FakeFileSystem::CodePageForm(const Text& path) {
         start = end + 1;
     }
 }
+
+bool FakeFileSystem::MatchesAny(const Text& name, const Text& patterns) {
+    ++matches;
+    std::size_t start = 0;
+    while (start <= patterns.size()) {
+        const std::size_t end = std::min(patterns.find(';', start), patterns.size());
+        if (WildcardMatch(std::string_view(patterns).substr(start, end - start), name)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+bool FakeFileSystem::SameName(const Text& a, const Text& b) {
+    return ::SameName(a, b);
+}
+
+Text FakeFileSystem::EnvironmentValue(const Text& name) {
+    const auto found = environment.find(name);
+    return found == environment.end() ? Text() : found->second;
+}

@@ -87,6 +87,14 @@ public:
     std::vector<Text> lookups;
     Text StoredName(const Text& path) override;
 
+    // Each ";"-separated pattern as the lookup matches a last component; names compare with ASCII case
+    // ignored; the environment is what the test sets.
+    bool MatchesAny(const Text& name, const Text& patterns) override;
+    bool SameName(const Text& a, const Text& b) override;
+    std::map<Text, Text> environment;
+    Text EnvironmentValue(const Text& name) override;
+    int matches = 0;
+
 private:
     struct Node {
         Text name;

@@ -25,6 +25,9 @@ public:
     Text ShortPath(const Text&) override { return Text(); }
     std::optional<FolderId> Identity(const Text&) override { return std::nullopt; }
     Text CodePageForm(const Text& path) override { return path; }
+    bool MatchesAny(const Text&, const Text&) override { return false; }
+    bool SameName(const Text& a, const Text& b) override { return a == b; }
+    Text EnvironmentValue(const Text&) override { return Text(); }
 
 private:
     Text expanded_;

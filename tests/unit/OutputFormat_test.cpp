@@ -57,12 +57,63 @@ TEST(FormatEntry, ColumnsFollowThePathEachAfterATab) {
 TEST(OutputOptions, EveryFieldCountsAndOnlyLineOptionsChangeLines) {
     EXPECT_TRUE(KeepsLines(OutputOptions{}));
     EXPECT_TRUE(JoinsWithCrLf(OutputOptions{}));
-    for (const Text flag : {"/", "2", "\"", "_", "r", "e", "m", "t", "c", "T", ",", "n", "d"}) {
+    for (const Text flag :
+         {"/", "2", "\"", "_", "r", "e", "m", "t", "c", "T", ",", "n", "d", "w", "u", "v"}) {
         const OutputOptions changed = OutputFlags(flag);
         EXPECT_NE(changed, OutputOptions{}) << flag;
         EXPECT_EQ(KeepsLines(changed), Text("T,nd").find(flag) != Text::npos) << flag;
         EXPECT_EQ(JoinsWithCrLf(changed), Text("T,n").find(flag) == Text::npos) << flag;
     }
+}
+
+// Each row: the flags, the line and the result. WSL mounts drives, not shares; a URI carries the UTF-8 bytes
+// of every character but the unreserved ones, a share's server as its authority.
+TEST(FormatEntry, WslAndFileUriFormsOfDriveShareAndUnicodePaths) {
+    const Text cases[][3] = {
+        {"w", kFile, "/mnt/c/表/ソ能.txt"},
+        {"w", "d:\\a b", "/mnt/d/a b"},
+        {"w", "D:", "/mnt/d"},
+        {"w", "\\\\srv\\共有\\表.txt", "\\\\srv\\共有\\表.txt"},
+        {"wr", kFile, "表/ソ能.txt"},
+        {"wmD", "C:\\表", "/mnt/c/表/"},
+        {"u", kFile, "file:///C:/%E8%A1%A8/%E3%82%BD%E8%83%BD.txt"},
+        {"u", "C:\\a b#1%.txt", "file:///C:/a%20b%231%25.txt"},
+        {"u", "C:\\😀~_-.x", "file:///C:/%F0%9F%98%80~_-.x"},
+        {"u", "\\\\srv\\share\\café", "file://srv/share/caf%C3%A9"},
+        {"u", "C:\\", "file:///C:/"},
+        {"ur", kFile, "%E8%A1%A8/%E3%82%BD%E8%83%BD.txt"},
+        {"u\"", "C:\\a b", "\"file:///C:/a%20b\""},
+    };
+    for (const auto& [flags, line, expected] : cases)
+        EXPECT_EQ(FormatEntry({line, 3, flags.find('D') != Text::npos, nullptr}, OutputFlags(flags)),
+                  expected)
+            << flags << " " << line;
+}
+
+// RFC 4180: a field with a comma, a quote or a space is quoted, its quotes doubled; columns follow after
+// commas; the quoting option gives way; rows always end in CR LF.
+TEST(FormatEntry, CsvQuotesWhatNeedsItAndNamesItsColumns) {
+    const EntryFacts file{FileAttr::ReadOnly, 42, {2026, 1, 2, 3, 4, 5}};
+    const struct {
+        Text flags, line, row;
+    } cases[] = {
+        {"v", "C:\\表.txt", "C:\\表.txt"},
+        {"v", "C:\\a,b.txt", "\"C:\\a,b.txt\""},
+        {"v", "C:\\say \"hi\".txt", "\"C:\\say \"\"hi\"\".txt\""},
+        {"v\"", "C:\\a b", "\"C:\\a b\""},
+        {"v\"", "C:\\ab", "C:\\ab"},
+        {"vc", "C:\\a,b", "\"C:\\a,b\",42,\"2026/01/02 03:04:05\",R"},
+        {"vt", "C:\\x", "C:\\x,\"2026/01/02 03:04:05\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatEntry({c.line, 0, false, &file}, OutputFlags(c.flags)), c.row) << c.flags << c.line;
+    EXPECT_EQ(CsvHeader(OutputFlags("v")), "パス");
+    EXPECT_EQ(CsvHeader(OutputFlags("vc")), "パス,サイズ,更新日時,属性");
+    EXPECT_EQ(CsvHeader(OutputFlags("vt")), "パス,更新日時");
+    const OutputOptions tabs = OutputFlags("vT");
+    EXPECT_EQ(SeparatorText(tabs), "\r\n");
+    EXPECT_TRUE(JoinsWithCrLf(tabs));
+    EXPECT_FALSE(KeepsLines(tabs));
 }
 
 TEST(JoinOutput, EachSeparatorWithAndWithoutTheLastLineEnd) {

@@ -45,6 +45,30 @@ TEST(OutputSettings, EveryOptionSurvivesARoundTrip) {
     }
 }
 
+// The masks are free text like the separator; the walk's choices keep their values up to their last one.
+TEST(OutputSettings, WalkOptionsSurviveARoundTripAndOutOfRangeGivesTheirDefault) {
+    for (const Text masks : {"node_modules\\; *.tmp ", "\"a b\";%41;表\\", ""}) {
+        OutputOptions saved;
+        saved.excludeMasks = masks;
+        saved.includeHidden = true;
+        saved.depth = kMaxDepth;
+        saved.kinds = EntryKinds::FoldersOnly;
+        saved.tree = TreeStyle::Ascii;
+        saved.slashes = SlashStyle::Environment;
+        saved.csv = true;
+        NormalisingProfile profile;
+        SaveOutputOptions(profile, kPlaces, saved);
+        EXPECT_EQ(LoadOutputOptions(profile, kPlaces), saved) << masks;
+        for (const char* key : {"Depth", "Kinds", "Tree", "Slashes"})
+            profile.Set(kBeside, "Output", key, key == Text("Depth") ? "100" : "-1");
+        const OutputOptions read = LoadOutputOptions(profile, kPlaces);
+        EXPECT_EQ(read.depth, 0);
+        EXPECT_EQ(read.kinds, EntryKinds::Both);
+        EXPECT_EQ(read.tree, TreeStyle::None);
+        EXPECT_EQ(read.slashes, SlashStyle::Backslash);
+    }
+}
+
 TEST(OutputSettings, CodePageNamesAndShiftJisContentsAreKeysOfTheirOwnOffByDefault) {
     FakeProfile profile;
     EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());

@@ -51,6 +51,14 @@ protected:
         Activate();
         SendMessageW(Control(id), BM_CLICK, 0, 0);
     }
+    // As a click on the tab of that page of the output group.
+    void ShowPage(int page) {
+        const HWND tabs = Control(kOutputPages);
+        SendMessageW(tabs, TCM_SETCURSEL, page, 0);
+        NMHDR header{tabs, static_cast<UINT_PTR>(kOutputPages), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(form.Handle(), WM_NOTIFY, kOutputPages, reinterpret_cast<LPARAM>(&header));
+    }
+
     void Choose(int id, int index) {
         Activate();
         SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -308,6 +316,35 @@ TEST_F(SetFormTest, ApplyingKeepsTheOutputChoicesOnceOrSaysWhyNot) {
     EXPECT_EQ(answerer.Boxes()[1].text, "D:\\Data.INI に書き込めません.");
 }
 
+// The walk's choices and the path forms go into the options as chosen, each with its sample.
+TEST_F(SetFormTest, WalkChoicesAndPathFormsAreAppliedWithTheirSamples) {
+    form.Show();
+    ShowPage(1);
+    EXPECT_FALSE(IsWindowVisible(Control(kCmbQuoting))) << "one page at a time";
+    SetWindowTextW(Control(kEdtMasks), Wide(".git\\; ;*.obj").c_str());
+    EXPECT_EQ(WindowText(Control(kSmpMasks)), "フォルダ: .git  ファイル: *.obj  無効: (空)");
+    Choose(kCmbDepth, 3);
+    Choose(kCmbKinds, 2);
+    EXPECT_EQ(WindowText(Control(kSmpDepth)), "表\\");
+    Choose(kCmbTree, 2);
+    EXPECT_EQ(WindowText(Control(kSmpTree)).substr(0, 15), "C:\\資料↓+--");
+    Choose(kCmbSlashes, 3);
+    EXPECT_EQ(WindowText(Control(kSmpSlashes)), "/mnt/c/資料/表計算/売上 一覧.txt");
+    Click(kChkCsv);
+    Click(kChkHidden);
+    BoxAnswerer answerer({IDCANCEL});
+    Apply();
+    OutputOptions expected;
+    expected.excludeMasks = ".git\\; ;*.obj";
+    expected.depth = 3;
+    expected.kinds = EntryKinds::FoldersOnly;
+    expected.tree = TreeStyle::Ascii;
+    expected.slashes = SlashStyle::Wsl;
+    expected.csv = true;
+    expected.includeHidden = true;
+    EXPECT_EQ(output, expected);
+}
+
 TEST_F(SetFormTest, CancelDiscardsOutputChoicesAndShowingAgainShowsThoseInForce) {
     output.quoting = Quoting::WhenSpace;
     output.separator = LineSeparator::Custom;
@@ -353,12 +390,20 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
     Choose(kCmbSeparator, 4);
     SetWindowTextW(Control(kEdtSeparator), Wide("表表表表表表表表").c_str());
     Choose(kCmbSlashes, 2);
-    for (const int id :
-         {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn, kChkCodePageNames})
+    Choose(kCmbTree, 1);
+    SetWindowTextW(Control(kEdtMasks), Wide("bin\\;;").c_str());
+    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn,
+                         kChkCodePageNames, kChkCsv, kChkHidden})
         Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+        // Each page of the output group in turn, beside the 11 controls always shown (the tabs hold one of
+        // their own): the columns' and the walk's page with 17, then the lines' page with 21.
+        ShowPage(1);
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  35);
+                  28);
+        ShowPage(0);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
+                  32);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
