@@ -31,6 +31,7 @@ constexpr char kDepth[] = "Depth";
 constexpr char kKinds[] = "Kinds";
 constexpr char kTree[] = "Tree";
 constexpr char kCsv[] = "Csv";
+constexpr char kContentsHeadings[] = "ContentsHeadings";
 
 // The INI functions drop surrounding spaces and quotes and cannot hold a line break, so free texts (the
 // separator, the masks) are kept between quotes, with control bytes, quotes and "%" written as "%" and two
@@ -120,7 +121,8 @@ bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
            flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames) &&
            number(kContentsEncoding, o.contentsEncoding) &&
            write(kExcludeMasks, EncodeText(o.excludeMasks)) && flag(kIncludeHidden, o.includeHidden) &&
-           number(kDepth, o.depth) && number(kKinds, o.kinds) && number(kTree, o.tree) && flag(kCsv, o.csv);
+           number(kDepth, o.depth) && number(kKinds, o.kinds) && number(kTree, o.tree) && flag(kCsv, o.csv) &&
+           flag(kContentsHeadings, o.contentsHeadings);
 }
 
 }  // namespace
@@ -150,6 +152,7 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
     o.kinds = r.ReadChoice(kKinds, o.kinds, EntryKinds::FoldersOnly);
     o.tree = r.ReadChoice(kTree, o.tree, TreeStyle::Ascii);
     o.csv = r.ReadBool(kCsv, o.csv);
+    o.contentsHeadings = r.ReadBool(kContentsHeadings, o.contentsHeadings);
     return o;
 }
 

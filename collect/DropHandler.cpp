@@ -23,6 +23,7 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FTotalLines = 0;
     state_.FReadOnlineFiles = output.readOnlineFiles;
     state_.FContentsEncoding = output.contentsEncoding;
+    state_.FContentsHeadings = output.contentsHeadings;
     // Only names listed for this drop are reported after it.
     files_.TakeSubstitutions();
 

@@ -25,4 +25,6 @@ struct DropState : BusyState {
     // How the contents modes tell a file's encoding; taken from the output options at the start of every
     // drop.
     ContentsEncoding FContentsEncoding = ContentsEncoding::Detect;
+    // All-lines mode heads each file's lines with its path; taken from the output options likewise.
+    bool FContentsHeadings = false;
 };

@@ -137,7 +137,11 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
     // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
     std::optional<RedrawSuspension> suspension;
     if (!options.RdoLineCnt) suspension.emplace(view_);
-    const LineReading reading{options.RdoLineCnt, options.ChkNull, state_.FContentsEncoding};
+    LineReading reading{options.RdoLineCnt, options.ChkNull, state_.FContentsEncoding, {}};
+    if (!options.RdoLineCnt && state_.FContentsHeadings) {
+        if (headedFiles_++ > 0) reading.heading.emplace_back();
+        reading.heading.push_back("■ " + shown);
+    }
     const LinesRead read = ReadFileLines(*opened.file, block_.get(), *size, reading, state_, view_);
     opened.file.reset();
     if (read.cut && cuts_++ == 0) firstCut_ = path;
@@ -161,6 +165,7 @@ void FileContentsReader::WriteHeldLines() {
     WriteCountLines();
     countBatch_ = kFirstCountBatch;
     countLinesWritten_ = 0;
+    headedFiles_ = 0;
 }
 
 void FileContentsReader::WriteCountLines() {

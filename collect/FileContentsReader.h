@@ -94,6 +94,7 @@ private:
     std::vector<Text> countLines_;  // count lines not yet written
     std::size_t countBatch_ = kFirstCountBatch;
     std::size_t countLinesWritten_ = 0;  // in this drop
+    std::size_t headedFiles_ = 0;        // in this drop
     Text firstCut_;                      // the first file with a line cut since the last notice
     std::size_t cuts_ = 0;               // files with a line cut since then
     PassedOver notDiskFiles_;            // since the last notice

@@ -131,7 +131,11 @@ public:
     using Units = typename Lines::Units;
 
     LineTally(ReadProgress& progress, View& view, const LineReading& reading)
-        : progress_(progress), view_(view), skipBlank_(reading.skipBlank), countOnly_(reading.countOnly) {}
+        : progress_(progress),
+          view_(view),
+          skipBlank_(reading.skipBlank),
+          countOnly_(reading.countOnly),
+          heading_(reading.heading) {}
 
     void Bytes(const char* data, std::size_t size) {
         length_ += size;
@@ -175,11 +179,13 @@ public:
     std::int64_t Count() const { return count_; }
     bool Cut() const { return cutAny_; }
 
-    // Hands the lines kept to the text area, followed by mark when there is one.
+    // Hands the lines kept to the text area, after the heading the first time, followed by mark when there is
+    // one.
     void Flush(const Text& mark = Text()) {
-        if (pendingLines_ == 0 && mark.empty()) return;
-        std::vector<Text> lines;
-        lines.reserve(pendingLines_ + 1);
+        if (pendingLines_ == 0 && mark.empty() && heading_.empty()) return;
+        std::vector<Text> lines = std::move(heading_);
+        heading_.clear();
+        lines.reserve(lines.size() + pendingLines_ + 1);
         const Text text = Lines::Decode(pending_);
         pending_.clear();
         pendingLines_ = 0;
@@ -205,6 +211,7 @@ private:
     View& view_;
     const bool skipBlank_;
     const bool countOnly_;
+    std::vector<Text> heading_;  // not yet written
 
     std::string line_;  // the file's bytes of the line being read, in all-lines mode, up to the longest line
     std::uint64_t length_ = 0;
@@ -350,9 +357,12 @@ LinesRead ReadFileLines(SequentialFile& file, char* block, std::uint64_t size, c
                         DropState& state, View& view) {
     // After an abort nothing more is read.
     if (state.FAbort) {
-        LinesRead read;
-        if (!reading.countOnly) view.AppendLines({"[中断]"});
-        return read;
+        if (!reading.countOnly) {
+            std::vector<Text> lines = reading.heading;
+            lines.push_back("[中断]");
+            view.AppendLines(lines);
+        }
+        return LinesRead();
     }
     const FirstBlock first = ReadFirstBlock(file, block);
     const DetectedEncoding detected =

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "collect/DropState.h"
 #include "platform/FileReader.h"
@@ -14,6 +15,7 @@ struct LineReading {
     bool countOnly = true;   // count the lines, write none
     bool skipBlank = false;  // leave out lines with nothing above 0x20 (U+0020) after trimming
     ContentsEncoding encoding = ContentsEncoding::Detect;
+    std::vector<Text> heading;  // in all-lines mode, lines that go in before the file's lines
 };
 
 struct LinesRead {
@@ -26,7 +28,7 @@ struct LinesRead {
 // into block. The first block tells the encoding (unless reading says Shift_JIS): the file is split and
 // counted in its own code units, a byte order mark being no part of the first line. Status panel 2 and the
 // message pump are served as the file is read; size is the file's size as its entry reported it. In all-lines
-// mode the lines reach the text area in batches, and after an abort the line "[中断]" follows them; after a
-// failing read only the lines read before it.
+// mode the lines reach the text area in batches, after the heading, and after an abort the line "[中断]"
+// follows them; after a failing read only the lines read before it.
 LinesRead ReadFileLines(SequentialFile& file, char* block, std::uint64_t size, const LineReading& reading,
                         DropState& state, View& view);

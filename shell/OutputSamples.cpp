@@ -132,6 +132,9 @@ Text OutputSample(OutputOption option, const OutputOptions& chosen) {
             return TreeSample(chosen.tree);
         case OutputOption::Csv:
             return CsvSample(chosen.csv);
+        case OutputOption::Headings:
+            return VisibleBreaks((chosen.contentsHeadings ? "■ " + Text(kSampleFile) + "\r\n" : Text()) +
+                                 "ファイルの 1 行目");
     }
     return Text();
 }

@@ -19,7 +19,8 @@ enum class OutputOption {
     Masks,
     Depth,  // with the kinds of entry and the hidden ones
     Tree,
-    Csv
+    Csv,
+    Headings
 };
 
 // The sample of option as chosen holds it; every other option stays at its default. Line ends and tabs

@@ -104,6 +104,9 @@ const ControlSpec kControls[] = {
     {kChkHidden, "BUTTON", "隠し・ｼｽﾃﾑも(&H)", BS_AUTOCHECKBOX, kChoiceLeft, Row(1) + 2, kChoiceWidth, 17, 0,
      24},
     {kSmpCsv, "STATIC", "", kSampleStyle, kSampleLeft, Row(1) + 3, kSampleWidth, 17, 0, -1},
+    {kChkHeadings, "BUTTON", "内容に見出し(&G)", BS_AUTOCHECKBOX, kLabelLeft, Row(5) + 2, kCheckWidth, 17, 0,
+     25},
+    {kSmpHeadings, "STATIC", "", kSampleStyle, kSampleLeft, Row(5) + 3, kSampleWidth, 17, 0, -1},
 };
 
 // A label's access key moves the keyboard to the control after it: each label goes right before its choice.
@@ -136,7 +139,8 @@ const struct {
                 {OutputOption::Masks, kSmpMasks},
                 {OutputOption::Depth, kSmpDepth},
                 {OutputOption::Tree, kSmpTree},
-                {OutputOption::Csv, kSmpCsv}};
+                {OutputOption::Csv, kSmpCsv},
+                {OutputOption::Headings, kSmpHeadings}};
 
 constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 12;
@@ -237,7 +241,7 @@ void Select(HWND list, int index) {
 // The pages of the output group, and which one each of its controls is on.
 const char* const kPageNames[] = {"行の書き方", "列とたどり方"};
 int PageOf(int id) {
-    return (id >= kChkSizeColumn && id <= kSmpColumns) || (id >= kLblMasks && id <= kSmpCsv) ? 1 : 0;
+    return (id >= kChkSizeColumn && id <= kSmpColumns) || (id >= kLblMasks && id <= kSmpHeadings) ? 1 : 0;
 }
 
 bool IsOutputControl(int id) {
@@ -368,6 +372,7 @@ OutputOptions TForm2::ChosenOutput() const {
     options.kinds = static_cast<EntryKinds>(Selected(Item(kCmbKinds)));
     options.tree = static_cast<TreeStyle>(Selected(Item(kCmbTree)));
     options.csv = IsChecked(kChkCsv);
+    options.contentsHeadings = IsChecked(kChkHeadings);
     options.includeHidden = IsChecked(kChkHidden);
     return options;
 }
@@ -393,6 +398,7 @@ void TForm2::ShowOutput(const OutputOptions& options) {
     Select(Item(kCmbKinds), static_cast<int>(options.kinds));
     Select(Item(kCmbTree), static_cast<int>(options.tree));
     SetChecked(kChkCsv, options.csv);
+    SetChecked(kChkHeadings, options.contentsHeadings);
     SetChecked(kChkHidden, options.includeHidden);
     ShowSamples();
 }
@@ -412,7 +418,7 @@ void TForm2::ShowPage(int page) {
             ShowWindow(Item(id), PageOf(id) == page ? SW_SHOWNA : SW_HIDE);
     };
     show(kLblQuoting, kSmpColumns);
-    show(kLblMasks, kSmpCsv);
+    show(kLblMasks, kSmpHeadings);
 }
 
 void TForm2::BtSetnClick() {

@@ -69,6 +69,8 @@ enum SetFormControl : int {
     kChkCsv,
     kChkHidden,
     kSmpCsv,
+    kChkHeadings,
+    kSmpHeadings,
     kOutputPages,  // the tabs over the output group: what a line holds, and what the walk takes
 };
 

@@ -754,6 +754,27 @@ TEST_F(ContentsDropTest, CountModeEndsWithTheTotalLine) {
     EXPECT_EQ(view.clipboard, "");
 }
 
+TEST_F(ContentsDropTest, HeadingsNameEachFileWithABlankLineBetweenAndNoneInCountMode) {
+    OutputOptions headed;
+    headed.contentsHeadings = true;
+    DropHandler heading(state, view, tree, network, reader, headed);
+    const auto drop = [&] {
+        FakeDroppedNames names({"C:\\d"});
+        bool handled = false;
+        view.lines.clear();
+        heading.HandleDrop(names, handled);
+        return view.lines;
+    };
+    AllLines();
+    const Lines expected = {"■ C:\\d\\a.txt", "1", "2", "", "■ C:\\d\\b.txt", "1", "2", "3", "",
+                            "■ C:\\d\\c.txt", "1"};
+    EXPECT_EQ(drop(), expected);
+    EXPECT_EQ(drop(), expected) << "each drop starts again without a blank line";
+    CountMode();
+    EXPECT_EQ(drop(), (Lines{CountLine(2, "行:", "C:\\d\\a.txt"), CountLine(3, "行:", "C:\\d\\b.txt"),
+                             CountLine(1, "行:", "C:\\d\\c.txt"), "         6行:Ｔｏｔａｌ"}));
+}
+
 TEST_F(ContentsDropTest, CutLinesAreToldOnceAfterTheFinishingSteps) {
     AllLines();
     const Text over(FileContentsReader::kLongestLine + 1, 'x');

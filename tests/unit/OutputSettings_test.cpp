@@ -69,18 +69,21 @@ TEST(OutputSettings, WalkOptionsSurviveARoundTripAndOutOfRangeGivesTheirDefault)
     }
 }
 
-TEST(OutputSettings, CodePageNamesAndShiftJisContentsAreKeysOfTheirOwnOffByDefault) {
+TEST(OutputSettings, CodePageNamesAndTheContentsOptionsAreKeysOfTheirOwnOffByDefault) {
     FakeProfile profile;
     EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());
     OutputOptions saved;
     saved.codePageNames = true;
     saved.contentsEncoding = ContentsEncoding::ShiftJis;
+    saved.contentsHeadings = true;
     SaveOutputOptions(profile, kPlaces, saved);
     EXPECT_EQ((profile.values[{kBeside, "Output", "CodePageNames"}]), "1");
     EXPECT_EQ((profile.values[{kBeside, "Output", "ContentsEncoding"}]), "1");
+    EXPECT_EQ((profile.values[{kBeside, "Output", "ContentsHeadings"}]), "1");
     EXPECT_EQ(LoadOutputOptions(profile, kPlaces), saved);
     profile.Set(kBeside, "Output", "CodePageNames", "0");
     profile.Set(kBeside, "Output", "ContentsEncoding", "2");
+    profile.Set(kBeside, "Output", "ContentsHeadings", "0");
     EXPECT_EQ(LoadOutputOptions(profile, kPlaces), OutputOptions());
 }
 

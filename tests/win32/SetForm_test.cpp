@@ -332,6 +332,8 @@ TEST_F(SetFormTest, WalkChoicesAndPathFormsAreAppliedWithTheirSamples) {
     EXPECT_EQ(WindowText(Control(kSmpSlashes)), "/mnt/c/資料/表計算/売上 一覧.txt");
     Click(kChkCsv);
     Click(kChkHidden);
+    Click(kChkHeadings);
+    EXPECT_EQ(WindowText(Control(kSmpHeadings)), "■ C:\\資料\\表計算\\売上 一覧.txt↓ファイルの 1 行目");
     BoxAnswerer answerer({IDCANCEL});
     Apply();
     OutputOptions expected;
@@ -342,6 +344,7 @@ TEST_F(SetFormTest, WalkChoicesAndPathFormsAreAppliedWithTheirSamples) {
     expected.slashes = SlashStyle::Wsl;
     expected.csv = true;
     expected.includeHidden = true;
+    expected.contentsHeadings = true;
     EXPECT_EQ(output, expected);
 }
 
@@ -397,10 +400,10 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
         Click(id);
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
         // Each page of the output group in turn, beside the 11 controls always shown (the tabs hold one of
-        // their own): the columns' and the walk's page with 17, then the lines' page with 21.
+        // their own): the columns' and the walk's page with 19, then the lines' page with 21.
         ShowPage(1);
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  28);
+                  30);
         ShowPage(0);
         EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
                   32);
