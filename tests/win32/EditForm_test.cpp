@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
@@ -377,10 +378,11 @@ protected:
     void Click(int id) { SendMessageW(FindControl(form.Handle(), id), BM_CLICK, 0, 0); }
 
     MessageLoop loop;
-    TForm1 main{loop};
+    Services services;
+    TForm1 main{loop, services.ForMainWindow()};
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
-    TForm3 form{main, main.State(), cases, collation, loop};
+    TForm3 form{main.TextArea(), main.State(), cases, collation, loop};
     bool created_ = false;
 };
 
@@ -401,59 +403,59 @@ TEST_F(EditOverMainWindowTest, LongLinesComeThroughWhole) {
     Text longLine = "m";
     for (int i = 0; i < 2000; ++i)
         longLine += "表x";  // 10,001 bytes, a 5C second byte every three
-    main.ReplaceAllLines({"z", longLine, "a"});
+    main.TextArea().ReplaceAllLines({"z", longLine, "a"});
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.MemoText(), "a\r\n" + longLine + "\r\nz\r\n");
+    EXPECT_EQ(main.TextArea().MemoText(), "a\r\n" + longLine + "\r\nz\r\n");
     Click(TForm3::BtnUpper);
     Text upper = longLine;
     for (char& c : upper) {
         if (c == 'x' || c == 'm') c = static_cast<char>(c - 0x20);
     }
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"A", upper, "Z"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"A", upper, "Z"}));
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", longLine, "z"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", longLine, "z"}));
 }
 
 // "中止" pressed while the operation pumps: the click waits in the queue and is handled at the first pump.
 TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
     EXPECT_EQ(Panel3(), "");
     EXPECT_FALSE(main.State().FBusy);
     EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
 }
 
 // "戻す" shows "中止" as the operations do, and the click on it, handled at its first pump, leaves the text
 // as it is.
 TEST_F(EditOverMainWindowTest, UndoIsAbortedThroughTheRealPump) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     Click(TForm3::BtnSortD);
     PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
     EXPECT_EQ(Panel3(), "");
     EXPECT_FALSE(main.State().FBusy);
     EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
 }
 
 TEST_F(EditOverMainWindowTest, BusyRefusalShowsThePlainMessage) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     main.State().FBusy = true;
     BoxAnswerer answerer;
     Click(TForm3::BtnSortD);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "ロミナード");
     EXPECT_EQ(answerer.Boxes()[0].text, "編集中のため処理できません。");
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
     main.State().FBusy = false;
 }
 
