@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "platform/Encoding.h"
-#include "platform/View.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Window.h"
 #include "shared/BusyState.h"
+#include "shared/View.h"
 
 class MemoView : public View {
 public:

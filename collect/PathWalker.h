@@ -12,8 +12,8 @@
 #include "collect/PathListFeeder.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
-#include "platform/View.h"
 #include "shared/OutputOptions.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // Options that give every line as the output mode makes it: what a walk or a drop given none writes.
