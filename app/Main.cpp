@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "app/AppTexts.h"
 #include "app/MainWindow.h"
 #include "app/OutputSettings.h"
 #include "app/Services.h"
@@ -16,18 +17,12 @@
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SystemLibrary.h"
-#include "shell/Help.h"
+#include "platform/win32/Win32HelpViewer.h"
+#include "shell/HelpCommand.h"
 #include "shell/SetForm.h"
 #include "shell/Ver.h"
 
 namespace {
-
-// Said once at start where the process code page is not 932, which the manifest asks for but Windows 10
-// does not grant once the user has switched the system's code page to UTF-8.
-const Text kCodePageNotice =
-    "Windows の「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」が有効です。\r\n"
-    "ファイル名と表示、クリップボード、保存するファイルは正しく扱えますが、Data.INI に日本語の値 "
-    "(フォント名など) があると正しく読み書きできないことがあります。";
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
@@ -90,6 +85,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     form.PrepareForDrops();
     ApplySettings(form, LoadSettings(profile, settingsPlaces));
     const Text helpFile = HelpFilePath(form.AppDir());
+    Win32HelpViewer helpViewer(form.Handle());
 
     // The other windows, created hidden; they live as long as the program.
     TAboutBox aboutBox;
@@ -109,7 +105,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     commands.showEditWindow = [&] { editForm.FormShow(); };
     commands.showSettingsWindow = [&] { setForm.Show(); };
     commands.showAboutBox = [&] { aboutBox.Show(); };
-    commands.showHelp = [&] { ShowHelpContents(form.Handle(), helpFile); };
+    commands.showHelp = [&] { ShowHelp(helpViewer, helpFile); };
     commands.closeQuery = [&] { SaveSettings(profile, settingsPlaces, CollectSettings(form)); };
     form.SetCommands(std::move(commands));
     form.SetEditAbort([&] { editForm.AbortOperation(); });

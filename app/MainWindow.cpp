@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "app/AppMessage.h"
+#include "app/AppTexts.h"
 #include "app/FilterGrid.h"
 #include "app/SaveText.h"
 #include "platform/win32/Dpi.h"
@@ -58,7 +59,8 @@ TForm1::TForm1(MessageLoop& loop, const Services& services)
 bool TForm1::Create(HINSTANCE instance) {
     FrameSpec frame{};
     frame.className = kClassName;
-    frame.caption = kAppTitle;
+    SetApplicationTitle(kAppTitle);
+    frame.caption = kAppTitle.c_str();
     frame.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     frame.left = 226;
     frame.top = 114;

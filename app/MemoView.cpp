@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "app/AppTexts.h"
 #include "app/MainLayout.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/WideText.h"
