@@ -184,13 +184,13 @@ bool RunChild(const char* self, const Text& what, std::size_t n, Sample& sample)
         return false;
     const FileHandle processHandle(process.hProcess);
     const FileHandle threadHandle(process.hThread);
-    writer.Reset();
+    writer.reset();
     std::string output;
     char buffer[256];
     DWORD got = 0;
-    while (ReadFile(reader.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    while (ReadFile(reader.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
         output.append(buffer, got);
-    WaitForSingleObject(processHandle.Get(), INFINITE);
+    WaitForSingleObject(processHandle.get(), INFINITE);
     std::size_t peak = 0, base = 0;
     if (std::sscanf(output.c_str(), "%lf %zu %zu %zu", &sample.seconds, &peak, &base, &sample.lines) != 4)
         return false;

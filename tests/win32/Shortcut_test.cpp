@@ -308,9 +308,9 @@ DWORD RunThisTestAgain() {
         return ~0u;
     const FileHandle process(started.hProcess);
     const FileHandle thread(started.hThread);
-    if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) return ~0u;
+    if (WaitForSingleObject(process.get(), 120000) != WAIT_OBJECT_0) return ~0u;
     DWORD code = ~0u;
-    GetExitCodeProcess(process.Get(), &code);
+    GetExitCodeProcess(process.get(), &code);
     return code;
 }
 

@@ -115,7 +115,7 @@ protected:
             if (name == L"." || name == L"..") continue;
             keys.insert(KeyOf(folder + L"\\" + name));
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) AddEntries(folder + L"\\" + name, keys);
-        } while (FindNextFileW(find.Get(), &data));
+        } while (FindNextFileW(find.get(), &data));
     }
 
     static Key KeyOf(const std::wstring& path) {
@@ -123,7 +123,7 @@ protected:
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         BY_HANDLE_FILE_INFORMATION info{};
-        if (!file || !GetFileInformationByHandle(file.Get(), &info)) return {0, 0};
+        if (!file || !GetFileInformationByHandle(file.get(), &info)) return {0, 0};
         return {info.dwVolumeSerialNumber,
                 (static_cast<ULONGLONG>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
