@@ -82,18 +82,18 @@ Text MemoView::MemoText() const {
 OptionSnapshot MemoView::ReadOptions() {
     if (lockedOptions_) return *lockedOptions_;
     OptionSnapshot options;
-    options.RdoFull = window_.IsChecked(kRdoFull);
-    options.RdoName = window_.IsChecked(kRdoName);
-    options.RdoShow = window_.IsChecked(kRdoShow);
-    options.RdoNET = window_.IsChecked(kRdoNET);
-    options.RdoShort = window_.IsChecked(kRdoShort);
-    options.ChkFAll = window_.IsChecked(kChkFAll);
-    options.ChkGet = window_.IsChecked(kChkGet);
-    options.RdoLineCnt = window_.IsChecked(kRdoLineCnt);
-    options.RdoLineAll = window_.IsChecked(kRdoLineAll);
-    options.ChkNull = window_.IsChecked(kChkNull);
+    options.fullPath = window_.IsChecked(kRdoFull);
+    options.nameOnly = window_.IsChecked(kRdoName);
+    options.contents = window_.IsChecked(kRdoShow);
+    options.networkPath = window_.IsChecked(kRdoNET);
+    options.shortPath = window_.IsChecked(kRdoShort);
+    options.recurse = window_.IsChecked(kChkFAll);
+    options.filterOn = window_.IsChecked(kChkGet);
+    options.countLines = window_.IsChecked(kRdoLineCnt);
+    options.allLines = window_.IsChecked(kRdoLineAll);
+    options.skipBlankLines = window_.IsChecked(kChkNull);
     for (int row = 0; row < kGridCellCount; ++row)
-        options.GridGet[static_cast<std::size_t>(row)] = window_.ItemText(kGridCell0 + row);
+        options.filterCells[static_cast<std::size_t>(row)] = window_.ItemText(kGridCell0 + row);
     if (topPanelLocked_) lockedOptions_ = options;
     return options;
 }

@@ -102,7 +102,7 @@ int Fill(ShownWindow& window, const Text& folder, int runs) {
     window.Click(kRdoShow);
     window.Click(kRdoLineAll);
     const OptionSnapshot options = window.Options();
-    if (!options.RdoShow || !options.RdoLineAll) {
+    if (!options.contents || !options.allLines) {
         std::printf("the window did not take all-lines mode\n");
         return 1;
     }

@@ -81,7 +81,10 @@ private:
 class LineTally {
 public:
     LineTally(ReadProgress& progress, View& view, const OptionSnapshot& options)
-        : progress_(progress), view_(view), skipBlank_(options.ChkNull), countOnly_(options.RdoLineCnt) {}
+        : progress_(progress),
+          view_(view),
+          skipBlank_(options.skipBlankLines),
+          countOnly_(options.countLines) {}
 
     void Bytes(const char* data, std::size_t size) {
         length_ += size;
@@ -318,14 +321,14 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
 
     // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
     std::optional<RedrawSuspension> suspension;
-    if (!options.RdoLineCnt) suspension.emplace(view_);
+    if (!options.countLines) suspension.emplace(view_);
     ReadProgress progress(state_, view_, *size);
     LineSplitter splitter;
     LineTally tally(progress, view_, options);
     // Counting alone, with no blank line to leave out, needs to look at nothing but the line ends.
     LineCounter counter(kReportInterval + 1);
     auto report = [&] { return progress.Report(counter.Bytes()); };
-    const bool countOnly = options.RdoLineCnt && !options.ChkNull;
+    const bool countOnly = options.countLines && !options.skipBlankLines;
     const std::optional<std::uint32_t> readError =
         countOnly ? ReadLines(*opened.file, block_.get(), counter, report, progress)
                   : ReadLines(*opened.file, block_.get(), splitter, tally, progress);
@@ -338,7 +341,7 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
         throw IoFailure(path, *readError);
     }
     const std::int64_t count = countOnly ? counter.Count() : tally.Count();
-    if (options.RdoLineCnt) {
+    if (options.countLines) {
         countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") +
                               shown);
         if (countLines_.size() >= countBatch_) WriteCountLines();

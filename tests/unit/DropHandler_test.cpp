@@ -80,7 +80,7 @@ TEST_F(DropHandlerTest, SubstitutedNamesAreToldOnceAfterTheOutput) {
     codePage.codePageNames = true;
     DropHandler codePageHandler{state, view, files, network, reader, codePage};
     FakeDroppedNames names({"C:\\d"});
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     bool handled = false;
     codePageHandler.HandleDrop(names, handled);
     ASSERT_FALSE(view.calls.empty());
@@ -132,7 +132,7 @@ TEST_F(DropHandlerTest, DropWhileBusyChangesNothing) {
 
 TEST_F(DropHandlerTest, SecondDropDuringTheWalkIsRefused) {
     AddFolder("C:\\d", 200);
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     FakeDroppedNames second({"C:\\other"});
     bool secondHandled = false;
     view.OnPump(2, [&] { handler.HandleDrop(second, secondHandled); });
@@ -150,7 +150,7 @@ TEST_F(DropHandlerTest, SecondDropDuringTheWalkIsRefused) {
 TEST_F(DropHandlerTest, AbortWritesWhatWasCollectedAndTheNextDropRunsNormally) {
     AddFolder("C:\\d", 200);
     files.AddFile("C:\\e.txt");
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     view.OnPump(1, [&] { state.FAbort = true; });
     FakeDroppedNames first({"C:\\d", "C:\\e.txt"});
     EXPECT_TRUE(Drop(first));
@@ -170,8 +170,8 @@ TEST_F(DropHandlerTest, AbortWritesWhatWasCollectedAndTheNextDropRunsNormally) {
 }
 
 TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     int read = 0;
     reader.onRead = [&](const Text&) {
         if (++read == 3) throw AppError("ファイルへのアクセスが拒否されました");
@@ -201,15 +201,15 @@ TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
 }
 
 TEST_F(DropHandlerTest, ContentsModeEndings) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     FakeDroppedNames empty({"C:\\none"});
     EXPECT_TRUE(Drop(empty));
     EXPECT_EQ(view.lines, (Lines{"         0行:Ｔｏｔａｌ"}));
     EXPECT_TRUE(view.CallsStartingWith("copy").empty());
 
-    view.options.RdoLineCnt = false;
-    view.options.RdoLineAll = true;
+    view.options.countLines = false;
+    view.options.allLines = true;
     view.calls.clear();
     FakeDroppedNames all({"C:\\none"});
     EXPECT_TRUE(Drop(all));
@@ -228,15 +228,15 @@ TEST_F(DropHandlerTest, EachDropAppendsAndDuplicatesSurviveAcrossDrops) {
 }
 
 TEST_F(DropHandlerTest, FilterSlotsAreBuiltOnlyWhenTheFilterIsOn) {
-    view.options.ChkGet = true;
-    view.options.GridGet = {"txt", "", "/", ".csv", "Md"};
+    view.options.filterOn = true;
+    view.options.filterCells = {"txt", "", "/", ".csv", "Md"};
     FakeDroppedNames names({"C:\\a.TXT", "C:\\b.csv", "C:\\c", "C:\\d.md"});
     Drop(names);
     EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
     EXPECT_EQ(view.lines, (Lines{"C:\\a.TXT", "C:\\c", "C:\\d.md"}));
 
-    view.options.ChkGet = false;
-    view.options.GridGet = {};
+    view.options.filterOn = false;
+    view.options.filterCells = {};
     FakeDroppedNames again({"C:\\b.csv"});
     Drop(again);
     EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
@@ -245,7 +245,7 @@ TEST_F(DropHandlerTest, FilterSlotsAreBuiltOnlyWhenTheFilterIsOn) {
 
 TEST_F(DropHandlerTest, AllFilterCellsEmptyPassNothingButTheTextIsStillCopied) {
     view.lines = {"before"};
-    view.options.ChkGet = true;
+    view.options.filterOn = true;
     FakeDroppedNames names({"C:\\a.txt", "C:\\b"});
     Drop(names);
     EXPECT_EQ(view.lines, (Lines{"before"}));
@@ -311,8 +311,8 @@ TEST_F(DropHandlerTest, EveryFinishingStepRunsWhenOneFails) {
         const Text label = row.kind + " #" + std::to_string(row.occurrence);
         view = ThrowingView();
         view.lines = {"kept"};
-        view.options.RdoFull = !row.contents;
-        view.options.RdoShow = row.contents;
+        view.options.fullPath = !row.contents;
+        view.options.contents = row.contents;
         view.FailAt(row.kind, row.occurrence);
         FakeDroppedNames names({"C:\\a"});
         bool handled = false;
@@ -335,8 +335,8 @@ TEST_F(DropHandlerTest, EveryFinishingStepRunsWhenOneFails) {
 }
 
 TEST_F(DropHandlerTest, TheWalksErrorGoesOnWhenAFinishingStepFailsToo) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     reader.onRead = [](const Text&) { throw AppError("I/O エラー (32)"); };
     view.FailAt("top panel on");
     FakeDroppedNames names({"C:\\a", "C:\\b"});

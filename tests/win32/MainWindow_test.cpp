@@ -149,23 +149,25 @@ TEST_F(MainWindowTest, OptionsHoldWhileTheTopPanelIsOffAndAreReadAfreshAfter) {
     Click(kRdoShow);
     SetWindowTextW(form_.Item(kGridCell0), Wide("txt").c_str());
     form_.TextArea().EnableTopPanel(false);
-    EXPECT_EQ(form_.TextArea().ReadOptions().GridGet[0], "txt");
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "txt");
     SetWindowTextW(form_.Item(kGridCell0), Wide("csv").c_str());
     form_.SetChecked(kRdoShow, false);
     form_.SetChecked(kRdoName, true);
-    EXPECT_TRUE(form_.TextArea().ReadOptions().RdoShow);
-    EXPECT_EQ(form_.TextArea().ReadOptions().GridGet[0], "txt");
+    EXPECT_TRUE(form_.TextArea().ReadOptions().contents);
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "txt");
 
     form_.TextArea().EnableTopPanel(true);
     OptionSnapshot options = form_.TextArea().ReadOptions();
-    EXPECT_TRUE(options.RdoName);
-    EXPECT_FALSE(options.RdoShow);
-    EXPECT_EQ(options.GridGet[0], "csv");
+    EXPECT_TRUE(options.nameOnly);
+    EXPECT_FALSE(options.contents);
+    EXPECT_EQ(options.filterCells[0], "csv");
     form_.SetChecked(kChkNull, true);
-    EXPECT_TRUE(form_.TextArea().ReadOptions().ChkNull) << "with the panel on, every read sees the controls";
+    EXPECT_TRUE(form_.TextArea().ReadOptions().skipBlankLines)
+        << "with the panel on, every read sees the controls";
     form_.TextArea().EnableTopPanel(false);
     form_.SetChecked(kChkNull, false);
-    EXPECT_FALSE(form_.TextArea().ReadOptions().ChkNull) << "the next lock holds nothing of the one before";
+    EXPECT_FALSE(form_.TextArea().ReadOptions().skipBlankLines)
+        << "the next lock holds nothing of the one before";
     form_.TextArea().EnableTopPanel(true);
 }
 
@@ -189,12 +191,14 @@ TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
     EXPECT_EQ(form_.TextArea().MemoText(), "a\r\nb\r\n");
     SetWindowTextW(form_.Item(kMemo), Wide("x").c_str());
     form_.TextArea().AppendLines({"y", "z"});
-    EXPECT_EQ(form_.TextArea().MemoText(), "x\r\ny\r\nz") << "a text without a final break gets the break in front";
+    EXPECT_EQ(form_.TextArea().MemoText(), "x\r\ny\r\nz")
+        << "a text without a final break gets the break in front";
 
     const Text longLine(5000, 'L');
     form_.TextArea().ReplaceAllLines({longLine, "", "表"});
     EXPECT_EQ(form_.TextArea().MemoText(), longLine + "\r\n\r\n表\r\n");
-    EXPECT_EQ(form_.TextArea().ReadAllLines(), (std::vector<Text>{longLine, "", "表"})) << "lines come back whole";
+    EXPECT_EQ(form_.TextArea().ReadAllLines(), (std::vector<Text>{longLine, "", "表"}))
+        << "lines come back whole";
     SetWindowTextW(form_.Item(kMemo), Wide("").c_str());
     EXPECT_TRUE(form_.TextArea().ReadAllLines().empty());
 }
@@ -436,7 +440,7 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
               (std::vector<int>{kRdoShow, kChkFAll, kRdoLineCnt, kChkNull, kChkGet, kGridCell0, kMemo}))
         << "only the checked radio of a group is a stop; the grid is one";
 
-    EXPECT_EQ(form_.TextArea().ReadOptions().GridGet[0], "");
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "");
     DWORD start = 0, end = 0;
     SendMessageW(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
