@@ -7,12 +7,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "app/MainWindow.h"
 #include "app/Services.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
@@ -34,20 +33,6 @@ RECT PlaceInParent(HWND control) {
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
-
-struct MemoryDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-
-struct WindowDc {
-    explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(GetWindowDC(hwnd)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { ReleaseDC(hwnd, dc); }
-    HWND hwnd;
-    HDC dc;
-};
 
 class EditFormTest : public ::testing::Test {
 protected:
@@ -326,10 +311,10 @@ TEST_F(EditFormTest, PictureOfTheWindow) {
         CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(bitmap);
     {
-        const MemoryDc memory(CreateCompatibleDC(nullptr));
-        const WindowDc window(form.Handle());
+        const MemoryDcOwner memory(CreateCompatibleDC(nullptr));
+        const WindowDcOwner window(form.Handle(), WindowDcOwner::kWholeWindow);
         const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width, height, window.dc, 0, 0, SRCCOPY);
+        BitBlt(memory.get(), 0, 0, width, height, window.get(), 0, 0, SRCCOPY);
         SelectObject(memory.get(), previous);
     }
     const auto* pixel = static_cast<const std::uint32_t*>(bits);
