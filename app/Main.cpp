@@ -5,8 +5,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "app/AppTexts.h"
 #include "app/MainWindow.h"
 #include "app/OutputSettings.h"
+#include "app/Services.h"
 #include "app/Settings.h"
 #include "app/StartArguments.h"
 #include "collect/CommandLine.h"
@@ -15,24 +17,12 @@
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SystemLibrary.h"
-#include "platform/win32/Win32CaseMapper.h"
-#include "platform/win32/Win32Collation.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32NameLookup.h"
-#include "platform/win32/Win32Profile.h"
-#include "platform/win32/Win32ShellLinks.h"
-#include "shell/Help.h"
+#include "platform/win32/Win32HelpViewer.h"
+#include "shell/HelpCommand.h"
 #include "shell/SetForm.h"
 #include "shell/Ver.h"
 
 namespace {
-
-// Said once at start where the process code page is not 932, which the manifest asks for but Windows 10
-// does not grant once the user has switched the system's code page to UTF-8.
-const Text kCodePageNotice =
-    "Windows の「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」が有効です。\r\n"
-    "ファイル名と表示、クリップボード、保存するファイルは正しく扱えますが、Data.INI に日本語の値 "
-    "(フォント名など) があると正しく読み書きできないことがあります。";
 
 // The main window's values that Data.INI keeps.
 void ApplySettings(TForm1& form, const StoredSettings& settings) {
@@ -71,41 +61,38 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     // COM for the thread (shell links, the font and save dialogs), released when start-up's scope ends.
     ComApartment com;
 
+    // The one composition: every service made once here, the windows given references to them.
+    Services services;
+    Win32Profile& profile = services.profile;
     MessageLoop loop;
-    TForm1 form(loop);
+    TForm1 form(loop, services.ForMainWindow());
     if (!form.Create(instance)) return 1;
 
     const std::vector<Text> arguments = StartArguments(GetCommandLineW());
     // The output options write the lines of both ways of running; they are read here and written only by the
     // settings window.
-    Win32Profile profile;
     const SettingsPlaces settingsPlaces = SettingsPlacesFor(ProgramFolder(), ApplicationDataFolder());
     form.Output() = LoadOutputOptions(profile, settingsPlaces);
     if (!arguments.empty()) {
         // Command-line mode: the window stays hidden, nothing else is created, the settings are not written.
-        Win32NameLookup lookup;
-        Win32FileSystem files;
-        RunCommandLineMode(arguments, lookup, files, form, form.Output());
+        RunCommandLineMode(arguments, services.lookup, services.files, form.TextArea(), form.Output());
         SendMessageW(form.Item(kMemo), EM_SETSEL, 0, 0);
         // A copy that failed was reported; the exit code says so to whoever started the program.
-        PostQuitMessage(form.ClipboardCopyFailed() ? 1 : 0);
+        PostQuitMessage(form.TextArea().ClipboardCopyFailed() ? 1 : 0);
         return loop.Run();
     }
 
     form.PrepareForDrops();
     ApplySettings(form, LoadSettings(profile, settingsPlaces));
     const Text helpFile = HelpFilePath(form.AppDir());
+    Win32HelpViewer helpViewer(form.Handle());
 
     // The other windows, created hidden; they live as long as the program.
     TAboutBox aboutBox;
-    Win32ShellLinks shellLinks;
-    Win32NameLookup lookup;
     // Applied output options are kept at once: the drops use them from then on, and a later start reads them.
-    TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, shellLinks, lookup, form.Output(),
-                   [&] { SaveOutputOptions(profile, settingsPlaces, form.Output()); });
-    Win32CaseMapper cases;
-    Win32Collation collation{LetterCase::kCounts};
-    TForm3 editForm(form, form.State(), cases, collation, loop);
+    TForm2 setForm(ShortcutFlags{form.FDeskTopSet, form.FSendToSet}, services.shellLinks, services.lookup,
+                   form.Output(), [&] { SaveOutputOptions(profile, settingsPlaces, form.Output()); });
+    TForm3 editForm(form.TextArea(), form.State(), services.cases, services.lineOrder, loop);
     // The about box and the settings window are normal windows that can go behind the main window: unowned.
     if (!aboutBox.Create(instance, nullptr) || !setForm.Create(instance, nullptr) ||
         !editForm.Create(instance, form.Handle())) {
@@ -118,7 +105,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     commands.showEditWindow = [&] { editForm.FormShow(); };
     commands.showSettingsWindow = [&] { setForm.Show(); };
     commands.showAboutBox = [&] { aboutBox.Show(); };
-    commands.showHelp = [&] { ShowHelpContents(form.Handle(), helpFile); };
+    commands.showHelp = [&] { ShowHelp(helpViewer, helpFile); };
     commands.closeQuery = [&] { SaveSettings(profile, settingsPlaces, CollectSettings(form)); };
     form.SetCommands(std::move(commands));
     form.SetEditAbort([&] { editForm.AbortOperation(); });

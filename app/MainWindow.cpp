@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "app/AppMessage.h"
+#include "app/AppTexts.h"
 #include "app/FilterGrid.h"
 #include "app/SaveText.h"
 #include "platform/win32/Dpi.h"
@@ -49,12 +50,17 @@ Text FaceNameCut(const Text& name) {
 
 }  // namespace
 
-TForm1::TForm1(MessageLoop& loop) : MemoView(loop, state_) {}
+TForm1::TForm1(MessageLoop& loop, const Services& services)
+    : loop_(loop),
+      state_(services.pathOrder),
+      reader_(state_, memo_, services.fileReader),
+      handler_(state_, memo_, services.files, services.network, reader_, output_) {}
 
 bool TForm1::Create(HINSTANCE instance) {
     FrameSpec frame{};
     frame.className = kClassName;
-    frame.caption = kAppTitle;
+    SetApplicationTitle(kAppTitle);
+    frame.caption = kAppTitle.c_str();
     frame.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     frame.left = 226;
     frame.top = 114;
@@ -75,7 +81,7 @@ bool TForm1::Create(HINSTANCE instance) {
     }
     ScaleTo(dpi_);
     // Tab, the arrow keys and the access keys work here as in a dialog.
-    Loop().AddModeless(Handle());
+    loop_.AddModeless(Handle());
     return true;
 }
 
@@ -92,12 +98,12 @@ bool TForm1::CreateChildren() {
     SetChecked(kRdoLineCnt, true);
     SyncRadioTabStops();
 
-    AttachTextArea();
+    memo_.AttachTextArea();
     SetMemoFont("ＭＳ ゴシック", 12);
 
     SetStatusPanels();
     for (int panel = 0; panel < 4; ++panel)
-        SetStatusText(panel, Text());
+        memo_.SetStatusText(panel, Text());
 
     HWND bar = Item(kPBar1);
     SendMessageW(bar, PBM_SETRANGE32, 0, 1000);
@@ -148,7 +154,7 @@ void TForm1::ScaleTo(UINT dpi) {
 
 void TForm1::PrepareForDrops() {
     // A close asked for during a drop goes ahead once the drop has ended, by an error too.
-    Loop().SetHook([this](const MSG& msg, bool& handled) {
+    loop_.SetHook([this](const MSG& msg, bool& handled) {
         try {
             AppMessage(handler_, msg, handled);
         } catch (...) {
@@ -162,7 +168,7 @@ void TForm1::PrepareForDrops() {
     appDir_ = ProgramFolder();
 
     ShowWindow(Item(kPBar1), SW_SHOW);
-    ShowCaretPos();
+    memo_.ShowCaretPos();
     state_.FBusy = false;
 }
 
@@ -266,7 +272,7 @@ void TForm1::ChkGetClick() {
 void TForm1::BtnSaveClick() {
     SaveTarget target = AskSaveTarget(Handle());
     if (target.path.empty()) return;
-    const Text text = MemoText();
+    const Text text = memo_.MemoText();
     if (target.encoding == SaveEncoding::ShiftJis) {
         if (const std::size_t lossy = LinesShiftJisCannotHold(text)) {
             switch (AskYesNoCancel(Handle(), ShiftJisLossQuestion(lossy))) {
@@ -285,7 +291,7 @@ void TForm1::BtnSaveClick() {
 
 void TForm1::BtnClearClick() {
     SetItemText(kMemo, Text());
-    ShowCaretPos();
+    memo_.ShowCaretPos();
 }
 
 void TForm1::BtnFontClick() {
@@ -322,7 +328,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         case WM_SETCURSOR:
             // Messages are processed between the parts of a long text going into the text area; the cursor
             // keeps waiting over the window and its controls meanwhile.
-            if (Filling()) {
+            if (memo_.Filling()) {
                 SetCursor(LoadCursor(nullptr, IDC_WAIT));
                 return TRUE;
             }
@@ -360,7 +366,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return TRUE;
         case WM_DESTROY:
-            Loop().RemoveModeless(Handle());
+            loop_.RemoveModeless(Handle());
             PostQuitMessage(0);
             return 0;
         default:

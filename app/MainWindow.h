@@ -1,6 +1,6 @@
 // The main window TForm1: the text area that takes drops, the top panel with the commands and output options,
-// the filter panel and the status bar. It owns the drop state and offers the view operations to the work
-// that runs inside it.
+// the filter panel and the status bar. It owns the drop state; its text area (a member) is the view the work
+// running inside it sees. The platform services it uses are start-up's, given by reference.
 #pragma once
 
 #include <windows.h>
@@ -13,25 +13,34 @@
 #include "collect/DropHandler.h"
 #include "collect/DropState.h"
 #include "collect/FileContentsReader.h"
+#include "platform/Collation.h"
+#include "platform/FileReader.h"
+#include "platform/FileSystem.h"
+#include "platform/Network.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/Win32Collation.h"
-#include "platform/win32/Win32FileReader.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Network.h"
+#include "platform/win32/Window.h"
 #include "shared/OutputOptions.h"
 
-class TForm1 : public MemoView {
+class TForm1 : public Window {
 public:
+    // The services the drops go through.
+    struct Services {
+        FileSystem& files;
+        Network& network;
+        FileReader& fileReader;
+        Collation& pathOrder;  // the path list's order: case ignored
+    };
+
     // What the buttons that open the other windows do; set by start-up once those windows exist.
     struct Commands {
         std::function<void()> showEditWindow, showSettingsWindow, showAboutBox, showHelp;
         std::function<void()> closeQuery;  // FormCloseQuery: writes the settings; an error is reported
     };
 
-    explicit TForm1(MessageLoop& loop);
+    TForm1(MessageLoop& loop, const Services& services);
 
     // Creates the window hidden, with all its controls.
     bool Create(HINSTANCE instance);
@@ -48,6 +57,9 @@ public:
     // A drop or an edit operation has ended: a close asked for while it ran goes ahead now.
     void OperationEnded();
 
+    // The text area, status bar and option controls as the work sees them.
+    MemoView& TextArea() { return memo_; }
+    const MemoView& TextArea() const { return memo_; }
     DropState& State() { return state_; }
     DropHandler& Drops() { return handler_; }
     const Text& AppDir() const { return appDir_; }
@@ -95,14 +107,12 @@ private:
     void SyncRadioTabStops();
     void FocusControl(HWND control);
 
-    Win32Collation pathOrder_{LetterCase::kIgnored};  // the path list's: case ignored
-    Win32FileSystem files_;
-    Win32Network network_;
-    Win32FileReader fileReader_;
+    MessageLoop& loop_;
     OutputOptions output_;
-    DropState state_{pathOrder_};
-    FileContentsReader reader_{state_, *this, fileReader_};
-    DropHandler handler_{state_, *this, files_, network_, reader_, output_};
+    DropState state_;
+    MemoView memo_{*this, loop_, state_};
+    FileContentsReader reader_;
+    DropHandler handler_;
     Commands commands_;
     std::function<void()> editAbort_;
     Text appDir_;

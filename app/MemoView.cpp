@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "app/AppTexts.h"
 #include "app/MainLayout.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/WideText.h"
@@ -41,7 +42,7 @@ class MemoView::LongFill {
 public:
     LongFill(MemoView& view, std::size_t size) : view_(view), shown_(size >= kLongText && !view.filling_) {
         if (!shown_) return;
-        HWND status = view.Item(kStatus1);
+        HWND status = view.window_.Item(kStatus1);
         const auto length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, 3, 0));
         std::wstring previous(static_cast<std::size_t>(length) + 1, L'\0');
         SendMessageW(status, SB_GETTEXTW, 3, reinterpret_cast<LPARAM>(previous.data()));
@@ -69,30 +70,30 @@ private:
 };
 
 void MemoView::AttachTextArea() {
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     SendMessageW(memo, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit the control has
     SetWindowSubclass(memo, &MemoView::MemoProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 Text MemoView::MemoText() const {
-    return ItemText(kMemo);
+    return window_.ItemText(kMemo);
 }
 
 OptionSnapshot MemoView::ReadOptions() {
     if (lockedOptions_) return *lockedOptions_;
     OptionSnapshot options;
-    options.RdoFull = IsChecked(kRdoFull);
-    options.RdoName = IsChecked(kRdoName);
-    options.RdoShow = IsChecked(kRdoShow);
-    options.RdoNET = IsChecked(kRdoNET);
-    options.RdoShort = IsChecked(kRdoShort);
-    options.ChkFAll = IsChecked(kChkFAll);
-    options.ChkGet = IsChecked(kChkGet);
-    options.RdoLineCnt = IsChecked(kRdoLineCnt);
-    options.RdoLineAll = IsChecked(kRdoLineAll);
-    options.ChkNull = IsChecked(kChkNull);
+    options.fullPath = window_.IsChecked(kRdoFull);
+    options.nameOnly = window_.IsChecked(kRdoName);
+    options.contents = window_.IsChecked(kRdoShow);
+    options.networkPath = window_.IsChecked(kRdoNET);
+    options.shortPath = window_.IsChecked(kRdoShort);
+    options.recurse = window_.IsChecked(kChkFAll);
+    options.filterOn = window_.IsChecked(kChkGet);
+    options.countLines = window_.IsChecked(kRdoLineCnt);
+    options.allLines = window_.IsChecked(kRdoLineAll);
+    options.skipBlankLines = window_.IsChecked(kChkNull);
     for (int row = 0; row < kGridCellCount; ++row)
-        options.GridGet[static_cast<std::size_t>(row)] = ItemText(kGridCell0 + row);
+        options.filterCells[static_cast<std::size_t>(row)] = window_.ItemText(kGridCell0 + row);
     if (topPanelLocked_) lockedOptions_ = options;
     return options;
 }
@@ -122,7 +123,7 @@ void MemoView::AppendText(const Text& text) {
 bool MemoView::EndsInBreak() const {
     // The text ends in a break (or is empty) exactly when its last line is empty, which the area tells
     // without copying its text.
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     const auto lastLine = SendMessageW(memo, EM_GETLINECOUNT, 0, 0) - 1;
     const auto lastLineStart = SendMessageW(memo, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
     return SendMessageW(memo, EM_LINELENGTH, static_cast<WPARAM>(lastLineStart), 0) == 0;
@@ -155,7 +156,7 @@ void MemoView::AppendBlock(const Text& block, bool stopOnAbort) {
 }
 
 void MemoView::InsertAtEnd(const WideText& text) {
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     SendMessageW(memo, EM_SETSEL, INT_MAX, INT_MAX);
     DWORD end = 0;
     SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&end), 0);
@@ -179,12 +180,12 @@ void MemoView::InsertAtEnd(const WideText& text) {
 }
 
 void MemoView::SuspendRedraw() {
-    if (redrawSuspensions_++ == 0) SendMessageW(Item(kMemo), WM_SETREDRAW, FALSE, 0);
+    if (redrawSuspensions_++ == 0) SendMessageW(window_.Item(kMemo), WM_SETREDRAW, FALSE, 0);
 }
 
 void MemoView::ResumeRedraw() {
     if (redrawSuspensions_ > 0 && --redrawSuspensions_ == 0) {
-        HWND memo = Item(kMemo);
+        HWND memo = window_.Item(kMemo);
         SendMessageW(memo, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(memo, nullptr, TRUE);
     }
@@ -203,7 +204,7 @@ Text MemoView::ReadAllText() {
 }
 
 void MemoView::ReplaceAllText(const Text& text) {
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     SetWindowTextW(memo, L"");
     // An Esc meant for a drop does not cut short the text that replaces the whole text.
     AppendBlock(text, false);
@@ -212,13 +213,13 @@ void MemoView::ReplaceAllText(const Text& text) {
 }
 
 void MemoView::CopyAllText() {
-    SendMessageW(Item(kMemo), EM_SETSEL, 0, -1);
-    clipboardFailed_ = !PutWindowTextOnClipboard(Handle(), Item(kMemo));
-    if (clipboardFailed_) ShowInformation(Handle(), kClipboardBusyMessage);
+    SendMessageW(window_.Item(kMemo), EM_SETSEL, 0, -1);
+    clipboardFailed_ = !PutWindowTextOnClipboard(window_.Handle(), window_.Item(kMemo));
+    if (clipboardFailed_) ShowInformation(window_.Handle(), kClipboardBusyMessage);
 }
 
 void MemoView::PlaceCaretAtEnd() {
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     DWORD start = 0;
     SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     SendMessageW(memo, EM_SETSEL, start, start);
@@ -231,16 +232,16 @@ void MemoView::SetStatusText(int panel, const Text& text) {
     // Panels 1 and 3 have no bevel; panel 2 is right-aligned.
     const WPARAM style = panel == 1 || panel == 3 ? SBT_NOBORDERS : 0;
     const Text shown = panel == 2 ? "\t\t" + text : text;
-    SendMessageW(Item(kStatus1), SB_SETTEXTW, static_cast<WPARAM>(panel) | style,
+    SendMessageW(window_.Item(kStatus1), SB_SETTEXTW, static_cast<WPARAM>(panel) | style,
                  reinterpret_cast<LPARAM>(Wide(shown).c_str()));
 }
 
 void MemoView::SetProgressMax(std::int32_t maximum) {
-    SendMessageW(Item(kPBar1), PBM_SETRANGE32, 0, maximum);
+    SendMessageW(window_.Item(kPBar1), PBM_SETRANGE32, 0, maximum);
 }
 
 void MemoView::SetProgressPosition(std::int32_t position) {
-    HWND bar = Item(kPBar1);
+    HWND bar = window_.Item(kPBar1);
     // A drop sets the position after every file, mostly to where it stands; setting it costs the bar some
     // tens of microseconds under Wine even then, asking for it next to nothing.
     if (SendMessageW(bar, PBM_GETPOS, 0, 0) == position) return;
@@ -250,7 +251,7 @@ void MemoView::SetProgressPosition(std::int32_t position) {
 void MemoView::EnableTopPanel(bool enabled) {
     topPanelLocked_ = !enabled;
     lockedOptions_.reset();
-    HWND panel = Item(kPnlTop);
+    HWND panel = window_.Item(kPnlTop);
     EnableWindow(panel, enabled);
     for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         EnableWindow(child, enabled);
@@ -260,11 +261,11 @@ void MemoView::EnableTopPanel(bool enabled) {
 }
 
 void MemoView::ShowMessage(const Text& text) {
-    ShowPlainMessage(Handle(), text);
+    ShowPlainMessage(window_.Handle(), text);
 }
 
 void MemoView::ShowCaretPos() {
-    HWND memo = Item(kMemo);
+    HWND memo = window_.Item(kMemo);
     // The full positions: their low 16 bits alone would give a wrong column once the text passes 64 KiB.
     DWORD start = 0;
     SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
@@ -283,7 +284,7 @@ std::int64_t MemoView::CaretColumn(std::int64_t units, std::int64_t lineIndex) c
     if (units < 0xFFFF) {
         std::wstring line(static_cast<std::size_t>(units) + 1, L'\0');
         *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(units);
-        const auto copied = SendMessageW(Item(kMemo), EM_GETLINE, static_cast<WPARAM>(lineIndex),
+        const auto copied = SendMessageW(window_.Item(kMemo), EM_GETLINE, static_cast<WPARAM>(lineIndex),
                                          reinterpret_cast<LPARAM>(line.data()));
         start = FromWide(line.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
     } else {
@@ -309,7 +310,7 @@ LRESULT CALLBACK MemoView::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPA
                 }
                 if (wparam == VK_TAB) {
                     // Tab moves on and never goes into the text.
-                    SendMessageW(view->Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
+                    SendMessageW(view->window_.Handle(), WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
                     return 0;
                 }
                 break;
@@ -340,7 +341,7 @@ LRESULT CALLBACK MemoView::MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPA
                 break;
         }
     } catch (const std::exception& error) {
-        ReportEscapedError(view->Handle(), error);
+        ReportEscapedError(view->window_.Handle(), error);
         return 0;
     }
     return DefSubclassProc(hwnd, msg, wparam, lparam);

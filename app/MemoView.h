@@ -1,6 +1,6 @@
-// The main window's half that the work running inside it sees: the text area, the status bar and its
-// progress bar, the top panel and the option controls, offered as the view; and the text area's own key and
-// mouse handling.
+// The main window's text area, status bar and its progress bar, top panel and option controls as the work
+// running inside the window sees them (the view), and the text area's own key and mouse handling. A member of
+// the main window, reaching its controls through it.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +10,20 @@
 #include <vector>
 
 #include "platform/Encoding.h"
-#include "platform/View.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Window.h"
 #include "shared/BusyState.h"
+#include "shared/View.h"
 
-class MemoView : public Window, public View {
+class MemoView : public View {
 public:
+    // window: the main window whose controls these are; state: its drop state, whose abort flag Esc in the
+    // text area sets.
+    MemoView(Window& window, MessageLoop& loop, BusyState& state)
+        : window_(window), loop_(loop), abortState_(state) {}
+    MemoView(const MemoView&) = delete;
+    MemoView& operator=(const MemoView&) = delete;
+
     // The text area's whole text.
     Text MemoText() const;
 
@@ -47,14 +54,8 @@ public:
     void PumpMessages() override { loop_.Pump(); }
     void ShowMessage(const Text& text) override;
 
-protected:
-    // state is the window's drop state, whose abort flag Esc in the text area sets.
-    MemoView(MessageLoop& loop, BusyState& state) : loop_(loop), abortState_(state) {}
-
     // Once the controls exist: the text area takes text of any length and handles its own keys and clicks.
     void AttachTextArea();
-
-    MessageLoop& Loop() const { return loop_; }
 
     // A long text is going into the text area: the cursor waits over the window.
     bool Filling() const { return filling_; }
@@ -75,6 +76,7 @@ private:
     static LRESULT CALLBACK MemoProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                           DWORD_PTR self);
 
+    Window& window_;
     MessageLoop& loop_;
     BusyState& abortState_;
     int redrawSuspensions_ = 0;

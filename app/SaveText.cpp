@@ -72,7 +72,7 @@ void SaveBytes(const Text& path, const std::string& bytes) {
         // WriteFile takes at most 4 GiB - 1 a call.
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
         DWORD done = 0;
-        if (!WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done != chunk)
+        if (!WriteFile(file.get(), bytes.data() + written, chunk, &done, nullptr) || done != chunk)
             throw AppError("ストリームへの書き込みエラー");
         written += done;
     }

@@ -144,9 +144,9 @@ std::int32_t SelectedMode(std::int32_t modeIndex) {
 }
 
 std::int32_t ModeIndex(const OptionSnapshot& options) {
-    if (options.RdoFull) return 0;
-    if (options.RdoName) return 1;
-    if (options.RdoShow) return 2;
-    if (options.RdoNET) return 3;
+    if (options.fullPath) return 0;
+    if (options.nameOnly) return 1;
+    if (options.contents) return 2;
+    if (options.networkPath) return 3;
     return 4;
 }

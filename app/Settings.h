@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "platform/Profile.h"
-#include "platform/View.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // The values as the main window holds them. The defaults are what a start without Data.INI gets.

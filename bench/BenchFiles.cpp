@@ -24,13 +24,13 @@ long long ReadMarker(const Text& marker) {
     if (!old) return -1;
     char digits[32] = {};
     DWORD got = 0;
-    ReadFile(old.Get(), digits, sizeof digits - 1, &got, nullptr);
+    ReadFile(old.get(), digits, sizeof digits - 1, &got, nullptr);
     return std::atoll(digits);
 }
 
 bool WriteMarker(const Text& marker, long long value) {
     const FileHandle file(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    return file && WriteAll(file.Get(), std::to_string(value));
+    return file && WriteAll(file.get(), std::to_string(value));
 }
 
 // Lines as the file holds them in encoding.
@@ -86,12 +86,12 @@ long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxL
         chunk += Encoded(line + "\r\n", encoding);
         ++lines;
         if (chunk.size() >= (1 << 20)) {
-            if (!WriteAll(file.Get(), chunk)) return -1;
+            if (!WriteAll(file.get(), chunk)) return -1;
             written += chunk.size();
             chunk.clear();
         }
     }
-    if (!WriteAll(file.Get(), chunk)) return -1;
+    if (!WriteAll(file.get(), chunk)) return -1;
     return WriteMarker(marker, lines) ? lines : -1;
 }
 
@@ -105,7 +105,7 @@ bool MakeOneLineFiles(const Text& folder, int count) {
         const Text number = std::to_string(i);
         const Text path = folder + "\\" + (i % 3 == 0 ? "資料_" : "file_") + number + ".txt";
         const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        if (!file || !WriteAll(file.Get(), "line " + number + "\r\n")) return false;
+        if (!file || !WriteAll(file.get(), "line " + number + "\r\n")) return false;
     }
     return WriteMarker(marker, count);
 }

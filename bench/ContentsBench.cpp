@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
     long long counted = 0;
     std::size_t appended = 0;
     for (int run = 0; run < runs; ++run) {
-        view.options.RdoLineCnt = true;
-        view.options.RdoLineAll = false;
+        view.options.countLines = true;
+        view.options.allLines = false;
         read.push_back(Seconds(readOnly));
         // The count line waits in the reader until the drop's end, as it does in a drop.
         count.push_back(Seconds([&] {
@@ -96,12 +96,12 @@ int main(int argc, char** argv) {
         }));
         counted = CountOf(view.last);
         if (scaleLines > 0) {
-            std::printf("run %d: count mode %.3f s, %lld lines, peak working set %.1f MiB\n", run + 1, count.back(),
-                        counted, PeakMiB());
+            std::printf("run %d: count mode %.3f s, %lld lines, peak working set %.1f MiB\n", run + 1,
+                        count.back(), counted, PeakMiB());
             continue;
         }
-        view.options.RdoLineCnt = false;
-        view.options.RdoLineAll = true;
+        view.options.countLines = false;
+        view.options.allLines = true;
         view.appended = 0;
         all.push_back(Seconds([&] { reader.AddFileContents(path); }));
         appended = view.appended;

@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "bench/AnswerProbe.h"
 #include "bench/BenchTree.h"
 #include "platform/win32/WideText.h"
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
     InitCommonControlsEx(&icc);
 
     MessageLoop loop;
-    TForm1 form(loop);
+    Services services;
+    TForm1 form(loop, services.ForMainWindow());
     if (!form.Create(GetModuleHandleA(nullptr))) return 1;
     form.PrepareForDrops();
     SendMessageW(form.Item(kChkFAll), BM_CLICK, 0, 0);
@@ -93,7 +95,7 @@ int main(int argc, char** argv) {
         }
         // Before the floor's own copies of the text: in the first run, the drop's peak alone.
         const double dropPeak = PeakMiB();
-        const Text text = form.MemoText();
+        const Text text = form.TextArea().MemoText();
         bytes = text.size();
 
         SetWindowTextW(floorEdit, L"");
@@ -120,7 +122,7 @@ int main(int argc, char** argv) {
     PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree})), 0);
     const double escDrop = Seconds([&] { loop.Pump(); });
     RemoveWindowSubclass(form.Item(kStatus1), &PressEscWhenFilling, 1);
-    const long long kept = CountLines(form.MemoText());
+    const long long kept = CountLines(form.TextArea().MemoText());
     std::printf("longest time the window answered no message during a drop: %.3f s\n", unanswered);
     std::printf("Esc as the lines go in: %lld of %d lines went in, the drop took %.3f s\n", kept, entries + 1,
                 escDrop);

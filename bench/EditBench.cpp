@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "bench/AnswerProbe.h"
 #include "bench/QuietView.h"
 #include "collect/DropState.h"
@@ -183,13 +184,13 @@ bool RunChild(const char* self, const Text& what, std::size_t n, Sample& sample)
         return false;
     const FileHandle processHandle(process.hProcess);
     const FileHandle threadHandle(process.hThread);
-    writer.Reset();
+    writer.reset();
     std::string output;
     char buffer[256];
     DWORD got = 0;
-    while (ReadFile(reader.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    while (ReadFile(reader.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
         output.append(buffer, got);
-    WaitForSingleObject(processHandle.Get(), INFINITE);
+    WaitForSingleObject(processHandle.get(), INFINITE);
     std::size_t peak = 0, base = 0;
     if (std::sscanf(output.c_str(), "%lf %zu %zu %zu", &sample.seconds, &peak, &base, &sample.lines) != 4)
         return false;
@@ -322,7 +323,8 @@ int Stretch(std::size_t n) {
 int TextArea(std::size_t n) {
     const Text text = JoinWithCrLf(GenerateLines(n));
     MessageLoop loop;
-    TForm1 form(loop);
+    Services services;
+    TForm1 form(loop, services.ForMainWindow());
     if (!form.Create(GetModuleHandleA(nullptr))) return 1;
     ShowWindow(form.Handle(), SW_SHOWNORMAL);
     loop.Pump();
@@ -333,7 +335,7 @@ int TextArea(std::size_t n) {
     SetWindowTextW(memo, Wide(text).c_str());
     const double one = Now() - oneStart;
     const double readStart = Now();
-    const Text back = form.ReadAllText();
+    const Text back = form.TextArea().ReadAllText();
     const double read = Now() - readStart;
     if (back != text) {
         std::printf("the text area gave back another text\n");
@@ -347,11 +349,11 @@ int TextArea(std::size_t n) {
     {
         AnswerProbe probe;
         const double start = Now();
-        form.ReplaceAllText(text);
+        form.TextArea().ReplaceAllText(text);
         parts = Now() - start;
         longest = probe.Longest();
     }
-    if (form.MemoText() != text) {
+    if (form.TextArea().MemoText() != text) {
         std::printf("the fill in parts gave another text\n");
         return 1;
     }

@@ -30,7 +30,7 @@ std::size_t Drop(const Text& folder, const OutputOptions& output) {
     NoReader reader;
     DropState state(locale);
     OptionSnapshot options;
-    options.ChkFAll = true;
+    options.recurse = true;
     PathWalker(state, options, view, files, network, reader, output).CollectPath(folder);
     return state.FPathList.Size();
 }

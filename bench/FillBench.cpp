@@ -21,6 +21,7 @@
 #include <cstring>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "bench/AnswerProbe.h"
 #include "bench/BenchFiles.h"
 #include "bench/BenchTree.h"
@@ -33,7 +34,7 @@ constexpr int kManyFiles = 20000;
 // The main window, shown as a user sees it, with recursion on.
 class ShownWindow {
 public:
-    ShownWindow() : form_(loop_) {}
+    ShownWindow() : form_(loop_, services_.ForMainWindow()) {}
 
     bool Open() {
         if (!form_.Create(GetModuleHandleW(nullptr))) return false;
@@ -45,7 +46,7 @@ public:
     }
 
     void Click(int control) { SendMessageW(form_.Item(control), BM_CLICK, 0, 0); }
-    OptionSnapshot Options() { return form_.ReadOptions(); }
+    OptionSnapshot Options() { return form_.TextArea().ReadOptions(); }
 
     // Drops name on the emptied text area and returns the seconds until the drop has been handled.
     double Drop(const Text& name) {
@@ -63,18 +64,19 @@ public:
 
     // Lines in the text area: its line breaks, and one more when text follows the last of them.
     long long Lines() {
-        const Text text = form_.MemoText();
+        const Text text = form_.TextArea().MemoText();
         long long lines = 0;
         for (std::size_t at = text.find("\r\n"); at != Text::npos; at = text.find("\r\n", at + 2))
             ++lines;
         const bool open = !text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0);
         return open ? lines + 1 : lines;
     }
-    Text MemoText() const { return form_.MemoText(); }
+    Text MemoText() const { return form_.TextArea().MemoText(); }
     WPARAM MemoFont() const { return SendMessageW(form_.Item(kMemo), WM_GETFONT, 0, 0); }
 
 private:
     MessageLoop loop_;
+    Services services_;
     TForm1 form_;
     double unanswered_ = 0;
 };
@@ -100,7 +102,7 @@ int Fill(ShownWindow& window, const Text& folder, int runs) {
     window.Click(kRdoShow);
     window.Click(kRdoLineAll);
     const OptionSnapshot options = window.Options();
-    if (!options.RdoShow || !options.RdoLineAll) {
+    if (!options.contents || !options.allLines) {
         std::printf("the window did not take all-lines mode\n");
         return 1;
     }

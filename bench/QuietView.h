@@ -2,6 +2,6 @@
 // overrides what it needs to keep.
 #pragma once
 
-#include "platform/NullView.h"
+#include "shared/NullView.h"
 
 class QuietView : public NullView {};

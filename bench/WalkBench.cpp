@@ -38,8 +38,8 @@ std::vector<Text> Walker(const Text& folder, bool quiet = false) {
     NoReader reader;
     DropState state(locale);
     OptionSnapshot options;
-    options.ChkFAll = true;
-    options.ChkGet = quiet;
+    options.recurse = true;
+    options.filterOn = quiet;
     state.FExtFilter.fill("/");
     PathWalker(state, options, view, files, network, reader).CollectPath(folder);
     return state.FPathList.Entries();

@@ -7,8 +7,8 @@
 
 #include "platform/FileSystem.h"
 #include "platform/NameLookup.h"
-#include "platform/View.h"
 #include "shared/OutputOptions.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // An argument holds at most this many bytes, counted as its characters take them in Shift_JIS

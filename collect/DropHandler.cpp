@@ -37,7 +37,7 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
         // The top panel is disabled now, so these states hold for the whole drop; the filter cells are read
         // here, once.
         options = view_.ReadOptions();
-        if (options->ChkGet) state_.FExtFilter = FilterSlots(options->GridGet);
+        if (options->filterOn) state_.FExtFilter = FilterSlots(options->filterCells);
         Walk(names, *options, output);
     });
     Finish(names, options ? &*options : nullptr, output, error, handled);
@@ -70,7 +70,7 @@ void DropHandler::Walk(DroppedNames& names, const OptionSnapshot& options, const
 
 void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, const OutputOptions& output,
                          FirstError& error, bool& handled) {
-    const bool contents = options && options->RdoShow;
+    const bool contents = options && options->contents;
     if (contents) error.Catch([&] { reader_.WriteHeldLines(); });
     if (options) {
         error.Catch([&] {
@@ -99,7 +99,7 @@ void DropHandler::Finish(DroppedNames& names, const OptionSnapshot* options, con
     error.Catch([&] { view_.RefreshCaretIndicator(); });
     error.Catch([&] { view_.EnableTopPanel(true); });
     error.Catch([&] { view_.SetStatusText(3, Text()); });
-    if (contents && options->RdoLineCnt) {
+    if (contents && options->countLines) {
         error.Catch(
             [&] { view_.AppendLine(FormatNumbers("%10d%", {state_.FTotalLines}) + "行:Ｔｏｔａｌ"); });
     }

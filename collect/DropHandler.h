@@ -5,11 +5,11 @@
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
 #include "collect/PathWalker.h"
-#include "shared/FirstError.h"
 #include "platform/Drop.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
-#include "platform/View.h"
+#include "shared/FirstError.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 class DropHandler {

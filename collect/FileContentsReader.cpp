@@ -136,9 +136,9 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
 
     // Count mode writes nothing while it reads, so only all-lines mode holds the redrawing.
     std::optional<RedrawSuspension> suspension;
-    if (!options.RdoLineCnt) suspension.emplace(view_);
-    LineReading reading{options.RdoLineCnt, options.ChkNull, state_.FContentsEncoding, {}};
-    if (!options.RdoLineCnt && state_.FContentsHeadings) {
+    if (!options.countLines) suspension.emplace(view_);
+    LineReading reading{options.countLines, options.skipBlankLines, state_.FContentsEncoding, {}};
+    if (!options.countLines && state_.FContentsHeadings) {
         if (headedFiles_++ > 0) reading.heading.emplace_back();
         reading.heading.push_back("■ " + shown);
     }
@@ -147,7 +147,7 @@ void FileContentsReader::AddWalkedFile(const Text& path, const Text& shown, cons
     if (read.cut && cuts_++ == 0) firstCut_ = path;
     if (read.error) throw IoFailure(path, *read.error);
     const std::int64_t count = read.count;
-    if (options.RdoLineCnt) {
+    if (options.countLines) {
         countLines_.push_back(FormatNumbers("%10d%", {count}) + (state_.FAbort ? "行:[中断]" : "行:") +
                               shown);
         if (countLines_.size() >= countBatch_) WriteCountLines();

@@ -11,7 +11,7 @@
 #include "collect/DropState.h"
 #include "collect/ReadAhead.h"
 #include "platform/FileReader.h"
-#include "platform/View.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // The text of an I/O failure with the platform's error code.

@@ -8,7 +8,7 @@
 
 #include "collect/DropState.h"
 #include "platform/FileReader.h"
-#include "platform/View.h"
+#include "shared/View.h"
 #include "shared/OutputOptions.h"
 
 struct LineReading {

@@ -9,11 +9,7 @@ PathListFeeder::~PathListFeeder() {
         // The list keeps what was added before the error; a destructor has no one to pass it to.
     }
     if (thread_.joinable()) {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
-        }
-        changed_.notify_all();
+        queue_.Abort();
         thread_.join();
     }
 }
@@ -32,30 +28,9 @@ void PathListFeeder::Add(const Text& key, const Text& line) {
     Add(key);
 }
 
-void PathListFeeder::Batch::Clear() {
-    bytes.clear();
-    ends.clear();
-    lines.clear();
-    lineEnds.clear();
-}
-
 void PathListFeeder::HandOver() {
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        queue_.push_back(std::move(filling_));
-        if (!spare_.empty()) {
-            filling_ = std::move(spare_.back());
-            spare_.pop_back();
-        } else {
-            filling_ = Batch();
-        }
-    }
-    filling_.Clear();
-    if (!thread_.joinable()) {
-        thread_ = std::thread([this] { Work(); });
-    } else {
-        changed_.notify_all();
-    }
+    if (!thread_.joinable()) thread_ = std::thread([this] { Work(); });
+    queue_.Push(std::exchange(filling_, Batch()));
 }
 
 void PathListFeeder::Settle() {
@@ -66,35 +41,20 @@ void PathListFeeder::Settle() {
         return;
     }
     if (!filling_.ends.empty()) HandOver();
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.empty() && !adding_; });
+    queue_.WaitIdle();
     if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
 }
 
 void PathListFeeder::Work() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return stop_ || !queue_.empty(); });
-        if (queue_.empty()) return;
-        Batch batch = std::move(queue_.front());
-        queue_.pop_front();
-        adding_ = true;
-        const bool failed = error_ != nullptr;
-        lock.unlock();
-        std::exception_ptr error;
-        if (!failed) {
+    while (std::optional<Batch> batch = queue_.Pop()) {
+        if (!error_) {
             try {
-                AddAll(batch);
+                AddAll(*batch);
             } catch (...) {
-                error = std::current_exception();
+                error_ = std::current_exception();
             }
         }
-        lock.lock();
-        if (error) error_ = error;
-        batch.Clear();
-        spare_.push_back(std::move(batch));
-        adding_ = false;
-        changed_.notify_all();
+        queue_.Done();
     }
 }
 

@@ -1,18 +1,16 @@
-// Adds entries to a path list on a second thread, in the order they were given, so that making their sort keys
-// (the locale's slowest work) overlaps the walk that finds them. The list is left exactly as adding them one by
-// one would leave it: same order, same first-added spelling of equal entries.
+// Adds entries to a path list on a second thread, in the order they were given, so that making their sort
+// keys (the locale's slowest work) overlaps the walk that finds them. The list is left exactly as adding them
+// one by one would leave it: same order, same first-added spelling of equal entries.
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <exception>
-#include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "collect/PathList.h"
+#include "collect/WorkQueue.h"
 #include "text/Text.h"
 
 class PathListFeeder {
@@ -23,6 +21,8 @@ public:
     // a walk of 100,000 entries 25% slower than these do. The last batch, keyed after the walk, stays short
     // (some 7 ms).
     static constexpr std::size_t kBatchEntries = 4096;
+    // Batches handed over and not yet taken; a walk that gets this far ahead waits for the keys.
+    static constexpr std::size_t kQueuedBatches = 16;
 
     // While entries are on their way (from Add to the next Settle), the list and its collation are used on
     // the second thread: the caller leaves both alone meanwhile.
@@ -48,8 +48,6 @@ private:
         std::vector<std::size_t> ends;
         Text lines;
         std::vector<std::pair<std::size_t, std::size_t>> lineEnds;
-
-        void Clear();
     };
 
     void HandOver();
@@ -61,12 +59,8 @@ private:
     Text scratch_;      // the entry being added, on the thread that adds
     Text lineScratch_;  // its line, when that is another text
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<Batch> queue_;   // handed over, not yet taken
-    std::vector<Batch> spare_;  // taken and added: their storage serves again
-    bool adding_ = false;       // the second thread holds a batch
-    bool stop_ = false;
-    std::exception_ptr error_;  // the first error of the second thread; it adds nothing after it
+    WorkQueue<Batch> queue_{kQueuedBatches};
+    // The first error of the second thread, which adds nothing after it; read once the queue is idle.
+    std::exception_ptr error_;
     std::thread thread_;
 };

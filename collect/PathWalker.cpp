@@ -55,8 +55,8 @@ PathWalker::PathWalker(DropState& state, const OptionSnapshot& options, View& vi
     if (output_.includeHidden) listingMask_ |= FileAttr::Hidden | FileAttr::System;
     // A count line names one file and stays on a line of its own: no columns there.
     countOutput_.sizeColumn = countOutput_.timeColumn = countOutput_.attributeColumn = false;
-    if (options_.RdoShow) {
-        formatsCountPaths_ = options_.RdoLineCnt && !KeepsLines(countOutput_);
+    if (options_.contents) {
+        formatsCountPaths_ = options_.countLines && !KeepsLines(countOutput_);
         // The reader takes each file's attributes and size from them instead of asking twice itself.
         needsFacts_ = true;
     } else {
@@ -75,8 +75,8 @@ void PathWalker::CollectPath(const Text& path) {
     onPath_.clear();
     droppedLength_ = path.size();
     droppedLineKnown_ = false;
-    if (options_.ChkFAll && output_.relative && (formatsLines_ || formatsCountPaths_) && !options_.RdoName) {
-        droppedLine_ = options_.RdoFull || options_.RdoShow ? Shown(path) : ModeLine(path);
+    if (options_.recurse && output_.relative && (formatsLines_ || formatsCountPaths_) && !options_.nameOnly) {
+        droppedLine_ = options_.fullPath || options_.contents ? Shown(path) : ModeLine(path);
         droppedLineKnown_ = true;
     }
     // Without recursion and without an option that needs them, the attributes decide nothing, so they are
@@ -92,7 +92,7 @@ void PathWalker::CollectPath(const Text& path) {
         } else {
             attributes = FileAttr::Invalid;
         }
-    } else if (options_.ChkFAll || needsFolder_) {
+    } else if (options_.recurse || needsFolder_) {
         attributes = files_.Attributes(path);
     }
     level_ = 0;
@@ -120,19 +120,19 @@ void PathWalker::AddTree(const Text& path) {
 
 void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts) {
     // Unreadable attributes have every bit set, so the listing is attempted and simply finds nothing.
-    if (options_.ChkFAll && (attributes & FileAttr::Directory) != 0 &&
+    if (options_.recurse && (attributes & FileAttr::Directory) != 0 &&
         (output_.depth <= 0 || level_ < output_.depth) && !(IsFolderLink(attributes) && LeadsBack(path)))
         Descend(path);
     // The tree holds the dropped name, and its folders whatever filter they pass: the entries hang on them.
     if (drawsTree_ && (level_ == 0 || IsFolder(attributes))) return;
-    if (options_.ChkGet && !PassesFilter(path, state_.FExtFilter)) return;
+    if (options_.filterOn && !PassesFilter(path, state_.FExtFilter)) return;
     Output(path, attributes, facts);
 }
 
 void PathWalker::Descend(Text& path) {
     const std::size_t length = path.size();
     if (const auto listing = files_.List(path + "\\*", listingMask_, listsTimes_)) {
-        if (options_.RdoShow) {
+        if (options_.contents) {
             DescendAhead(path, *listing);
         } else {
             FolderEntry entry;
@@ -163,7 +163,7 @@ void PathWalker::DescendAhead(Text& path, FolderListing& listing) {
             if ((listed->facts.attributes & FileAttr::Directory) != 0 || Excluded(*listed)) continue;
             path += '\\';
             path += listed->name;
-            if (!options_.ChkGet || PassesFilter(path, state_.FExtFilter))
+            if (!options_.filterOn || PassesFilter(path, state_.FExtFilter))
                 reader_.ExpectFile(path, listed->facts);
             path.resize(length);
         }
@@ -251,7 +251,7 @@ bool PathWalker::LeadsBack(const Text& link) {
 }
 
 void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryFacts* facts) {
-    if (options_.RdoShow) {
+    if (options_.contents) {
         if (formatsCountPaths_) {
             const Text shown = Shown(path);
             reader_.AddWalkedFile(
@@ -270,9 +270,9 @@ void PathWalker::Output(const Text& path, std::uint32_t attributes, const EntryF
         return;
     } else if (drawsTree_) {
         treeAt_.back()->drawn = true;
-    } else if (options_.RdoFull && !output_.codePageNames) {
+    } else if (options_.fullPath && !output_.codePageNames) {
         AddLine(path, path, attributes, facts);
-    } else if (options_.RdoFull) {
+    } else if (options_.fullPath) {
         AddLine(path, files_.CodePageForm(path), attributes, facts);
     } else {
         AddLine(path, ModeLine(path), attributes, facts);
@@ -299,8 +299,8 @@ void PathWalker::AddLine(const Text& path, const Text& line, std::uint32_t attri
 Text PathWalker::ModeLine(const Text& path) {
     // The dropped name's own line may have been made already, for the entries below it.
     if (droppedLineKnown_ && path.size() == droppedLength_) return droppedLine_;
-    if (options_.RdoName) return PathFileName(Shown(path));
-    return Shown(options_.RdoNET ? NetworkForm(path, files_, network_) : files_.ShortPath(path));
+    if (options_.nameOnly) return PathFileName(Shown(path));
+    return Shown(options_.networkPath ? NetworkForm(path, files_, network_) : files_.ShortPath(path));
 }
 
 Text PathWalker::Shown(const Text& path) {

@@ -14,9 +14,9 @@
 #include "collect/TreeDrawing.h"
 #include "platform/FileSystem.h"
 #include "platform/Network.h"
-#include "platform/View.h"
 #include "shared/EnvironmentForm.h"
 #include "shared/OutputOptions.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // Options that give every line as the output mode makes it: what a walk or a drop given none writes.

@@ -9,10 +9,10 @@
 #include "edit/EditOperations.h"
 #include "platform/CaseMapper.h"
 #include "platform/Collation.h"
-#include "platform/View.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Window.h"
+#include "shared/View.h"
 
 class TForm3 : public Window, private BreakButton {
 public:

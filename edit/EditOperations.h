@@ -15,8 +15,8 @@
 
 #include "platform/CaseMapper.h"
 #include "platform/Collation.h"
-#include "platform/View.h"
 #include "shared/BusyState.h"
+#include "shared/View.h"
 #include "text/Text.h"
 
 // The tags of the operation buttons.

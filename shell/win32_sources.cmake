@@ -1,4 +1,3 @@
 target_sources(rominado_win32 PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SetForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Ver.cpp)

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <string>
-#include <type_traits>
 
 #include "platform/Encoding.h"
+#include "platform/win32/Handles.h"
 
 namespace {
 
@@ -22,42 +21,20 @@ bool OpenWithRetry(HWND owner) {
     }
 }
 
-struct GlobalFreer {
-    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
-};
-using GlobalOwner = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalFreer>;
-
-// Global memory locked for as long as this lives; null when it could not be locked.
-template <typename Char>
-class Locked {
-public:
-    explicit Locked(HGLOBAL memory) : memory_(memory), data_(static_cast<Char*>(GlobalLock(memory))) {}
-    ~Locked() {
-        if (data_ != nullptr) GlobalUnlock(memory_);
-    }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-    Char* Get() const { return data_; }
-
-private:
-    HGLOBAL memory_;
-    Char* data_;
-};
-
 // Movable global memory of size bytes that fill writes; empty when it cannot be had.
 template <typename Fill>
-GlobalOwner FilledGlobal(std::size_t size, Fill fill) {
-    GlobalOwner memory(GlobalAlloc(GMEM_MOVEABLE, size));
+GlobalMemoryOwner FilledGlobal(std::size_t size, Fill fill) {
+    GlobalMemoryOwner memory(GlobalAlloc(GMEM_MOVEABLE, size));
     if (!memory) return memory;
-    const Locked<void> target(memory.get());
-    if (target.Get() == nullptr) return GlobalOwner();
-    fill(target.Get());
+    const GlobalMemoryLock<void> target(memory.get());
+    if (target.get() == nullptr) return GlobalMemoryOwner();
+    fill(target.get());
     return memory;
 }
 
 // Global memory holding a copy of the units and a NUL after them.
 template <typename Unit>
-GlobalOwner CopyWithNul(const Unit* units, std::size_t count) {
+GlobalMemoryOwner CopyWithNul(const Unit* units, std::size_t count) {
     return FilledGlobal((count + 1) * sizeof(Unit), [&](void* target) {
         auto* copy = static_cast<Unit*>(target);
         std::copy_n(units, count, copy);
@@ -67,14 +44,14 @@ GlobalOwner CopyWithNul(const Unit* units, std::size_t count) {
 
 // The narrow form: the text in code page 932, each character it cannot hold as "?", as the system itself
 // would make it from the Unicode form.
-GlobalOwner ShiftJisCopy(WideView wide) {
+GlobalMemoryOwner ShiftJisCopy(WideView wide) {
     std::string bytes;
     WideToShiftJis(wide, bytes);
     return CopyWithNul(bytes.data(), bytes.size());
 }
 
 // The clipboard owns the memory once it has taken it.
-bool Place(UINT format, GlobalOwner memory) {
+bool Place(UINT format, GlobalMemoryOwner memory) {
     if (!memory || SetClipboardData(format, memory.get()) == nullptr) return false;
     memory.release();
     return true;
@@ -83,8 +60,8 @@ bool Place(UINT format, GlobalOwner memory) {
 // Places both forms, with the Japanese locale, in place of the clipboard's content. They are made before the
 // clipboard is opened: it stays closed to other programs for as short as possible, and memory that could not
 // be had leaves the clipboard as it was.
-bool PlaceForms(HWND owner, GlobalOwner narrow, GlobalOwner wide) {
-    GlobalOwner locale = FilledGlobal(
+bool PlaceForms(HWND owner, GlobalMemoryOwner narrow, GlobalMemoryOwner wide) {
+    GlobalMemoryOwner locale = FilledGlobal(
         sizeof kJapanese, [](void* target) { std::memcpy(target, &kJapanese, sizeof kJapanese); });
     if (!narrow || !locale || !wide) return false;
     if (!OpenWithRetry(owner)) return false;
@@ -104,16 +81,16 @@ bool PutTextOnClipboard(HWND owner, const Text& text) {
 
 bool PutWindowTextOnClipboard(HWND owner, HWND window) {
     const int capacity = GetWindowTextLengthW(window) + 1;
-    GlobalOwner wide(GlobalAlloc(GMEM_MOVEABLE, static_cast<std::size_t>(capacity) * sizeof(wchar_t)));
+    GlobalMemoryOwner wide(GlobalAlloc(GMEM_MOVEABLE, static_cast<std::size_t>(capacity) * sizeof(wchar_t)));
     if (!wide) return false;
-    GlobalOwner narrow;
+    GlobalMemoryOwner narrow;
     {
-        const Locked<wchar_t> wideText(wide.get());
-        if (wideText.Get() == nullptr) return false;
-        const int read = GetWindowTextW(window, wideText.Get(), capacity);
+        const GlobalMemoryLock<wchar_t> wideText(wide.get());
+        if (wideText.get() == nullptr) return false;
+        const int read = GetWindowTextW(window, wideText.get(), capacity);
         const std::size_t length = read > 0 ? static_cast<std::size_t>(read) : 0;
-        wideText.Get()[length] = L'\0';
-        narrow = ShiftJisCopy(WideView(reinterpret_cast<const char16_t*>(wideText.Get()), length));
+        wideText.get()[length] = L'\0';
+        narrow = ShiftJisCopy(WideView(reinterpret_cast<const char16_t*>(wideText.get()), length));
     }
     return PlaceForms(owner, std::move(narrow), std::move(wide));
 }

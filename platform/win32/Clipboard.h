@@ -5,11 +5,6 @@
 
 #include "text/Text.h"
 
-// Shown when the clipboard stays held by another program.
-inline const Text kClipboardBusyMessage =
-    "クリップボードを他のプログラムが使用中のため、コピーできませんでした。\r\n"
-    "しばらくしてからもう一度お試しください。";
-
 // Replaces the clipboard's content by text: CF_UNICODETEXT the text itself in UTF-16, CF_TEXT its code page
 // 932 form (a character the code page cannot hold as "?") and CF_LOCALE Japanese, so that a program reading
 // the narrow form decodes it as Shift_JIS whatever the keyboard language. Another program may hold the

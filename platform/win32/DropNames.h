@@ -6,19 +6,17 @@
 #include <shellapi.h>
 
 #include "platform/Drop.h"
+#include "platform/win32/Handles.h"
 
 // Owns the drop: it is released by Release or, at the latest, on destruction.
 class HDropNames : public DroppedNames {
 public:
     explicit HDropNames(HDROP drop) : drop_(drop) {}
-    HDropNames(const HDropNames&) = delete;
-    HDropNames& operator=(const HDropNames&) = delete;
-    ~HDropNames() override { Release(); }
 
     std::uint32_t Count() override;
     Text Name(std::uint32_t index) override;
     void Release() override;
 
 private:
-    HDROP drop_;
+    DropHandle drop_;
 };

@@ -1,11 +1,13 @@
-// Every owner of a Win32 handle, GDI object, image list and device context, named for what it releases: each
-// releases its handle once, when it goes.
+// Every owner of a Win32 handle, GDI object, image list, device context and block of system memory, named for
+// what it releases: each releases its handle once, when it goes. One spelling throughout, the standard
+// library's: get() gives the handle, reset() releases it early.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <type_traits>
@@ -21,19 +23,19 @@ public:
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
-            Reset();
+            reset();
             handle_ = std::exchange(other.handle_, Traits::Invalid());
         }
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { Reset(); }
+    ~UniqueHandle() { reset(); }
 
-    Handle Get() const { return handle_; }
+    Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::Invalid(); }
 
-    void Reset() {
+    void reset() {
         if (handle_ != Traits::Invalid()) Traits::Close(std::exchange(handle_, Traits::Invalid()));
     }
 
@@ -62,6 +64,55 @@ struct ModuleHandleTraits {
     static void Close(Handle h) { FreeLibrary(h); }
 };
 using ModuleHandle = UniqueHandle<ModuleHandleTraits>;
+
+// A drop the shell handed over with WM_DROPFILES.
+struct DropHandleTraits {
+    using Handle = HDROP;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DragFinish(h); }
+};
+using DropHandle = UniqueHandle<DropHandleTraits>;
+
+// An open enumeration of network resources, closed through the network provider that opened it (MPR.dll,
+// loaded at run time: Close is defined beside that loading, in Win32Network.cpp).
+struct NetEnumHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h);
+};
+using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
+
+// Global memory from GlobalAlloc, until the clipboard takes it.
+struct GlobalMemoryDeleter {
+    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
+};
+using GlobalMemoryOwner = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalMemoryDeleter>;
+
+// Global memory locked for a scope: get() is null when it could not be locked.
+template <typename Data>
+class GlobalMemoryLock {
+public:
+    explicit GlobalMemoryLock(HGLOBAL memory)
+        : memory_(memory), data_(static_cast<Data*>(GlobalLock(memory))) {}
+    GlobalMemoryLock(const GlobalMemoryLock&) = delete;
+    GlobalMemoryLock& operator=(const GlobalMemoryLock&) = delete;
+    ~GlobalMemoryLock() {
+        if (data_ != nullptr) GlobalUnlock(memory_);
+    }
+    Data* get() const { return data_; }
+
+private:
+    HGLOBAL memory_;
+    Data* data_;
+};
+
+// Memory the system allocated for the caller with the COM task allocator (a known folder's path, an item ID
+// list of the shell).
+struct CoTaskMemDeleter {
+    void operator()(void* memory) const { CoTaskMemFree(memory); }
+};
+template <typename Data>
+using CoTaskMemOwner = std::unique_ptr<Data, CoTaskMemDeleter>;
 
 // Deletes one GDI object (font, bitmap, brush, pen).
 struct GdiObjectDeleter {
@@ -124,6 +175,46 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// A COM interface pointer, released once.
+template <typename Interface>
+class ComOwner {
+public:
+    ComOwner() = default;
+    ComOwner(ComOwner&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComOwner& operator=(ComOwner&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    ComOwner(const ComOwner&) = delete;
+    ComOwner& operator=(const ComOwner&) = delete;
+    ~ComOwner() { reset(); }
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    void reset() {
+        if (pointer_) std::exchange(pointer_, nullptr)->Release();
+    }
+
+    // Where a call that hands out a new pointer puts it; the one held before is released first.
+    void** put() {
+        reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+
+    // The same object's Other interface, into other.
+    template <typename Other>
+    HRESULT QueryInto(ComOwner<Other>& other) const {
+        return pointer_->QueryInterface(__uuidof(Other), other.put());
+    }
+
+private:
+    Interface* pointer_ = nullptr;
 };
 
 // COM for the calling thread, single-threaded apartment, released when it goes if it was taken.

@@ -5,9 +5,9 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include <memory>
 #include <string>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "text/PathPieces.h"
 
@@ -42,7 +42,7 @@ Text ProgramFolder() {
 Text ApplicationDataFolder() {
     PWSTR raw = nullptr;
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &raw);
-    const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(raw, &CoTaskMemFree);
+    const CoTaskMemOwner<wchar_t> owned(raw);
     if (FAILED(result) || !raw) return Text();
     return FromWide(raw);
 }

@@ -20,7 +20,7 @@ public:
         const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(capacity, 0x40000000));
         DWORD got = 0;
         // A failed read is a failure whatever its code, 0 included, never the end of the file.
-        if (!ReadFile(file_.Get(), buffer, asked, &got, nullptr)) return {0, true, GetLastError()};
+        if (!ReadFile(file_.get(), buffer, asked, &got, nullptr)) return {0, true, GetLastError()};
         return {got, false, 0};
     }
 
@@ -49,7 +49,7 @@ std::optional<EntryFacts> Win32FileReader::PlainFileFacts(const Text& path) {
             facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
             return facts;
         }
-    } while (FindNextFileW(find.Get(), &data));
+    } while (FindNextFileW(find.get(), &data));
     return std::nullopt;
 }
 
@@ -61,6 +61,6 @@ FileReader::OpenResult Win32FileReader::Open(const Text& path) {
     if (!file) return {nullptr, GetLastError()};
     // A serial port waits in ReadFile for bytes that may never come, the console for keys, NUL gives nothing:
     // whatever the name, only a disk file is read. A type that cannot be told (FILE_TYPE_UNKNOWN) is no disk.
-    if (GetFileType(file.Get()) != FILE_TYPE_DISK) return {nullptr, 0, true};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) return {nullptr, 0, true};
     return {std::make_unique<Win32SequentialFile>(std::move(file)), 0};
 }

@@ -70,7 +70,7 @@ public:
         for (;;) {
             if (pending_) {
                 pending_ = false;
-            } else if (!FindNextFileW(find_.Get(), &data_)) {
+            } else if (!FindNextFileW(find_.get(), &data_)) {
                 return false;
             }
             if (PassesAttributeMask(data_.dwFileAttributes, mask_)) {
@@ -138,11 +138,11 @@ std::optional<FolderId> Win32FileSystem::Identity(const Text& path) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
+    if (!file || !GetFileInformationByHandle(file.get(), &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         return std::nullopt;
     FileIdInfo id;
-    if (GetFileInformationByHandleEx(file.Get(), kFileIdInfo, &id, sizeof id)) {
+    if (GetFileInformationByHandleEx(file.get(), kFileIdInfo, &id, sizeof id)) {
         FolderId folder{id.volumeSerialNumber};
         std::memcpy(&folder.low, id.fileId, sizeof folder.low);
         std::memcpy(&folder.high, id.fileId + sizeof folder.low, sizeof folder.high);

@@ -39,21 +39,13 @@ private:
 
     template <typename Function>
     bool Find(Function& function, const char* name) {
-        function = LibraryFunction<Function>(module_.Get(), name);
+        function = LibraryFunction<Function>(module_.get(), name);
         return function != nullptr;
     }
 
     ModuleHandle module_;
     bool complete_ = false;
 };
-
-// An open enumeration of network resources, closed through the provider that opened it.
-struct NetEnumHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { Mpr::Functions()->closeEnum(h); }
-};
-using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
 
 constexpr DWORD kUniversalNameBuffer = 1024;
 
@@ -78,7 +70,7 @@ public:
                                               sizeof(std::max_align_t));
         DWORD count = 0xFFFFFFFF;
         DWORD size = bufferBytes;
-        const DWORD answer = Mpr::Functions()->enumResource(handle_.Get(), &count, storage.data(), &size);
+        const DWORD answer = Mpr::Functions()->enumResource(handle_.get(), &count, storage.data(), &size);
         if (answer == ERROR_MORE_DATA) {
             neededBytes = size;
             return EnumAnswer::MoreData;
@@ -101,6 +93,10 @@ private:
 };
 
 }  // namespace
+
+void NetEnumHandleTraits::Close(Handle h) {
+    Mpr::Functions()->closeEnum(h);
+}
 
 Win32Network::Win32Network() {
     // The platform does not change while the program runs; one query serves every path.

@@ -2,18 +2,15 @@
 
 #include <shlobj.h>
 #include <windows.h>
-#include <wrl/client.h>
 
 #include <cwchar>
-#include <memory>
 #include <string>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/WideNames.h"
 #include "platform/win32/WideText.h"
 #include "text/AppError.h"
-
-using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -31,13 +28,10 @@ bool IsFile(const wchar_t* path) {
 
 // The file-system path of one of the shell's special folders; empty when the shell names none.
 Text SpecialFolder(int csidl) {
-    ComPtr<IMalloc> allocator;
-    if (FAILED(SHGetMalloc(&allocator))) return Text();
     PIDLIST_ABSOLUTE raw = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)) || !raw) return Text();
-    // The list goes back to the allocator that made it, before the allocator is released.
-    const auto free = [&allocator](ITEMIDLIST_ABSOLUTE* list) { allocator->Free(list); };
-    const std::unique_ptr<ITEMIDLIST_ABSOLUTE, decltype(free)> list(raw, free);
+    // The shell's allocator is the COM task allocator.
+    const CoTaskMemOwner<ITEMIDLIST_ABSOLUTE> list(raw);
     return FileSystemPath(list.get());
 }
 
@@ -66,12 +60,12 @@ Text FileSystemPath(PCIDLIST_ABSOLUTE list) {
 }
 
 bool Win32ShellLinks::SaveLink(const Text& linkFile, const LinkSpec& link) {
-    ComPtr<IUnknown> object;
-    ComPtr<IShellLinkW> shellLink;
-    ComPtr<IPersistFile> persist;
+    ComOwner<IUnknown> object;
+    ComOwner<IShellLinkW> shellLink;
+    ComOwner<IPersistFile> persist;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                IID_IUnknown, &object)) ||
-        FAILED(object.As(&shellLink)) || FAILED(object.As(&persist)))
+                                IID_IUnknown, object.put())) ||
+        FAILED(object.QueryInto(shellLink)) || FAILED(object.QueryInto(persist)))
         throw AppError("ショートカット " + linkFile + " を作成できません");
     // The shell saves a link to a missing target without complaint; it would open nothing.
     if (!IsFile(AsWide(link.target))) return false;

@@ -7,7 +7,12 @@
 
 namespace {
 
-int Box(HWND owner, const Text& text, const char* caption, UINT type) {
+Text& ApplicationTitle() {
+    static Text title;
+    return title;
+}
+
+int Box(HWND owner, const Text& text, const Text& caption, UINT type) {
     // MB_TASKMODAL keeps every window of the thread from input while the box is open, whatever its owner.
     return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(),
                        type | MB_TASKMODAL | MB_SETFOREGROUND);
@@ -15,8 +20,12 @@ int Box(HWND owner, const Text& text, const char* caption, UINT type) {
 
 }  // namespace
 
+void SetApplicationTitle(const Text& title) {
+    ApplicationTitle() = title;
+}
+
 void ShowErrorReport(HWND owner, const Text& message) {
-    Box(owner, WithFullStop(message), kAppTitle, MB_OK | MB_ICONERROR);
+    Box(owner, WithFullStop(message), ApplicationTitle(), MB_OK | MB_ICONERROR);
 }
 
 void ReportEscapedError(HWND owner, const std::exception& error) {
@@ -32,7 +41,7 @@ Text WindowText(HWND window) {
 }
 
 void ShowPlainMessage(HWND owner, const Text& text) {
-    Box(owner, text, kAppTitle, MB_OK);
+    Box(owner, text, ApplicationTitle(), MB_OK);
 }
 
 bool AskConfirmation(HWND owner, const Text& text) {

@@ -9,8 +9,9 @@
 
 #include "text/Text.h"
 
-// The application title: caption of the main window and of plain and error message boxes.
-inline constexpr char kAppTitle[] = "ロミナード";
+// The caption of the error report and the plain boxes: the application's title, which its main window gives
+// as it is made. Empty until then.
+void SetApplicationTitle(const Text& title);
 
 // The error report: a message box captioned with the application title, the error icon, one OK button and
 // the text with its full stop.

@@ -12,6 +12,7 @@ target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp)
 target_sources(rominado_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ProgramFolders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32HelpViewer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32ShellLinks.cpp)
 target_sources(rominado_win32 PRIVATE

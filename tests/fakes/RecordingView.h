@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/NullView.h"
+#include "shared/NullView.h"
 
 class RecordingView : public NullView {
 public:

@@ -200,11 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeCollation locale{LetterCase::kIgnored};
     DropState state(locale);
     LinesView view;
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
-    view.options.RdoLineCnt = countMode;
-    view.options.RdoLineAll = !countMode;
-    view.options.ChkNull = skipBlank;
+    view.options.fullPath = false;
+    view.options.contents = true;
+    view.options.countLines = countMode;
+    view.options.allLines = !countMode;
+    view.options.skipBlankLines = skipBlank;
     view.onPump = [&](int pump) {
         if (abortAtPump && static_cast<std::size_t>(pump) == *abortAtPump) state.FAbort = true;
     };

@@ -16,10 +16,21 @@ namespace {
 
 using Lines = std::vector<Text>;
 
-const Text kPrompt = "status 3 [ESC]キーで中断";
-
 class DropHandlerTest : public ::testing::Test {
 protected:
+    // What the finishing steps leave whatever the drop did: the bar back at 0, the caret at the end and its
+    // indicator rewritten, the top panel usable again, the Esc prompt gone, each step once.
+    void ExpectFinished() {
+        EXPECT_EQ(view.progressPosition, 0);
+        EXPECT_EQ(view.CallsStartingWith("caret to end").size(), 1u);
+        EXPECT_EQ(view.CallsStartingWith("caret indicator").size(), 1u);
+        EXPECT_TRUE(view.topPanelEnabled);
+        EXPECT_EQ(view.CallsStartingWith("top panel"), (Lines{"top panel off", "top panel on"}));
+        EXPECT_EQ(view.CallsStartingWith("status 3"), (Lines{"status 3 [ESC]キーで中断", "status 3 "}));
+        EXPECT_EQ(view.CallsStartingWith("options").size(), 1u);
+        EXPECT_FALSE(state.FBusy);
+    }
+
     bool Drop(FakeDroppedNames& names) {
         bool handled = false;
         handler.HandleDrop(names, handled);
@@ -44,9 +55,10 @@ protected:
 TEST_F(DropHandlerTest, ThreeFilesInFullPathMode) {
     FakeDroppedNames names({"C:\\d\\b.txt", "C:\\d\\C.txt", "C:\\d\\a.txt"});
     EXPECT_TRUE(Drop(names));
-    EXPECT_EQ(view.calls,
-              (Lines{"top panel off", kPrompt, "options", "progress max 3072", "append lines 3", "copy",
-                     "caret to end", "progress 0", "caret indicator", "top panel on", "status 3 "}));
+    ExpectFinished();
+    EXPECT_EQ(view.progressMax, 3072);
+    EXPECT_EQ(view.CallsStartingWith("append"), (Lines{"append lines 3"}));
+    EXPECT_EQ(view.CallsStartingWith("copy").size(), 1u);
     EXPECT_EQ(view.lines, (Lines{"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\C.txt"}));
     EXPECT_EQ(view.clipboard, "C:\\d\\a.txt\r\nC:\\d\\b.txt\r\nC:\\d\\C.txt\r\n");
     EXPECT_EQ(names.fetched, (std::vector<std::uint32_t>{0, 1, 2}));
@@ -68,7 +80,7 @@ TEST_F(DropHandlerTest, SubstitutedNamesAreToldOnceAfterTheOutput) {
     codePage.codePageNames = true;
     DropHandler codePageHandler{state, view, files, network, reader, codePage};
     FakeDroppedNames names({"C:\\d"});
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     bool handled = false;
     codePageHandler.HandleDrop(names, handled);
     ASSERT_FALSE(view.calls.empty());
@@ -87,9 +99,9 @@ TEST_F(DropHandlerTest, ZeroNamesRunOnlyTheFinishingSteps) {
     view.lines = {"kept"};
     FakeDroppedNames names({});
     EXPECT_TRUE(Drop(names));
-    EXPECT_EQ(view.calls,
-              (Lines{"top panel off", kPrompt, "options", "progress max 0", "append lines 0", "copy",
-                     "caret to end", "progress 0", "caret indicator", "top panel on", "status 3 "}));
+    ExpectFinished();
+    EXPECT_EQ(view.progressMax, 0);
+    EXPECT_EQ(view.lines, (Lines{"kept"}));
     EXPECT_EQ(view.clipboard, "kept\r\n");
     EXPECT_EQ(names.releases, 1);
 }
@@ -120,7 +132,7 @@ TEST_F(DropHandlerTest, DropWhileBusyChangesNothing) {
 
 TEST_F(DropHandlerTest, SecondDropDuringTheWalkIsRefused) {
     AddFolder("C:\\d", 200);
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     FakeDroppedNames second({"C:\\other"});
     bool secondHandled = false;
     view.OnPump(2, [&] { handler.HandleDrop(second, secondHandled); });
@@ -138,7 +150,7 @@ TEST_F(DropHandlerTest, SecondDropDuringTheWalkIsRefused) {
 TEST_F(DropHandlerTest, AbortWritesWhatWasCollectedAndTheNextDropRunsNormally) {
     AddFolder("C:\\d", 200);
     files.AddFile("C:\\e.txt");
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     view.OnPump(1, [&] { state.FAbort = true; });
     FakeDroppedNames first({"C:\\d", "C:\\e.txt"});
     EXPECT_TRUE(Drop(first));
@@ -158,8 +170,8 @@ TEST_F(DropHandlerTest, AbortWritesWhatWasCollectedAndTheNextDropRunsNormally) {
 }
 
 TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     int read = 0;
     reader.onRead = [&](const Text&) {
         if (++read == 3) throw AppError("ファイルへのアクセスが拒否されました");
@@ -173,10 +185,15 @@ TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
     } catch (const AppError& e) {
         EXPECT_EQ(e.Message(), "ファイルへのアクセスが拒否されました");
     }
-    EXPECT_EQ(view.calls,
-              (Lines{"top panel off", kPrompt, "options", "progress max 4096", "progress 0", "pump",
-                     "progress 1024", "pump", "status 2 ", "caret to end", "progress 0", "caret indicator",
-                     "top panel on", "status 3 ", "append         10行:Ｔｏｔａｌ"}));
+    // The two files read before the error are counted in the total line, which comes after the finishing
+    // steps; nothing is copied.
+    ExpectFinished();
+    EXPECT_EQ(view.CallsStartingWith("progress"),
+              (Lines{"progress max 4096", "progress 0", "progress 1024", "progress 0"}));
+    EXPECT_EQ(view.panels[2], "");
+    EXPECT_EQ(view.lines, (Lines{"        10行:Ｔｏｔａｌ"}));
+    EXPECT_EQ(view.calls.back(), "append         10行:Ｔｏｔａｌ");
+    EXPECT_TRUE(view.CallsStartingWith("copy").empty());
     EXPECT_TRUE(handled);
     EXPECT_EQ(names.releases, 1);
     EXPECT_FALSE(state.FBusy);
@@ -184,15 +201,15 @@ TEST_F(DropHandlerTest, ErrorFromTheWalkLeavesAfterTheFinishingSteps) {
 }
 
 TEST_F(DropHandlerTest, ContentsModeEndings) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     FakeDroppedNames empty({"C:\\none"});
     EXPECT_TRUE(Drop(empty));
     EXPECT_EQ(view.lines, (Lines{"         0行:Ｔｏｔａｌ"}));
     EXPECT_TRUE(view.CallsStartingWith("copy").empty());
 
-    view.options.RdoLineCnt = false;
-    view.options.RdoLineAll = true;
+    view.options.countLines = false;
+    view.options.allLines = true;
     view.calls.clear();
     FakeDroppedNames all({"C:\\none"});
     EXPECT_TRUE(Drop(all));
@@ -211,15 +228,15 @@ TEST_F(DropHandlerTest, EachDropAppendsAndDuplicatesSurviveAcrossDrops) {
 }
 
 TEST_F(DropHandlerTest, FilterSlotsAreBuiltOnlyWhenTheFilterIsOn) {
-    view.options.ChkGet = true;
-    view.options.GridGet = {"txt", "", "/", ".csv", "Md"};
+    view.options.filterOn = true;
+    view.options.filterCells = {"txt", "", "/", ".csv", "Md"};
     FakeDroppedNames names({"C:\\a.TXT", "C:\\b.csv", "C:\\c", "C:\\d.md"});
     Drop(names);
     EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
     EXPECT_EQ(view.lines, (Lines{"C:\\a.TXT", "C:\\c", "C:\\d.md"}));
 
-    view.options.ChkGet = false;
-    view.options.GridGet = {};
+    view.options.filterOn = false;
+    view.options.filterCells = {};
     FakeDroppedNames again({"C:\\b.csv"});
     Drop(again);
     EXPECT_EQ(state.FExtFilter, (std::array<Text, 5>{".TXT", "/", "", "..CSV", ".MD"}));
@@ -228,7 +245,7 @@ TEST_F(DropHandlerTest, FilterSlotsAreBuiltOnlyWhenTheFilterIsOn) {
 
 TEST_F(DropHandlerTest, AllFilterCellsEmptyPassNothingButTheTextIsStillCopied) {
     view.lines = {"before"};
-    view.options.ChkGet = true;
+    view.options.filterOn = true;
     FakeDroppedNames names({"C:\\a.txt", "C:\\b"});
     Drop(names);
     EXPECT_EQ(view.lines, (Lines{"before"}));
@@ -294,8 +311,8 @@ TEST_F(DropHandlerTest, EveryFinishingStepRunsWhenOneFails) {
         const Text label = row.kind + " #" + std::to_string(row.occurrence);
         view = ThrowingView();
         view.lines = {"kept"};
-        view.options.RdoFull = !row.contents;
-        view.options.RdoShow = row.contents;
+        view.options.fullPath = !row.contents;
+        view.options.contents = row.contents;
         view.FailAt(row.kind, row.occurrence);
         FakeDroppedNames names({"C:\\a"});
         bool handled = false;
@@ -318,8 +335,8 @@ TEST_F(DropHandlerTest, EveryFinishingStepRunsWhenOneFails) {
 }
 
 TEST_F(DropHandlerTest, TheWalksErrorGoesOnWhenAFinishingStepFailsToo) {
-    view.options.RdoFull = false;
-    view.options.RdoShow = true;
+    view.options.fullPath = false;
+    view.options.contents = true;
     reader.onRead = [](const Text&) { throw AppError("I/O エラー (32)"); };
     view.FailAt("top panel on");
     FakeDroppedNames names({"C:\\a", "C:\\b"});

@@ -29,14 +29,14 @@ struct Rig : FakeDropWorld {
     // Besides the output flags: F no recursion, x the facts of Z:\表 cannot be read.
     Rig(Mode mode, const Text& flags) {
         view.lines = SplitAtCrLf(kEarlier);
-        view.options.RdoFull = mode == Mode::Full;
-        view.options.RdoName = mode == Mode::Name;
-        view.options.RdoNET = mode == Mode::Network;
-        view.options.RdoShort = mode == Mode::Short;
-        view.options.RdoShow = mode == Mode::Count || mode == Mode::AllLines;
-        view.options.RdoLineCnt = mode != Mode::AllLines;
-        view.options.RdoLineAll = mode == Mode::AllLines;
-        view.options.ChkFAll = flags.find('F') == Text::npos;
+        view.options.fullPath = mode == Mode::Full;
+        view.options.nameOnly = mode == Mode::Name;
+        view.options.networkPath = mode == Mode::Network;
+        view.options.shortPath = mode == Mode::Short;
+        view.options.contents = mode == Mode::Count || mode == Mode::AllLines;
+        view.options.countLines = mode != Mode::AllLines;
+        view.options.allLines = mode == Mode::AllLines;
+        view.options.recurse = flags.find('F') == Text::npos;
         drop.output = OutputFlags(flags);
         network.mappedDrives['Z'] = "\\\\srv\\share";
         tree.AddFile("Z:\\表\\ソ.txt");
@@ -120,7 +120,7 @@ TEST(DropOutput, ALineWithoutItsEndIsFollowedOnTheNextLine) {
     const Text twoDrops = kEarlier + "Z:\\single.txt表|Z:\\表\\ソ.txt\r\nZ:\\表";
     EXPECT_EQ(rig.view.WholeText(), twoDrops);
     EXPECT_EQ(rig.view.clipboard, twoDrops);
-    rig.view.options.ChkGet = true;
+    rig.view.options.filterOn = true;
     rig.Drop({"Z:\\single.txt"});
     EXPECT_EQ(rig.view.WholeText(), twoDrops);
 }

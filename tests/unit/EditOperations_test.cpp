@@ -400,7 +400,7 @@ protected:
     EditAndDropTest() {
         for (int i = 0; i < 200; ++i)
             files.AddFile("C:\\d\\f" + std::to_string(1000 + i));
-        view.options.ChkFAll = true;
+        view.options.recurse = true;
     }
 
     FakeFileSystem files;

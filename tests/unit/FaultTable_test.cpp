@@ -26,13 +26,13 @@ enum class Mode { AllLines, FullPath, Network, ShortPath };
 struct Program : FakeDropWorld {
     explicit Program(Mode mode) {
         view.lines = kEarlier;
-        view.options.RdoFull = mode == Mode::FullPath;
-        view.options.RdoShow = mode == Mode::AllLines;
-        view.options.RdoNET = mode == Mode::Network;
-        view.options.RdoShort = mode == Mode::ShortPath;
-        view.options.RdoLineCnt = false;
-        view.options.RdoLineAll = true;
-        view.options.ChkFAll = true;
+        view.options.fullPath = mode == Mode::FullPath;
+        view.options.contents = mode == Mode::AllLines;
+        view.options.networkPath = mode == Mode::Network;
+        view.options.shortPath = mode == Mode::ShortPath;
+        view.options.countLines = false;
+        view.options.allLines = true;
+        view.options.recurse = true;
         for (const auto& [path, contents] : {std::pair<Text, Text>{"C:\\d\\a.txt", "1\r\n2\r\n"},
                                              {"C:\\d\\b.txt", "x\r\ny\r\nz"},
                                              {"C:\\d\\c.txt", "3"},

@@ -96,14 +96,14 @@ Text NumberedLines(int n) {
 class FileContentsReaderTest : public ::testing::Test {
 protected:
     void AllLines(bool skipBlank = false) {
-        view.options.RdoLineCnt = false;
-        view.options.RdoLineAll = true;
-        view.options.ChkNull = skipBlank;
+        view.options.countLines = false;
+        view.options.allLines = true;
+        view.options.skipBlankLines = skipBlank;
     }
     void CountMode(bool skipBlank = false) {
-        view.options.RdoLineCnt = true;
-        view.options.RdoLineAll = false;
-        view.options.ChkNull = skipBlank;
+        view.options.countLines = true;
+        view.options.allLines = false;
+        view.options.skipBlankLines = skipBlank;
     }
 
     // Reads kPath holding contents and returns what it wrote to the text area.
@@ -715,9 +715,9 @@ TEST_F(FileContentsReaderTest, AFailedReadWithoutACodeIsAnErrorAndNoEnd) {
 class ContentsDropTest : public FileContentsReaderTest {
 protected:
     ContentsDropTest() {
-        view.options.RdoFull = false;
-        view.options.RdoShow = true;
-        view.options.ChkFAll = true;
+        view.options.fullPath = false;
+        view.options.contents = true;
+        view.options.recurse = true;
         for (const Text name : {"a.txt", "b.txt", "c.txt"})
             tree.AddFile("C:\\d\\" + name);
         files.Add("C:\\d\\a.txt", "1\r\n2\r\n");

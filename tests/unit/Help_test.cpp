@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/fakes/FakeHelpSystem.h"
+#include "tests/fakes/FakeHelpViewer.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST(ShowHelp, ThePageFirstThenTheOldHelpFileThenABoxNamingThePage) {
         {"a page elsewhere does not count", {"C:\\ロミナード.html", kHlp}, {}, {"help " + kHlp}},
     };
     for (const auto& c : cases) {
-        FakeHelpSystem system;
+        FakeHelpViewer system;
         system.files = c.files;
         system.failOpens = c.failOpens;
         ShowHelp(system, kHlp);

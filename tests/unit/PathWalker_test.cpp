@@ -28,13 +28,13 @@ protected:
         return state.FPathList.Entries();
     }
 
-    void Recurse() { options.ChkFAll = true; }
+    void Recurse() { options.recurse = true; }
     void Mode(bool OptionSnapshot::*mode) {
-        options.RdoFull = false;
+        options.fullPath = false;
         options.*mode = true;
     }
     void Filter(std::array<Text, 5> cells) {
-        options.ChkGet = true;
+        options.filterOn = true;
         state.FExtFilter = FilterSlots(cells);
     }
 
@@ -89,7 +89,7 @@ TEST_F(PathWalkerTest, FoldersAreHandledAfterEverythingBelowThem) {
     files.AddFile("C:\\d\\s\\t\\y");
     files.AddFile("C:\\d\\b");
     Recurse();
-    Mode(&OptionSnapshot::RdoShow);
+    Mode(&OptionSnapshot::contents);
     Collect("C:\\d");
     EXPECT_EQ(reader.paths, (Lines{"C:\\d\\a", "C:\\d\\s\\x", "C:\\d\\s\\t\\y", "C:\\d\\s\\t", "C:\\d\\s",
                                    "C:\\d\\b", "C:\\d"}));
@@ -112,7 +112,7 @@ TEST_F(PathWalkerTest, CaseOnlyDuplicatesCollapseToTheFirstAdded) {
     Recurse();
     EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\ReadMe.txt"}));
     state.FPathList.Clear();
-    Mode(&OptionSnapshot::RdoName);
+    Mode(&OptionSnapshot::nameOnly);
     Collect("C:\\d");
     EXPECT_EQ(Collect("C:\\e", 1), (Lines{"d", "e", "ReadMe.txt"}));
 }
@@ -211,7 +211,7 @@ TEST_F(PathWalkerTest, ContentsModeTellsOfAFoldersFilesLastToFirstBeforeAndPaces
     files.AddFile("C:\\d\\s\\x");
     told.emplace_back("C:\\d\\s\\x", 70);
     Recurse();
-    Mode(&OptionSnapshot::RdoShow);
+    Mode(&OptionSnapshot::contents);
     Collect("C:\\d", 1);
     EXPECT_EQ(reader.expected, told);
     // The 64th entry and the 64th file both pump; the dropped folder moves the bar at its end.
@@ -268,10 +268,10 @@ TEST_F(PathWalkerTest, OutputModes) {
         bool OptionSnapshot::*mode;
         Lines expected;
     } cases[] = {
-        {&OptionSnapshot::RdoFull, {"Z:\\表", "Z:\\表\\ソ.txt"}},
-        {&OptionSnapshot::RdoName, {"ソ.txt", "表"}},
-        {&OptionSnapshot::RdoNET, {"\\\\srv\\share\\表", "\\\\srv\\share\\表\\ソ.txt"}},
-        {&OptionSnapshot::RdoShort, {"Z:\\HYO", "Z:\\HYO\\SO~1.TXT"}},
+        {&OptionSnapshot::fullPath, {"Z:\\表", "Z:\\表\\ソ.txt"}},
+        {&OptionSnapshot::nameOnly, {"ソ.txt", "表"}},
+        {&OptionSnapshot::networkPath, {"\\\\srv\\share\\表", "\\\\srv\\share\\表\\ソ.txt"}},
+        {&OptionSnapshot::shortPath, {"Z:\\HYO", "Z:\\HYO\\SO~1.TXT"}},
     };
     for (const auto& c : cases) {
         state.FPathList.Clear();
@@ -321,10 +321,10 @@ TEST_F(PathWalkerTest, CodePageNamesInEveryMode) {
         bool relative;
         Lines expected;
     } cases[] = {
-        {&OptionSnapshot::RdoFull, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
-        {&OptionSnapshot::RdoFull, true, {"HAN~1", "E~1.TXT"}},
-        {&OptionSnapshot::RdoName, false, {"E~1.TXT", "HAN~1"}},
-        {&OptionSnapshot::RdoShort, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
+        {&OptionSnapshot::fullPath, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
+        {&OptionSnapshot::fullPath, true, {"HAN~1", "E~1.TXT"}},
+        {&OptionSnapshot::nameOnly, false, {"E~1.TXT", "HAN~1"}},
+        {&OptionSnapshot::shortPath, false, {"Z:\\HAN~1", "Z:\\HAN~1\\E~1.TXT"}},
     };
     for (const auto& c : cases) {
         state.FPathList.Clear();
@@ -345,13 +345,13 @@ TEST_F(PathWalkerTest, FailedShortAndNetworkFormsGiveOneEmptyLine) {
     files.SetShortPathAnswer("C:\\d\\a", std::nullopt);
     files.SetShortPathAnswer("C:\\d\\b", std::nullopt);
     files.SetShortPathAnswer("C:\\d", Text(300, 'x'));  // a long answer comes whole
-    Mode(&OptionSnapshot::RdoShort);
+    Mode(&OptionSnapshot::shortPath);
     EXPECT_EQ(Collect("C:\\d"), (Lines{"", Text(300, 'x')}));
 
     state.FPathList.Clear();
     options = OptionSnapshot();
     Recurse();
-    Mode(&OptionSnapshot::RdoNET);
+    Mode(&OptionSnapshot::networkPath);
     files.SetFullPathAnswer("C:\\d\\a", std::nullopt);
     files.SetFullPathAnswer("C:\\d\\b", std::nullopt);
     EXPECT_EQ(Collect("C:\\d"), (Lines{"", "C:\\d"}));
@@ -368,7 +368,7 @@ TEST_F(PathWalkerTest, NamesOfAnyBytesAndFullLength) {
     files.AddFile("C:\\d\\" + longName);
     files.AddFile("C:\\d\\tail\x95");
     Recurse();
-    Mode(&OptionSnapshot::RdoName);
+    Mode(&OptionSnapshot::nameOnly);
     EXPECT_EQ(Collect("C:\\d"), (Lines{anyBytes, "d", longName, "tail\x95"}));
 }
 

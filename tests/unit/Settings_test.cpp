@@ -245,11 +245,11 @@ TEST(OutputMode, StoredIndexSelectsItsButtonOrFullPath) {
 TEST(OutputMode, IndexOfTheSelectedButton) {
     const auto with = [](bool full, bool name, bool show, bool net, bool shortPath) {
         OptionSnapshot o;
-        o.RdoFull = full;
-        o.RdoName = name;
-        o.RdoShow = show;
-        o.RdoNET = net;
-        o.RdoShort = shortPath;
+        o.fullPath = full;
+        o.nameOnly = name;
+        o.contents = show;
+        o.networkPath = net;
+        o.shortPath = shortPath;
         return o;
     };
     EXPECT_EQ(ModeIndex(with(true, false, false, false, false)), 0);

@@ -88,7 +88,7 @@ TEST(EnvironmentForm, LongestFolderThatBeginsThePathAtAComponent) {
 class WalkOptionsTest : public ::testing::Test {
 protected:
     WalkOptionsTest() {
-        options.ChkFAll = true;
+        options.recurse = true;
         files.AddFile("C:\\d\\a.txt");
         files.AddFile("C:\\d\\b.tmp");
         files.AddFile("C:\\d\\.h", FileAttr::Hidden);
@@ -125,8 +125,8 @@ TEST_F(WalkOptionsTest, MasksLeaveOutFilesAndNeverListExcludedFolders) {
     EXPECT_EQ(Collect("C:\\d\\node_modules"),
               (Lines{"C:\\d\\node_modules", "C:\\d\\node_modules\\m", "C:\\d\\node_modules\\m\\x.js"}));
     // In the contents modes too, ahead of the walk as well.
-    options.RdoFull = false;
-    options.RdoShow = true;
+    options.fullPath = false;
+    options.contents = true;
     Collect("C:\\d\\s");
     output.excludeMasks = "t\\;*.txt";
     reader.paths.clear();
@@ -159,7 +159,7 @@ TEST_F(WalkOptionsTest, TreeFormGivesOneEntryPerDroppedNameInTheChosenOrder) {
     output.excludeMasks = "node_modules\\";
     output.depth = 2;
     files.AddFile("C:\\d\\B.txt");
-    options.ChkGet = true;
+    options.filterOn = true;
     state.FExtFilter = {".TXT", "/", "/", "/", "/"};
     EXPECT_EQ(Collect("C:\\d"),
               (Lines{"C:\\d\r\n+-- a.txt\r\n+-- B.txt\r\n`-- s\r\n    +-- c.txt\r\n    `-- t"}));

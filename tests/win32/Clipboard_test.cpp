@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "platform/win32/WideText.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/ClipboardText.h"
@@ -125,21 +126,22 @@ TEST(Clipboard, HeldByAnotherOwnerFailsAndKeepsItsContentButWaitsForAShortHold) 
 
 TEST(Clipboard, MainWindowTellsTheUserWhenTheCopyFails) {
     MessageLoop loop;
-    TForm1 form(loop);
+    Services services;
+    TForm1 form(loop, services.ForMainWindow());
     ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
-    form.AppendLine("line");
+    form.TextArea().AppendLine("line");
 
     BoxAnswerer answerer;
     {
         ClipboardHolder holder;
-        form.CopyAllText();
+        form.TextArea().CopyAllText();
     }
-    EXPECT_TRUE(form.ClipboardCopyFailed());
+    EXPECT_TRUE(form.TextArea().ClipboardCopyFailed());
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "情報");
 
-    form.CopyAllText();
-    EXPECT_FALSE(form.ClipboardCopyFailed());
+    form.TextArea().CopyAllText();
+    EXPECT_FALSE(form.TextArea().ClipboardCopyFailed());
     EXPECT_EQ(UntilNul(ClipboardData<char>(CF_TEXT)), "line\r\n");
 }
 

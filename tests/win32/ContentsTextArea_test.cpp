@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/MakeDrop.h"
 #include "tests/win32/TempTree.h"
@@ -17,7 +18,7 @@ protected:
         form_.PrepareForDrops();
         SendMessageW(form_.Item(kRdoShow), BM_CLICK, 0, 0);
         SendMessageW(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
-        form_.AppendLine("kept");
+        form_.TextArea().AppendLine("kept");
     }
 
     void Drop(const std::vector<Text>& names) {
@@ -27,7 +28,8 @@ protected:
 
     TempTree tree;
     MessageLoop loop_;
-    TForm1 form_{loop_};
+    Services services_;
+    TForm1 form_{loop_, services_.ForMainWindow()};
 };
 
 TEST_F(ContentsTextAreaTest, ANulOrALoneLeadByteTouchesOnlyItsOwnLine) {
@@ -35,7 +37,7 @@ TEST_F(ContentsTextAreaTest, ANulOrALoneLeadByteTouchesOnlyItsOwnLine) {
     tree.File("hostile.txt", Text("head\0tail", 9) + "\r\nabc\x81\r\n\x95\x5C\r\nnext\r\nlast");
     BoxAnswerer boxes;
     Drop({tree.Path("hostile.txt")});
-    EXPECT_EQ(form_.MemoText(), "kept\r\nhead tail\r\nabc?\r\n表\r\nnext\r\nlast\r\n");
+    EXPECT_EQ(form_.TextArea().MemoText(), "kept\r\nhead tail\r\nabc?\r\n表\r\nnext\r\nlast\r\n");
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
@@ -47,8 +49,8 @@ TEST_F(ContentsTextAreaTest, AnOverLongLineIsCutAndTheUserToldOnce) {
     BoxAnswerer boxes;
     Drop({tree.Path("a.txt"), tree.Path("b.txt")});
     const Text cut = over.substr(0, longest);
-    EXPECT_TRUE(form_.MemoText() == "kept\r\na1\r\n" + cut + "\r\na2\r\n" + cut + "\r\n")
-        << "the text area holds " << form_.MemoText().size() << " bytes";
+    EXPECT_TRUE(form_.TextArea().MemoText() == "kept\r\na1\r\n" + cut + "\r\na2\r\n" + cut + "\r\n")
+        << "the text area holds " << form_.TextArea().MemoText().size() << " bytes";
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, tree.Path("a.txt") + "\r\nこのファイルほか 1 ファイルの長すぎる行を " +
                                          std::to_string(longest) + " バイトで切り詰めました。");

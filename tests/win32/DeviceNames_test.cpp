@@ -56,11 +56,12 @@ protected:
         tree.Folder("dev");
         for (const Text& name : kNames)
             tree.FileW(Wide("dev\\" + name), kContents);
-        view.options.ChkFAll = true;
+        view.options.recurse = true;
     }
 
     Lines Drop(bool OptionSnapshot::*mode) {
-        view.options.RdoFull = view.options.RdoName = view.options.RdoNET = view.options.RdoShort = false;
+        view.options.fullPath = view.options.nameOnly = view.options.networkPath = view.options.shortPath =
+            false;
         view.options.*mode = true;
         view.lines.clear();
         FakeDroppedNames names({tree.Path("dev")});
@@ -112,12 +113,12 @@ TEST_F(DeviceNamesTest, TheFileSystemAnswersForTheFilesNotTheDevices) {
 }
 
 TEST_F(DeviceNamesTest, FullNetworkAndNameModesKeepTheNamesWhole) {
-    const Lines full = Drop(&OptionSnapshot::RdoFull);
+    const Lines full = Drop(&OptionSnapshot::fullPath);
     EXPECT_EQ(std::set<Text>(full.begin(), full.end()), FullPaths());
     EXPECT_EQ(full.size(), FullPaths().size());
     // On a local drive the network form is the full path.
-    EXPECT_EQ(Drop(&OptionSnapshot::RdoNET), full);
-    const Lines names = Drop(&OptionSnapshot::RdoName);
+    EXPECT_EQ(Drop(&OptionSnapshot::networkPath), full);
+    const Lines names = Drop(&OptionSnapshot::nameOnly);
     std::set<Text> expected{"dev"};
     expected.insert(std::begin(kNames), std::end(kNames));
     EXPECT_EQ(std::set<Text>(names.begin(), names.end()), expected);
@@ -125,7 +126,7 @@ TEST_F(DeviceNamesTest, FullNetworkAndNameModesKeepTheNamesWhole) {
 
 // The short form of each file is the file's own, never the bare device name.
 TEST_F(DeviceNamesTest, ShortFormsNameTheFiles) {
-    const Lines shortForms = Drop(&OptionSnapshot::RdoShort);
+    const Lines shortForms = Drop(&OptionSnapshot::shortPath);
     ASSERT_EQ(shortForms.size(), FullPaths().size());
     std::set<Text> names;
     for (const Text& line : shortForms) {

@@ -7,11 +7,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32CaseMapper.h"
 #include "platform/win32/Win32Collation.h"
@@ -33,20 +33,6 @@ RECT PlaceInParent(HWND control) {
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
-
-struct MemoryDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-
-struct WindowDc {
-    explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(GetWindowDC(hwnd)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { ReleaseDC(hwnd, dc); }
-    HWND hwnd;
-    HDC dc;
-};
 
 class EditFormTest : public ::testing::Test {
 protected:
@@ -325,10 +311,10 @@ TEST_F(EditFormTest, PictureOfTheWindow) {
         CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(bitmap);
     {
-        const MemoryDc memory(CreateCompatibleDC(nullptr));
-        const WindowDc window(form.Handle());
+        const MemoryDcOwner memory(CreateCompatibleDC(nullptr));
+        const WindowDcOwner window(form.Handle(), WindowDcOwner::kWholeWindow);
         const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width, height, window.dc, 0, 0, SRCCOPY);
+        BitBlt(memory.get(), 0, 0, width, height, window.get(), 0, 0, SRCCOPY);
         SelectObject(memory.get(), previous);
     }
     const auto* pixel = static_cast<const std::uint32_t*>(bits);
@@ -377,10 +363,11 @@ protected:
     void Click(int id) { SendMessageW(FindControl(form.Handle(), id), BM_CLICK, 0, 0); }
 
     MessageLoop loop;
-    TForm1 main{loop};
+    Services services;
+    TForm1 main{loop, services.ForMainWindow()};
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
-    TForm3 form{main, main.State(), cases, collation, loop};
+    TForm3 form{main.TextArea(), main.State(), cases, collation, loop};
     bool created_ = false;
 };
 
@@ -401,59 +388,59 @@ TEST_F(EditOverMainWindowTest, LongLinesComeThroughWhole) {
     Text longLine = "m";
     for (int i = 0; i < 2000; ++i)
         longLine += "表x";  // 10,001 bytes, a 5C second byte every three
-    main.ReplaceAllLines({"z", longLine, "a"});
+    main.TextArea().ReplaceAllLines({"z", longLine, "a"});
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.MemoText(), "a\r\n" + longLine + "\r\nz\r\n");
+    EXPECT_EQ(main.TextArea().MemoText(), "a\r\n" + longLine + "\r\nz\r\n");
     Click(TForm3::BtnUpper);
     Text upper = longLine;
     for (char& c : upper) {
         if (c == 'x' || c == 'm') c = static_cast<char>(c - 0x20);
     }
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"A", upper, "Z"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"A", upper, "Z"}));
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", longLine, "z"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", longLine, "z"}));
 }
 
 // "中止" pressed while the operation pumps: the click waits in the queue and is handled at the first pump.
 TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
     EXPECT_EQ(Panel3(), "");
     EXPECT_FALSE(main.State().FBusy);
     EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
     Click(TForm3::BtnSortD);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
 }
 
 // "戻す" shows "中止" as the operations do, and the click on it, handled at its first pump, leaves the text
 // as it is.
 TEST_F(EditOverMainWindowTest, UndoIsAbortedThroughTheRealPump) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     Click(TForm3::BtnSortD);
     PostMessageW(FindControl(form.Handle(), TForm3::BtnBreak), BM_CLICK, 0, 0);
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"a", "b"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
     EXPECT_EQ(Panel3(), "");
     EXPECT_FALSE(main.State().FBusy);
     EXPECT_FALSE(IsWindowVisible(FindControl(form.Handle(), TForm3::BtnBreak)));
     Click(TForm3::BtnBack);
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
 }
 
 TEST_F(EditOverMainWindowTest, BusyRefusalShowsThePlainMessage) {
     ASSERT_TRUE(created_);
-    main.ReplaceAllLines({"b", "a"});
+    main.TextArea().ReplaceAllLines({"b", "a"});
     main.State().FBusy = true;
     BoxAnswerer answerer;
     Click(TForm3::BtnSortD);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "ロミナード");
     EXPECT_EQ(answerer.Boxes()[0].text, "編集中のため処理できません。");
-    EXPECT_EQ(main.ReadAllLines(), (Lines{"b", "a"}));
+    EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
     main.State().FBusy = false;
 }
 

@@ -15,7 +15,7 @@ inline Text FileBytes(const Text& path) {
     Text bytes;
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
         bytes.append(buffer, read);
     return bytes;
 }

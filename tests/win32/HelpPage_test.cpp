@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "edit/EditForm.h"
 #include "platform/Encoding.h"
 #include "platform/win32/MessageLoop.h"
@@ -68,11 +69,12 @@ TEST(HelpPage, NamesEveryCaptionOfTheMainEditAndSettingsWindows) {
 
     ComApartment com;
     MessageLoop loop;
-    TForm1 mainForm(loop);
+    Services services;
+    TForm1 mainForm(loop, services.ForMainWindow());
     ASSERT_TRUE(mainForm.Create(GetModuleHandleW(nullptr)));
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
-    TForm3 editForm(mainForm, mainForm.State(), cases, collation, loop);
+    TForm3 editForm(mainForm.TextArea(), mainForm.State(), cases, collation, loop);
     ASSERT_TRUE(editForm.Create(GetModuleHandleW(nullptr), mainForm.Handle()));
     TempDesktopShell shell;
     Win32NameLookup lookup;

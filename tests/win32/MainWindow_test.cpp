@@ -1,6 +1,7 @@
 // The main window in-process: created hidden, driven by messages as the system would drive it, read back
 // from its controls and the clipboard.
 #include "app/MainWindow.h"
+#include "app/Services.h"
 
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -89,7 +90,8 @@ protected:
     }
 
     MessageLoop loop_;
-    TForm1 form_{loop_};
+    Services services_;
+    TForm1 form_{loop_, services_.ForMainWindow()};
 };
 
 TEST_F(MainWindowTest, StartsInFullPathModeWithPanelsAtDesignSize) {
@@ -128,7 +130,7 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
 
     const Text expected =
         tree.Path("a表.txt") + "\r\n" + tree.Path("b.txt") + "\r\n" + tree.Path("C.txt") + "\r\n";
-    EXPECT_EQ(form_.MemoText(), expected);
+    EXPECT_EQ(form_.TextArea().MemoText(), expected);
     EXPECT_EQ(ClipboardText(), expected);
     EXPECT_EQ(Panel(0), "  1 :   4");
     EXPECT_EQ(Panel(3), "");
@@ -137,8 +139,8 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
 
     // A second drop appends below the first, and the clipboard then holds both.
     Drop({tree.Path("b.txt")});
-    EXPECT_EQ(form_.MemoText(), expected + tree.Path("b.txt") + "\r\n");
-    EXPECT_EQ(ClipboardText(), form_.MemoText());
+    EXPECT_EQ(form_.TextArea().MemoText(), expected + tree.Path("b.txt") + "\r\n");
+    EXPECT_EQ(ClipboardText(), form_.TextArea().MemoText());
 }
 
 // A drop reads the options once per file; while the top panel is off no option can change, so the view
@@ -146,31 +148,33 @@ TEST_F(MainWindowTest, DropOfThreeFilesWritesSortedLinesCopiesAndPlacesCaret) {
 TEST_F(MainWindowTest, OptionsHoldWhileTheTopPanelIsOffAndAreReadAfreshAfter) {
     Click(kRdoShow);
     SetWindowTextW(form_.Item(kGridCell0), Wide("txt").c_str());
-    form_.EnableTopPanel(false);
-    EXPECT_EQ(form_.ReadOptions().GridGet[0], "txt");
+    form_.TextArea().EnableTopPanel(false);
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "txt");
     SetWindowTextW(form_.Item(kGridCell0), Wide("csv").c_str());
     form_.SetChecked(kRdoShow, false);
     form_.SetChecked(kRdoName, true);
-    EXPECT_TRUE(form_.ReadOptions().RdoShow);
-    EXPECT_EQ(form_.ReadOptions().GridGet[0], "txt");
+    EXPECT_TRUE(form_.TextArea().ReadOptions().contents);
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "txt");
 
-    form_.EnableTopPanel(true);
-    OptionSnapshot options = form_.ReadOptions();
-    EXPECT_TRUE(options.RdoName);
-    EXPECT_FALSE(options.RdoShow);
-    EXPECT_EQ(options.GridGet[0], "csv");
+    form_.TextArea().EnableTopPanel(true);
+    OptionSnapshot options = form_.TextArea().ReadOptions();
+    EXPECT_TRUE(options.nameOnly);
+    EXPECT_FALSE(options.contents);
+    EXPECT_EQ(options.filterCells[0], "csv");
     form_.SetChecked(kChkNull, true);
-    EXPECT_TRUE(form_.ReadOptions().ChkNull) << "with the panel on, every read sees the controls";
-    form_.EnableTopPanel(false);
+    EXPECT_TRUE(form_.TextArea().ReadOptions().skipBlankLines)
+        << "with the panel on, every read sees the controls";
+    form_.TextArea().EnableTopPanel(false);
     form_.SetChecked(kChkNull, false);
-    EXPECT_FALSE(form_.ReadOptions().ChkNull) << "the next lock holds nothing of the one before";
-    form_.EnableTopPanel(true);
+    EXPECT_FALSE(form_.TextArea().ReadOptions().skipBlankLines)
+        << "the next lock holds nothing of the one before";
+    form_.TextArea().EnableTopPanel(true);
 }
 
 TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
-    form_.AppendLine("kept");
+    form_.TextArea().AppendLine("kept");
     form_.State().FBusy = true;
-    form_.SetStatusText(3, "running");
+    form_.TextArea().SetStatusText(3, "running");
     {
         BoxAnswerer boxes;
         Drop({"C:\\windows"});
@@ -178,38 +182,40 @@ TEST_F(MainWindowTest, DropWhileBusyIsRefusedAndChangesNothing) {
         EXPECT_EQ(boxes.Boxes()[0].caption, "ロミナード");
         EXPECT_EQ(boxes.Boxes()[0].text, "編集中のため処理できません。");
     }
-    EXPECT_EQ(form_.MemoText(), "kept\r\n");
+    EXPECT_EQ(form_.TextArea().MemoText(), "kept\r\n");
     EXPECT_EQ(Panel(3), "running");
 }
 
 TEST_F(MainWindowTest, TextAreaRulesForAppendReadAndReplace) {
-    form_.AppendLines({"a", "b"});
-    EXPECT_EQ(form_.MemoText(), "a\r\nb\r\n");
+    form_.TextArea().AppendLines({"a", "b"});
+    EXPECT_EQ(form_.TextArea().MemoText(), "a\r\nb\r\n");
     SetWindowTextW(form_.Item(kMemo), Wide("x").c_str());
-    form_.AppendLines({"y", "z"});
-    EXPECT_EQ(form_.MemoText(), "x\r\ny\r\nz") << "a text without a final break gets the break in front";
+    form_.TextArea().AppendLines({"y", "z"});
+    EXPECT_EQ(form_.TextArea().MemoText(), "x\r\ny\r\nz")
+        << "a text without a final break gets the break in front";
 
     const Text longLine(5000, 'L');
-    form_.ReplaceAllLines({longLine, "", "表"});
-    EXPECT_EQ(form_.MemoText(), longLine + "\r\n\r\n表\r\n");
-    EXPECT_EQ(form_.ReadAllLines(), (std::vector<Text>{longLine, "", "表"})) << "lines come back whole";
+    form_.TextArea().ReplaceAllLines({longLine, "", "表"});
+    EXPECT_EQ(form_.TextArea().MemoText(), longLine + "\r\n\r\n表\r\n");
+    EXPECT_EQ(form_.TextArea().ReadAllLines(), (std::vector<Text>{longLine, "", "表"}))
+        << "lines come back whole";
     SetWindowTextW(form_.Item(kMemo), Wide("").c_str());
-    EXPECT_TRUE(form_.ReadAllLines().empty());
+    EXPECT_TRUE(form_.TextArea().ReadAllLines().empty());
 }
 
 TEST_F(MainWindowTest, CaretIndicatorPastSixtyFourKilobytes) {
     const Text line(70000, 'x');
     SetWindowTextW(form_.Item(kMemo), Wide("top\r\n" + line).c_str());
-    form_.PlaceCaretAtEnd();
-    form_.ShowCaretPos();
+    form_.TextArea().PlaceCaretAtEnd();
+    form_.TextArea().ShowCaretPos();
     EXPECT_EQ(Panel(0), "70001 :   2");
     SetWindowTextW(form_.Item(kMemo), Wide("表表").c_str());
-    form_.PlaceCaretAtEnd();
-    form_.ShowCaretPos();
+    form_.TextArea().PlaceCaretAtEnd();
+    form_.TextArea().ShowCaretPos();
     EXPECT_EQ(Panel(0), "  5 :   1") << "the column counts bytes";
     SetWindowTextW(form_.Item(kMemo), L"\u00E9\U0001F600");
-    form_.PlaceCaretAtEnd();
-    form_.ShowCaretPos();
+    form_.TextArea().PlaceCaretAtEnd();
+    form_.TextArea().ShowCaretPos();
     EXPECT_EQ(Panel(0), "  5 :   1") << "a character outside the code page counts as a double-byte one";
     form_.BtnClearClick();
     EXPECT_EQ(Panel(0), "  1 :   1");
@@ -284,17 +290,17 @@ TEST_F(MainWindowTest, CloseDuringDropAbortsItAndClosesOnceItHasEnded) {
 TEST_F(MainWindowTest, CloseDuringEditOperationAbortsItAndClosesOnceItHasEnded) {
     Win32CaseMapper cases;
     Win32Collation collation{LetterCase::kCounts};
-    TForm3 editForm(form_, form_.State(), cases, collation, loop_);
+    TForm3 editForm(form_.TextArea(), form_.State(), cases, collation, loop_);
     ASSERT_TRUE(editForm.Create(GetModuleHandleW(nullptr), form_.Handle()));
     form_.SetEditAbort([&] { editForm.AbortOperation(); });
     editForm.SetOperationEnded([&] { form_.OperationEnded(); });
-    form_.ReplaceAllLines({"b.txt", "a.txt"});
+    form_.TextArea().ReplaceAllLines({"b.txt", "a.txt"});
 
     // The close request arrives at the operation's first pump.
     PostMessageW(form_.Handle(), WM_CLOSE, 0, 0);
     SendMessageW(FindControl(editForm.Handle(), TForm3::BtnUpper), BM_CLICK, 0, 0);
     ASSERT_TRUE(IsWindow(form_.Handle())) << "closed under the running operation";
-    EXPECT_EQ(form_.MemoText(), "b.txt\r\na.txt\r\n") << "the operation was not aborted";
+    EXPECT_EQ(form_.TextArea().MemoText(), "b.txt\r\na.txt\r\n") << "the operation was not aborted";
     EXPECT_FALSE(form_.State().FBusy);
     loop_.Pump();
     EXPECT_FALSE(IsWindow(form_.Handle())) << "the close was forgotten";
@@ -324,7 +330,7 @@ TEST_F(MainWindowTest, SaveTakesAFileNameLongerThan260Bytes) {
     }
     const Text file = tree.Path(relative + "\\保存.txt");
     ASSERT_GT(file.size(), 300u);
-    form_.ReplaceAllLines({"表", "x"});
+    form_.TextArea().ReplaceAllLines({"表", "x"});
     SaveDialogAnswerer answerer(file);
     form_.BtnSaveClick();
     EXPECT_TRUE(answerer.Answered());
@@ -347,7 +353,7 @@ TEST_F(MainWindowTest, DropOfNamesOutsideTheCodePageShowsTrueNames) {
         Drop({tree.Path(name)});
 
     EXPECT_TRUE(boxes.Boxes().empty()) << "true names need no notice";
-    EXPECT_EQ(form_.MemoText(), expected);
+    EXPECT_EQ(form_.TextArea().MemoText(), expected);
     EXPECT_EQ(ClipboardText(), expected);
     const std::string narrow = ClipboardShiftJis();
     EXPECT_NE(narrow.find("caf?.txt"), std::string::npos) << narrow;
@@ -360,7 +366,7 @@ TEST_F(MainWindowTest, DropOfNamesOutsideTheCodePageShowsTrueNames) {
 TEST_F(MainWindowTest, ShiftJisSaveOfTextItCannotHoldAsksFirst) {
     TempTree tree;
     const Text file = tree.Path("lossy.txt");
-    form_.ReplaceAllLines({"café", "表", "한"});
+    form_.TextArea().ReplaceAllLines({"café", "表", "한"});
     const struct {
         int answer;
         std::string bytes;
@@ -426,7 +432,7 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
     SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     EXPECT_EQ(TabCycle(), (std::vector<int>{kRdoFull, kChkFAll, kChkGet, kMemo}))
         << "panels are no stops; hidden panels are skipped";
-    EXPECT_EQ(form_.MemoText(), "ab");
+    EXPECT_EQ(form_.TextArea().MemoText(), "ab");
 
     Click(kRdoShow);
     Click(kChkGet);
@@ -434,7 +440,7 @@ TEST_F(MainWindowKeysTest, TabFollowsTheTabOrderAndNeverGoesIntoTheText) {
               (std::vector<int>{kRdoShow, kChkFAll, kRdoLineCnt, kChkNull, kChkGet, kGridCell0, kMemo}))
         << "only the checked radio of a group is a stop; the grid is one";
 
-    EXPECT_EQ(form_.ReadOptions().GridGet[0], "");
+    EXPECT_EQ(form_.TextArea().ReadOptions().filterCells[0], "");
     DWORD start = 0, end = 0;
     SendMessageW(form_.Item(kMemo), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
@@ -458,20 +464,20 @@ TEST_F(MainWindowKeysTest, EnterBreaksTheLineAndEscAbortsWithoutClosing) {
     SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     SendMessageW(form_.Item(kMemo), EM_SETSEL, 2, 2);
     Key(VK_RETURN);
-    EXPECT_EQ(form_.MemoText(), "ab\r\n");
+    EXPECT_EQ(form_.TextArea().MemoText(), "ab\r\n");
 
     form_.State().FAbort = false;
     Key(VK_ESCAPE);
     loop_.Pump();
     EXPECT_TRUE(form_.State().FAbort);
     EXPECT_TRUE(IsWindow(form_.Handle())) << "Esc in the text area never closes the window";
-    EXPECT_EQ(form_.MemoText(), "ab\r\n");
+    EXPECT_EQ(form_.TextArea().MemoText(), "ab\r\n");
 }
 
 TEST_F(MainWindowKeysTest, AccessKeysPressSpeedButtonsAndSelectModes) {
     SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     AltKey('d');
-    EXPECT_EQ(form_.MemoText(), "") << "ｸﾘｱ(&D)";
+    EXPECT_EQ(form_.TextArea().MemoText(), "") << "ｸﾘｱ(&D)";
     EXPECT_EQ(GetFocus(), form_.Item(kMemo)) << "a speed button never takes the focus";
 
     AltKey('t');
@@ -507,17 +513,17 @@ TEST_F(MainWindowKeysTest, MousePressOnSpeedButtonClicksWithoutTakingTheFocus) {
     SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     SendMessageW(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(clear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(form_.MemoText(), "");
+    EXPECT_EQ(form_.TextArea().MemoText(), "");
     EXPECT_EQ(GetFocus(), form_.Item(kMemo));
 
     SetWindowTextW(form_.Item(kMemo), Wide("ab").c_str());
     SendMessageW(clear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(clear, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
-    EXPECT_EQ(form_.MemoText(), "ab") << "released off the button";
+    EXPECT_EQ(form_.TextArea().MemoText(), "ab") << "released off the button";
 
-    form_.EnableTopPanel(false);
+    form_.TextArea().EnableTopPanel(false);
     SendMessageW(clear, BM_CLICK, 0, 0);
-    EXPECT_EQ(form_.MemoText(), "ab") << "disabled during a drop";
+    EXPECT_EQ(form_.TextArea().MemoText(), "ab") << "disabled during a drop";
 }
 
 TEST_F(MainWindowTest, DoubleClickRefreshesTheCaretIndicator) {

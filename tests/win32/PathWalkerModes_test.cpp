@@ -27,11 +27,11 @@ protected:
         tree.Folder("表\\system");
         tree.File("表\\system\\inside.txt");
         tree.Attributes("表\\system", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
-        options.ChkFAll = true;
+        options.recurse = true;
     }
 
     Lines Collect(bool OptionSnapshot::*mode) {
-        options.RdoFull = false;
+        options.fullPath = false;
         options.*mode = true;
         state.FPathList.Clear();
         state.FTick = 0;
@@ -51,21 +51,21 @@ protected:
 };
 
 TEST_F(PathWalkerModes, FullPaths) {
-    EXPECT_EQ(Collect(&OptionSnapshot::RdoFull),
+    EXPECT_EQ(Collect(&OptionSnapshot::fullPath),
               (Lines{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")}));
 }
 
 TEST_F(PathWalkerModes, FileNames) {
-    EXPECT_EQ(Collect(&OptionSnapshot::RdoName), (Lines{"plain.txt", "ソ.txt", "表"}));
+    EXPECT_EQ(Collect(&OptionSnapshot::nameOnly), (Lines{"plain.txt", "ソ.txt", "表"}));
 }
 
 TEST_F(PathWalkerModes, NetworkPathsOnALocalDriveAreTheAbsolutePaths) {
-    EXPECT_EQ(Collect(&OptionSnapshot::RdoNET),
+    EXPECT_EQ(Collect(&OptionSnapshot::networkPath),
               (Lines{tree.Path("表"), tree.Path("表\\plain.txt"), tree.Path("表\\ソ.txt")}));
 }
 
 TEST_F(PathWalkerModes, ShortPathsNameTheSameEntries) {
-    const Lines got = Collect(&OptionSnapshot::RdoShort);
+    const Lines got = Collect(&OptionSnapshot::shortPath);
     ASSERT_EQ(got.size(), 3u);
     Lines longForms;
     for (const Text& s : got) {
@@ -81,7 +81,7 @@ TEST_F(PathWalkerModes, ShortPathsNameTheSameEntries) {
 }
 
 TEST_F(PathWalkerModes, ContentsModeHandsOverEveryPathInPostOrder) {
-    Collect(&OptionSnapshot::RdoShow);
+    Collect(&OptionSnapshot::contents);
     ASSERT_EQ(reader.paths.size(), 3u);
     EXPECT_EQ(reader.paths.back(), tree.Path("表"));
     Lines files(reader.paths.begin(), reader.paths.end() - 1);
@@ -90,7 +90,7 @@ TEST_F(PathWalkerModes, ContentsModeHandsOverEveryPathInPostOrder) {
 }
 
 TEST_F(PathWalkerModes, HiddenFileDroppedDirectlyIsOutput) {
-    options.ChkFAll = false;
+    options.recurse = false;
     state.FTick = 0;
     PathWalker(state, options, view, folders, network, reader).CollectPath(tree.Path("表\\hidden.txt"));
     EXPECT_EQ(state.FPathList.Entries(), (Lines{tree.Path("表\\hidden.txt")}));
@@ -101,7 +101,7 @@ TEST_F(PathWalkerModes, HiddenFileDroppedDirectlyIsOutput) {
 class PathWalkerLoops : public ::testing::Test, protected Win32DropParts {
 protected:
     Lines CollectFull(const Text& path) {
-        options.ChkFAll = true;
+        options.recurse = true;
         state.FPathList.Clear();
         state.FTick = 0;
         PathWalker(state, options, view, folders, network, reader).CollectPath(path);

@@ -4,7 +4,6 @@
 
 #include <shlobj.h>
 #include <windows.h>
-#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +34,12 @@ struct LinkFields {
 
 // The fields of the link file at path; a file that is no link fails the test.
 inline LinkFields ReadLink(const Text& path) {
-    using Microsoft::WRL::ComPtr;
     LinkFields link;
-    ComPtr<IShellLinkW> shellLink;
-    ComPtr<IPersistFile> persist;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shellLink))) ||
-        FAILED(shellLink.As(&persist))) {
+    ComOwner<IShellLinkW> shellLink;
+    ComOwner<IPersistFile> persist;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                shellLink.put())) ||
+        FAILED(shellLink.QueryInto(persist))) {
         ADD_FAILURE() << "no shell link object";
         return link;
     }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/ProgramFolders.h"
@@ -74,7 +73,7 @@ struct RemovedAtEnd {
 Text KnownSendToFolder() {
     PWSTR raw = nullptr;
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &raw);
-    const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> owned(raw, &CoTaskMemFree);
+    const CoTaskMemOwner<wchar_t> owned(raw);
     if (FAILED(result) || !raw) return Text();
     return FromWide(raw);
 }
@@ -213,18 +212,17 @@ public:
 // The path of the item that a link file's ID list names: what Explorer starts when the link is opened. Empty
 // when the file holds no list or the list names no file-system item.
 std::wstring LinkedItem(const Text& linkFile) {
-    using Microsoft::WRL::ComPtr;
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> persist;
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-        FAILED(link.As(&persist)) || FAILED(persist->Load(Wide(linkFile).c_str(), STGM_READ)) ||
-        FAILED(link->GetIDList(&list)) || !list)
+    ComOwner<IShellLinkW> link;
+    ComOwner<IPersistFile> persist;
+    PIDLIST_ABSOLUTE raw = nullptr;
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put())) ||
+        FAILED(link.QueryInto(persist)) || FAILED(persist->Load(Wide(linkFile).c_str(), STGM_READ)) ||
+        FAILED(link->GetIDList(&raw)) || !raw)
         return std::wstring();
+    const CoTaskMemOwner<ITEMIDLIST_ABSOLUTE> list(raw);
     wchar_t path[MAX_PATH] = {};
-    const BOOL named = SHGetPathFromIDListW(list, path);
-    CoTaskMemFree(list);
-    return named ? path : std::wstring();
+    return SHGetPathFromIDListW(list.get(), path) ? path : std::wstring();
 }
 
 // The program and the desktop under a folder whose name code page 932 cannot hold (C:\Users\José): both
@@ -308,9 +306,9 @@ DWORD RunThisTestAgain() {
         return ~0u;
     const FileHandle process(started.hProcess);
     const FileHandle thread(started.hThread);
-    if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) return ~0u;
+    if (WaitForSingleObject(process.get(), 120000) != WAIT_OBJECT_0) return ~0u;
     DWORD code = ~0u;
-    GetExitCodeProcess(process.Get(), &code);
+    GetExitCodeProcess(process.get(), &code);
     return code;
 }
 

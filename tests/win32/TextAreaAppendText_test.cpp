@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/MainWindow.h"
+#include "app/Services.h"
 #include "tests/win32/BoxAnswerer.h"
 #include "tests/win32/ClipboardText.h"
 #include "tests/win32/MakeDrop.h"
@@ -19,32 +20,34 @@ namespace {
 
 TEST(TextAreaAppendText, StartsOnALineOfItsOwnAndKeepsItsBytes) {
     MessageLoop loop;
-    TForm1 form{loop};
+    Services services;
+    TForm1 form{loop, services.ForMainWindow()};
     ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
-    form.AppendText("\"表/a b\"\tソ");
-    EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ");
-    form.AppendText("能,x\r\n");
-    EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ\r\n能,x\r\n");
-    form.AppendText("y");
-    form.AppendText("");
-    EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ\r\n能,x\r\ny");
-    form.AppendLines({"z"});
-    EXPECT_EQ(form.MemoText(), "\"表/a b\"\tソ\r\n能,x\r\ny\r\nz");
+    form.TextArea().AppendText("\"表/a b\"\tソ");
+    EXPECT_EQ(form.TextArea().MemoText(), "\"表/a b\"\tソ");
+    form.TextArea().AppendText("能,x\r\n");
+    EXPECT_EQ(form.TextArea().MemoText(), "\"表/a b\"\tソ\r\n能,x\r\n");
+    form.TextArea().AppendText("y");
+    form.TextArea().AppendText("");
+    EXPECT_EQ(form.TextArea().MemoText(), "\"表/a b\"\tソ\r\n能,x\r\ny");
+    form.TextArea().AppendLines({"z"});
+    EXPECT_EQ(form.TextArea().MemoText(), "\"表/a b\"\tソ\r\n能,x\r\ny\r\nz");
 }
 
 // A block of lines goes in as AppendLines would put its lines: behind a break as it is, else each line behind
 // a break of its own and the last without one.
 TEST(TextAreaAppendText, LineBlockAppendsAsItsLinesWould) {
     MessageLoop loop;
-    TForm1 form{loop};
+    Services services;
+    TForm1 form{loop, services.ForMainWindow()};
     ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     for (const Text start : {"", "x\r\n", "x"}) {
         SetWindowTextW(form.Item(kMemo), Wide(start).c_str());
-        form.AppendLines({"表", "", "b"});
-        const Text byLines = form.MemoText();
+        form.TextArea().AppendLines({"表", "", "b"});
+        const Text byLines = form.TextArea().MemoText();
         SetWindowTextW(form.Item(kMemo), Wide(start).c_str());
-        form.AppendLineBlock("表\r\n\r\nb\r\n");
-        EXPECT_EQ(form.MemoText(), byLines) << start;
+        form.TextArea().AppendLineBlock("表\r\n\r\nb\r\n");
+        EXPECT_EQ(form.TextArea().MemoText(), byLines) << start;
     }
 }
 
@@ -55,10 +58,11 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     tree.File("a.txt");
     tree.File("b.txt");
     MessageLoop loop;
-    TForm1 form{loop};
+    Services services;
+    TForm1 form{loop, services.ForMainWindow()};
     ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.PrepareForDrops();
-    form.AppendText("earlier\r\n");
+    form.TextArea().AppendText("earlier\r\n");
     SendMessageW(form.Item(kMemo), EM_SETLIMITTEXT, 12, 0);
     SetClipboardText("the user's own text");
 
@@ -66,7 +70,7 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     PostMessageW(form.Item(kMemo), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt"), tree.Path("b.txt")})), 0);
     loop.Pump();
-    EXPECT_EQ(form.MemoText(), "earlier\r\n");
+    EXPECT_EQ(form.TextArea().MemoText(), "earlier\r\n");
     EXPECT_EQ(ClipboardText(), "the user's own text");
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, WithFullStop(kTextAreaFullMessage));
@@ -76,15 +80,16 @@ TEST(TextAreaAppendText, ADropTheTextAreaRefusesStopsWithTheMessageAndCopiesNoth
     SendMessageW(form.Item(kMemo), EM_SETLIMITTEXT, 0, 0);
     PostMessageW(form.Item(kMemo), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({tree.Path("a.txt")})), 0);
     loop.Pump();
-    EXPECT_EQ(form.MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
-    EXPECT_EQ(ClipboardText(), form.MemoText());
+    EXPECT_EQ(form.TextArea().MemoText(), "earlier\r\n" + tree.Path("a.txt") + "\r\n");
+    EXPECT_EQ(ClipboardText(), form.TextArea().MemoText());
 }
 
 // Esc while a drop's lines go in: the status bar has told the user, the lines that went in stay, whole, the
 // rest is left out and what went in is copied, as after an Esc during the walk.
 TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
     MessageLoop loop;
-    TForm1 form{loop};
+    Services services;
+    TForm1 form{loop, services.ForMainWindow()};
     ASSERT_TRUE(form.Create(GetModuleHandleW(nullptr)));
     form.PrepareForDrops();
     std::vector<Text> names;
@@ -114,7 +119,7 @@ TEST(TextAreaAppendText, EscWhileADropsLinesGoInIsHonouredAtAWholeLine) {
     loop.Pump();
     RemoveWindowSubclass(form.Item(kStatus1), statusProcedure, 1);
     EXPECT_TRUE(watch.told);
-    const Text text = form.MemoText();
+    const Text text = form.TextArea().MemoText();
     std::size_t lines = 0;
     for (std::size_t at = 0; (at = text.find("\r\n", at)) != Text::npos; at += 2)
         ++lines;

@@ -93,7 +93,7 @@ protected:
         }
         deep1000 = deep + L"\\f1000.txt";
         tree.FileW(deep1000, "1000");
-        view.options.ChkFAll = true;
+        view.options.recurse = true;
     }
 
     // The length of a path below the root as code page 932 bytes.
@@ -115,7 +115,7 @@ protected:
             if (name == L"." || name == L"..") continue;
             keys.insert(KeyOf(folder + L"\\" + name));
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) AddEntries(folder + L"\\" + name, keys);
-        } while (FindNextFileW(find.Get(), &data));
+        } while (FindNextFileW(find.get(), &data));
     }
 
     static Key KeyOf(const std::wstring& path) {
@@ -123,7 +123,7 @@ protected:
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         BY_HANDLE_FILE_INFORMATION info{};
-        if (!file || !GetFileInformationByHandle(file.Get(), &info)) return {0, 0};
+        if (!file || !GetFileInformationByHandle(file.get(), &info)) return {0, 0};
         return {info.dwVolumeSerialNumber,
                 (static_cast<ULONGLONG>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     }
@@ -132,7 +132,7 @@ protected:
     static Key KeyOfLine(const Text& line) { return KeyOf(L"\\\\?\\" + Wide(line)); }
 
     Lines Drop(bool OptionSnapshot::*mode) {
-        view.options.RdoFull = false;
+        view.options.fullPath = false;
         view.options.*mode = true;
         view.lines.clear();
         view.calls.clear();
@@ -170,7 +170,7 @@ protected:
 };
 
 TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItByItsTrueName) {
-    const Lines lines = Drop(&OptionSnapshot::RdoFull);
+    const Lines lines = Drop(&OptionSnapshot::fullPath);
     const std::set<Key> entries = Entries();
     EXPECT_EQ(lines.size(), entries.size());
     EXPECT_EQ(Named(lines), entries);
@@ -184,7 +184,7 @@ TEST_F(WideTreeTest, FullPathsOneLinePerEntryEachNamingItByItsTrueName) {
 // a path the ANSI API opens, and the user is told.
 TEST_F(WideTreeTest, FullPathsWithTheCodePageNamesOptionByTheirAliasesAndTheUserIsTold) {
     output.codePageNames = true;
-    const Lines lines = Drop(&OptionSnapshot::RdoFull);
+    const Lines lines = Drop(&OptionSnapshot::fullPath);
     const std::set<Key> entries = Entries();
     EXPECT_EQ(lines.size(), entries.size());
     EXPECT_EQ(Named(lines), entries);
@@ -203,34 +203,34 @@ TEST_F(WideTreeTest, FullPathsWithTheCodePageNamesOptionByTheirAliasesAndTheUser
 }
 
 TEST_F(WideTreeTest, NameShortAndNetworkModesNameTheSameEntries) {
-    const Lines full = Drop(&OptionSnapshot::RdoFull);
+    const Lines full = Drop(&OptionSnapshot::fullPath);
     std::set<Text> names;
     for (const Text& line : full)
         names.insert(PathFileName(line));
-    const Lines onlyNames = Drop(&OptionSnapshot::RdoName);
+    const Lines onlyNames = Drop(&OptionSnapshot::nameOnly);
     EXPECT_EQ(std::set<Text>(onlyNames.begin(), onlyNames.end()), names);
     EXPECT_FALSE(HasStandIn(onlyNames));
 
     // On a local drive the network form is the absolute path, the same lines as the full paths.
-    view.options.RdoName = false;
-    EXPECT_EQ(Drop(&OptionSnapshot::RdoNET), full);
+    view.options.nameOnly = false;
+    EXPECT_EQ(Drop(&OptionSnapshot::networkPath), full);
 
-    view.options.RdoNET = false;
-    const Lines shortForms = Drop(&OptionSnapshot::RdoShort);
+    view.options.networkPath = false;
+    const Lines shortForms = Drop(&OptionSnapshot::shortPath);
     EXPECT_EQ(Named(shortForms), Entries());
     EXPECT_FALSE(HasStandIn(shortForms));
 }
 
 TEST_F(WideTreeTest, ContentsAndCountsReadEveryFileDeepAndDottedIncluded) {
-    view.options.RdoLineCnt = false;
-    view.options.RdoLineAll = true;
-    const Lines all = Drop(&OptionSnapshot::RdoShow);
+    view.options.countLines = false;
+    view.options.allLines = true;
+    const Lines all = Drop(&OptionSnapshot::contents);
     EXPECT_EQ(std::multiset<Text>(all.begin(), all.end()),
               (std::multiset<Text>{"k", "c", "e", "j", "h", "d", "s", "300", "1000"}));
 
-    view.options.RdoLineAll = false;
-    view.options.RdoLineCnt = true;
-    const Lines counts = Drop(&OptionSnapshot::RdoShow);
+    view.options.allLines = false;
+    view.options.countLines = true;
+    const Lines counts = Drop(&OptionSnapshot::contents);
     ASSERT_EQ(counts.size(), 10u);
     EXPECT_EQ(counts.back(), "         9行:Ｔｏｔａｌ");
     const Text one = "         1行:";
@@ -306,7 +306,7 @@ TEST(WideNames, FiveNamesComeTrueAndWithTheOptionAsBefore) {
     Win32Network network;
     Win32Collation locale{LetterCase::kIgnored};
     RecordingView view;
-    view.options.ChkFAll = true;
+    view.options.recurse = true;
     DropState state{locale};
     FileContentsReader reader{state, view, fileReader};
     OutputOptions output;

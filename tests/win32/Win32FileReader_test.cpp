@@ -23,13 +23,13 @@ using Lines = std::vector<Text>;
 class Win32FileReaderTest : public ::testing::Test, protected Win32DropParts {
 protected:
     Win32FileReaderTest() {
-        view.options.RdoFull = false;
-        view.options.RdoShow = true;
+        view.options.fullPath = false;
+        view.options.contents = true;
     }
 
     void AllLines() {
-        view.options.RdoLineCnt = false;
-        view.options.RdoLineAll = true;
+        view.options.countLines = false;
+        view.options.allLines = true;
     }
 
     TempTree tree;
@@ -44,7 +44,7 @@ TEST_F(Win32FileReaderTest, ReadsAFileInBothModes) {
     AllLines();
     reader.AddFileContents(tree.Path("表.txt"));
     EXPECT_EQ(view.lines, (Lines{"表", "ソ", "x\ny"}));
-    view.options.RdoLineCnt = true;
+    view.options.countLines = true;
     view.lines.clear();
     reader.AddFileContents(tree.Path("表.txt"));
     reader.WriteHeldLines();

@@ -2,7 +2,7 @@
 // of views that keep only part of what the work does (the recording fakes, the benchmarks' quiet view).
 #pragma once
 
-#include "platform/View.h"
+#include "shared/View.h"
 
 class NullView : public View {
 public:

@@ -1,20 +1,20 @@
-#include "shell/Help.h"
+#include "platform/win32/Win32HelpViewer.h"
 
 #include <shellapi.h>
 
 #include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
 
-bool Win32HelpSystem::FileExists(const Text& path) {
+bool Win32HelpViewer::FileExists(const Text& path) {
     const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Win32HelpSystem::ShowHelpFile(const Text& helpFile) {
+void Win32HelpViewer::ShowHelpFile(const Text& helpFile) {
     WinHelpW(owner_, Wide(helpFile).c_str(), HELP_CONTENTS, 0);
 }
 
-bool Win32HelpSystem::OpenPage(const Text& page) {
+bool Win32HelpViewer::OpenPage(const Text& page) {
     const std::wstring file = Wide(page);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
@@ -28,11 +28,6 @@ bool Win32HelpSystem::OpenPage(const Text& page) {
     return ShellExecuteExW(&info) != FALSE;
 }
 
-void Win32HelpSystem::Inform(const Text& text) {
+void Win32HelpViewer::Inform(const Text& text) {
     ShowInformation(owner_, text);
-}
-
-void ShowHelpContents(HWND owner, const Text& helpFile) {
-    Win32HelpSystem system(owner);
-    ShowHelp(system, helpFile);
 }

@@ -17,17 +17,18 @@ inline const Text kTextAreaFullMessage =
 // The option controls' states, read in one go. Exactly one of the five mode buttons is set, and one of the
 // two contents-output buttons.
 struct OptionSnapshot {
-    bool RdoFull = true;          // full path
-    bool RdoName = false;         // file name only
-    bool RdoShow = false;         // file contents
-    bool RdoNET = false;          // network path
-    bool RdoShort = false;        // short path
-    bool ChkFAll = false;         // recurse into folders
-    bool ChkGet = false;          // extension filter on
-    bool RdoLineCnt = true;       // contents: one count line per file
-    bool RdoLineAll = false;      // contents: every line
-    bool ChkNull = false;         // contents: skip blank lines
-    std::array<Text, 5> GridGet;  // the filter cells, rows 0 to 4, as typed
+    // The output mode (RdoFull, RdoName, RdoShow, RdoNET, RdoShort).
+    bool fullPath = true;
+    bool nameOnly = false;
+    bool contents = false;  // the files' contents
+    bool networkPath = false;
+    bool shortPath = false;
+    bool recurse = false;             // ChkFAll: into folders
+    bool filterOn = false;            // ChkGet: the extension filter
+    bool countLines = true;           // RdoLineCnt, in contents mode: one count line per file
+    bool allLines = false;            // RdoLineAll, in contents mode: every line
+    bool skipBlankLines = false;      // ChkNull, in contents mode
+    std::array<Text, 5> filterCells;  // GridGet: the filter cells, rows 0 to 4, as typed
 };
 
 class View {

@@ -1,13 +1,13 @@
-// The help command's system in memory: the files that exist, and every viewer start and box in the order
+// The help viewer in memory: the files that exist, and every viewer start and box in the order
 // asked ("help <file>", "open <page>", "inform <text>"). Opening a page named in failOpens fails.
 #pragma once
 
 #include <set>
 #include <vector>
 
-#include "shell/HelpCommand.h"
+#include "platform/HelpViewer.h"
 
-class FakeHelpSystem : public HelpSystem {
+class FakeHelpViewer : public HelpViewer {
 public:
     std::set<Text> files;
     std::set<Text> failOpens;

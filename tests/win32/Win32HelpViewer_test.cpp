@@ -1,6 +1,8 @@
 // The help command on the real file system and shell: folders are no help files, the box when none is there,
 // and an opener that shows no box of the shell's. No browser is started.
-#include "shell/Help.h"
+#include "platform/win32/Win32HelpViewer.h"
+
+#include "shell/HelpCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +18,9 @@ namespace {
 using Lines = std::vector<Text>;
 
 // The real file tests; the viewer, the browser and the box recorded instead of shown.
-class RecordingHelpSystem : public Win32HelpSystem {
+class RecordingHelpViewer : public Win32HelpViewer {
 public:
-    RecordingHelpSystem() : Win32HelpSystem(nullptr) {}
+    RecordingHelpViewer() : Win32HelpViewer(nullptr) {}
     Lines calls;
     void ShowHelpFile(const Text& helpFile) override { calls.push_back("help " + helpFile); }
     bool OpenPage(const Text& page) override {
@@ -40,7 +42,7 @@ protected:
 TEST_F(HelpTest, FoldersNamedAsTheFilesAreNoFiles) {
     tree.Folder("表\\ロミナード.HLP");
     tree.Folder("表\\ロミナード.html");
-    RecordingHelpSystem system;
+    RecordingHelpViewer system;
     ShowHelp(system, helpFile);
     EXPECT_EQ(system.calls, (Lines{"inform ヘルプファイル " + page + " が見つかりません。"}));
     RemoveDirectoryW(Wide(page).c_str());
@@ -52,7 +54,8 @@ TEST_F(HelpTest, FoldersNamedAsTheFilesAreNoFiles) {
 
 TEST_F(HelpTest, NeitherFileGivesTheInformationBoxNamingThePage) {
     BoxAnswerer answerer;
-    ShowHelpContents(nullptr, helpFile);
+    Win32HelpViewer viewer(nullptr);
+    ShowHelp(viewer, helpFile);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "情報");
     EXPECT_EQ(answerer.Boxes()[0].text, "ヘルプファイル " + page + " が見つかりません。");
@@ -64,7 +67,7 @@ TEST_F(HelpTest, APageNothingOpensFailsWithoutABoxOfTheShells) {
     ComApartment com;
     tree.File("表\\page.rominado-none");
     BoxAnswerer answerer;
-    Win32HelpSystem system(nullptr);
+    Win32HelpViewer system(nullptr);
     EXPECT_FALSE(system.OpenPage(tree.Path("表\\page.rominado-none")));
     EXPECT_TRUE(answerer.Boxes().empty()) << answerer.Boxes()[0].text;
 }
