@@ -56,7 +56,8 @@ Text Encoded(const Text& text, LinesEncoding encoding) {
 
 }  // namespace
 
-long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxLines, LinesEncoding encoding) {
+long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxLines,
+                        LinesEncoding encoding) {
     const Text marker = path + ".lines";
     const long long made = ReadMarker(marker);
     if (made >= 0) return made;
@@ -65,7 +66,8 @@ long long MakeLinesFile(const Text& path, std::uint64_t maxBytes, long long maxL
     const FileHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return -1;
-    static const char* const kWords[] = {"表計算", "ソフト", "能力", "予定表", "資料", "text", "line", "data"};
+    static const char* const kWords[] = {"表計算", "ソフト", "能力", "予定表",
+                                         "資料",   "text",   "line", "data"};
     Text chunk = encoding == LinesEncoding::Utf16 ? "\xFF\xFE" : "";
     std::uint64_t written = 0;
     long long lines = 0;
@@ -104,7 +106,8 @@ bool MakeOneLineFiles(const Text& folder, int count) {
     for (int i = 0; i < count; ++i) {
         const Text number = std::to_string(i);
         const Text path = folder + "\\" + (i % 3 == 0 ? "資料_" : "file_") + number + ".txt";
-        const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        const FileHandle file(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         if (!file || !WriteAll(file.get(), "line " + number + "\r\n")) return false;
     }
     return WriteMarker(marker, count);

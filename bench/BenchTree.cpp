@@ -46,8 +46,8 @@ bool MakeTree(const Text& root, int entries) {
             const Text sub = top + "\\" + EntryName(t * kSubFolders + s, "d");
             CreateDirectoryA(sub.c_str(), nullptr);
             const int folder = t * kSubFolders + s;
-            const int end = static_cast<int>(static_cast<long long>(files) * (folder + 1) /
-                                             (kTopFolders * kSubFolders));
+            const int end =
+                static_cast<int>(static_cast<long long>(files) * (folder + 1) / (kTopFolders * kSubFolders));
             for (; file < end; ++file) {
                 const Text path = sub + "\\" + EntryName(file, "f");
                 const HANDLE h =

@@ -19,8 +19,8 @@
 #include "bench/BenchTree.h"
 #include "bench/QuietView.h"
 #include "collect/FileContentsReader.h"
-#include "platform/win32/Win32FileReader.h"
 #include "platform/win32/Win32Collation.h"
+#include "platform/win32/Win32FileReader.h"
 
 namespace {
 

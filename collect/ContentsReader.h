@@ -24,9 +24,9 @@ public:
     // earlier. A reader that starts only on AddWalkedFile ignores it.
     virtual void ExpectFile(const Text& /*path*/, const EntryFacts& /*facts*/) {}
 
-    // Writes the lines it still holds into the text area, and forgets the files it was told to expect. The drop
-    // handler calls it once the walk has ended, before its finishing steps write anything. A reader that writes
-    // at once holds nothing.
+    // Writes the lines it still holds into the text area, and forgets the files it was told to expect. The
+    // drop handler calls it once the walk has ended, before its finishing steps write anything. A reader that
+    // writes at once holds nothing.
     virtual void WriteHeldLines() {}
 
     // What the user is to be told once the drop has ended (which file had lines cut), or the empty text;

@@ -8,8 +8,8 @@
 
 #include "collect/DropState.h"
 #include "platform/FileReader.h"
-#include "shared/View.h"
 #include "shared/OutputOptions.h"
+#include "shared/View.h"
 
 struct LineReading {
     bool countOnly = true;   // count the lines, write none

@@ -186,8 +186,7 @@ bool OutputOptions::operator==(const OutputOptions& other) const {
            readOnlineFiles == other.readOnlineFiles && codePageNames == other.codePageNames &&
            contentsEncoding == other.contentsEncoding && excludeMasks == other.excludeMasks &&
            includeHidden == other.includeHidden && depth == other.depth && kinds == other.kinds &&
-           tree == other.tree && csv == other.csv &&
-           contentsHeadings == other.contentsHeadings;
+           tree == other.tree && csv == other.csv && contentsHeadings == other.contentsHeadings;
 }
 
 Text FormatEntry(const OutputEntry& entry, const OutputOptions& options) {

@@ -57,7 +57,8 @@ struct OutputOptions {
     EntryKinds kinds = EntryKinds::Both;
     TreeStyle tree = TreeStyle::None;
     bool csv = false;  // the path and the detail columns as CSV, after a header row
-    // All-lines mode writes "■ " and the file's path before each file's lines, with a blank line between files.
+    // All-lines mode writes "■ " and the file's path before each file's lines, with a blank line between
+    // files.
     bool contentsHeadings = false;
 
     bool operator==(const OutputOptions& other) const;

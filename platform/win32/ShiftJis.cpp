@@ -52,10 +52,9 @@ bool WideToShiftJis(WideView wide, std::string& bytes) {
         const std::size_t start = bytes.size();
         bytes.resize(start + 2 * length);
         BOOL usedDefault = FALSE;
-        const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
-                                                reinterpret_cast<LPCWCH>(wide.data() + at),
-                                                static_cast<int>(length), &bytes[start],
-                                                static_cast<int>(2 * length), nullptr, &usedDefault);
+        const int written = WideCharToMultiByte(
+            kCodePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<LPCWCH>(wide.data() + at),
+            static_cast<int>(length), &bytes[start], static_cast<int>(2 * length), nullptr, &usedDefault);
         bytes.resize(start + (written > 0 ? static_cast<std::size_t>(written) : 0));
         if (written <= 0 || usedDefault) exact = false;
         at += length;

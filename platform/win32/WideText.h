@@ -1,5 +1,6 @@
-// Text (UTF-8) to and from the wide strings the system's W calls take. Every text the program hands the system
-// goes through here: the windows are Unicode windows, so no text depends on the system's ANSI code page.
+// Text (UTF-8) to and from the wide strings the system's W calls take. Every text the program hands the
+// system goes through here: the windows are Unicode windows, so no text depends on the system's ANSI code
+// page.
 #pragma once
 
 #include <cstddef>

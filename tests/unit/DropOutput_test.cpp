@@ -2,8 +2,8 @@
 // every output mode, on names whose second bytes are 0x5C (表, ソ, 能).
 #include <gtest/gtest.h>
 
-#include "tests/OutputFlags.h"
 #include "tests/FakeDropWorld.h"
+#include "tests/OutputFlags.h"
 #include "tests/fakes/FakeDrop.h"
 #include "text/TextLines.h"
 

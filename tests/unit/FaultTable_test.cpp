@@ -131,8 +131,11 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
                                      {32, "ほかのプログラムがファイルを使用中のため開けません"},
                                      {33, "ほかのプログラムがファイルの一部をロックしているため読めません"},
                                      {1117, "I/O エラー (1117)"}}) {
-        rows.push_back({"open " + std::to_string(code), Mode::AllLines,
-                        [code = code](Program& p) { FailOpen(p, code); }, {"1", "2"}, OpenFailure(text)});
+        rows.push_back({"open " + std::to_string(code),
+                        Mode::AllLines,
+                        [code = code](Program& p) { FailOpen(p, code); },
+                        {"1", "2"},
+                        OpenFailure(text)});
     }
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);

@@ -49,8 +49,8 @@ private:
     int keys_ = 0;
 };
 
-// Few entries, a batch and a bit, many batches, and settling in the middle: the list ends as adding each entry
-// directly leaves it, in order and spelling, with one key made per entry.
+// Few entries, a batch and a bit, many batches, and settling in the middle: the list ends as adding each
+// entry directly leaves it, in order and spelling, with one key made per entry.
 TEST(PathListFeeder, LeavesTheListAsAddingDirectlyWould) {
     for (const int n : {0, 5, static_cast<int>(PathListFeeder::kBatchEntries) + 1, 20000}) {
         SCOPED_TRACE(std::to_string(n) + " entries");

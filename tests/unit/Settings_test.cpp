@@ -90,7 +90,8 @@ protected:
 };
 
 TEST_F(SettingsStore, LoadWithoutTheFileGivesTheDefaultsInKeyOrder) {
-    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
+    EXPECT_TRUE(
+        SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
     EXPECT_EQ(profile.calls,
               (Lines{"read " + path + " [MainForm] FormTop", "read " + path + " [MainForm] FormLeft",
                      "read " + path + " [GetMode] FullPath", "read " + path + " [Show] FontSize",
@@ -117,7 +118,8 @@ TEST_F(SettingsStore, GarbageGivesEachKeyItsDefault) {
                                        {"System", "DeskTopSet"},
                                        {"System", "SendToSet"}})
         Set(section, key, "1e3");
-    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
+    EXPECT_TRUE(
+        SameSettings(LoadSettings(profile, places), {200, 300, 0, 12, "ＭＳ ゴシック", false, false}));
 }
 
 TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "platform/win32/Handles.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/WideNames.h"
