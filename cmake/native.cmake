@@ -11,6 +11,9 @@ target_link_options(unit_tests PRIVATE ${SANITIZE})
 target_link_libraries(unit_tests PRIVATE rominado_core GTest::gmock GTest::gtest_main)
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
 
+# Every C++ source as clang-format lays it out.
+add_test(NAME format.sources COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/format-check.sh)
+
 # The pixel-art converter of the icon and glyphs.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME art.make_art COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/res/test_make_art.py)

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake make g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
-xclip fonts-ipafont locales imagemagick clang libclang-rt-14-dev python3 python3-gi gir1.2-gtk-3.0 util-linux unzip"
+xclip fonts-ipafont locales imagemagick clang clang-format libclang-rt-14-dev python3 python3-gi gir1.2-gtk-3.0 util-linux unzip"
 
 missing=""
 for p in $PACKAGES; do
