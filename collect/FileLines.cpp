@@ -54,6 +54,8 @@ struct Utf8Lines {
 
     static void MakeShowable(std::string& line, bool cut) {
         if (cut) {
+            // Back over the continuation bytes at the end to the byte that leads them; a sequence longer than
+            // what is left of it goes whole.
             std::size_t start = line.size();
             while (start > 0 && line.size() - start < 3 &&
                    (static_cast<unsigned char>(line[start - 1]) & 0xC0) == 0x80)
