@@ -32,6 +32,13 @@ add_custom_command(OUTPUT ${HELP_PAGE} COMMAND ${CMAKE_COMMAND} -E copy ${HELP_P
 add_custom_target(rominado_help DEPENDS ${HELP_PAGE})
 add_dependencies(Rominado rominado_help)
 
+# The driver that works the program from outside: the end-to-end tests use it, and the release package, which
+# takes the help page's pictures of the windows with it.
+add_executable(e2e_driver tests/e2e/driver.cpp)
+# Its texts go through the program's own conversions; its arguments come wide (wmain).
+target_link_libraries(e2e_driver PRIVATE rominado_core user32)
+target_link_options(e2e_driver PRIVATE -municode)
+
 # Benchmarks: built with the program, run by hand (bench/README.md).
 add_subdirectory(bench ${CMAKE_BINARY_DIR}/bench)
 
@@ -56,10 +63,6 @@ set_target_properties(win32_tests PROPERTIES CROSSCOMPILING_EMULATOR ${CMAKE_SOU
 gtest_discover_tests(win32_tests TEST_PREFIX "win32." DISCOVERY_TIMEOUT 120 PROPERTIES RESOURCE_LOCK win32_session)
 
 # End to end: the real program under Wine on an X display, driven from outside.
-add_executable(e2e_driver tests/e2e/driver.cpp)
-# Its texts go through the program's own conversions; its arguments come wide (wmain).
-target_link_libraries(e2e_driver PRIVATE rominado_core user32)
-target_link_options(e2e_driver PRIVATE -municode)
 set(E2E_ENV "ROMINADO_EXE=$<TARGET_FILE:Rominado>;E2E_DRIVER=$<TARGET_FILE:e2e_driver>;E2E_OUT=${CMAKE_BINARY_DIR}/e2e")
 file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
 foreach(script ${E2E_SCRIPTS})

@@ -1,5 +1,5 @@
 """Writes the release zip: every entry under one folder, in the order given, with one fixed time, so that the
-same inputs give the same bytes.
+same inputs give the same bytes. A NAME may hold folders of its own ("help/main.png").
 
 Names are stored in code page 932, as the Windows shell of a Japanese system reads them, with Info-ZIP's
 Unicode path field holding the UTF-8 name for archivers that read it. Text entries are UTF-8 sources, written
@@ -56,8 +56,15 @@ def write_zip(output, epoch, folder, version, members):
     # Everything is read and converted first: a text that code page 932 cannot hold leaves no zip behind.
     contents = [(name, load(kind, path, version)) for kind, name, path in members]
     with zipfile.ZipFile(output, "w") as archive:
-        archive.writestr(entry(folder + "/", epoch, directory=True), b"")
+        written = set()
         for name, data in contents:
+            # Each folder gets an entry of its own before its first file: some archivers make folders from those only.
+            parts = (folder + "/" + name).split("/")
+            for depth in range(1, len(parts)):
+                path = "/".join(parts[:depth]) + "/"
+                if path not in written:
+                    archive.writestr(entry(path, epoch, directory=True), b"")
+                    written.add(path)
             archive.writestr(entry(folder + "/" + name, epoch), data, zipfile.ZIP_DEFLATED, 9)
 
 

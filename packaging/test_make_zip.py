@@ -47,6 +47,19 @@ class MakeZipTest(unittest.TestCase):
             self.assertEqual(info.flag_bits & 0x800, 0)
         self.assertEqual([info.external_attr for info in infos], [0x10, 0x20, 0x20])
 
+    def test_a_subfolder_gets_one_folder_entry_before_its_first_file(self):
+        picture = self.path("main.png", b"\x89PNG\r\n")
+        code, output = self.make("a.zip", members=["binary:help/main.png=" + picture,
+                                                   "binary:Rominado.exe=" + self.binary,
+                                                   "binary:help/edit.png=" + picture])
+        self.assertEqual(code, 0)
+        with zipfile.ZipFile(output) as archive:
+            infos = archive.infolist()
+            self.assertEqual(archive.read("Rominado/help/edit.png"), b"\x89PNG\r\n")
+        self.assertEqual([(info.filename, info.external_attr) for info in infos],
+                         [("Rominado/", 0x10), ("Rominado/help/", 0x10), ("Rominado/help/main.png", 0x20),
+                          ("Rominado/Rominado.exe", 0x20), ("Rominado/help/edit.png", 0x20)])
+
     def test_japanese_name_carries_its_utf8_form_for_unicode_aware_archivers(self):
         _, output = self.make("a.zip")
         with zipfile.ZipFile(output) as archive:

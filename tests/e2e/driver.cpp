@@ -4,6 +4,8 @@
 //                                          waits for input (so it has painted)
 //   e2e_driver close TITLE                 asks that window to close, as its close box does
 //   e2e_driver wait-gone TITLE SECONDS     waits until no window TITLE exists
+//   e2e_driver wait-hidden TITLE SECONDS   waits until no shown window TITLE exists (a closed window the
+//                                          program only hides)
 //   e2e_driver dump TITLE                  prints the window's controls: depth, id, class, visibility,
 //   rectangle
 //                                          (relative to the parent's client area) and text
@@ -107,11 +109,10 @@ HWND FindVisible(const Text& title) {
     return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
-bool WaitUntil(bool want_present, const Text& title, double seconds) {
+bool WaitUntil(const std::function<bool()>& done, double seconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
-        const bool present = want_present ? FindVisible(title) != nullptr : FindTitled(title) != nullptr;
-        if (present == want_present) return true;
+        if (done()) return true;
         if (GetTickCount64() >= deadline) return false;
         Sleep(50);
     }
@@ -390,7 +391,7 @@ int wmain(int argc, wchar_t** wideArgv) {
     const double seconds = argc > 3 ? std::atof(argv[3]) : 30.0;
 
     if (std::strcmp(command, "wait-window") == 0) {
-        if (!WaitUntil(true, title, seconds)) return 1;
+        if (!WaitUntil([&] { return FindVisible(title) != nullptr; }, seconds)) return 1;
         DWORD processId = 0;
         GetWindowThreadProcessId(FindVisible(title), &processId);
         if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
@@ -406,7 +407,10 @@ int wmain(int argc, wchar_t** wideArgv) {
         std::printf("%s\n", FromWide(buffer, length).c_str());
         return 0;
     }
-    if (std::strcmp(command, "wait-gone") == 0) return WaitUntil(false, title, seconds) ? 0 : 1;
+    if (std::strcmp(command, "wait-gone") == 0)
+        return WaitUntil([&] { return FindTitled(title) == nullptr; }, seconds) ? 0 : 1;
+    if (std::strcmp(command, "wait-hidden") == 0)
+        return WaitUntil([&] { return FindVisible(title) == nullptr; }, seconds) ? 0 : 1;
     if (std::strcmp(command, "answer-box") == 0) return AnswerBox(title, seconds);
     if (std::strcmp(command, "dump") == 0) {
         HWND hwnd = FindTitled(title);

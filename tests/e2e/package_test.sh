@@ -1,10 +1,11 @@
 # The release package as a user gets it: scripts/package.sh makes it, Info-ZIP's unzip unpacks it into a fresh
-# folder. The packaged program imports system DLLs only and has no time stamp; in command-line mode it leaves a
-# file's long path on the clipboard; started without arguments and closed, it writes Data.INI beside itself and
-# nothing else. Linking and packing again give the same bytes.
+# folder, with the help page and the pictures of the windows it shows. The packaged program imports system DLLs
+# only and has no time stamp; in command-line mode it leaves a file's long path on the clipboard; started without
+# arguments and closed, it writes Data.INI beside itself and nothing else. Linking and packing again give the
+# same bytes.
 #
 # With the argument "build" it only makes the package: the test run's set-up step, which gives the release
-# build its own time limit, so that the test packs from it in seconds.
+# build and the pictures taken from it their own time limit, so that the test packs from them in seconds.
 . "$(dirname "$0")/lib.sh"
 
 # The release build beside the Windows build that made the driver, as scripts/build.sh lays them out.
@@ -33,9 +34,21 @@ top=$(ls -A "$work/unpacked")
 [ "$top" = Rominado ] || fail "the zip holds more than the folder Rominado: $top"
 app="$work/unpacked/Rominado"
 packaged=$(cd "$app" && ls -A | LC_ALL=C sort)
-expected=$(printf '%s\n' LICENSE.txt Rominado.exe お読みください.txt ロミナード.html | LC_ALL=C sort)
-[ "$packaged" = "$expected" ] || [ "$packaged" = "$(echo "$expected" | grep -v html)" ] ||
+expected=$(printf '%s\n' LICENSE.txt Rominado.exe お読みください.txt ロミナード.html help | LC_ALL=C sort)
+[ "$packaged" = "$expected" ] || [ "$packaged" = "$(echo "$expected" | grep -v 'html\|help')" ] ||
     fail "the package holds: $packaged"
+# Beside the page, the pictures of the windows it shows: every picture it names is there, and is a PNG.
+if [ -f "$app/ロミナード.html" ]; then
+    [ "$(ls -A "$app/help" | LC_ALL=C sort | tr '\n' ' ')" = "about.png edit.png main.png settings.png " ] ||
+        fail "the help folder holds: $(ls -A "$app/help")"
+    shown=$(grep -o 'src="[^"]*"' "$app/ロミナード.html" | sed 's/^src="//; s/"$//')
+    [ "$(echo "$shown" | wc -l)" = 4 ] || fail "the help page shows: $shown"
+    for picture in $shown; do
+        [ "$(head -c 8 "$app/$picture" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
+            fail "the help page shows $picture, which the package holds no PNG for"
+    done
+    echo "the help page's pictures beside it: $(echo "$shown" | tr '\n' ' ')"
+fi
 
 iconv -f CP932 -t UTF-8 "$app/お読みください.txt" >"$work/readme.utf8" || fail "the read-me is not code page 932"
 grep -q "バージョン $version" "$work/readme.utf8" || fail "the read-me does not name version $version"
