@@ -7,35 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/BenchDrop.h"
 #include "bench/BenchTree.h"
-#include "bench/QuietView.h"
-#include "collect/PathWalker.h"
-#include "platform/win32/Win32Collation.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Network.h"
-
-namespace {
-
-class NoReader : public ContentsReader {
-public:
-    void AddFileContents(const Text&) override {}
-};
-
-// A recursive full-path drop of folder with these options; the number of entries it gives.
-std::size_t Drop(const Text& folder, const OutputOptions& output) {
-    Win32FileSystem files;
-    Win32Network network;
-    Win32Collation locale{LetterCase::kIgnored};
-    QuietView view;
-    NoReader reader;
-    DropState state(locale);
-    OptionSnapshot options;
-    options.recurse = true;
-    PathWalker(state, options, view, files, network, reader, output).CollectPath(folder);
-    return state.FPathList.Size();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -50,8 +23,8 @@ int main(int argc, char** argv) {
     std::vector<double> excluding, plain;
     std::size_t excludedCount = 0, plainCount = 0;
     for (int run = 0; run < runs; ++run) {
-        excluding.push_back(Seconds([&] { excludedCount = Drop(with, masked); }));
-        plain.push_back(Seconds([&] { plainCount = Drop(without, OutputOptions()); }));
+        excluding.push_back(Seconds([&] { excludedCount = RecursiveDrop(with, masked).size(); }));
+        plain.push_back(Seconds([&] { plainCount = RecursiveDrop(without).size(); }));
         std::printf("run %d: masked %.3f s (%zu entries), without %.3f s (%zu entries)\n", run + 1,
                     excluding.back(), excludedCount, plain.back(), plainCount);
     }

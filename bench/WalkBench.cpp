@@ -13,37 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchDrop.h"
 #include "bench/BenchTree.h"
-#include "bench/QuietView.h"
-#include "collect/PathWalker.h"
 #include "platform/Encoding.h"
-#include "platform/win32/Win32Collation.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Network.h"
 
 namespace {
-
-class NoReader : public ContentsReader {
-public:
-    void AddFileContents(const Text&) override {}
-};
-
-// The walk and the ordered list it leaves, as the drop handler reads it; with quiet, a filter lets nothing
-// through, so that only the walk itself is measured.
-std::vector<Text> Walker(const Text& folder, bool quiet = false) {
-    Win32FileSystem files;
-    Win32Network network;
-    Win32Collation locale{LetterCase::kIgnored};
-    QuietView view;
-    NoReader reader;
-    DropState state(locale);
-    OptionSnapshot options;
-    options.recurse = true;
-    options.filterOn = quiet;
-    state.FExtFilter.fill("/");
-    PathWalker(state, options, view, files, network, reader).CollectPath(folder);
-    return state.FPathList.Entries();
-}
 
 // Every path below folder, in the walk's order, the folder last.
 void WalkOrder(const Text& folder, std::vector<Text>& paths) {
@@ -100,8 +74,8 @@ int main(int argc, char** argv) {
     std::vector<Text> walked;
     for (int run = 0; run < runs; ++run) {
         bare.push_back(Seconds([&] { bareCount = BareWalk(tree); }));
-        walker.push_back(Seconds([&] { walked = Walker(tree); }));
-        quiet.push_back(Seconds([&] { Walker(tree, true); }));
+        walker.push_back(Seconds([&] { walked = RecursiveDrop(tree); }));
+        quiet.push_back(Seconds([&] { RecursiveDrop(tree, OutputOptions(), true); }));
         dir.push_back(Seconds([&] { Dir(tree); }));
         std::printf("run %d: bare %.3f s, walker %.3f s (%.3f s without output), dir %.3f s\n", run + 1,
                     bare.back(), walker.back(), quiet.back(), dir.back());

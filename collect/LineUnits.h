@@ -27,28 +27,36 @@ int FirstHitByte(const Vector& hits) {
     return (first ? 0 : 8) + (__builtin_ctzll(first ? halves[0] : halves[1]) >> 3);
 }
 
+// The first unit of Units in [p, end) that is CR or 0x1A, or end; lineEnd and endOfFile are those units as a
+// Lane lies in memory. Compares sixteen bytes at a time as one vector, which the compiler maps to the
+// processor's vector instructions: the C library's memchr is slow where the program runs, and two units are
+// wanted at once anyway.
+template <typename Units, typename Lane>
+const char* FindLineStop(const char* p, const char* end, Lane lineEnd, Lane endOfFile) {
+    // A typedef: GCC ignores the attribute on a dependent type in a using declaration.
+    typedef Lane Lanes __attribute__((vector_size(16)));
+    const Lanes lineEnds = Lanes{} + lineEnd;
+    const Lanes endsOfFile = Lanes{} + endOfFile;
+    for (; end - p >= 16; p += 16) {
+        Lanes lanes;
+        std::memcpy(&lanes, p, sizeof lanes);
+        const int hit = FirstHitByte((lanes == lineEnds) | (lanes == endsOfFile));
+        if (hit >= 0) return p + hit;
+    }
+    while (p < end && Units::At(p) != kLineEnd && Units::At(p) != kEndOfFile)
+        p += Units::kBytes;
+    return p;
+}
+
 struct ByteUnits {
     static constexpr std::size_t kBytes = 1;
 
     static unsigned At(const char* p) { return static_cast<unsigned char>(*p); }
     static void Put(char* p, unsigned unit) { *p = static_cast<char>(unit); }
 
-    // The first CR or 0x1A in [p, end), or end. Compares sixteen bytes at a time as one vector, which the
-    // compiler maps to the processor's vector instructions: the C library's memchr is slow where the program
-    // runs, and two bytes are wanted at once anyway.
     static const char* FindStop(const char* p, const char* end) {
-        using Bytes16 = unsigned char __attribute__((vector_size(16)));
-        const Bytes16 lineEnd = Bytes16{} + static_cast<unsigned char>(kLineEnd);
-        const Bytes16 endOfFile = Bytes16{} + static_cast<unsigned char>(kEndOfFile);
-        for (; end - p >= 16; p += 16) {
-            Bytes16 bytes;
-            std::memcpy(&bytes, p, sizeof bytes);
-            const int hit = FirstHitByte((bytes == lineEnd) | (bytes == endOfFile));
-            if (hit >= 0) return p + hit;
-        }
-        while (p < end && At(p) != kLineEnd && At(p) != kEndOfFile)
-            ++p;
-        return p;
+        return FindLineStop<ByteUnits>(p, end, static_cast<unsigned char>(kLineEnd),
+                                       static_cast<unsigned char>(kEndOfFile));
     }
 
 #if defined(__SSE2__)
@@ -94,18 +102,7 @@ struct Utf16Units {
     }
 
     static const char* FindStop(const char* p, const char* end) {
-        using Units8 = std::uint16_t __attribute__((vector_size(16)));
-        const Units8 lineEnd = Units8{} + InMemory(kLineEnd);
-        const Units8 endOfFile = Units8{} + InMemory(kEndOfFile);
-        for (; end - p >= 16; p += 16) {
-            Units8 units;
-            std::memcpy(&units, p, sizeof units);
-            const int hit = FirstHitByte((units == lineEnd) | (units == endOfFile));
-            if (hit >= 0) return p + hit;
-        }
-        while (p < end && At(p) != kLineEnd && At(p) != kEndOfFile)
-            p += kBytes;
-        return p;
+        return FindLineStop<Utf16Units>(p, end, InMemory(kLineEnd), InMemory(kEndOfFile));
     }
 
 #if defined(__SSE2__)

@@ -40,15 +40,19 @@ struct Utf8Sequence {
     char32_t c;
 };
 
-Utf8Sequence ReadUtf8(std::string_view bytes, std::size_t at) {
+// Whether encoded surrogates count as characters: names the system stores may hold lone ones, which must come
+// back unchanged; files are read strictly.
+enum class Surrogates { kRefused, kKept };
+
+Utf8Sequence ReadUtf8(std::string_view bytes, std::size_t at, Surrogates surrogates = Surrogates::kRefused) {
     const auto lead = static_cast<unsigned char>(bytes[at]);
     if (lead < 0x80) return {1, true, lead};
     const std::size_t length = Utf8SequenceLength(lead);
     if (length == 1) return {1, false, 0};
-    // The second byte's range rules out overlong forms, surrogates and codes past U+10FFFF.
+    // The second byte's range rules out overlong forms, codes past U+10FFFF and, unless kept, surrogates.
     unsigned char low = 0x80, high = 0xBF;
     if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xED && surrogates == Surrogates::kRefused) high = 0x9F;
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
     char32_t c = lead & (0x7F >> length);
@@ -71,20 +75,30 @@ bool IsLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c < 0xE000;
 }
 
-}  // namespace
-
-Text WideToText(WideView wide) {
+// The UTF-8 of count UTF-16 units, unit(i) giving each: a high and a low surrogate join into one character; a
+// lone surrogate is kept as it is when surrogates are kept, else replaced.
+template <typename Unit>
+Text TextFromUtf16(std::size_t count, Unit unit, Surrogates surrogates, std::size_t reserved) {
     Text out;
-    out.reserve(wide.size() * 3);
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        char32_t c = wide[i];
-        if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
+    out.reserve(reserved);
+    for (std::size_t i = 0; i < count; ++i) {
+        char32_t c = unit(i);
+        if (IsHighSurrogate(c) && i + 1 < count && IsLowSurrogate(unit(i + 1))) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
             ++i;
+        } else if (surrogates == Surrogates::kRefused && (IsHighSurrogate(c) || IsLowSurrogate(c))) {
+            c = kReplacement;
         }
         AppendUtf8(out, c);
     }
     return out;
+}
+
+}  // namespace
+
+Text WideToText(WideView wide) {
+    return TextFromUtf16(
+        wide.size(), [&](std::size_t i) -> char32_t { return wide[i]; }, Surrogates::kKept, wide.size() * 3);
 }
 
 WideText TextToWide(std::string_view text) {
@@ -92,37 +106,15 @@ WideText TextToWide(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out += static_cast<char16_t>(lead);
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t c = 0;
-        char32_t least = 0;
-        if (lead >= 0xC2 && lead < 0xE0) {
-            length = 2, c = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            length = 3, c = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            length = 4, c = lead & 0x07, least = 0x10000;
-        }
-        bool formed = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; formed && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            formed = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong forms and codes past U+10FFFF are no characters; encoded surrogates are kept (see
-        // WideToText).
-        if (!formed || c < least || c > 0x10FFFF) {
+        // A byte that starts no character stands for itself as one replacement; what follows is read afresh.
+        const Utf8Sequence sequence = ReadUtf8(text, i, Surrogates::kKept);
+        if (sequence.complete) {
+            AppendUtf16(out, sequence.c);
+            i += sequence.bytes;
+        } else {
             out += static_cast<char16_t>(kReplacement);
             ++i;
-            continue;
         }
-        AppendUtf16(out, c);
-        i += length;
     }
     return out;
 }
@@ -154,19 +146,7 @@ Text TextFromUtf16File(std::string_view bytes, bool bigEndian) {
         const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
         return bigEndian ? (first << 8 | second) : (second << 8 | first);
     };
-    const std::size_t units = bytes.size() / 2;
-    Text out;
-    out.reserve(bytes.size() * 3 / 2);
-    for (std::size_t i = 0; i < units; ++i) {
-        char32_t c = unit(i);
-        if (IsHighSurrogate(c) && i + 1 < units && IsLowSurrogate(unit(i + 1))) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
-            ++i;
-        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            c = kReplacement;
-        }
-        AppendUtf8(out, c);
-    }
+    Text out = TextFromUtf16(bytes.size() / 2, unit, Surrogates::kRefused, bytes.size() * 3 / 2);
     if (bytes.size() % 2 != 0) AppendUtf8(out, kReplacement);
     return out;
 }

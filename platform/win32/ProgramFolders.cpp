@@ -39,10 +39,14 @@ Text ProgramFolder() {
     return folder;
 }
 
-Text ApplicationDataFolder() {
+Text KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR raw = nullptr;
-    const HRESULT result = SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &raw);
+    const HRESULT result = SHGetKnownFolderPath(id, 0, nullptr, &raw);
     const CoTaskMemOwner<wchar_t> owned(raw);
     if (FAILED(result) || !raw) return Text();
     return FromWide(raw);
+}
+
+Text ApplicationDataFolder() {
+    return KnownFolder(FOLDERID_RoamingAppData);
 }

@@ -7,8 +7,7 @@ ensure_display
 
 # A private copy of the program, so that Data.INI beside it belongs to this test alone.
 work="$E2E_OUT/commandline"
-rm -rf "$work"
-mkdir -p "$work/bin" "$work/tree/Long Folder Name" "$work/tree/表"
+fresh_folder "$work" "$work/bin" "$work/tree/Long Folder Name" "$work/tree/表"
 cp "$ROMINADO_EXE" "$work/bin/Rominado.exe"
 : >"$work/tree/Long Folder Name/Mixed Case File.Txt"
 tree=$(printf 'Z:%s' "$work/tree" | tr / '\\')

@@ -3,8 +3,6 @@
 # data (ロミナード\Data.INI) unless the folder beside the program could take it; never to the drive's root.
 . "$(dirname "$0")/lib.sh"
 
-TITLE="ロミナード"
-
 # The user's copy of the settings in the test's Wine prefix: absent before, removed after, so that no other
 # test starts from it.
 prefix="${WINEPREFIX:-$E2E_ROOT/build/wineprefix}"
@@ -24,8 +22,7 @@ ROMINADO_EXE="$dir/Rominado.exe"
 start_program deepfolder-first
 driver wait-window "$TITLE" 60 || fail "the main window did not appear"
 driver move "$TITLE" 10 20 || fail "could not move the main window"
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 if [ -f "$dir/Data.INI" ]; then kept="$dir/Data.INI"; else kept="$user_copy/Data.INI"; fi
 grep -q '^FormLeft=10' "$kept" 2>/dev/null || fail "the settings were kept neither beside the program nor in $user_copy"
 
@@ -33,6 +30,5 @@ start_program deepfolder-second
 driver wait-window "$TITLE" 60 || fail "the main window did not appear again"
 [ "$(driver window-rect "$TITLE" | tr -d '\r' | cut -d' ' -f1,2)" = "10 20" ] ||
     fail "the second start is not at left 10, top 20"
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 echo "a program $(printf %s "$dir" | wc -c) bytes deep keeps its settings in $kept"

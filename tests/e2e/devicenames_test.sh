@@ -4,12 +4,9 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111 RDO_SHOW=114 RDO_LINE_CNT=119
-
 ensure_display
 tree="$E2E_OUT/device-names"
-rm -rf "$tree"
-mkdir -p "$tree"
+fresh_folder "$tree"
 expected="$E2E_OUT/devicenames-expected.txt"
 : >"$expected"
 total=0
@@ -59,7 +56,6 @@ grep -v 'Ｔｏｔａｌ' "$E2E_OUT/devicenames-memo.txt" | sort | cmp -s - "$ex
 [ "$(tail -n 1 "$E2E_OUT/devicenames-memo.txt")" = "$(printf '%10d行:Ｔｏｔａｌ' "$total")" ] ||
     fail "the total line is not $total"
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 echo "files named like devices counted as files"

@@ -3,12 +3,6 @@
 # Wine reads when a program starts; it is put back as it was when the test ends.
 . "$(dirname "$0")/lib.sh"
 
-TITLE="ロミナード"
-BTN_EDIT=105
-BTN_SET=107
-BTN_VER=108
-CHK_GET=110
-RDO_SHOW=114
 DESKTOP='HKCU\Control Panel\Desktop'
 
 saved_dpi=$("$WINE_RUN" reg query "$DESKTOP" /v LogPixels 2>/dev/null | tr -d '\r' |
@@ -62,8 +56,7 @@ for dpi in 96 144; do
     driver click "$TITLE" $CHK_GET || fail "could not turn the filter on"
     driver wait-window "$TITLE" 10 || fail "the main window went at $dpi DPI"
     shoot "main-panels-$dpi" "$TITLE"
-    driver close "$TITLE" || fail "could not ask the main window to close"
-    wait_program_exit 30
+    close_program
     [ "$program_exit" = 0 ] || fail "the program ended with code $program_exit at $dpi DPI"
 done
 

@@ -59,3 +59,11 @@ wait_lines() {
     done
 }
 
+# drop_told_of_aliases PATH LINES: drops PATH onto the text area with names in their code page form, expects the
+# box that tells of names given by their 8.3 aliases (its text left in notice) and waits for LINES lines.
+drop_told_of_aliases() {
+    drag_onto_memo "$TITLE" $MEMO "$1"
+    notice=$(driver answer-box "$TITLE" 60) || fail "the user was not told of the names given by their aliases"
+    printf '%s\n' "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
+    wait_lines "$TITLE" $MEMO "$2"
+}

@@ -4,12 +4,9 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111 CHK_GET=110 RDO_FULL=112 RDO_SHOW=114
-
 ensure_display
 tree="$E2E_OUT/drop-tree"
-rm -rf "$tree"
-mkdir -p "$tree/資料/sub" "$tree/ソース"
+fresh_folder "$tree" "$tree/資料/sub" "$tree/ソース"
 touch "$tree/一覧表" "$tree/Readme.TXT" "$tree/readme.txt" "$tree/資料/報告.doc" "$tree/資料/sub/ｶﾅ.txt" \
       "$tree/ソース/main.c" "$tree/.hidden" "$tree/資料/.secret"
 
@@ -53,8 +50,7 @@ driver click "$TITLE" $RDO_SHOW
 driver click "$TITLE" $CHK_GET
 screenshot drop-contents-mode
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 rm -rf "$big"
 echo "drops, append and abort as expected; screenshots in $E2E_OUT"

@@ -5,12 +5,9 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111 RDO_SHOW=114 RDO_LINE_CNT=119 RDO_LINE_ALL=120
-
 ensure_display
 folder="$E2E_OUT/encodings"
-rm -rf "$folder"
-mkdir -p "$folder"
+fresh_folder "$folder"
 trap 'rm -rf "$folder"; cleanup' EXIT
 /usr/bin/python3 - "$folder" <<'PY'
 import os, sys
@@ -42,7 +39,6 @@ expected=$(printf '不思議な国の上\n二行目?\n三行目\n'
     for i in 1 2 3; do printf '不思議な国の上\n二行目\360\237\230\200\n三行目\n'; done)
 [ "$(memo_text | tail -n 12)" = "$expected" ] || fail "the lines are not shown as text: $(memo_text)"
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 echo "four encodings of three lines counted 3 each and shown as text"

@@ -4,8 +4,6 @@
 # window and the about box open them as windows of their own (not owned by the main window).
 . "$(dirname "$0")/lib.sh"
 
-MEMO=100 RDO_FULL=112 RDO_NAME=113
-
 key() {
     xdotool key --delay 50 "$@"
     sleep 0.3
@@ -72,6 +70,5 @@ driver wait-window "ﾊﾞｰｼﾞｮﾝ情報" 10 || fail "Alt+V did not open 
 driver owned "ﾊﾞｰｼﾞｮﾝ情報" && fail "the about box is owned by the main window"
 screenshot keyboard
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 echo "Tab, Shift+Tab, an arrow, Enter, Alt+D, Esc, Alt+O and Alt+V worked as real keys"

@@ -14,6 +14,9 @@ cp "$ROMINADO_EXE" "$private_bin/"
 ROMINADO_EXE="$private_bin/$(basename "$ROMINADO_EXE")"
 
 TITLE="ロミナード"  # the main window's title
+# The main window's controls, by id.
+MEMO=100 PNL_TOP=101 BTN_EDIT=105 BTN_FONT=106 BTN_SET=107 BTN_VER=108 BTN_HELP=109
+CHK_GET=110 CHK_FALL=111 RDO_FULL=112 RDO_NAME=113 RDO_SHOW=114 RDO_LINE_CNT=119 RDO_LINE_ALL=120
 
 xvfb_pid=""
 program_pid=""
@@ -47,15 +50,29 @@ start_program() {
     program_pid=$!
 }
 
+# fresh_folder DIR [FOLDER...]: DIR made afresh and empty, then the folders FOLDER made (DIR's subfolders).
+fresh_folder() {
+    rm -rf "$1"
+    mkdir -p "$@"
+}
+
+# Asks the main window to close and waits for the program to end by itself.
+close_program() {
+    driver close "$TITLE" || fail "could not ask the main window to close"
+    wait_program_exit 30
+}
+
 driver() {
     "$WINE_RUN" "$E2E_DRIVER" "$@" </dev/null
 }
 
-# start_for_drops NAME TITLE CHECKBOX: starts the program beside a process that keeps the Wine session, waits for
-# its window TITLE and checks the recursion box CHECKBOX.
+# start_for_drops NAME TITLE CHECKBOX: starts the program beside a process that keeps the Wine session (started
+# with the first program), waits for its window TITLE and checks the recursion box CHECKBOX.
 start_for_drops() {
-    driver hold >/dev/null 2>&1 &
-    holder_pid=$!
+    if [ -z "$holder_pid" ]; then
+        driver hold >/dev/null 2>&1 &
+        holder_pid=$!
+    fi
     start_program "$1"
     driver wait-window "$2" 60 || fail "the main window did not appear"
     driver click "$2" "$3" || fail "could not turn recursion on"

@@ -4,12 +4,9 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111 RDO_FULL=112 RDO_SHOW=114 RDO_LINE_ALL=120
-
 ensure_display
 folder="$E2E_OUT/longline"
-rm -rf "$folder"
-mkdir -p "$folder"
+fresh_folder "$folder"
 # Sparse: made at once, taking no room; it reads as NUL bytes, which the text area shows as spaces. Zeros of a
 # sparse file read at over a gigabyte a second: 32 GiB keep the reading going well past the Esc.
 truncate -s 32G "$folder/one-line.txt"
@@ -45,6 +42,5 @@ last=$(tail -c 64 "$E2E_OUT/longline-text.bin" | tr -d '\r' | grep -v '^ *$' | t
 rm -f "$E2E_OUT/longline-text.bin"
 screenshot longline
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 echo "Esc inside a line of 32 GiB ended the reading with [中断]"

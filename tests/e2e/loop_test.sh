@@ -4,8 +4,6 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111 RDO_FULL=112
-
 # Runs a step with a time limit: reading the text area waits for the program, which answers only while it
 # pumps messages, so a walk that never ends would hold the step for ever.
 within() {
@@ -24,8 +22,7 @@ within() {
 
 ensure_display
 tree="$E2E_OUT/loop-tree"
-rm -rf "$tree"
-mkdir -p "$tree/d/資料"
+fresh_folder "$tree" "$tree/d/資料"
 touch "$tree/d/f.txt" "$tree/d/資料/報告.txt"
 ln -s . "$tree/d/a"
 ln -s . "$tree/d/b"
@@ -57,8 +54,7 @@ total=$((before + 1 + 300 * 401))
 [ "$after" -lt "$total" ] || fail "Esc did not stop the walk of one large folder"
 screenshot loop-after-esc
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 [ "$program_exit" -eq 0 ] || fail "the program ended with code $program_exit"
 kill "$holder_pid" 2>/dev/null || true
 rm -rf "$big" "$tree"

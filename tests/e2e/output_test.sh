@@ -4,13 +4,13 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 BTN_SET=107 CHK_FALL=111 SETTINGS="設定画面"
+SETTINGS="設定画面"
 # The settings window's controls, and the entries of its lists chosen here (quoted always, comma, "/").
 BTN_CLOCE=2 BT_SETN=203 CHK_NO_LAST_END=212 CHOICES="206_1 209_3 215_1"
 
 ensure_display
 files="$E2E_OUT/output-files"
-rm -rf "$files" && mkdir -p "$files"
+fresh_folder "$files"
 touch "$files/表.txt" "$files/ソ 一覧.txt" "$files/能力.doc"
 
 # Each path as Wine names it ("/" between names), quoted, in the locale's order, joined by commas.
@@ -27,8 +27,7 @@ drop_check_and_close() {
         [ "$waited" -lt 300 ] || fail "$1: the clipboard holds $(od -c "$E2E_OUT/$1.bin" | head -5)"
         sleep 0.1 && waited=$((waited + 1))
     done
-    driver close "$TITLE" || fail "could not ask the main window to close"
-    wait_program_exit 30
+    close_program
 }
 
 start_for_drops output-first "$TITLE" $CHK_FALL

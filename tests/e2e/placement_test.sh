@@ -2,16 +2,13 @@
 # a huge font size is brought into range; closing saves the values in use, not the ones read.
 . "$(dirname "$0")/lib.sh"
 
-TITLE="ロミナード"
-
 ini_value() {
     tr -d '\r' <"$ini" | sed -n "s/^$1=//p"
 }
 
 ensure_display
 dir="$E2E_OUT/placement"
-rm -rf "$dir"
-mkdir -p "$dir"
+fresh_folder "$dir"
 cp "$ROMINADO_EXE" "$dir/Rominado.exe"
 ROMINADO_EXE="$dir/Rominado.exe"
 ini="$dir/Data.INI"
@@ -25,8 +22,7 @@ screen_height=$(xdpyinfo 2>/dev/null | sed -n 's/.*dimensions: *[0-9]*x\([0-9]*\
     { screenshot placement-failed; fail "the window stands at $1, $2 (size $3 x $4), off the screen"; }
 screenshot placement
 
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 [ "$(ini_value FormLeft)" = "$1" ] && [ "$(ini_value FormTop)" = "$2" ] ||
     fail "Data.INI keeps FormLeft=$(ini_value FormLeft) FormTop=$(ini_value FormTop), not the place in use $1, $2"
 size=$(ini_value FontSize)

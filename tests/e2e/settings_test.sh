@@ -4,9 +4,6 @@
 # window and the about box.
 . "$(dirname "$0")/lib.sh"
 
-TITLE="ロミナード"
-PNL_TOP=101 BTN_FONT=106 BTN_SET=107 BTN_VER=108 RDO_SHOW=114
-
 # The settings file as lines of text, blank lines left out, joined by single spaces.
 ini_lines() {
     iconv -f CP932 -t UTF-8 "$ini" | tr -d '\r' | grep -v '^$' | tr '\n' ' ' | sed 's/ $//'
@@ -20,8 +17,7 @@ control_state() {
 ensure_display
 # A folder of its own for the program, so that Data.INI beside it starts missing.
 dir="$E2E_OUT/settings"
-rm -rf "$dir"
-mkdir -p "$dir"
+fresh_folder "$dir"
 cp "$ROMINADO_EXE" "$dir/Rominado.exe"
 ROMINADO_EXE="$dir/Rominado.exe"
 ini="$dir/Data.INI"
@@ -42,8 +38,7 @@ driver click "$TITLE" $BTN_VER || fail "could not press 情報(&V)"
 driver wait-window "ﾊﾞｰｼﾞｮﾝ情報" 10 || fail "the about box did not appear"
 screenshot about-box
 
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 expected="[MainForm] FormTop=20 FormLeft=10 [GetMode] FullPath=2 [Show] FontSize=10 FontName=IPA明朝 [System] DeskTopSet=0 SendToSet=0"
 [ "$(ini_lines)" = "$expected" ] || fail "Data.INI after the first run: $(ini_lines)"
 
@@ -54,7 +49,6 @@ driver wait-window "$TITLE" 60 || fail "the main window did not appear again"
 [ "$(control_state $PNL_TOP | cut -d' ' -f2)" = 97 ] || fail "the top panel is not enlarged"
 screenshot settings-second-start
 # Closing again writes what the window took from Data.INI: the same font name and size come back.
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 [ "$(ini_lines)" = "$expected" ] || fail "Data.INI after the second run: $(ini_lines)"
 echo "Data.INI kept position, mode and font across runs; screenshots in $E2E_OUT"

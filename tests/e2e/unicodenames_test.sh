@@ -7,8 +7,6 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 CHK_FALL=111
-
 ensure_display
 tree="$E2E_OUT/unicode-tree"
 rm -rf "$tree"
@@ -77,8 +75,7 @@ until driver clipboard >"$narrow.bin" && cmp -s "$narrow.bin" "$narrow.expected"
     }
     sleep 0.1 && waited=$((waited + 1))
 done
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 
 # The option for older programs: each name the code page cannot hold by its alias, found beside it.
 aliases="$E2E_OUT/unicodenames-aliases.txt"
@@ -89,17 +86,11 @@ while read -r name; do
 done <"$aliases.stored" >"$aliases"
 replace_names "$aliases" <"$expected" | LC_ALL=C sort >"$expected.aliases"
 printf '[Output]\r\nCodePageNames=1\r\n' >"$(dirname "$ROMINADO_EXE")/Data.INI"
-start_program unicodenames-codepage
-driver wait-window "$TITLE" 60 || fail "the main window did not appear again"
-driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
-drag_onto_memo "$TITLE" $MEMO "$tree"
-notice=$(driver answer-box "$TITLE" 60) || fail "the user was not told of the names given by their aliases"
-printf '%s\n' "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
-wait_lines "$TITLE" $MEMO "$entries"
+start_for_drops unicodenames-codepage "$TITLE" $CHK_FALL
+drop_told_of_aliases "$tree" "$entries"
 driver clipboard | iconv -f CP932 -t UTF-8 | tr -d '\r' | LC_ALL=C sort | cmp -s - "$expected.aliases" ||
     fail "with the option on, the names are not given by their aliases"
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 rm -rf "$tree"
 echo "$entries entries by their stored names in Unicode, in code page 932 form in CF_TEXT, by aliases with the option"

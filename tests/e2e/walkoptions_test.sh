@@ -4,13 +4,13 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-MEMO=100 BTN_SET=107 CHK_FALL=111 SETTINGS="設定画面"
+SETTINGS="設定画面"
 # The settings window's controls: cancel, apply, the mask box and the tree list (its third entry: ASCII).
 BTN_CLOCE=2 BT_SETN=203 EDT_MASKS=235 CMB_TREE=242
 
 ensure_display
 root="$E2E_OUT/walkoptions-files"
-rm -rf "$root" && mkdir -p "$root/表/node_modules/m" "$root/表/ソ"
+fresh_folder "$root" "$root/表/node_modules/m" "$root/表/ソ"
 touch "$root/表/a.txt" "$root/表/b.tmp" "$root/表/node_modules/m/x.js" "$root/表/ソ/能.txt" "$root/表/ソ/c.TMP"
 
 expected="$E2E_OUT/walkoptions-expected.bin"
@@ -37,7 +37,6 @@ until driver clipboard >"$E2E_OUT/walkoptions-drop.bin" 2>/dev/null && cmp -s "$
     [ "$waited" -lt 300 ] || fail "the clipboard holds $(od -c "$E2E_OUT/walkoptions-drop.bin" | head -8)"
     sleep 0.1 && waited=$((waited + 1))
 done
-driver close "$TITLE" || fail "could not ask the main window to close"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 echo "masks and the tree form applied: the folder drawn as a tree without the excluded entries"

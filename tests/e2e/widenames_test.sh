@@ -5,9 +5,6 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/drag.sh"
 
-TITLE="ロミナード"
-MEMO=100 CHK_FALL=111
-
 ensure_display
 tree="$E2E_OUT/wide-tree"
 rm -rf "$tree"
@@ -27,16 +24,8 @@ PY
 entries=$(find "$tree" | wc -l)
 
 printf '[Output]\r\nCodePageNames=1\r\n' >"$(dirname "$ROMINADO_EXE")/Data.INI"
-driver hold >/dev/null 2>&1 &
-holder_pid=$!
-start_program widenames
-driver wait-window "$TITLE" 60 || fail "the main window did not appear"
-driver click "$TITLE" $CHK_FALL || fail "could not turn recursion on"
-
-drag_onto_memo "$TITLE" $MEMO "$tree"
-notice=$(driver answer-box "$TITLE" 60) || fail "the user was not told of the substituted names"
-printf '%s\n' "$notice" | grep -q "8.3" || fail "the notice does not tell of short names: $notice"
-wait_lines "$TITLE" $MEMO "$entries"
+start_for_drops widenames "$TITLE" $CHK_FALL
+drop_told_of_aliases "$tree" "$entries"
 
 clip="$E2E_OUT/widenames-clipboard.txt"
 driver clipboard >"$clip" || fail "the clipboard holds no text"
@@ -47,8 +36,7 @@ missing=$(iconv -f CP932 -t UTF-8 "$clip" | "$WINE_RUN" "$E2E_DRIVER" missing) |
     fail "lines that name nothing: $missing"
 grep -q "f1000.txt" "$clip" || fail "the file 1,000 bytes deep has no line"
 
-driver close "$TITLE"
-wait_program_exit 30
+close_program
 kill "$holder_pid" 2>/dev/null || true
 rm -rf "$tree"
 echo "$lines lines, each naming an existing entry; told: $notice"

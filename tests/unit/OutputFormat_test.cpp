@@ -9,7 +9,16 @@ namespace {
 // 表, ソ and 能 end in the byte 0x5C, which is no separator there.
 const Text kFile = "C:\\表\\ソ能.txt";
 
-// Each row: the flags (D: the entry is a folder), the line, whose relative part starts at 3, and the result.
+// Rows of the flags (D: the entry is a folder), the line, whose relative part starts at 3, and the result:
+// each line formatted with its flags gives its result.
+template <std::size_t N>
+void ExpectFormatted(const Text (&cases)[N][3]) {
+    for (const auto& [flags, line, expected] : cases)
+        EXPECT_EQ(FormatEntry({line, 3, flags.find('D') != Text::npos, nullptr}, OutputFlags(flags)),
+                  expected)
+            << flags << " " << line;
+}
+
 TEST(FormatEntry, PathOptionsAloneAndCombined) {
     const Text cases[][3] = {
         {"", kFile, kFile},
@@ -32,10 +41,7 @@ TEST(FormatEntry, PathOptionsAloneAndCombined) {
         {"re/\"", kFile, "\"表/ソ能\""},
         {"m2_D", "C:\\データ 表", "\"C:\\\\データ 表\\\\\""},
     };
-    for (const auto& [flags, line, expected] : cases)
-        EXPECT_EQ(FormatEntry({line, 3, flags.find('D') != Text::npos, nullptr}, OutputFlags(flags)),
-                  expected)
-            << flags << " " << line;
+    ExpectFormatted(cases);
 }
 
 // Each column asked for follows after a tab, empty when unknown; a time off the clock gives an empty column.
@@ -66,8 +72,8 @@ TEST(OutputOptions, EveryFieldCountsAndOnlyLineOptionsChangeLines) {
     }
 }
 
-// Each row: the flags, the line and the result. WSL mounts drives, not shares; a URI carries the UTF-8 bytes
-// of every character but the unreserved ones, a share's server as its authority.
+// WSL mounts drives, not shares; a URI carries the UTF-8 bytes of every character but the unreserved ones, a
+// share's server as its authority.
 TEST(FormatEntry, WslAndFileUriFormsOfDriveShareAndUnicodePaths) {
     const Text cases[][3] = {
         {"w", kFile, "/mnt/c/表/ソ能.txt"},
@@ -84,10 +90,7 @@ TEST(FormatEntry, WslAndFileUriFormsOfDriveShareAndUnicodePaths) {
         {"ur", kFile, "%E8%A1%A8/%E3%82%BD%E8%83%BD.txt"},
         {"u\"", "C:\\a b", "\"file:///C:/a%20b\""},
     };
-    for (const auto& [flags, line, expected] : cases)
-        EXPECT_EQ(FormatEntry({line, 3, flags.find('D') != Text::npos, nullptr}, OutputFlags(flags)),
-                  expected)
-            << flags << " " << line;
+    ExpectFormatted(cases);
 }
 
 // RFC 4180: a field with a comma, a quote or a space is quoted, its quotes doubled; columns follow after

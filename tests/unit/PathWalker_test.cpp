@@ -8,17 +8,13 @@
 #include <vector>
 
 #include "collect/ExtFilter.h"
-#include "tests/fakes/FakeCollation.h"
-#include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeNetwork.h"
-#include "tests/fakes/RecordingView.h"
+#include "tests/FakeWalkParts.h"
 
 namespace {
 
 using Lines = std::vector<Text>;
 
-class PathWalkerTest : public ::testing::Test {
+class PathWalkerTest : public ::testing::Test, protected FakeWalkParts {
 protected:
     // Walks path as dropped name index, the way the drop handler prepares each name, and returns the list.
     Lines Collect(const Text& path, std::int32_t index = 0) {
@@ -37,14 +33,6 @@ protected:
         options.filterOn = true;
         state.FExtFilter = FilterSlots(cells);
     }
-
-    FakeFileSystem files;
-    FakeNetwork network;
-    FakeCollation locale{LetterCase::kIgnored};
-    RecordingView view;
-    FakeContentsReader reader;
-    DropState state{locale};
-    OptionSnapshot options;
 };
 
 TEST_F(PathWalkerTest, WithoutRecursionAFolderIsOneEntry) {

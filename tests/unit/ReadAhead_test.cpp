@@ -106,6 +106,15 @@ const ReadAhead::KeepWaiting kWaitOn = [] { return true; };
 // Long enough for every worker that is not held to end.
 constexpr std::chrono::milliseconds kStopWait{10000};
 
+// Holds the files and asks for path: returns once a worker has begun to open it, where it waits until the
+// files are released.
+void BeginHeldRead(SharedFiles& files, ReadAhead& ahead, const Text& path) {
+    const int before = files.opens;
+    files.Hold();
+    ahead.Expect(path);
+    files.AwaitOpens(before + 1);
+}
+
 TEST(ReadAheadTest, GivesWholeFilesWithinTheCapacityAndNothingElse) {
     SharedFiles files;
     files.contents = {{"a", "one\r\ntwo"},
@@ -131,9 +140,7 @@ TEST(ReadAheadTest, TakeWaitsForAFileToComeAndDropsOneTheWorkersHaveNoRoomFor) {
     files.contents = {{"a", "A"}, {"b", "B"}, {"c", "C"}};
     ReadAhead ahead(files, 8, 1, 1024, 1, kStopWait);
     // The one worker is under way with c before b and a are asked for.
-    files.Hold();
-    ahead.Expect("c");
-    files.AwaitOpens(1);
+    BeginHeldRead(files, ahead, "c");
     ahead.Expect("b");
     ahead.Expect("a");
     files.Release();
@@ -148,9 +155,7 @@ TEST(ReadAheadTest, ForgottenFilesAreReadAgainWhenAskedForAgain) {
     SharedFiles files;
     files.contents = {{"f", "old"}};
     ReadAhead ahead(files, 8, 16, 1024, 1, kStopWait);
-    files.Hold();
-    ahead.Expect("f");
-    files.AwaitOpens(1);
+    BeginHeldRead(files, ahead, "f");
     ahead.Forget();
     files.contents["f"] = "new";
     ahead.Expect("f");
@@ -179,9 +184,7 @@ TEST(ReadAheadTest, AWaitForAReadThatDoesNotEndServesTheCallerUntilItGivesUp) {
     SharedFiles files;
     files.contents = {{"stuck", "S"}};
     ReadAhead ahead(files, 8, 16, 1024, 1, kStopWait);
-    files.Hold();
-    ahead.Expect("stuck");
-    files.AwaitOpens(1);
+    BeginHeldRead(files, ahead, "stuck");
     int asked = 0;
     EXPECT_EQ(ahead.Take("stuck", [&] { return ++asked < 3; }), std::nullopt);
     EXPECT_EQ(asked, 3);
@@ -195,9 +198,7 @@ TEST(ReadAheadTest, TheEndLeavesAWorkerStuckInACallBehind) {
     SharedFiles files;
     files.contents = {{"stuck", "S"}};
     auto ahead = std::make_unique<ReadAhead>(files, 8, 16, 1024, 2, std::chrono::milliseconds(10));
-    files.Hold();
-    ahead->Expect("stuck");
-    files.AwaitOpens(1);
+    BeginHeldRead(files, *ahead, "stuck");
     // Returns although the open never ends while the files are held.
     ahead.reset();
     // The worker left behind ends once its call does: it closes its file and touches nothing else.

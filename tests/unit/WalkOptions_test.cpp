@@ -8,11 +8,7 @@
 #include "collect/PathWalker.h"
 #include "collect/TreeDrawing.h"
 #include "shared/EnvironmentForm.h"
-#include "tests/fakes/FakeCollation.h"
-#include "tests/fakes/FakeDrop.h"
-#include "tests/fakes/FakeFileSystem.h"
-#include "tests/fakes/FakeNetwork.h"
-#include "tests/fakes/RecordingView.h"
+#include "tests/FakeWalkParts.h"
 
 namespace {
 
@@ -85,7 +81,7 @@ TEST(EnvironmentForm, LongestFolderThatBeginsThePathAtAComponent) {
         EXPECT_EQ(form.Apply(path), expected) << path;
 }
 
-class WalkOptionsTest : public ::testing::Test {
+class WalkOptionsTest : public ::testing::Test, protected FakeWalkParts {
 protected:
     WalkOptionsTest() {
         options.recurse = true;
@@ -104,13 +100,6 @@ protected:
         return state.FPathList.Entries();
     }
 
-    FakeFileSystem files;
-    FakeNetwork network;
-    FakeCollation locale{LetterCase::kIgnored};
-    RecordingView view;
-    FakeContentsReader reader;
-    DropState state{locale};
-    OptionSnapshot options;
     OutputOptions output;
 };
 

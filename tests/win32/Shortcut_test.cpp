@@ -68,15 +68,6 @@ struct RemovedAtEnd {
     ~RemovedAtEnd() { shell.RemoveFile(path); }
 };
 
-// The known-folder answer for Send To, asked the other way round from the shell-link service.
-Text KnownSendToFolder() {
-    PWSTR raw = nullptr;
-    const HRESULT result = SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &raw);
-    const CoTaskMemOwner<wchar_t> owned(raw);
-    if (FAILED(result) || !raw) return Text();
-    return FromWide(raw);
-}
-
 // The settings window's shortcut half over a real shell, with both shortcuts unset at the start.
 struct ShortcutsOnTheShell {
     explicit ShortcutsOnTheShell(ShellLinks& shell)
@@ -151,7 +142,8 @@ TEST_F(ShellLinksTest, DesktopIsAnExistingFolder) {
 TEST_F(ShellLinksTest, SendToIsTheShellsKnownFolder) {
     const Text sendTo = shell.SendToFolder();
     ASSERT_FALSE(sendTo.empty());
-    EXPECT_EQ(sendTo, KnownSendToFolder());
+    // The known-folder answer, asked the other way round from the shell-link service.
+    EXPECT_EQ(sendTo, KnownFolder(FOLDERID_SendTo));
     const DWORD attributes = GetFileAttributesW(Wide(sendTo).c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << sendTo;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << sendTo;
