@@ -74,10 +74,11 @@ foreach(script ${E2E_SCRIPTS})
 endforeach()
 
 # The package test's release build runs as a set-up step with a time limit of its own; the test then packs
-# from it in seconds.
+# from it in seconds. It takes the help page's pictures of the real windows in the shared Wine session, so
+# the window tests wait for it: beside one of them a picture came out at another DPI.
 add_test(NAME package.release_build COMMAND sh ${CMAKE_SOURCE_DIR}/tests/e2e/package_test.sh build)
 set_tests_properties(package.release_build PROPERTIES ENVIRONMENT "${E2E_ENV}" TIMEOUT 1800
-                     FIXTURES_SETUP release_build)
+                     FIXTURES_SETUP release_build RESOURCE_LOCK win32_session)
 set_tests_properties(e2e.package PROPERTIES FIXTURES_REQUIRED release_build)
 
 # The release zip's writer.
