@@ -1,3 +1,1 @@
-target_sources(rominado_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/EditOperations.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/HenkanJ.cpp)
+folder_sources(rominado_core EditOperations HenkanJ)

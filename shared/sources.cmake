@@ -1,3 +1,1 @@
-target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/LongFileName.cpp)
-target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/OutputFormat.cpp)
-target_sources(rominado_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/EnvironmentForm.cpp)
+folder_sources(rominado_core LongFileName OutputFormat EnvironmentForm)
