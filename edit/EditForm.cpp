@@ -99,13 +99,6 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             }
             return 0;
         }
-        case WM_DPICHANGED:
-            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
-            return 0;
-        case WM_CLOSE:
-            // The close box only hides the window; the undo copy stays.
-            ShowWindow(Handle(), SW_HIDE);
-            return 0;
         case WM_DESTROY:
             // Destroyed with its owner, the main window: the loop must not keep the handle.
             loop_.RemoveModeless(Handle());
@@ -113,7 +106,7 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         default:
             break;
     }
-    return Default(msg, wparam, lparam);
+    return SecondaryWindow::HandleMessage(msg, wparam, lparam);
 }
 
 void TForm3::ScaleTo(UINT dpi) {

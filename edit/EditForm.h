@@ -14,7 +14,7 @@
 #include "platform/win32/Window.h"
 #include "shared/View.h"
 
-class TForm3 : public Window, private BreakButton {
+class TForm3 : public SecondaryWindow, private BreakButton {
 public:
     // Control ids. An operation button's id is kOperationIdBase plus its tag; none is IDOK or IDCANCEL, so
     // Enter and Esc, which the dialog keyboard turns into those, run nothing.
@@ -62,7 +62,7 @@ protected:
 private:
     void SetBreakVisible(bool visible) override;
     // Fonts and controls at the DPI the window has moved to.
-    void ScaleTo(UINT dpi);
+    void ScaleTo(UINT dpi) override;
 
     void BtnUpperClick(int tag);
     // Runs work counted among the operations under way, and tells the owner when it has ended.

@@ -499,13 +499,7 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             if (target) SetFocus(target);
             return 0;
         }
-        case WM_DPICHANGED:
-            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
-            return 0;
-        case WM_CLOSE:
-            BtnCloceClick();
-            return 0;
         default:
-            return Default(msg, wparam, lparam);
+            return SecondaryWindow::HandleMessage(msg, wparam, lparam);
     }
 }

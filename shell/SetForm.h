@@ -74,7 +74,7 @@ enum SetFormControl : int {
     kOutputPages,  // the tabs over the output group: what a line holds, and what the walk takes
 };
 
-class TForm2 : public Window, private Prompts {
+class TForm2 : public SecondaryWindow, private Prompts {
 public:
     // flags are the main window's fields and output the options its drops use, both set by applying, after
     // which outputApplied keeps the options (an AppError it raises is reported as the window reports errors).
@@ -103,7 +103,7 @@ private:
     bool Confirm(const Text& text) override;
     void Inform(const Text& text) override;
     // Fonts, controls, button images and icons at the DPI the window is shown at.
-    void ScaleTo(UINT dpi);
+    void ScaleTo(UINT dpi) override;
     // The output options as the controls show them, and the other way round.
     OutputOptions ChosenOutput() const;
     void ShowOutput(const OutputOptions& options);

@@ -132,13 +132,7 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) SetFocus(Item(kOKButton));
             return 0;
-        case WM_DPICHANGED:
-            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
-            return 0;
-        case WM_CLOSE:
-            OKButtonClick();
-            return 0;
         default:
-            return Default(msg, wparam, lparam);
+            return SecondaryWindow::HandleMessage(msg, wparam, lparam);
     }
 }

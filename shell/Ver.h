@@ -20,7 +20,7 @@ enum AboutControl : int {
     kOKButton,
 };
 
-class TAboutBox : public Window {
+class TAboutBox : public SecondaryWindow {
 public:
     // Creates the box hidden. The picture comes from the program's resources; without them it stays empty.
     // The program gives it no owner: a normal window that can go behind the main window.
@@ -36,7 +36,7 @@ protected:
 
 private:
     // Fonts, controls and picture at the DPI the box is shown at.
-    void ScaleTo(UINT dpi);
+    void ScaleTo(UINT dpi) override;
 
     FontOwner font_;
     FontOwner nameFont_;

@@ -1,6 +1,7 @@
 #include "platform/win32/Window.h"
 
 #include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "text/AppError.h"
 #include "text/ErrorText.h"
@@ -152,6 +153,19 @@ void Window::SetItemText(int id, const Text& text) const {
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     return Default(msg, wparam, lparam);
+}
+
+LRESULT SecondaryWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    switch (msg) {
+        case WM_DPICHANGED:
+            ScaleTo(AcceptDpiChange(Handle(), wparam, lparam));
+            return 0;
+        case WM_CLOSE:
+            ShowWindow(Handle(), SW_HIDE);
+            return 0;
+        default:
+            return Default(msg, wparam, lparam);
+    }
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -92,3 +92,13 @@ private:
     HWND hwnd_ = nullptr;
     mutable std::unordered_map<int, HWND> items_;  // controls found by Item, for this hwnd_ only
 };
+
+// A window the main window owns and shows again and again: its close box hides it, and on a monitor of
+// another DPI it takes the rectangle the system suggests and lays itself out anew.
+class SecondaryWindow : public Window {
+protected:
+    virtual void ScaleTo(UINT dpi) = 0;
+
+    // Handles WM_DPICHANGED and WM_CLOSE; passes any other message to Default.
+    LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+};
