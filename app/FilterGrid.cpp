@@ -1,12 +1,11 @@
 #include "app/FilterGrid.h"
 
-#include <commctrl.h>
-
 #include "app/MainLayout.h"
+#include "platform/win32/Controls.h"
 
 namespace {
 
-LRESULT CALLBACK CellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+std::optional<LRESULT> CellMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM) {
     HWND grid = GetParent(hwnd);
     switch (msg) {
         case WM_SETFOCUS:
@@ -30,18 +29,13 @@ LRESULT CALLBACK CellProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam
                 return 0;
             }
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &CellProcedure, 1);
-            break;
-        default:
-            break;
     }
-    return DefSubclassProc(hwnd, msg, wparam, lparam);
+    return std::nullopt;
 }
 
 }  // namespace
 
 void MakeFilterGrid(HWND grid) {
     for (int row = 0; row < kGridCellCount; ++row)
-        SetWindowSubclass(GetDlgItem(grid, kGridCell0 + row), &CellProcedure, 1, 0);
+        AddControlHandler<&CellMessage>(GetDlgItem(grid, kGridCell0 + row));
 }

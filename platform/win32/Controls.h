@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstddef>
+#include <optional>
 
 #include "platform/win32/Handles.h"
 
@@ -38,6 +41,28 @@ bool CreateControls(HWND window, const ControlSpec* specs, std::size_t count, HF
 template <std::size_t N>
 bool CreateControls(HWND window, const ControlSpec (&specs)[N], HFONT font) {
     return CreateControls(window, specs, N, font);
+}
+
+// What a program adds to a control's own handling: the answer to a message, or nullopt to leave the message
+// to the control.
+using ControlMessageHandler = std::optional<LRESULT> (*)(HWND control, UINT msg, WPARAM wparam,
+                                                         LPARAM lparam);
+
+template <ControlMessageHandler handler>
+LRESULT CALLBACK ControlSubclassProcedure(HWND control, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                          DWORD_PTR) {
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, &ControlSubclassProcedure<handler>, id);
+    } else if (const std::optional<LRESULT> answer = handler(control, msg, wparam, lparam)) {
+        return *answer;
+    }
+    return DefSubclassProc(control, msg, wparam, lparam);
+}
+
+// Puts handler before the control's own handling for the rest of the control's life.
+template <ControlMessageHandler handler>
+void AddControlHandler(HWND control) {
+    SetWindowSubclass(control, &ControlSubclassProcedure<handler>, 1, 0);
 }
 
 // The control of that id anywhere below window (controls on panels included).

@@ -1,9 +1,8 @@
 #include "platform/win32/SpeedButton.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
+#include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Window.h"
@@ -18,8 +17,7 @@ bool Inside(HWND button, LPARAM point) {
     return PtInRect(&client, at) != FALSE;
 }
 
-LRESULT CALLBACK SpeedButtonProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                      DWORD_PTR) {
+std::optional<LRESULT> SpeedButtonMessage(HWND hwnd, UINT msg, WPARAM, LPARAM lparam) {
     switch (msg) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -46,19 +44,14 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND hwnd, UINT msg, WPARAM wparam, LPARAM
         case WM_CAPTURECHANGED:
             SendMessageW(hwnd, BM_SETSTATE, FALSE, 0);
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &SpeedButtonProcedure, 1);
-            break;
-        default:
-            break;
     }
-    return DefSubclassProc(hwnd, msg, wparam, lparam);
+    return std::nullopt;
 }
 
 }  // namespace
 
 void MakeSpeedButton(HWND button) {
-    SetWindowSubclass(button, &SpeedButtonProcedure, 1, 0);
+    AddControlHandler<&SpeedButtonMessage>(button);
 }
 
 ImageListOwner LoadSpeedButtonGlyph(HINSTANCE instance, int bitmapId, int bitmapId2x, int size) {
