@@ -13,18 +13,21 @@
 #include <type_traits>
 #include <utility>
 
-template <typename Traits>
+// How a kind of handle says "none": most with null, some (FindFirstFile, CreateFile) with
+// INVALID_HANDLE_VALUE.
+enum class NoHandle { Null, MinusOne };
+
+// A kernel or shell handle, closed once with close.
+template <typename Handle, auto close, NoHandle none = NoHandle::Null>
 class UniqueHandle {
 public:
-    using Handle = typename Traits::Handle;
-
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Invalid())) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             reset();
-            handle_ = std::exchange(other.handle_, Traits::Invalid());
+            handle_ = std::exchange(other.handle_, Invalid());
         }
         return *this;
     }
@@ -33,60 +36,48 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Traits::Invalid(); }
+    explicit operator bool() const { return handle_ != Invalid(); }
 
     void reset() {
-        if (handle_ != Traits::Invalid()) Traits::Close(std::exchange(handle_, Traits::Invalid()));
+        if (handle_ != Invalid()) close(std::exchange(handle_, Invalid()));
     }
 
 private:
-    Handle handle_ = Traits::Invalid();
+    static Handle Invalid() {
+        if constexpr (none == NoHandle::MinusOne) {
+            return INVALID_HANDLE_VALUE;
+        } else {
+            return nullptr;
+        }
+    }
+
+    Handle handle_ = Invalid();
 };
 
-struct FindHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { FindClose(h); }
+// The deleter of an owner built on unique_ptr: the system's release function for that kind of object.
+template <auto release>
+struct Releaser {
+    template <typename Pointer>
+    void operator()(Pointer pointer) const {
+        release(pointer);
+    }
 };
-using FindHandle = UniqueHandle<FindHandleTraits>;
+template <typename Handle, auto release>
+using HandleOwner = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<release>>;
 
-// CreateFile answers INVALID_HANDLE_VALUE on failure, not null.
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { CloseHandle(h); }
-};
-using FileHandle = UniqueHandle<FileHandleTraits>;
-
-struct ModuleHandleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { FreeLibrary(h); }
-};
-using ModuleHandle = UniqueHandle<ModuleHandleTraits>;
-
+using FindHandle = UniqueHandle<HANDLE, &FindClose, NoHandle::MinusOne>;
+using FileHandle = UniqueHandle<HANDLE, &CloseHandle, NoHandle::MinusOne>;
+using ModuleHandle = UniqueHandle<HMODULE, &FreeLibrary>;
 // A drop the shell handed over with WM_DROPFILES.
-struct DropHandleTraits {
-    using Handle = HDROP;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DragFinish(h); }
-};
-using DropHandle = UniqueHandle<DropHandleTraits>;
+using DropHandle = UniqueHandle<HDROP, &DragFinish>;
 
 // An open enumeration of network resources, closed through the network provider that opened it (MPR.dll,
-// loaded at run time: Close is defined beside that loading, in Win32Network.cpp).
-struct NetEnumHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h);
-};
-using NetEnumHandle = UniqueHandle<NetEnumHandleTraits>;
+// loaded at run time: defined beside that loading, in Win32Network.cpp).
+void CloseNetEnum(HANDLE enumeration);
+using NetEnumHandle = UniqueHandle<HANDLE, &CloseNetEnum>;
 
 // Global memory from GlobalAlloc, until the clipboard takes it.
-struct GlobalMemoryDeleter {
-    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
-};
-using GlobalMemoryOwner = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalMemoryDeleter>;
+using GlobalMemoryOwner = HandleOwner<HGLOBAL, &GlobalFree>;
 
 // Global memory locked for a scope: get() is null when it could not be locked.
 template <typename Data>
@@ -108,39 +99,20 @@ private:
 
 // Memory the system allocated for the caller with the COM task allocator (a known folder's path, an item ID
 // list of the shell).
-struct CoTaskMemDeleter {
-    void operator()(void* memory) const { CoTaskMemFree(memory); }
-};
 template <typename Data>
-using CoTaskMemOwner = std::unique_ptr<Data, CoTaskMemDeleter>;
+using CoTaskMemOwner = std::unique_ptr<Data, Releaser<&CoTaskMemFree>>;
 
-// Deletes one GDI object (font, bitmap, brush, pen).
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
+// One GDI object (font, bitmap, brush, pen).
 template <typename Handle>
-using GdiOwner = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using GdiOwner = HandleOwner<Handle, &DeleteObject>;
 using FontOwner = GdiOwner<HFONT>;
 using BitmapOwner = GdiOwner<HBITMAP>;
 
-struct ImageListDeleter {
-    void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
-};
-using ImageListOwner = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
-
+using ImageListOwner = HandleOwner<HIMAGELIST, &ImageList_Destroy>;
 // An icon loaded at a size of its own (LoadImage without LR_SHARED).
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using IconOwner = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
+using IconOwner = HandleOwner<HICON, &DestroyIcon>;
 // A memory device context from CreateCompatibleDC.
-struct MemoryDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDcOwner = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+using MemoryDcOwner = HandleOwner<HDC, &DeleteDC>;
 
 // A window's device context from GetDC (client area) or GetWindowDC (whole window), released to its window.
 class WindowDcOwner {

@@ -94,8 +94,8 @@ private:
 
 }  // namespace
 
-void NetEnumHandleTraits::Close(Handle h) {
-    Mpr::Functions()->closeEnum(h);
+void CloseNetEnum(HANDLE enumeration) {
+    Mpr::Functions()->closeEnum(enumeration);
 }
 
 Win32Network::Win32Network() {
