@@ -10,28 +10,33 @@ namespace {
 // A section of their own, so the main window's seven keys stay as they are.
 constexpr char kSection[] = "Output";
 
-constexpr char kQuoting[] = "Quoting";
-constexpr char kSeparator[] = "Separator";
-constexpr char kCustomSeparator[] = "CustomSeparator";
-constexpr char kLastLineEnd[] = "LastLineEnd";
-constexpr char kSlashes[] = "Slashes";
-constexpr char kFolderMark[] = "FolderMark";
-constexpr char kRelative[] = "Relative";
-constexpr char kExtensions[] = "Extensions";
-constexpr char kOrder[] = "Order";
-constexpr char kSizeColumn[] = "SizeColumn";
-constexpr char kTimeColumn[] = "TimeColumn";
-constexpr char kAttributeColumn[] = "AttributeColumn";
-constexpr char kReadOnlineFiles[] = "ReadOnlineFiles";
-constexpr char kCodePageNames[] = "CodePageNames";
-constexpr char kContentsEncoding[] = "ContentsEncoding";
-constexpr char kExcludeMasks[] = "ExcludeMasks";
-constexpr char kIncludeHidden[] = "IncludeHidden";
-constexpr char kDepth[] = "Depth";
-constexpr char kKinds[] = "Kinds";
-constexpr char kTree[] = "Tree";
-constexpr char kCsv[] = "Csv";
-constexpr char kContentsHeadings[] = "ContentsHeadings";
+// Every option with its key, in the order the file holds them: reading and writing both walk this one list.
+// A choice comes with its last value, a free text with the most bytes it may hold (Text::npos: no limit).
+template <typename Options, typename Visit>
+void ForEachOption(Options& o, Visit&& visit) {
+    visit("Quoting", o.quoting, Quoting::WhenSpace);
+    visit("Separator", o.separator, LineSeparator::Custom);
+    visit("CustomSeparator", o.customSeparator, kCustomSeparatorBytes);
+    visit("LastLineEnd", o.lastLineEnd);
+    visit("Slashes", o.slashes, SlashStyle::Environment);
+    visit("FolderMark", o.folderMark);
+    visit("Relative", o.relative);
+    visit("Extensions", o.extensions);
+    visit("Order", o.order, EntryOrder::Natural);
+    visit("SizeColumn", o.sizeColumn);
+    visit("TimeColumn", o.timeColumn);
+    visit("AttributeColumn", o.attributeColumn);
+    visit("ReadOnlineFiles", o.readOnlineFiles);
+    visit("CodePageNames", o.codePageNames);
+    visit("ContentsEncoding", o.contentsEncoding, ContentsEncoding::ShiftJis);
+    visit("ExcludeMasks", o.excludeMasks, Text::npos);
+    visit("IncludeHidden", o.includeHidden);
+    visit("Depth", o.depth, kMaxDepth);
+    visit("Kinds", o.kinds, EntryKinds::FoldersOnly);
+    visit("Tree", o.tree, TreeStyle::Ascii);
+    visit("Csv", o.csv);
+    visit("ContentsHeadings", o.contentsHeadings);
+}
 
 // The INI functions drop surrounding spaces and quotes and cannot hold a line break, so free texts (the
 // separator, the masks) are kept between quotes, with control bytes, quotes and "%" written as "%" and two
@@ -82,81 +87,69 @@ Text DecodeText(Text value) {
     return out;
 }
 
-class Reader {
+// A missing key, or a value out of range, leaves the option at its default.
+class OptionReader {
 public:
-    Reader(Profile& profile, const Text& path) : profile_(profile), path_(path) {}
+    OptionReader(Profile& profile, const Text& path) : profile_(profile), path_(path) {}
 
-    Text Read(const char* key) { return profile_.Read(path_, kSection, key, Text()); }
+    void operator()(const char* key, bool& on) const { on = ParseIntegerValue(Read(key), on ? 1 : 0) != 0; }
 
-    // A choice out of the enumeration's range gives its default.
     template <typename Choice>
-    Choice ReadChoice(const char* key, Choice fallback, Choice last) {
-        const std::int32_t value = ParseIntegerValue(Read(key), static_cast<std::int32_t>(fallback));
-        return value >= 0 && value <= static_cast<std::int32_t>(last) ? static_cast<Choice>(value) : fallback;
+    void operator()(const char* key, Choice& choice, Choice last) const {
+        const std::int32_t value = ParseIntegerValue(Read(key), static_cast<std::int32_t>(choice));
+        if (value >= 0 && value <= static_cast<std::int32_t>(last)) choice = static_cast<Choice>(value);
     }
 
-    bool ReadBool(const char* key, bool fallback) {
-        return ParseIntegerValue(Read(key), fallback ? 1 : 0) != 0;
+    void operator()(const char* key, Text& text, std::size_t maxBytes) const {
+        text = DecodeText(Read(key));
+        if (maxBytes != Text::npos) text = CutToShiftJisWidth(text, maxBytes);
     }
 
 private:
+    Text Read(const char* key) const { return profile_.Read(path_, kSection, key, Text()); }
+
     Profile& profile_;
     const Text path_;
 };
 
 // Stops at the first write the system refuses.
-bool WriteOptions(Profile& profile, const Text& path, const OutputOptions& o) {
-    const auto write = [&](const char* key, const Text& value) {
-        return profile.Write(path, kSection, key, value);
-    };
-    const auto number = [&](const char* key, auto choice) {
-        return write(key, std::to_string(static_cast<int>(choice)));
-    };
-    const auto flag = [&](const char* key, bool on) { return write(key, on ? "1" : "0"); };
-    return number(kQuoting, o.quoting) && number(kSeparator, o.separator) &&
-           write(kCustomSeparator, EncodeText(o.customSeparator)) && flag(kLastLineEnd, o.lastLineEnd) &&
-           number(kSlashes, o.slashes) && flag(kFolderMark, o.folderMark) && flag(kRelative, o.relative) &&
-           flag(kExtensions, o.extensions) && number(kOrder, o.order) && flag(kSizeColumn, o.sizeColumn) &&
-           flag(kTimeColumn, o.timeColumn) && flag(kAttributeColumn, o.attributeColumn) &&
-           flag(kReadOnlineFiles, o.readOnlineFiles) && flag(kCodePageNames, o.codePageNames) &&
-           number(kContentsEncoding, o.contentsEncoding) &&
-           write(kExcludeMasks, EncodeText(o.excludeMasks)) && flag(kIncludeHidden, o.includeHidden) &&
-           number(kDepth, o.depth) && number(kKinds, o.kinds) && number(kTree, o.tree) && flag(kCsv, o.csv) &&
-           flag(kContentsHeadings, o.contentsHeadings);
-}
+class OptionWriter {
+public:
+    OptionWriter(Profile& profile, const Text& path) : profile_(profile), path_(path) {}
+
+    void operator()(const char* key, bool on) { Write(key, on ? "1" : "0"); }
+
+    template <typename Choice>
+    void operator()(const char* key, Choice choice, Choice) {
+        Write(key, std::to_string(static_cast<int>(choice)));
+    }
+
+    void operator()(const char* key, const Text& text, std::size_t) { Write(key, EncodeText(text)); }
+
+    bool AllWritten() const { return written_; }
+
+private:
+    void Write(const char* key, const Text& value) {
+        written_ = written_ && profile_.Write(path_, kSection, key, value);
+    }
+
+    Profile& profile_;
+    const Text path_;
+    bool written_ = true;
+};
 
 }  // namespace
 
 OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) {
-    const Text path = SettingsFileToRead(profile, places);
-    Reader r(profile, path);
     OutputOptions o;
-    o.quoting = r.ReadChoice(kQuoting, o.quoting, Quoting::WhenSpace);
-    o.separator = r.ReadChoice(kSeparator, o.separator, LineSeparator::Custom);
-    o.customSeparator = CutToShiftJisWidth(DecodeText(r.Read(kCustomSeparator)), kCustomSeparatorBytes);
-    o.lastLineEnd = r.ReadBool(kLastLineEnd, o.lastLineEnd);
-    o.slashes = r.ReadChoice(kSlashes, o.slashes, SlashStyle::Environment);
-    o.folderMark = r.ReadBool(kFolderMark, o.folderMark);
-    o.relative = r.ReadBool(kRelative, o.relative);
-    o.extensions = r.ReadBool(kExtensions, o.extensions);
-    o.order = r.ReadChoice(kOrder, o.order, EntryOrder::Natural);
-    o.sizeColumn = r.ReadBool(kSizeColumn, o.sizeColumn);
-    o.timeColumn = r.ReadBool(kTimeColumn, o.timeColumn);
-    o.attributeColumn = r.ReadBool(kAttributeColumn, o.attributeColumn);
-    o.readOnlineFiles = r.ReadBool(kReadOnlineFiles, o.readOnlineFiles);
-    o.codePageNames = r.ReadBool(kCodePageNames, o.codePageNames);
-    o.contentsEncoding = r.ReadChoice(kContentsEncoding, o.contentsEncoding, ContentsEncoding::ShiftJis);
-    o.excludeMasks = DecodeText(r.Read(kExcludeMasks));
-    o.includeHidden = r.ReadBool(kIncludeHidden, o.includeHidden);
-    o.depth = r.ReadChoice(kDepth, o.depth, kMaxDepth);
-    o.kinds = r.ReadChoice(kKinds, o.kinds, EntryKinds::FoldersOnly);
-    o.tree = r.ReadChoice(kTree, o.tree, TreeStyle::Ascii);
-    o.csv = r.ReadBool(kCsv, o.csv);
-    o.contentsHeadings = r.ReadBool(kContentsHeadings, o.contentsHeadings);
+    ForEachOption(o, OptionReader(profile, SettingsFileToRead(profile, places)));
     return o;
 }
 
 void SaveOutputOptions(Profile& profile, const SettingsPlaces& places, const OutputOptions& options) {
-    WriteSettingsFile(profile, places,
-                      [&](const Text& path) { return WriteOptions(profile, path, options); });
+    WriteSettingsFile(profile, places, [&](const Text& path) {
+        OptionWriter writer(profile, path);
+        ForEachOption(options, writer);
+        return writer.AllWritten();
+    });
 }
