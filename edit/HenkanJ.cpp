@@ -65,6 +65,30 @@ void Append(Text& out, char32_t c) {
     }
 }
 
+// The full-width form of an ASCII letter, digit or symbol; 0 for any other character.
+char32_t ZenFormOf(char32_t c) {
+    if (IsAsciiAlnum(c)) return c + kFullWidthOffset;
+    const int k = HanSymbolIndex(c);
+    return k >= 0 ? ZenSymbols[static_cast<std::size_t>(k)] : 0;
+}
+
+// The half-width form of a full-width letter, digit or symbol; 0 for any other character.
+char32_t HanFormOf(char32_t c) {
+    const char32_t ascii = c - kFullWidthOffset;
+    if (c > kFullWidthOffset && ascii < 0x80 && IsAsciiAlnum(ascii)) return ascii;
+    const int k = ZenSymbolIndex(c);
+    return k >= 0 ? HanSymbols[static_cast<std::size_t>(k)] : 0;
+}
+
+// form, or where there is none the character's own length bytes at s[i].
+void AppendFormOrItself(char32_t form, const Text& s, std::size_t i, std::size_t length, Text& out) {
+    if (form != 0) {
+        Append(out, form);
+    } else {
+        out.append(s, i, length);
+    }
+}
+
 // Converts the character at s[i] (with its voicing mark, if any) and returns the number of bytes it took.
 std::size_t HanCharToZen(const Text& s, std::size_t i, Text& out) {
     const std::size_t length = CharacterBytes(s, i);
@@ -96,15 +120,7 @@ std::size_t HanCharToZen(const Text& s, std::size_t i, Text& out) {
         }
         return length;
     }
-    if (IsAsciiAlnum(c)) {
-        Append(out, c + kFullWidthOffset);
-        return length;
-    }
-    if (const int k = HanSymbolIndex(c); k >= 0) {
-        Append(out, ZenSymbols[static_cast<std::size_t>(k)]);
-        return length;
-    }
-    out.append(s, i, length);
+    AppendFormOrItself(ZenFormOf(c), s, i, length, out);
     return length;
 }
 
@@ -123,15 +139,7 @@ std::size_t ZenCharToHan(const Text& s, std::size_t i, Text& out) {
         if (e / kHanKanaCount == 2) Append(out, kSemiVoicedMark);
         return length;
     }
-    if (c > kFullWidthOffset && c < kFullWidthOffset + 0x80 && IsAsciiAlnum(c - kFullWidthOffset)) {
-        out += static_cast<char>(c - kFullWidthOffset);
-        return length;
-    }
-    if (const int k = ZenSymbolIndex(c); k >= 0) {
-        Append(out, HanSymbols[static_cast<std::size_t>(k)]);
-        return length;
-    }
-    out.append(s, i, length);
+    AppendFormOrItself(HanFormOf(c), s, i, length, out);
     return length;
 }
 
