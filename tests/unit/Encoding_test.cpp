@@ -34,18 +34,15 @@ TEST(TextToWide, IllFormedBytesAreReplacedOneByOneAndEncodedSurrogatesKept) {
 
 // Pairs join into one character; a lone surrogate is written as its own sequence and read back the same.
 TEST(WideToText, PairsJoinAndLoneSurrogatesComeBackUnchanged) {
-    const struct {
-        WideText wide;
-        std::string text;
-    } cases[] = {
+    const std::pair<WideText, std::string> cases[] = {
         {u"不\U0001F600", "不😀"},
         {u"\xD83D", "\xED\xA0\xBD"},
         {u"a\xDE00", "a\xED\xB8\x80"},
         {u"\xDE00\xD83D", "\xED\xB8\x80\xED\xA0\xBD"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WideToText(c.wide), c.text);
-        EXPECT_EQ(TextToWide(c.text), c.wide);
+    for (const auto& [wide, text] : cases) {
+        EXPECT_EQ(WideToText(wide), text);
+        EXPECT_EQ(TextToWide(text), wide);
     }
 }
 

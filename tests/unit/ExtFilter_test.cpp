@@ -5,10 +5,7 @@
 namespace {
 
 TEST(ExtFilter, SlotsFromCells) {
-    const struct {
-        Text cell;
-        Text slot;
-    } cases[] = {
+    const std::pair<Text, Text> cases[] = {
         {"/", ""},
         {"", "/"},
         {"txt", ".TXT"},
@@ -21,8 +18,8 @@ TEST(ExtFilter, SlotsFromCells) {
         {"ソa", ".ソA"},
         {"ｔｘｔ", ".ｔｘｔ"},  // full-width letters are left alone
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FilterSlot(c.cell), c.slot) << c.cell;
+    for (const auto& [cell, slot] : cases)
+        EXPECT_EQ(FilterSlot(cell), slot) << cell;
 }
 
 TEST(ExtFilter, WhatTheCellsLetThrough) {

@@ -82,19 +82,14 @@ TEST(LineCounterTest, CountsTheLinesAndBytesOfTheLineRules) {
         std::int64_t lines;
         std::uint64_t lineBytes;
     };
+    // 0x1A is written \032: a hexadecimal escape would take the letters after it.
     const Case cases[] = {
-        {"CR LF, a lone CR, an LF inside a line, 0x1A ends",
-         "a\r\nb\rc\nd\x1A"
-         "e\r\n",
-         3, 5},
+        {"CR LF, a lone CR, an LF inside a line, 0x1A ends", "a\r\nb\rc\nd\032e\r\n", 3, 5},
         {"a terminator at the very end opens no line", "ab\r\n", 1, 2},
         {"a last line without terminator", "ab\r\ncd", 2, 4},
         {"empty lines between terminators", "\r\n\r\r\n", 3, 0},
         {"LF alone ends nothing", "a\nb\nc\n", 1, 6},
-        {"0x1A first",
-         "\x1A"
-         "abc\r\n",
-         0, 0},
+        {"0x1A first", "\032abc\r\n", 0, 0},
         {"nothing", "", 0, 0},
         {"CR LF LF: the second LF begins a line", "a\r\n\nb", 2, 3},
     };

@@ -8,15 +8,12 @@
 namespace {
 
 TEST(NetworkForm, WhichFamilyAsksForUniversalNames) {
-    const struct {
-        PlatformVersion version;
-        bool asks;
-    } cases[] = {
+    const std::pair<PlatformVersion, bool> cases[] = {
         {{true, 3}, true},   {{true, 4}, true},   {{true, 10}, true},
         {{false, 3}, false}, {{false, 4}, false}, {{false, 5}, true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AsksUniversalName(c.version), c.asks) << c.version.ntFamily << " " << c.version.major;
+    for (const auto& [version, asks] : cases) {
+        EXPECT_EQ(AsksUniversalName(version), asks) << version.ntFamily << " " << version.major;
     }
 }
 

@@ -8,16 +8,13 @@
 namespace {
 
 TEST(NumberField, TotalFormat) {
-    const struct {
-        std::int64_t value;
-        Text expected;
-    } cases[] = {
+    const std::pair<std::int64_t, Text> cases[] = {
         {1234, "      1234"},       {0, "         0"},
         {42, "        42"},         {-7, "        -7"},
         {2147483647, "2147483647"}, {-2147483648LL, "-2147483648"},  // wider than the field: not cut
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatNumbers("%10d%", {c.value}), c.expected) << c.value;
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(FormatNumbers("%10d%", {value}), expected) << value;
 }
 
 TEST(NumberField, CaretFormatPadsWithSpacesNotZeros) {

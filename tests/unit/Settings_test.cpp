@@ -14,10 +14,7 @@ using Lines = std::vector<Text>;
 
 TEST(ParseIntegerValue, TextToValueOrTheFallback) {
     constexpr std::int32_t kFallback = 42;
-    const struct {
-        Text value;
-        std::int32_t expected;
-    } cases[] = {
+    const std::pair<Text, std::int32_t> cases[] = {
         {"0x64", 100},
         {"0X64", 100},
         {"$64", 100},
@@ -59,8 +56,8 @@ TEST(ParseIntegerValue, TextToValueOrTheFallback) {
         {"0xG", kFallback},
         {"１２", kFallback},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseIntegerValue(c.value, kFallback), c.expected) << '"' << c.value << '"';
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(ParseIntegerValue(value, kFallback), expected) << '"' << value << '"';
 }
 
 class SettingsStore : public ::testing::Test {
@@ -218,30 +215,25 @@ TEST_F(SettingsStore, RefusalsNameTheFileThatIsReadNext) {
 }
 
 TEST(SettingsPlacesFor, UsersCopyLivesInItsOwnSubfolder) {
-    const struct {
-        Text applicationData;
-        Text userDir;
-    } cases[] = {
+    const std::pair<Text, Text> cases[] = {
         {"C:\\Users\\u\\AppData\\Roaming", "C:\\Users\\u\\AppData\\Roaming\\ロミナード\\"},
         {"C:\\Data\\", "C:\\Data\\ロミナード\\"},
         // 表 ends in byte 0x5C, which is no separator.
         {"C:\\表", "C:\\表\\ロミナード\\"},
         {"", ""},
     };
-    for (const auto& c : cases) {
-        const SettingsPlaces places = SettingsPlacesFor("D:\\prog\\", c.applicationData);
+    for (const auto& [applicationData, userDir] : cases) {
+        const SettingsPlaces places = SettingsPlacesFor("D:\\prog\\", applicationData);
         EXPECT_EQ(places.appDir, "D:\\prog\\");
-        EXPECT_EQ(places.userDir, c.userDir) << c.applicationData;
+        EXPECT_EQ(places.userDir, userDir) << applicationData;
     }
 }
 
 TEST(OutputMode, StoredIndexSelectsItsButtonOrFullPath) {
-    const struct {
-        std::int32_t stored;
-        std::int32_t selected;
-    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}, {7, 0}, {-1, 0}, {INT_MIN, 0}, {INT_MAX, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(SelectedMode(c.stored), c.selected) << c.stored;
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}, {7, 0}, {-1, 0}, {INT_MIN, 0}, {INT_MAX, 0}};
+    for (const auto& [stored, selected] : cases)
+        EXPECT_EQ(SelectedMode(stored), selected) << stored;
 }
 
 TEST(OutputMode, IndexOfTheSelectedButton) {

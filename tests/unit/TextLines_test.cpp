@@ -7,10 +7,7 @@ namespace {
 using Lines = std::vector<Text>;
 
 TEST(TextLines, SplitsOnlyAtCrLfAndJoinsBack) {
-    const struct {
-        Text text;
-        Lines lines;
-    } cases[] = {
+    const std::pair<Text, Lines> cases[] = {
         {"", {}},
         {"\r\n", {""}},
         {"a\r\nb", {"a", "b"}},
@@ -19,8 +16,8 @@ TEST(TextLines, SplitsOnlyAtCrLfAndJoinsBack) {
         {"a\rb\nc\n\r", {"a\rb\nc\n\r"}},  // lone CR and LF are bytes of their line
         {"表ソ\r\n", {"表ソ"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SplitAtCrLf(c.text), c.lines) << c.text;
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(SplitAtCrLf(text), lines) << text;
     EXPECT_EQ(JoinWithCrLf({"a", "", "表"}), "a\r\n\r\n表\r\n");
     EXPECT_EQ(JoinWithCrLf({}), "");
     for (const Lines& lines : {Lines{"x"}, Lines{"", ""}, Lines{"a\r", "\nb"}})

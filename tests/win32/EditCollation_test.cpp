@@ -103,10 +103,7 @@ TEST(EditMixedLines, EveryOperationKeepsWhatTheCodePageCannotHold) {
     const Text decomposed = "ハ\u309Aソコン.txt";
     const Lines input = {"C:\\café\\Ａb.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ソ.txt", "あ〜い.txt",
                          decomposed,          "C:\\café\\Ａb.txt"};
-    const struct {
-        int tag;
-        Lines expected;
-    } operations[] = {
+    const std::pair<int, Lines> operations[] = {
         {kTagUpper,
          {"C:\\CAFé\\ＡB.TXT", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ソ.TXT", "あ〜い.TXT", "ハ\u309Aソコン.TXT",
           "C:\\CAFé\\ＡB.TXT"}},
@@ -130,12 +127,12 @@ TEST(EditMixedLines, EveryOperationKeepsWhatTheCodePageCannotHold) {
     RecordingView view;
     NullBreakButton button;
     EditOperations edit{view, state, cases, collation, button};
-    for (const auto& c : operations) {
+    for (const auto& [tag, expected] : operations) {
         view.lines = input;
-        edit.Run(c.tag);
-        EXPECT_EQ(view.lines, c.expected) << "tag " << c.tag;
+        edit.Run(tag);
+        EXPECT_EQ(view.lines, expected) << "tag " << tag;
         edit.Undo();
-        EXPECT_EQ(view.lines, input) << "undo after tag " << c.tag;
+        EXPECT_EQ(view.lines, input) << "undo after tag " << tag;
     }
     view.lines = input;
     edit.Run(kTagDistinct);

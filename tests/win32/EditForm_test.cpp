@@ -411,22 +411,15 @@ TEST_F(EditOverMainWindowTest, LongLinesComeThroughWhole) {
     EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", longLine, "z"}));
 }
 
-// "中止" pressed while the operation pumps: the click waits in the queue and is handled at the first pump.
-TEST_F(EditOverMainWindowTest, AbortThroughTheRealPump) {
+// "中止" pressed while an operation or "戻す" pumps: the click waits in the queue, is handled at the first
+// pump and leaves the text as it is.
+TEST_F(EditOverMainWindowTest, SortAndUndoAreAbortedThroughTheRealPump) {
     ASSERT_TRUE(created_);
     main.TextArea().ReplaceAllLines({"b", "a"});
     ClickAborted(TForm3::BtnSortD);
     EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"b", "a"}));
     Click(TForm3::BtnSortD);
     EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
-}
-
-// "戻す" shows "中止" as the operations do, and the click on it, handled at its first pump, leaves the text
-// as it is.
-TEST_F(EditOverMainWindowTest, UndoIsAbortedThroughTheRealPump) {
-    ASSERT_TRUE(created_);
-    main.TextArea().ReplaceAllLines({"b", "a"});
-    Click(TForm3::BtnSortD);
     ClickAborted(TForm3::BtnBack);
     EXPECT_EQ(main.TextArea().ReadAllLines(), (Lines{"a", "b"}));
     Click(TForm3::BtnBack);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/win32/Handles.h"
@@ -39,14 +40,31 @@ public:
     // ln -s target relative; relative is an ASCII path below the root with "/" between its parts.
     void Link(const Text& relative, const Text& target) {
         Run("/bin/ln", "-s \"" + target + "\" \"" + unixRoot_ + "/" + relative + "\"");
-        Text windowsPath = relative;
-        for (char& c : windowsPath) {
-            if (c == '/') c = '\\';
+        EXPECT_TRUE(WaitFor(Path(WindowsPath(relative)), true)) << "ln -s " << target << " " << relative;
+    }
+
+    // The entries in order, "/" between the parts: "d/" a folder, "d/a -> ." a link, any other an empty file.
+    void Make(std::initializer_list<Text> entries) {
+        for (const Text& entry : entries) {
+            const std::size_t arrow = entry.find(" -> ");
+            if (arrow != Text::npos) {
+                Link(entry.substr(0, arrow), entry.substr(arrow + 4));
+            } else if (entry.back() == '/') {
+                Folder(WindowsPath(entry.substr(0, entry.size() - 1)));
+            } else {
+                File(WindowsPath(entry));
+            }
         }
-        EXPECT_TRUE(WaitFor(Path(windowsPath), true)) << "ln -s " << target << " " << relative;
     }
 
 private:
+    static Text WindowsPath(Text relative) {
+        for (char& c : relative) {
+            if (c == '/') c = '\\';
+        }
+        return relative;
+    }
+
     // Wine's kernel32 names the Unix file of a Windows path; the answer is the caller's to free.
     static Text UnixName(const Text& path) {
         using Call = char*(CDECL*)(const WCHAR*);

@@ -367,23 +367,20 @@ TEST_F(MainWindowTest, ShiftJisSaveOfTextItCannotHoldAsksFirst) {
     TempTree tree;
     const Text file = tree.Path("lossy.txt");
     form_.TextArea().ReplaceAllLines({"café", "表", "한"});
-    const struct {
-        int answer;
-        std::string bytes;
-    } cases[] = {
+    const std::pair<int, std::string> cases[] = {
         {IDYES,
          "\xEF\xBB\xBF"
          "café\r\n表\r\n한\r\n"},
         {IDNO, "caf?\r\n\x95\x5C\r\n?\r\n"},
         {IDCANCEL, "<missing>"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [answer, bytes] : cases) {
         DeleteFileW(Wide(file).c_str());
-        SaveDialogAnswerer dialog(file, c.answer);
+        SaveDialogAnswerer dialog(file, answer);
         form_.BtnSaveClick();
         EXPECT_TRUE(dialog.Answered());
         EXPECT_EQ(dialog.BoxText().rfind("2 行に Shift_JIS で表せない文字があり", 0), 0u) << dialog.BoxText();
-        EXPECT_EQ(FileBytes(file), c.bytes) << c.answer;
+        EXPECT_EQ(FileBytes(file), bytes) << answer;
     }
 }
 

@@ -115,16 +115,8 @@ protected:
 TEST_F(PathWalkerLoops, LinuxLinksBackOntoThePathAreNotFollowed) {
     UnixLinkTree tree;
     if (!tree.Available()) GTEST_SKIP() << "Linux links exist only under Wine";
-    tree.Folder("d");
-    tree.Folder("d\\sub");
-    tree.File("d\\f");
-    tree.File("d\\sub\\g");
-    tree.Link("d/a", ".");
-    tree.Link("d/b", ".");
-    tree.Link("d/sub/up", "..");
-    tree.Folder("e");
-    tree.File("e\\h");
-    tree.Link("d/sub/side", "../../e");
+    tree.Make({"d/", "d/sub/", "d/f", "d/sub/g", "d/a -> .", "d/b -> .", "d/sub/up -> ..", "e/", "e/h",
+               "d/sub/side -> ../../e"});
     const Text d = tree.Path("d");
     EXPECT_EQ(CollectFull(d), (Lines{d, d + "\\a", d + "\\b", d + "\\f", d + "\\sub", d + "\\sub\\g",
                                      d + "\\sub\\side", d + "\\sub\\side\\h", d + "\\sub\\up"}));

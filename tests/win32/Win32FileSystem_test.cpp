@@ -180,13 +180,7 @@ TEST(Win32FileSystem, IdentityIsTheFolderWhicheverPathLeadsThere) {
 TEST(Win32FileSystem, LinuxLinksToFoldersAreReparsePointFolders) {
     UnixLinkTree tree;
     if (!tree.Available()) GTEST_SKIP() << "Linux links exist only under Wine";
-    tree.Folder("d");
-    tree.Folder("d\\real");
-    tree.File("d\\f");
-    tree.Link("d/a", ".");
-    tree.Link("d/b", ".");
-    tree.Link("d/c", "real");
-    tree.Link("d/fl", "f");
+    tree.Make({"d/", "d/real/", "d/f", "d/a -> .", "d/b -> .", "d/c -> real", "d/fl -> f"});
     Win32FileSystem files;
     std::map<Text, std::uint32_t> listed;
     const auto listing = files.List(tree.Path("d\\*"), 24, false);
