@@ -484,11 +484,23 @@ int wmain(int argc, wchar_t** wideArgv) {
         return PressPastBand(title, std::atoi(argv[3]), std::atoi(argv[4]),
                              static_cast<WPARAM>(std::atoi(argv[5])), std::atof(argv[6]));
     if (std::strcmp(command, "move") == 0 && argc > 4) {
-        const HWND hwnd = FindTitled(title);
-        return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
-                                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
-                   ? 0
-                   : 1;
+        // A window just shown may refuse to move for a moment under Wine; the reason is told when it never
+        // moves.
+        HWND hwnd = nullptr;
+        const bool moved = WaitUntil(
+            [&] {
+                hwnd = FindTitled(title);
+                return hwnd && SetWindowPos(hwnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            },
+            5);
+        if (moved) return 0;
+        if (hwnd) {
+            std::fprintf(stderr, "move: error %lu\n", GetLastError());
+        } else {
+            std::fputs("move: no window\n", stderr);
+        }
+        return 1;
     }
     if (std::strcmp(command, "window-rect") == 0) {
         const HWND hwnd = FindTitled(title);

@@ -56,12 +56,17 @@ drag_onto_memo "$TITLE" $MEMO "$tree"
 wait_lines "$TITLE" $MEMO "$entries"
 
 unicode="$E2E_OUT/unicodenames-unicode.txt"
-xclip -o -selection clipboard | tr -d '\r' >"$unicode" || fail "X gives no clipboard text"
-LC_ALL=C sort "$unicode" >"$unicode.sorted"
-cmp -s "$unicode.sorted" "$expected" || {
-    diff "$expected" "$unicode.sorted" >&2 || true
-    fail "the clipboard's Unicode text does not name every entry as stored"
-}
+# The copy follows the last line, and X learns of it after Wine: read until it holds the drop or 10 s pass.
+waited=0
+until xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$unicode" &&
+    LC_ALL=C sort "$unicode" >"$unicode.sorted" && cmp -s "$unicode.sorted" "$expected"; do
+    [ "$waited" -lt 100 ] || {
+        diff "$expected" "$unicode.sorted" >&2 || true
+        fail "the clipboard's Unicode text does not name every entry as stored"
+    }
+    sleep 0.1
+    waited=$((waited + 1))
+done
 if driver answer-box "$TITLE" 1 >/dev/null; then fail "a box was shown although every name is true"; fi
 # The narrow form: the same lines in the same order, in code page 932 with CR LF.
 narrow="$E2E_OUT/unicodenames-narrow"
