@@ -80,7 +80,7 @@ char32_t HanFormOf(char32_t c) {
     return k >= 0 ? HanSymbols[static_cast<std::size_t>(k)] : 0;
 }
 
-// form, or where there is none the character's own length bytes at s[i].
+// Appends form, or where there is none the character itself: its length bytes at s[i].
 void AppendFormOrItself(char32_t form, const Text& s, std::size_t i, std::size_t length, Text& out) {
     if (form != 0) {
         Append(out, form);

@@ -93,7 +93,7 @@ private:
     mutable std::unordered_map<int, HWND> items_;  // controls found by Item, for this hwnd_ only
 };
 
-// A window the main window owns and shows again and again: its close box hides it, and on a monitor of
+// A window the main window opens and shows again and again: its close box hides it, and on a monitor of
 // another DPI it takes the rectangle the system suggests and lays itself out anew.
 class SecondaryWindow : public Window {
 protected:
