@@ -25,7 +25,7 @@ int DigitAt(const Text& s, std::size_t i, std::size_t& width) {
 
 }  // namespace
 
-std::size_t NaturalKey::Make(const Text& s, Text& key) {
+void NaturalKey::Make(const Text& s, Text& key) {
     key.clear();
     piece_.clear();
     bool numbers = false;
@@ -60,7 +60,6 @@ std::size_t NaturalKey::Make(const Text& s, Text& key) {
     // Without numbers the one piece was the whole text, and its key is the locale key already.
     if (numbers) locale_.SortKey(s, pieceKey_);
     key += pieceKey_;
-    return pieceKey_.size();
 }
 
 void NaturalKey::AppendPieceKey(Text& key) {

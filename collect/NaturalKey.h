@@ -4,8 +4,6 @@
 // once.
 #pragma once
 
-#include <cstddef>
-
 #include "platform/Collation.h"
 #include "text/Text.h"
 
@@ -15,15 +13,13 @@ public:
     NaturalKey(const NaturalKey&) = delete;
     NaturalKey& operator=(const NaturalKey&) = delete;
 
-    // Replaces key with s's natural key. Its last bytes are the locale's key of s, as SortKey makes it;
-    // returns how many they are. Equal keys mean equal locale keys, but texts the locale calls equal may
-    // split into pieces differently (a character it ignores between digits): a list that wants the locale's
-    // duplicates compares that last part.
+    // Replaces key with s's natural key. Its last bytes are the locale's key of s, as SortKey makes it, so
+    // that equal numbers leave the order to the locale.
     //
     // The text before each digit run is keyed with a digit in the run's place, so that where one text has a
     // number and the other does not, they compare as the locale compares a digit there: texts without digits
     // keep the locale's order, and file.txt stays before file1.txt when the locale puts "." before digits.
-    std::size_t Make(const Text& s, Text& key);
+    void Make(const Text& s, Text& key);
 
 private:
     // Appends the locale's key of piece_, made so that no appended key is a prefix of another.

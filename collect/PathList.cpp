@@ -9,40 +9,43 @@ void PathList::SetOrder(EntryOrder order) {
     order_ = order;
 }
 
-void PathList::Add(const Text& key, const Text& line) {
-    switch (order_) {
-        case EntryOrder::Locale: {
-            locale_.SortKey(key, key_);
-            const auto at = byKey_.lower_bound(key_);
-            if (at != byKey_.end() && at->first == key_) return;
-            const auto kept = Keep(key_, line);
-            byKey_.emplace_hint(at, kept.first, kept.second);
-            return;
-        }
-        case EntryOrder::Drop: {
-            locale_.SortKey(key, key_);
-            if (seen_.count(key_) != 0) return;
-            const auto kept = Keep(key_, line);
-            seen_.insert(kept.first);
-            inOrder_.push_back(kept.second);
-            return;
-        }
-        case EntryOrder::Natural: {
-            const std::size_t localeSize = natural_.Make(key, key_);
-            if (seen_.count(std::string_view(key_).substr(key_.size() - localeSize)) != 0) return;
-            const auto kept = Keep(key_, line);
-            seen_.insert(kept.first.substr(kept.first.size() - localeSize));
-            byKey_.emplace(kept.first, kept.second);
-            return;
-        }
+void PathList::Add(const Text& path, const Text& line) {
+    if (order_ != EntryOrder::Drop) {
+        AddSorted(path, line);
+        return;
     }
+    if (seen_.count(path) != 0) return;
+    const Kept kept = Keep({}, path, line);
+    seen_.insert(kept.place.path);
+    inOrder_.push_back(kept.line);
 }
 
-std::pair<std::string_view, std::string_view> PathList::Keep(const Text& key, const Text& line) {
-    char* bytes = static_cast<char*>(arena_.allocate(key.size() + line.size(), 1));
-    std::memcpy(bytes, key.data(), key.size());
+void PathList::AddSorted(const Text& path, const Text& line) {
+    if (order_ == EntryOrder::Natural) {
+        natural_.Make(path, key_);
+    } else {
+        locale_.SortKey(path, key_);
+    }
+    const auto at = byKey_.lower_bound(Place{key_, path});
+    if (at != byKey_.end() && at->first.path == path && at->first.key == key_) return;
+    const Kept kept = Keep(key_, path, line);
+    byKey_.emplace_hint(at, kept.place, kept.line);
+}
+
+PathList::Kept PathList::Keep(std::string_view key, const Text& path, const Text& line) {
+    const bool pathIsLine = path == line;
+    const std::size_t size = key.size() + line.size() + (pathIsLine ? 0 : path.size());
+    char* bytes = static_cast<char*>(arena_.allocate(size, 1));
+    if (!key.empty()) std::memcpy(bytes, key.data(), key.size());
     std::memcpy(bytes + key.size(), line.data(), line.size());
-    return {std::string_view(bytes, key.size()), std::string_view(bytes + key.size(), line.size())};
+    const std::string_view keptLine(bytes + key.size(), line.size());
+    std::string_view keptPath = keptLine;
+    if (!pathIsLine) {
+        char* pathBytes = bytes + key.size() + line.size();
+        std::memcpy(pathBytes, path.data(), path.size());
+        keptPath = std::string_view(pathBytes, path.size());
+    }
+    return {{std::string_view(bytes, key.size()), keptPath}, keptLine};
 }
 
 std::vector<Text> PathList::Entries() const {

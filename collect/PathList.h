@@ -1,6 +1,8 @@
-// The entries of one drop, without duplicates: of entries that compare equal in the locale's order ignoring
-// case, the first one added stays, spelled as it was added. They come out in the locale's order (the
-// default), in the order they were added, or in natural order (numbers in names compare as numbers).
+// The entries of one drop, each once: an entry added again (the same path, unit for unit) is not stored
+// twice. Only the very same path is one entry: names the locale calls equal (case, width, composed and
+// decomposed accents) are different entries to the file system, and each keeps its line. They come out in
+// the locale's order (the default; entries it calls equal in their bytes' order), in the order they were
+// added, or in natural order (numbers in names compare as numbers).
 #pragma once
 
 #include <cstddef>
@@ -33,8 +35,8 @@ public:
     // Makes the sort key of entry once; every later comparison is a plain byte comparison of keys, since the
     // locale's comparison is far too slow to run at every step of every insertion. A duplicate is not stored.
     void Add(const Text& entry) { Add(entry, entry); }
-    // The same with key deciding the place and the duplicates, and line what Entries gives for it.
-    void Add(const Text& key, const Text& line);
+    // The same with path deciding the place and the duplicates, and line what Entries gives for it.
+    void Add(const Text& path, const Text& line);
 
     std::vector<Text> Entries() const;
     // The entries in the same order as one text: separator between two, ending behind the last; empty when
@@ -57,8 +59,27 @@ private:
         }
     }
 
-    // Stores key and line next to each other in the arena; returns their copies.
-    std::pair<std::string_view, std::string_view> Keep(const Text& key, const Text& line);
+    // Where an entry stands in the sorted orders: by its sort key, then, among entries the locale calls
+    // equal, by its path's bytes.
+    struct Place {
+        std::string_view key;
+        std::string_view path;
+    };
+    struct PlaceLess {
+        bool operator()(const Place& a, const Place& b) const {
+            const int byKey = CompareKeys(a.key, b.key);
+            return byKey != 0 ? byKey < 0 : CompareKeys(a.path, b.path) < 0;
+        }
+    };
+    struct Kept {
+        Place place;
+        std::string_view line;
+    };
+
+    // Stores key, path and line next to each other in the arena (the path once when it is the line);
+    // returns their copies.
+    Kept Keep(std::string_view key, const Text& path, const Text& line);
+    void AddSorted(const Text& path, const Text& line);
 
     Collation& locale_;
     NaturalKey natural_;
@@ -67,10 +88,9 @@ private:
     // Keys, entries and tree nodes are never removed one by one, so they all come from one arena that is
     // dropped as a whole: no allocation per entry on the heap, and each node lies next to its bytes.
     std::pmr::monotonic_buffer_resource arena_;
-    // Locale and natural order: line by key.
-    std::pmr::map<std::string_view, std::string_view, KeyLess> byKey_{&arena_};
-    // Drop and natural order: the locale keys met, which decide the duplicates (natural keys can tell apart
-    // texts the locale calls equal).
+    // Locale and natural order: line by place.
+    std::pmr::map<Place, std::string_view, PlaceLess> byKey_{&arena_};
+    // Drop order: the paths met.
     std::pmr::unordered_set<std::string_view> seen_{&arena_};
     // Drop order: the lines as added.
     std::vector<std::string_view> inOrder_;

@@ -219,7 +219,7 @@ TEST_F(DropHandlerTest, ContentsModeEndings) {
 }
 
 TEST_F(DropHandlerTest, EachDropAppendsAndDuplicatesSurviveAcrossDrops) {
-    FakeDroppedNames first({"C:\\x", "C:\\X"});
+    FakeDroppedNames first({"C:\\x", "C:\\x"});
     FakeDroppedNames second({"C:\\x"});
     Drop(first);
     Drop(second);

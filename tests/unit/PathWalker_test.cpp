@@ -92,17 +92,20 @@ TEST_F(PathWalkerTest, DroppedRootGivesChildPathsWithTwoBackslashes) {
     EXPECT_EQ(files.listedPatterns, (Lines{"C:\\\\*", "C:\\\\d\\*"}));
 }
 
-TEST_F(PathWalkerTest, CaseOnlyDuplicatesCollapseToTheFirstAdded) {
+TEST_F(PathWalkerTest, NamesDifferingInCaseAreEachListedTheSameNameOnce) {
     // As on a case-sensitive disk seen through the platform: both spellings are listed, in this order.
     files.AddFile("C:\\d\\ReadMe.txt");
     files.AddFile("C:\\d\\README.TXT");
     files.AddFile("C:\\e\\readme.txt");
+    files.AddFile("C:\\f\\ReadMe.txt");
     Recurse();
-    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\ReadMe.txt"}));
+    EXPECT_EQ(Collect("C:\\d"), (Lines{"C:\\d", "C:\\d\\README.TXT", "C:\\d\\ReadMe.txt"}));
     state.FPathList.Clear();
+    // Names alone: the same name in two folders is one line, names that differ are not.
     Mode(&OptionSnapshot::nameOnly);
     Collect("C:\\d");
-    EXPECT_EQ(Collect("C:\\e", 1), (Lines{"d", "e", "ReadMe.txt"}));
+    Collect("C:\\f");
+    EXPECT_EQ(Collect("C:\\e", 1), (Lines{"d", "e", "f", "README.TXT", "ReadMe.txt", "readme.txt"}));
 }
 
 TEST_F(PathWalkerTest, FilterAppliesToEveryPathButNeverStopsTheDescent) {
