@@ -36,33 +36,17 @@ void SkipToArgument(const Text& line, std::size_t& i) {
     }
 }
 
-// Collects the argument that starts at i and moves i behind it; the bound applies inside quotes too.
+// Collects the argument that starts at i, however long, and moves i behind it. No byte of a character beyond
+// ASCII is a quote or a separator, so the bytes can be taken one by one.
 Text TakeArgument(const Text& line, std::size_t& i) {
     Text argument;
-    std::size_t width = 0;  // the argument's bytes in Shift_JIS
-    // Takes the character at i when it fits the bound.
-    const auto take = [&] {
-        const std::size_t characterWidth = ShiftJisWidth(CharacterAt(line, i));
-        if (width + characterWidth > kArgumentLimit) return false;
-        const std::size_t bytes = CharacterBytes(line, i);
-        argument.append(line, i, bytes);
-        i += bytes;
-        width += characterWidth;
-        return true;
-    };
-    while (!AtEnd(line, i) && !Separates(line[i])) {
-        if (line[i] != kQuote) {
-            if (!take()) break;
-            continue;
+    bool quoted = false;
+    for (; !AtEnd(line, i) && (quoted || !Separates(line[i])); ++i) {
+        if (line[i] == kQuote) {
+            quoted = !quoted;
+        } else {
+            argument += line[i];
         }
-        // A quote opens a stretch only where the argument has room for a character.
-        if (width >= kArgumentLimit) break;
-        ++i;
-        bool full = false;
-        while (!AtEnd(line, i) && line[i] != kQuote && !full)
-            full = !take();
-        if (full) break;
-        if (!AtEnd(line, i) && line[i] == kQuote) ++i;
     }
     return argument;
 }

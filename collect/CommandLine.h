@@ -11,14 +11,11 @@
 #include "shared/View.h"
 #include "text/Text.h"
 
-// An argument holds at most this many bytes, counted as its characters take them in Shift_JIS
-// (ShiftJisWidth); the characters beyond start the next argument, and no character is parted.
-constexpr std::size_t kArgumentLimit = 4096;
-
 // The arguments of a command line, the executable's own word left out. Bytes up to 0x20 separate arguments
 // (a NUL ends the line); a double quote opens a stretch, up to the next double quote or the end, whose
 // characters are taken as they are, spaces included, while the quotes are dropped; an empty pair of quotes
-// where an argument would begin is passed over.
+// where an argument would begin is passed over. An argument may be of any length: a path past the old 4,096
+// bytes is one path.
 std::vector<Text> CommandLineArguments(const Text& commandLine);
 
 // Appends the long form of each argument, written as output says (relative: its own name), in argument order,
