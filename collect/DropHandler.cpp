@@ -24,6 +24,7 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
     state_.FReadOnlineFiles = output.readOnlineFiles;
     state_.FContentsEncoding = output.contentsEncoding;
     state_.FContentsHeadings = output.contentsHeadings;
+    state_.FUnlistedFolders = PassedOver();
     // Only names listed for this drop are reported after it.
     files_.TakeSubstitutions();
 
@@ -41,9 +42,13 @@ void DropHandler::HandleDrop(DroppedNames& names, bool& handled) {
         Walk(names, *options, output);
     });
     Finish(names, options ? &*options : nullptr, output, error, handled);
-    // Once per drop, after its output and before its error: which file had lines cut.
+    // Once per drop, after its output and before its error: which file had lines cut, what was passed over.
     error.Catch([&] {
-        const Text notice = reader_.TakeDropNotice();
+        const Text notice = JoinParagraphs(
+            {reader_.TakeDropNotice(),
+             state_.FUnlistedFolders.TakeParagraph(
+                 "フォルダー",
+                 "開けないか最後まで一覧にできなかったため、その中の項目がこの一覧にありません。")});
         if (!notice.empty()) view_.ShowMessage(notice);
     });
     // Once per drop, after its output: with the code page names option, the names the code page cannot hold,

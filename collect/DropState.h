@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "collect/PassedOver.h"
 #include "collect/PathList.h"
 #include "platform/Collation.h"
 #include "shared/BusyState.h"
@@ -27,4 +28,7 @@ struct DropState : BusyState {
     ContentsEncoding FContentsEncoding = ContentsEncoding::Detect;
     // All-lines mode heads each file's lines with its path; taken from the output options likewise.
     bool FContentsHeadings = false;
+    // Folders the walk could not list, or not to their end, each named with the reason: the drop's closing
+    // notice tells of them, so that a list missing their entries does not pass for a whole one.
+    PassedOver FUnlistedFolders;
 };

@@ -178,24 +178,6 @@ void FileContentsReader::WriteCountLines() {
     view_.AppendLines(lines);
 }
 
-void FileContentsReader::PassedOver::Add(const Text& path) {
-    if (names.size() < kNoticeNames) names.push_back(path);
-    ++count;
-}
-
-namespace {
-
-// A paragraph of the drop notice: what was done to the files, then their names, one a line.
-Text PassedOverParagraph(const Text& what, std::vector<Text> names, std::size_t count) {
-    Text paragraph = "次の " + std::to_string(count) + " ファイルは" + what;
-    for (const Text& name : names)
-        paragraph += "\r\n" + name;
-    if (count > names.size()) paragraph += "\r\nほか " + std::to_string(count - names.size()) + " ファイル";
-    return paragraph;
-}
-
-}  // namespace
-
 Text FileContentsReader::TakeDropNotice() {
     std::vector<Text> paragraphs;
     if (cuts_ > 0) {
@@ -205,22 +187,13 @@ Text FileContentsReader::TakeDropNotice() {
         paragraphs.push_back(std::exchange(firstCut_, Text()) + "\r\n" + which + "の長すぎる行を " +
                              std::to_string(kLongestLine) + " バイトで切り詰めました。");
     }
-    if (notDiskFiles_.count > 0) {
-        paragraphs.push_back(PassedOverParagraph(
-            "ディスク上のファイルではなく、デバイス (COM1、AUX、NUL など) やパイプとして開かれたため、"
-            "読まずに飛ばしました。",
-            std::move(notDiskFiles_.names), notDiskFiles_.count));
-    }
-    if (onlineFiles_.count > 0) {
-        paragraphs.push_back(
-            PassedOverParagraph("オンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
-                                "読むには設定画面の「オンライン専用も読む」をオンにしてください。",
-                                std::move(onlineFiles_.names), onlineFiles_.count));
-    }
-    notDiskFiles_ = PassedOver();
-    onlineFiles_ = PassedOver();
-    Text notice;
-    for (const Text& paragraph : paragraphs)
-        notice += (notice.empty() ? "" : "\r\n\r\n") + paragraph;
-    return notice;
+    paragraphs.push_back(notDiskFiles_.TakeParagraph(
+        "ファイル",
+        "ディスク上のファイルではなく、デバイス (COM1、AUX、NUL など) やパイプとして開かれたため、"
+        "読まずに飛ばしました。"));
+    paragraphs.push_back(onlineFiles_.TakeParagraph(
+        "ファイル",
+        "オンライン専用 (中身がクラウドなどにだけある) のため、読まずに飛ばしました。"
+        "読むには設定画面の「オンライン専用も読む」をオンにしてください。"));
+    return JoinParagraphs(paragraphs);
 }

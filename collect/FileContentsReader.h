@@ -9,6 +9,7 @@
 
 #include "collect/ContentsReader.h"
 #include "collect/DropState.h"
+#include "collect/PassedOver.h"
 #include "collect/ReadAhead.h"
 #include "platform/FileReader.h"
 #include "shared/View.h"
@@ -48,10 +49,6 @@ public:
     // then grow to the number already written: the area takes a batch in time that grows with the text it
     // holds, so the batches stay few, and the files read ahead meanwhile.
     static constexpr std::size_t kFirstCountBatch = 2048;
-    // The drop's closing notice names this many of the files it passed over of each kind, then counts the
-    // rest.
-    static constexpr std::size_t kNoticeNames = 10;
-
     FileContentsReader(DropState& state, View& view, FileReader& files);
 
     // Reads the file with the contents options of the view: count mode or all lines, blank lines skipped or
@@ -75,14 +72,6 @@ public:
     Text TakeDropNotice() override;
 
 private:
-    // Files passed over for one reason: the first few names, and how many in all.
-    struct PassedOver {
-        std::vector<Text> names;
-        std::size_t count = 0;
-
-        void Add(const Text& path);
-    };
-
     FileReader::OpenResult Open(const Text& path);
     void WriteCountLines();
 

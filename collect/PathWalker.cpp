@@ -1,6 +1,7 @@
 #include "collect/PathWalker.h"
 
 #include <algorithm>
+#include <string>
 
 #include "collect/ExtFilter.h"
 #include "collect/NetworkForm.h"
@@ -35,6 +36,29 @@ std::optional<std::size_t> StartBelow(const Text& line, const Text& folder) {
 }
 
 }  // namespace
+
+Text ListingFailureText(std::uint32_t code) {
+    switch (code) {
+        case 2:
+        case 3:
+            return "見つかりません (移動か削除をされました)";
+        case 5:
+            return "アクセスが拒否されました";
+        case 21:
+            return "デバイスの準備ができていません";
+        case 206:
+            return "パスが長すぎます";
+        case 53:
+        case 59:
+        case 64:
+        case 67:
+        case 121:
+        case 1231:
+            return "ネットワークのエラーです (" + std::to_string(code) + ")";
+        default:
+            return "エラー " + std::to_string(code);
+    }
+}
 
 const OutputOptions& PlainOutput() {
     static const OutputOptions plain;
@@ -122,16 +146,17 @@ void PathWalker::Walk(Text& path, std::uint32_t attributes, const EntryFacts* fa
     // Unreadable attributes have every bit set, so the listing is attempted and simply finds nothing.
     if (options_.recurse && (attributes & FileAttr::Directory) != 0 &&
         (output_.depth <= 0 || level_ < output_.depth) && !(IsFolderLink(attributes) && LeadsBack(path)))
-        Descend(path);
+        Descend(path, IsFolder(attributes));
     // The tree holds the dropped name, and its folders whatever filter they pass: the entries hang on them.
     if (drawsTree_ && (level_ == 0 || IsFolder(attributes))) return;
     if (options_.filterOn && !PassesFilter(path, state_.FExtFilter)) return;
     Output(path, attributes, facts);
 }
 
-void PathWalker::Descend(Text& path) {
+void PathWalker::Descend(Text& path, bool knownFolder) {
     const std::size_t length = path.size();
-    if (const auto listing = files_.List(path + "\\*", listingMask_, listsTimes_)) {
+    const OpenedListing opened = files_.List(path + "\\*", listingMask_, listsTimes_);
+    if (const auto& listing = opened.listing) {
         if (options_.contents) {
             DescendAhead(path, *listing);
         } else {
@@ -141,6 +166,10 @@ void PathWalker::Descend(Text& path) {
                 if (!IsDotEntry(entry.name)) WalkEntry(path, entry);
             }
         }
+        if (listing->Failure() != 0) NoteUnlisted(path, listing->Failure(), true);
+    } else if (opened.failure != 0 && knownFolder) {
+        // A name whose attributes could not be read may be a file gone meanwhile: nothing is missing then.
+        NoteUnlisted(path, opened.failure, false);
     }
     // This folder leaves the path; a sibling of the same length may take its place.
     while (!onPath_.empty() && onPath_.back().length >= length)
@@ -192,6 +221,12 @@ void PathWalker::WalkEntry(Text& path, const FolderEntry& entry) {
     if (drawsTree_) treeAt_.pop_back();
     --level_;
     path.resize(length);
+}
+
+void PathWalker::NoteUnlisted(const Text& path, std::uint32_t failure, bool midway) {
+    const Text reason = ListingFailureText(failure);
+    state_.FUnlistedFolders.Add(Shown(path) + " (" +
+                                (midway ? "一覧の途中で止まりました: " + reason : reason) + ")");
 }
 
 bool PathWalker::Excluded(const FolderEntry& entry) const {

@@ -19,6 +19,9 @@
 #include "shared/View.h"
 #include "text/Text.h"
 
+// Why a folder could not be listed, from the system's error code, as the drop's closing notice gives it.
+Text ListingFailureText(std::uint32_t code);
+
 // Options that give every line as the output mode makes it: what a walk or a drop given none writes.
 const OutputOptions& PlainOutput();
 
@@ -39,7 +42,8 @@ public:
 
     // Handles one dropped path. The caller has set FDropIndex and reset FTick. A folder's output follows
     // everything below it; a link back to a folder on its own path is output but not descended into; an entry
-    // the exclusion masks name is passed over, and a folder they name is not entered. In the tree form the
+    // the exclusion masks name is passed over, and a folder they name is not entered; a folder that cannot be
+    // listed, or not to its end, is added to FUnlistedFolders. In the tree form the
     // dropped name gives one entry: its tree, each line ending in CR LF but the last. Errors
     // of the contents reader pass through. On return FPathList holds the output, each entry placed by the
     // line its mode makes; after an error it holds it once the walker is gone.
@@ -57,7 +61,11 @@ private:
     // null where they were not asked for or could not be read. The path grows and shrinks in place as the
     // walk goes down and up: one buffer serves every entry.
     void Walk(Text& path, std::uint32_t attributes, const EntryFacts* facts);
-    void Descend(Text& path);
+    // knownFolder: the attributes were read and name a folder, so that a listing that cannot be opened leaves
+    // entries out.
+    void Descend(Text& path, bool knownFolder);
+    // Names the folder in the drop's closing notice, with the reason.
+    void NoteUnlisted(const Text& path, std::uint32_t failure, bool midway);
     void DescendAhead(Text& path, FolderListing& listing);
     void WalkEntry(Text& path, const FolderEntry& entry);
     void CountEntry();

@@ -1,2 +1,2 @@
 folder_sources(rominado_core CommandLine DropHandler ExclusionMasks ExtFilter FileContentsReader FileEncoding
-  FileLines NaturalKey NetworkForm PathList PathListFeeder PathWalker TreeDrawing ReadAhead)
+  FileLines NaturalKey NetworkForm PassedOver PathList PathListFeeder PathWalker TreeDrawing ReadAhead)

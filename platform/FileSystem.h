@@ -79,6 +79,16 @@ public:
     // ("." and ".." included where the file system reports them). False when there are no more entries or the
     // listing fails; an entry removed meanwhile may or may not be reported.
     virtual bool Next(FolderEntry& entry) = 0;
+
+    // The system's error code when Next stopped before the last entry (the network gone, the folder removed
+    // meanwhile); 0 while the listing goes on and when it ended at its last entry.
+    virtual std::uint32_t Failure() const = 0;
+};
+
+// A listing, or why there is none: the system's error code, 0 when the folder holds nothing to list.
+struct OpenedListing {
+    std::unique_ptr<FolderListing> listing;
+    std::uint32_t failure = 0;
 };
 
 class FileSystem {
@@ -93,10 +103,11 @@ public:
     virtual std::optional<EntryFacts> Facts(const Text& path) = 0;
 
     // Opens a listing of the entries matching pattern (a folder path followed by "\*") that pass
-    // PassesAttributeMask(attributes, mask). Null when nothing can be listed: no such folder, no access,
-    // a pattern too long, or no entry at all. Each entry's last write is turned into local time only with
-    // withTimes (a conversion an entry, which would cost a walk a fifth of its time); else it is LocalTime().
-    virtual std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask, bool withTimes) = 0;
+    // PassesAttributeMask(attributes, mask). No listing when nothing can be listed: with the failure's code
+    // where the folder cannot be (no such folder, no access, a path too long, the network), with 0 where it
+    // holds no entry at all. Each entry's last write is turned into local time only with withTimes (a
+    // conversion an entry, which would cost a walk a fifth of its time); else it is LocalTime().
+    virtual OpenedListing List(const Text& pattern, std::uint32_t mask, bool withTimes) = 0;
 
     // The absolute form of path, whole, however long. Empty when the expansion fails.
     virtual Text FullPath(const Text& path) = 0;

@@ -71,6 +71,8 @@ public:
             if (pending_) {
                 pending_ = false;
             } else if (!FindNextFileW(find_.get(), &data_)) {
+                const DWORD error = GetLastError();
+                if (error != ERROR_NO_MORE_FILES) failure_ = error;
                 return false;
             }
             if (PassesAttributeMask(data_.dwFileAttributes, mask_)) {
@@ -82,6 +84,8 @@ public:
         }
     }
 
+    std::uint32_t Failure() const override { return failure_; }
+
 private:
     FindHandle find_;
     WIN32_FIND_DATAW data_;
@@ -90,6 +94,7 @@ private:
     TIME_ZONE_INFORMATION zone_{};
     const TIME_ZONE_INFORMATION* knownZone_ = nullptr;
     bool pending_ = true;  // data_ still holds the entry that FindFirstFileW found
+    std::uint32_t failure_ = 0;
 };
 
 }  // namespace
@@ -108,13 +113,16 @@ std::optional<EntryFacts> Win32FileSystem::Facts(const Text& path) {
     return facts;
 }
 
-std::unique_ptr<FolderListing> Win32FileSystem::List(const Text& pattern, std::uint32_t mask,
-                                                     bool withTimes) {
-    if (!Passable(pattern)) return nullptr;
+OpenedListing Win32FileSystem::List(const Text& pattern, std::uint32_t mask, bool withTimes) {
+    if (!Passable(pattern)) return {nullptr, ERROR_INVALID_NAME};
     WIN32_FIND_DATAW first;
     FindHandle find(FindFirstFileW(WidePath(pattern).c_str(), &first));
-    if (!find) return nullptr;
-    return std::make_unique<Win32FolderListing>(std::move(find), first, mask, withTimes);
+    if (!find) {
+        // A folder with no entry at all (a drive's empty root) answers that nothing matched.
+        const DWORD error = GetLastError();
+        return {nullptr, error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? 0 : error};
+    }
+    return {std::make_unique<Win32FolderListing>(std::move(find), first, mask, withTimes), 0};
 }
 
 Text Win32FileSystem::FullPath(const Text& path) {

@@ -13,7 +13,7 @@ class Win32FileSystem : public FileSystem {
 public:
     std::uint32_t Attributes(const Text& path) override;
     std::optional<EntryFacts> Facts(const Text& path) override;
-    std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask, bool withTimes) override;
+    OpenedListing List(const Text& pattern, std::uint32_t mask, bool withTimes) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;

@@ -33,8 +33,8 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 class FakeFileSystem::Listing : public FolderListing {
 public:
     Listing(FakeFileSystem& owner, Text folder, std::shared_ptr<Node> node, bool dots, std::uint32_t mask,
-            bool withTimes)
-        : owner_(owner), folder_(std::move(folder)), node_(std::move(node)), mask_(mask) {
+            bool withTimes, std::optional<ListingFailure> failure)
+        : owner_(owner), folder_(std::move(folder)), node_(std::move(node)), mask_(mask), failure_(failure) {
         if (dots) {
             const EntryFacts folder{FileAttr::Directory, 0, LocalTime()};
             names_ = {{".", folder}, {"..", folder}};
@@ -50,6 +50,10 @@ public:
 
     bool Next(FolderEntry& entry) override {
         while (next_ < names_.size()) {
+            if (failure_ && next_ == failure_->after) {
+                failed_ = failure_->code;
+                return false;
+            }
             const FolderEntry& candidate = names_[next_++];
             const bool dot = candidate.name == "." || candidate.name == "..";
             const bool present = dot || std::any_of(node_->children.begin(), node_->children.end(),
@@ -63,11 +67,15 @@ public:
         return false;
     }
 
+    std::uint32_t Failure() const override { return failed_; }
+
 private:
     FakeFileSystem& owner_;
     Text folder_;
     std::shared_ptr<Node> node_;
     std::uint32_t mask_;
+    std::optional<ListingFailure> failure_;
+    std::uint32_t failed_ = 0;
     std::vector<FolderEntry> names_;
     std::size_t next_ = 0;
 };
@@ -207,16 +215,22 @@ EntryFacts FakeFileSystem::FactsOf(const Node& node) {
     return EntryFacts{node.attributes, node.size, node.written};
 }
 
-std::unique_ptr<FolderListing> FakeFileSystem::List(const Text& pattern, std::uint32_t mask, bool withTimes) {
+OpenedListing FakeFileSystem::List(const Text& pattern, std::uint32_t mask, bool withTimes) {
+    constexpr std::uint32_t kPathNotFound = 3;
     listedPatterns.push_back(pattern);
     CountStandIn(pattern);
-    if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0) return nullptr;
+    if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, "\\*") != 0)
+        return {nullptr, kPathNotFound};
     const Text folder = pattern.substr(0, pattern.size() - 2);
     const auto node = Find(folder, true);
-    if (!node || (node->attributes & FileAttr::Directory) == 0 || failListing_.count(Key(folder)) != 0)
-        return nullptr;
+    if (!node || (node->attributes & FileAttr::Directory) == 0) return {nullptr, kPathNotFound};
+    std::optional<ListingFailure> failure;
+    if (const auto failing = failListing_.find(Key(folder)); failing != failListing_.end()) {
+        if (failing->second.after == 0) return {nullptr, failing->second.code};
+        failure = failing->second;
+    }
     const bool root = Components(folder).size() == 1;
-    return std::make_unique<Listing>(*this, folder, node, !root, mask, withTimes);
+    return {std::make_unique<Listing>(*this, folder, node, !root, mask, withTimes, failure), 0};
 }
 
 std::optional<FolderId> FakeFileSystem::Identity(const Text& path) {

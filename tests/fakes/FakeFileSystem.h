@@ -31,10 +31,14 @@ public:
     void SetFacts(const Text& path, std::uint64_t size, LocalTime written);
     void Remove(const Text& path);
 
-    // Failures: attributes (and facts) that cannot be read, a folder that cannot be listed, and fixed answers
-    // (nothing meaning failure) for the full and short forms.
+    // Failures: attributes (and facts) that cannot be read, a folder that cannot be listed (with code, or
+    // that stops with code after that many entries, dots included), and fixed answers (nothing meaning
+    // failure) for the full and short forms.
     void FailAttributes(const Text& path) { failAttributes_.insert(Key(path)); }
-    void FailListing(const Text& folder) { failListing_.insert(Key(folder)); }
+    void FailListing(const Text& folder, std::uint32_t code = 5) { failListing_[Key(folder)] = {code, 0}; }
+    void FailListingAfter(const Text& folder, std::size_t entries, std::uint32_t code) {
+        failListing_[Key(folder)] = {code, entries};
+    }
     void FailIdentity(const Text& path) { failIdentity_.insert(Key(path)); }
     void SetFullPathAnswer(const Text& path, std::optional<Text> answer) {
         fullPath_[path] = std::move(answer);
@@ -66,7 +70,7 @@ public:
 
     std::uint32_t Attributes(const Text& path) override;
     std::optional<EntryFacts> Facts(const Text& path) override;
-    std::unique_ptr<FolderListing> List(const Text& pattern, std::uint32_t mask, bool withTimes) override;
+    OpenedListing List(const Text& pattern, std::uint32_t mask, bool withTimes) override;
     Text FullPath(const Text& path) override;
     Text ShortPath(const Text& path) override;
     std::optional<FolderId> Identity(const Text& path) override;
@@ -119,7 +123,11 @@ private:
 
     std::vector<std::shared_ptr<Node>> drives_;
     std::set<Text> failAttributes_;
-    std::set<Text> failListing_;
+    struct ListingFailure {
+        std::uint32_t code;
+        std::size_t after;  // entries reported first; 0: the listing does not open
+    };
+    std::map<Text, ListingFailure> failListing_;
     std::set<Text> failIdentity_;
     std::uint64_t nodesMade_ = 0;
     std::map<Text, std::optional<Text>> fullPath_;

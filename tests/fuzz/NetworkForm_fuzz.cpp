@@ -20,7 +20,7 @@ public:
 
     std::uint32_t Attributes(const Text&) override { return FileAttr::Invalid; }
     std::optional<EntryFacts> Facts(const Text&) override { return std::nullopt; }
-    std::unique_ptr<FolderListing> List(const Text&, std::uint32_t, bool) override { return nullptr; }
+    OpenedListing List(const Text&, std::uint32_t, bool) override { return {}; }
     Text FullPath(const Text&) override { return expanded_; }
     Text ShortPath(const Text&) override { return Text(); }
     std::optional<FolderId> Identity(const Text&) override { return std::nullopt; }

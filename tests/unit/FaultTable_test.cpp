@@ -62,9 +62,9 @@ struct Row {
     Text fault;
     Mode mode;
     std::function<void(Program&)> inject;
-    Lines added;  // what the drop of C:\d appends below the earlier lines
-    Text told;    // the error shown once the drop has ended; empty: the failure is absorbed or noticed
-    bool noticed = false;  // the drop's closing notice names b.txt
+    Lines added;   // what the drop of C:\d appends below the earlier lines
+    Text told;     // the error shown once the drop has ended; empty: the failure is absorbed or noticed
+    Text noticed;  // a line of the drop's closing notice; empty: there is none
 };
 
 Text OpenFailure(const Text& text) {
@@ -99,11 +99,20 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
         // A name that opens a device, and a file whose data is online only, are passed over; the drop's
         // closing notice names them.
         {"name opens a device", Mode::AllLines,
-         [](Program& p) { p.files.Add("C:\\d\\b.txt", "x").notDiskFile = true; }, {"1", "2", "3"}, "", true},
+         [](Program& p) { p.files.Add("C:\\d\\b.txt", "x").notDiskFile = true; }, {"1", "2", "3"}, "", "C:\\d\\b.txt"},
         {"data online only", Mode::AllLines,
          [](Program& p) { p.tree.SetAttributes("C:\\d\\b.txt", FileAttr::Archive | FileAttr::Offline); },
-         {"1", "2", "3"}, "", true},
-        {"listing fails", Mode::FullPath, [](Program& p) { p.tree.FailListing("C:\\d"); }, {"C:\\d"}, ""},
+         {"1", "2", "3"}, "", "C:\\d\\b.txt"},
+        // A folder that cannot be listed, or not to its end, is named with the reason: the list is not whole.
+        {"listing refused", Mode::FullPath, [](Program& p) { p.tree.FailListing("C:\\d", 5); }, {"C:\\d"}, "",
+         "C:\\d (アクセスが拒否されました)"},
+        {"folder gone before listing", Mode::AllLines, [](Program& p) { p.tree.FailListing("C:\\d", 3); }, {},
+         "", "C:\\d (見つかりません (移動か削除をされました))"},
+        {"listing stops midway", Mode::FullPath, [](Program& p) { p.tree.FailListingAfter("C:\\d", 3, 64); },
+         {"C:\\d", "C:\\d\\a.txt"}, "", "C:\\d (一覧の途中で止まりました: ネットワークのエラーです (64))"},
+        {"listing stops midway, contents", Mode::AllLines,
+         [](Program& p) { p.tree.FailListingAfter("C:\\d", 4, 1117); }, {"1", "2", "x", "y", "z"}, "",
+         "C:\\d (一覧の途中で止まりました: エラー 1117)"},
         {"entry vanishes mid-listing", Mode::FullPath,
          [](Program& p) { p.tree.OnListed("C:\\d\\a.txt", [&p] { p.tree.Remove("C:\\d\\b.txt"); }); },
          {"C:\\d", "C:\\d\\a.txt", "C:\\d\\c.txt"}, ""},
@@ -154,9 +163,9 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
                                                                   [](const Text& l) { return !l.empty(); }));
         }
         const Lines messages = p.view.CallsStartingWith("message");
-        if (row.noticed) {
+        if (!row.noticed.empty()) {
             ASSERT_EQ(messages.size(), 1u);
-            EXPECT_NE(messages[0].find("\r\nC:\\d\\b.txt"), Text::npos) << messages[0];
+            EXPECT_NE((messages[0] + "\r\n").find("\r\n" + row.noticed + "\r\n"), Text::npos) << messages[0];
         } else {
             EXPECT_TRUE(messages.empty()) << "no message of its own";
         }

@@ -18,7 +18,7 @@ namespace {
 
 std::set<Text> ListNames(FileSystem& files, const Text& folder, std::uint32_t mask) {
     std::set<Text> names;
-    const auto listing = files.List(folder + "\\*", mask, false);
+    const auto listing = files.List(folder + "\\*", mask, false).listing;
     if (!listing) return names;
     FolderEntry entry;
     while (listing->Next(entry))
@@ -52,7 +52,7 @@ TEST(Win32FileSystem, ListingEntriesCarryTheirAttributes) {
     tree.Folder("d");
     tree.File("f");
     Win32FileSystem files;
-    const auto listing = files.List(tree.Root() + "\\*", 24, true);
+    const auto listing = files.List(tree.Root() + "\\*", 24, true).listing;
     ASSERT_TRUE(listing);
     FolderEntry entry;
     int seen = 0;
@@ -86,7 +86,7 @@ TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
     tree.Attributes("ソ.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
     Win32FileSystem files;
     std::map<Text, Text> listed;
-    const auto listing = files.List(tree.Root() + "\\*", 24, true);
+    const auto listing = files.List(tree.Root() + "\\*", 24, true).listing;
     ASSERT_TRUE(listing);
     for (FolderEntry entry; listing->Next(entry);) {
         if (entry.name == "." || entry.name == "..") continue;
@@ -96,7 +96,7 @@ TEST(Win32FileSystem, ListingAndQueryGiveTheFactsOfTheEntry) {
     }
     EXPECT_EQ(listed["ソ.txt"], "\t1234\t2024/01/15 07:08:09\tRA");
     // Listed without times, the time column stays empty.
-    const auto untimed = files.List(tree.Root() + "\\*", 24, false);
+    const auto untimed = files.List(tree.Root() + "\\*", 24, false).listing;
     ASSERT_TRUE(untimed);
     for (FolderEntry entry; untimed->Next(entry);) {
         if (entry.name == "ソ.txt") {
@@ -111,7 +111,10 @@ TEST(Win32FileSystem, MissingThingsFail) {
     TempTree tree;
     Win32FileSystem files;
     EXPECT_EQ(files.Attributes(tree.Path("nothing")), FileAttr::Invalid);
-    EXPECT_EQ(files.List(tree.Path("nothing") + "\\*", 24, false), nullptr);
+    // A folder that is not there is a failure with its reason, not an empty listing.
+    const OpenedListing missing = files.List(tree.Path("nothing") + "\\*", 24, false);
+    EXPECT_EQ(missing.listing, nullptr);
+    EXPECT_EQ(missing.failure, static_cast<std::uint32_t>(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(files.ShortPath(tree.Path("nothing")), "");
     EXPECT_EQ(files.Attributes(tree.Root() + Text(1, '\0') + "x"), FileAttr::Invalid);
 }
@@ -183,7 +186,7 @@ TEST(Win32FileSystem, LinuxLinksToFoldersAreReparsePointFolders) {
     tree.Make({"d/", "d/real/", "d/f", "d/a -> .", "d/b -> .", "d/c -> real", "d/fl -> f"});
     Win32FileSystem files;
     std::map<Text, std::uint32_t> listed;
-    const auto listing = files.List(tree.Path("d\\*"), 24, false);
+    const auto listing = files.List(tree.Path("d\\*"), 24, false).listing;
     ASSERT_TRUE(listing);
     FolderEntry entry;
     while (listing->Next(entry))
