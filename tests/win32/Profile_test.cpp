@@ -37,9 +37,9 @@ TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheFallback) {
     EXPECT_EQ(profile.Read(file, "Show", "FontName", "d"), "") << "a present empty value is no missing key";
 }
 
-TEST_F(ProfileTest, LongValueIsCutAt2047Bytes) {
+TEST_F(ProfileTest, LongValueIsReadWhole) {
     tree.File("Data.INI", "[Show]\r\nFontName=" + Text(3000, 'f') + "\r\n");
-    EXPECT_EQ(profile.Read(file, "Show", "FontName", ""), Text(2047, 'f'));
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", ""), Text(3000, 'f'));
 }
 
 TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
@@ -91,7 +91,7 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
 TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
     tree.File("Data.INI", "[MainForm]\r\nFormTop=7\r\n");
     tree.Attributes("Data.INI", FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(profile.Write(file, "MainForm", "FormTop", "8"));
+    EXPECT_FALSE(profile.Write(file, {{"MainForm", "FormTop", "8"}}));
     try {
         SaveSettings(profile, places, StoredSettings{});
         FAIL() << "the refused write raised nothing";
@@ -101,18 +101,19 @@ TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
     EXPECT_EQ(FileBytes(file), "[MainForm]\r\nFormTop=7\r\n");
 }
 
-TEST_F(ProfileTest, ValueTheSystemNormalisesCountsAsWritten) {
-    // A face name cut through its last character, surrounding spaces, quotes: the file holds another form.
-    const Text cutName = Text(30, 'n') + "\x95";
-    for (const Text& value : {cutName, Text("  spaced  "), Text("\"quoted\"")})
-        EXPECT_TRUE(profile.Write(file, "Show", "FontName", value)) << value;
-    EXPECT_EQ(profile.Read(file, "Show", "FontName", "<missing>"), "quoted");
+TEST_F(ProfileTest, ValueThatWouldNotReadBackIsRefusedAndTheFileKept) {
+    tree.File("Data.INI", "[Show]\r\nFontName=a\r\n");
+    for (const Text& value : {Text("  spaced  "), Text("two\r\nlines"), Text("한국어")})
+        EXPECT_FALSE(profile.Write(file, {{"Show", "FontSize", "9"}, {"Show", "FontName", value}})) << value;
+    EXPECT_EQ(FileBytes(file), "[Show]\r\nFontName=a\r\n");
+    EXPECT_TRUE(profile.Write(file, {{"Show", "FontName", "\"quoted\""}}));
+    EXPECT_EQ(profile.Read(file, "Show", "FontName", "<missing>"), "\"quoted\"");
 }
 
 TEST_F(ProfileTest, FileTheSystemCannotSaveIsRefused) {
-    // Wine answers success for a file it cannot create and keeps the value in its cache; /proc takes no file.
+    // /proc takes no file.
     const Text unwritable = "Z:\\proc\\Data.INI";
-    EXPECT_FALSE(profile.Write(unwritable, "MainForm", "FormTop", "1"));
+    EXPECT_FALSE(profile.Write(unwritable, {{"MainForm", "FormTop", "1"}}));
     EXPECT_EQ(profile.Read(unwritable, "MainForm", "FormTop", "<missing>"), "<missing>");
     EXPECT_FALSE(profile.FileExists(unwritable));
 }
