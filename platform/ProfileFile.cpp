@@ -36,12 +36,6 @@ std::string Utf16Units(const Text& text) {
     return bytes;
 }
 
-bool BeyondAscii(std::string_view bytes) {
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return true;
-    return false;
-}
-
 }  // namespace
 
 ProfileFile::ProfileFile(std::string_view bytes) {
@@ -49,11 +43,9 @@ ProfileFile::ProfileFile(std::string_view bytes) {
         form_ = Form::Utf16;
         lines_ = IniDocument(TextFromUtf16Units(bytes.substr(kUtf16Mark.size())));
     } else if (StartsWith(bytes, kUtf8Mark)) {
-        form_ = Form::Utf8WithMark;
+        form_ = Form::Utf8;
         lines_ = IniDocument(std::string(bytes.substr(kUtf8Mark.size())));
     } else {
-        const bool utf8 = BeyondAscii(bytes) && ScanUtf8(bytes).wellFormed == bytes.size();
-        form_ = utf8 ? Form::Utf8 : Form::ShiftJis;
         lines_ = IniDocument(std::string(bytes));
     }
 }
@@ -66,10 +58,6 @@ std::optional<std::string> ProfileFile::Encoded(const Text& text) const {
             return bytes;
         }
         case Form::Utf8:
-            // Only well-formed UTF-8 keeps the file one that is read as UTF-8.
-            if (ScanUtf8(text).wellFormed != text.size()) return std::nullopt;
-            return text;
-        case Form::Utf8WithMark:
             return text;
         case Form::Utf16:
             return WideToText(TextToWide(text));
@@ -102,9 +90,8 @@ bool ProfileFile::Set(const Text& section, const Text& key, const Text& value) {
 std::string ProfileFile::Bytes() const {
     switch (form_) {
         case Form::ShiftJis:
-        case Form::Utf8:
             return lines_.Bytes();
-        case Form::Utf8WithMark:
+        case Form::Utf8:
             return std::string(kUtf8Mark) + lines_.Bytes();
         case Form::Utf16:
             return std::string(kUtf16Mark) + Utf16Units(lines_.Bytes());

@@ -1,8 +1,8 @@
 // Data.INI as bytes on the disk and as values. The file keeps the encoding it has: UTF-16 (little-endian)
-// after its byte order mark, UTF-8 after its byte order mark, UTF-8 without one when every byte is
-// well-formed UTF-8 and one is beyond ASCII (a file the system wrote with UTF-8 as its ANSI code page), and
-// otherwise, a new file included, code page 932 (Shift_JIS), as every earlier version wrote it. Code page 932
-// is named here, never the system's code page, so the file reads the same on every system.
+// after its byte order mark, UTF-8 after its byte order mark, and otherwise, a new file included, code page
+// 932 (Shift_JIS), as every earlier version wrote it. Code page 932 is named here, never the system's code
+// page, so the file reads the same on every system. (A file without a mark is not told apart by its bytes:
+// a value in code page 932 could make a whole file well-formed UTF-8, and it would then read otherwise.)
 #pragma once
 
 #include <optional>
@@ -29,7 +29,7 @@ public:
     std::string Bytes() const;
 
 private:
-    enum class Form { ShiftJis, Utf8, Utf8WithMark, Utf16 };
+    enum class Form { ShiftJis, Utf8, Utf16 };
 
     std::optional<std::string> Encoded(const Text& text) const;
     Text Decoded(const std::string& bytes) const;

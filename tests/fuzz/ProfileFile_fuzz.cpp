@@ -24,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Check(file.Bytes() == before);
     }
-    if (section != "System") Check(ProfileFile(file.Bytes()).Value("System", "DeskTopSet") == other);
+    Check(ProfileFile(file.Bytes()).Value("System", "DeskTopSet") == other);
     return 0;
 }

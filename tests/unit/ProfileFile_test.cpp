@@ -36,7 +36,8 @@ TEST(ProfileFile, EachEncodingIsReadAndKept) {
         {Utf16(u"[X]\r\nY=\xD800\r\n[Show]\r\nFontName=한국어\r\n"), "한국어", "😀",
          Utf16(u"[X]\r\nY=\xD800\r\n[Show]\r\nFontName=😀\r\n")},
         {"\xEF\xBB\xBF[Show]\r\nFontName=café\r\n", "café", "한", "\xEF\xBB\xBF[Show]\r\nFontName=한\r\n"},
-        {"[Show]\r\nFontName=café\r\n", "café", "é", "[Show]\r\nFontName=é\r\n"},
+        // Bytes that would be well-formed UTF-8 are code page 932 all the same without a mark.
+        {"[Show]\r\nFontName=\xDE\xB1\r\n", "ﾞｱ", "ﾃﾞ", "[Show]\r\nFontName=\xC3\xDE\r\n"},
     };
     for (const Case& c : cases) {
         ProfileFile file(c.before);

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/OutputSettings.h"
 #include "app/Settings.h"
 #include "platform/Encoding.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "tests/SameSettings.h"
 #include "tests/win32/FileBytes.h"
 #include "tests/win32/TempTree.h"
@@ -86,6 +89,30 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
     for (const Text added :
          {"[GetMode]", "FullPath=0", "[Show]", "FontSize=12", "FontName=ＭＳ ゴシック", "SendToSet=0"})
         EXPECT_NE(bytes.find(added), Text::npos) << added;
+}
+
+// The system's INI functions would store these as "?" and cut the mask at 2,047 characters.
+TEST_F(ProfileTest, TextsOutsideCodePage932AndLongMasksReadBackWhole) {
+    StoredSettings settings;
+    settings.fontName = "맑은 고딕";
+    OutputOptions options;
+    options.customSeparator = "😀";
+    options.excludeMasks = "한국어\\;*.😀;café;" + Text(5605, 'm');
+    SaveSettings(profile, places, settings);
+    SaveOutputOptions(profile, places, options);
+    EXPECT_TRUE(SameSettings(LoadSettings(profile, places), settings));
+    EXPECT_EQ(LoadOutputOptions(profile, places), options);
+
+    const std::string bytes = FileBytes(file);
+    EXPECT_EQ(ShiftJis(TextFromShiftJis(bytes)), bytes) << "not code page 932";
+    EXPECT_NE(bytes.find("ExcludeMasks=\"%ED%95%9C%EA%B5%AD%EC%96%B4\\;*.%F0%9F%98%80;caf%C3%A9;mmm"),
+              Text::npos);
+    WIN32_FIND_DATAW found;
+    const FindHandle files(FindFirstFileW(Wide(tree.Path("*")).c_str(), &found));
+    int count = 0;
+    for (bool more = static_cast<bool>(files); more; more = FindNextFileW(files.get(), &found))
+        count += found.cFileName[0] != L'.';
+    EXPECT_EQ(count, 1) << "a copy was left beside Data.INI";
 }
 
 TEST_F(ProfileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsValues) {
