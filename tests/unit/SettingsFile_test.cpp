@@ -95,8 +95,8 @@ TEST(SettingsFile, EarlierFilesReadAsBefore) {
         {ShiftJis("[Show]\r\nFontName = %41 \r\n[Output]\r\nCustomSeparator=%3B\r\nExcludeMasks=\"a%\"\r\n"),
          "%41", ";", "a%"},
         {ShiftJis("[Show]\r\nFontName=\"ＭＳ ゴシック\"\r\n"), "ＭＳ ゴシック", "", ""},
-        {"\x00\xFF\r\n[Show\r\nFontName=\x82\r\n[Output]x\r\nExcludeMasks=\"\xED\x40\"\r\n"s, "\xEF\xBF\xBD",
-         "", "纊"},
+        {"\x00\xFF\r\n[Show\r\nFontName=\x82\xA0\r\n[Output]x\r\nExcludeMasks=\"\xED\x40\"\r\n"s, "あ", "",
+         "纊"},
     };
     for (const Case& c : cases) {
         FakeProfileFiles profile;

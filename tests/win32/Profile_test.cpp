@@ -1,4 +1,4 @@
-// The profile service and the settings store on the system's own INI functions, on real files.
+// The profile service and the settings store on real files.
 #include "platform/win32/Win32Profile.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 
 namespace {
 
-// A file's bytes as the system writes Data.INI where the ANSI code page is 932.
+// A file's bytes as earlier versions wrote Data.INI: code page 932.
 std::string ShiftJis(const Text& text) {
     std::string bytes;
     TextToShiftJis(text, bytes);
@@ -49,7 +49,7 @@ TEST_F(ProfileTest, FirstSaveWritesFourSectionsInOrderAndLoadsBack) {
     const StoredSettings s{20, 10, 2, 10, "ＭＳ 明朝", true, false};
     SaveSettings(profile, places, s);
 
-    const Text bytes = TextFromShiftJis(FileBytes(file));  // the system writes Shift_JIS
+    const Text bytes = TextFromShiftJis(FileBytes(file));  // the file is Shift_JIS
     std::size_t at = 0;
     for (const Text line : {"[MainForm]", "FormTop=20", "FormLeft=10", "[GetMode]", "FullPath=2", "[Show]",
                             "FontSize=10", "FontName=ＭＳ 明朝", "[System]", "DeskTopSet=1", "SendToSet=0"}) {
@@ -78,7 +78,7 @@ TEST_F(ProfileTest, ExistingFileKeepsItsCommentsSectionsAndOrder) {
     EXPECT_TRUE(read.deskTopSet);
     SaveSettings(profile, places, read);
 
-    const Text bytes = TextFromShiftJis(FileBytes(file));  // the system writes Shift_JIS
+    const Text bytes = TextFromShiftJis(FileBytes(file));  // the file is Shift_JIS
     std::size_t at = 0;
     for (const Text line : {"; 設定ファイル", "[System]", "DeskTopSet=1", "Note=kept", "[Mine]",
                             "; about mine", "x=1", "[MainForm]", "FormLeft=100", "FormTop=100"}) {
