@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "app/SettingsText.h"
 #include "text/CharacterCut.h"
 
 namespace {
@@ -38,55 +40,6 @@ void ForEachOption(Options& o, Visit&& visit) {
     visit("ContentsHeadings", o.contentsHeadings);
 }
 
-// The INI functions drop surrounding spaces and quotes and cannot hold a line break, so free texts (the
-// separator, the masks) are kept between quotes, with control bytes, quotes and "%" written as "%" and two
-// hexadecimal digits. In UTF-8 none of these bytes is part of another character, so a byte-wise pass is safe.
-bool NeedsEscape(unsigned char b) {
-    return b < 0x20 || b == 0x7F || b == '"' || b == '%';
-}
-
-Text EncodeText(const Text& separator) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    Text out = "\"";
-    for (const char c : separator) {
-        const auto b = static_cast<unsigned char>(c);
-        if (NeedsEscape(b)) {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 0x0F];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// Takes the value as the file holds it: with its quotes where the profile keeps them, and a "%" that starts
-// no escape (a hand-edited file) as itself.
-Text DecodeText(Text value) {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        value = value.substr(1, value.size() - 2);
-    Text out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const int high = value[i] == '%' && i + 2 < value.size() ? HexDigit(value[i + 1]) : -1;
-        const int low = high >= 0 ? HexDigit(value[i + 2]) : -1;
-        if (low >= 0) {
-            out += static_cast<char>(high << 4 | low);
-            i += 2;
-        } else {
-            out += value[i];
-        }
-    }
-    return out;
-}
-
 // A missing key, or a value out of range, leaves the option at its default.
 class OptionReader {
 public:
@@ -101,7 +54,7 @@ public:
     }
 
     void operator()(const char* key, Text& text, std::size_t maxBytes) const {
-        text = DecodeText(Read(key));
+        text = TextFromEscaped(Read(key));
         if (maxBytes != Text::npos) text = CutToShiftJisWidth(text, maxBytes);
     }
 
@@ -112,30 +65,25 @@ private:
     const Text path_;
 };
 
-// Stops at the first write the system refuses.
+// Gathers every option's value for one write.
 class OptionWriter {
 public:
-    OptionWriter(Profile& profile, const Text& path) : profile_(profile), path_(path) {}
-
-    void operator()(const char* key, bool on) { Write(key, on ? "1" : "0"); }
+    void operator()(const char* key, bool on) { Add(key, on ? "1" : "0"); }
 
     template <typename Choice>
     void operator()(const char* key, Choice choice, Choice) {
-        Write(key, std::to_string(static_cast<int>(choice)));
+        Add(key, std::to_string(static_cast<int>(choice)));
     }
 
-    void operator()(const char* key, const Text& text, std::size_t) { Write(key, EncodeText(text)); }
+    // Free texts (the separator, the masks) always between quotes, as earlier versions wrote and read them.
+    void operator()(const char* key, const Text& text, std::size_t) { Add(key, EscapedText(text)); }
 
-    bool AllWritten() const { return written_; }
+    const std::vector<ProfileValue>& Values() const { return values_; }
 
 private:
-    void Write(const char* key, const Text& value) {
-        written_ = written_ && profile_.Write(path_, kSection, key, value);
-    }
+    void Add(const char* key, const Text& value) { values_.push_back({kSection, key, value}); }
 
-    Profile& profile_;
-    const Text path_;
-    bool written_ = true;
+    std::vector<ProfileValue> values_;
 };
 
 }  // namespace
@@ -147,9 +95,8 @@ OutputOptions LoadOutputOptions(Profile& profile, const SettingsPlaces& places) 
 }
 
 void SaveOutputOptions(Profile& profile, const SettingsPlaces& places, const OutputOptions& options) {
-    WriteSettingsFile(profile, places, [&](const Text& path) {
-        OptionWriter writer(profile, path);
-        ForEachOption(options, writer);
-        return writer.AllWritten();
-    });
+    OptionWriter writer;
+    ForEachOption(options, writer);
+    WriteSettingsFile(profile, places,
+                      [&](const Text& path) { return profile.Write(path, writer.Values()); });
 }

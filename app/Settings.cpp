@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "app/SettingsText.h"
 #include "text/AppError.h"
 
 namespace {
@@ -60,23 +61,22 @@ std::int32_t ReadInteger(Profile& profile, const Text& path, const Key& key, std
     return ParseIntegerValue(profile.Read(path, key.section, key.name, Text()), fallback);
 }
 
-bool Write(Profile& profile, const Text& path, const Key& key, const Text& value) {
-    return profile.Write(path, key.section, key.name, value);
+ProfileValue Value(const Key& key, const Text& value) {
+    return {key.section, key.name, value};
 }
 
-bool WriteInteger(Profile& profile, const Text& path, const Key& key, std::int32_t value) {
-    return Write(profile, path, key, std::to_string(value));
+ProfileValue IntegerValue(const Key& key, std::int32_t value) {
+    return Value(key, std::to_string(value));
 }
 
-// Stops at the first write the system refuses.
+// Written together: the file takes all of them or none.
 bool WriteValues(Profile& profile, const Text& path, const StoredSettings& settings) {
-    return WriteInteger(profile, path, kFormTop, settings.formTop) &&
-           WriteInteger(profile, path, kFormLeft, settings.formLeft) &&
-           WriteInteger(profile, path, kFullPath, settings.modeIndex) &&
-           WriteInteger(profile, path, kFontSize, settings.fontSize) &&
-           Write(profile, path, kFontName, settings.fontName) &&
-           Write(profile, path, kDeskTopSet, settings.deskTopSet ? "1" : "0") &&
-           Write(profile, path, kSendToSet, settings.sendToSet ? "1" : "0");
+    return profile.Write(
+        path,
+        {IntegerValue(kFormTop, settings.formTop), IntegerValue(kFormLeft, settings.formLeft),
+         IntegerValue(kFullPath, settings.modeIndex), IntegerValue(kFontSize, settings.fontSize),
+         Value(kFontName, StoredText(settings.fontName)), Value(kDeskTopSet, settings.deskTopSet ? "1" : "0"),
+         Value(kSendToSet, settings.sendToSet ? "1" : "0")});
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places) {
     s.formLeft = ReadInteger(profile, path, kFormLeft, s.formLeft);
     s.modeIndex = ReadInteger(profile, path, kFullPath, s.modeIndex);
     s.fontSize = ReadInteger(profile, path, kFontSize, s.fontSize);
-    s.fontName = profile.Read(path, kFontName.section, kFontName.name, s.fontName);
+    s.fontName = TextFromStored(profile.Read(path, kFontName.section, kFontName.name, s.fontName));
     s.deskTopSet = ReadInteger(profile, path, kDeskTopSet, 0) != 0;
     s.sendToSet = ReadInteger(profile, path, kSendToSet, 0) != 0;
     return s;

@@ -44,18 +44,18 @@ Text SettingsFilePath(const Text& folder);
 Text SettingsFileToRead(Profile& profile, const SettingsPlaces& places);
 
 // Reads the seven values from SettingsFileToRead; a missing file, section or key, or a value that is no
-// integer, gives the default. The mode index is returned as read, unchecked: SelectedMode maps it to a
-// button.
+// integer, gives the default. The face name is kept as StoredText writes it. The mode index is returned as
+// read, unchecked: SelectedMode maps it to a button.
 StoredSettings LoadSettings(Profile& profile, const SettingsPlaces& places);
 
-// Writes the seven values in their fixed order into Data.INI beside the program. Where the program's folder
-// takes no new file there (and none exists), the user's folder is created when missing and takes them. A
-// write that the system refuses raises AppError "<full path of that settings file> に書き込めません": the
-// values before it are written, the later ones are not tried.
+// Writes the seven values in their fixed order, in one write, into Data.INI beside the program. Where the
+// program's folder takes no new file there (and none exists), the user's folder is created when missing and
+// takes them. A write that the system refuses raises AppError "<full path of that settings file> に書き込めま
+// せん" and leaves that file as it was.
 void SaveSettings(Profile& profile, const SettingsPlaces& places, const StoredSettings& settings);
 
 // Writes into the settings file as SaveSettings does, choosing it and falling back the same way: write puts
-// the values into the file at the path it is given and answers false at the first write the system refuses.
+// the values into the file at the path it is given and answers false when the system refuses them.
 void WriteSettingsFile(Profile& profile, const SettingsPlaces& places,
                        const std::function<bool(const Text& path)>& write);
 

@@ -31,7 +31,7 @@ endif()
 set(ROMINADO_FUZZ_BUILD "" CACHE PATH "Build folder of the libFuzzer targets")
 if(ROMINADO_FUZZ_BUILD)
   foreach(target HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations
-                 OutputFormat Encoding ExclusionMasks)
+                 OutputFormat Encoding ExclusionMasks ProfileFile)
     set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
     set(seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${target})
     file(MAKE_DIRECTORY ${corpus} ${CMAKE_BINARY_DIR}/fuzz-artifacts)

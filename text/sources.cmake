@@ -1,1 +1,1 @@
-folder_sources(rominado_core ErrorText NumberField PathPieces TextLines)
+folder_sources(rominado_core ErrorText IniDocument NumberField PathPieces TextLines)

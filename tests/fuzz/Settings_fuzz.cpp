@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "app/SettingsText.h"
 #include "tests/fakes/FakeProfile.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "text/AppError.h"
@@ -114,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(loaded.formLeft == integer(kKeys[1], defaults.formLeft));
     Check(loaded.modeIndex == integer(kKeys[2], defaults.modeIndex));
     Check(loaded.fontSize == integer(kKeys[3], defaults.fontSize));
-    Check(loaded.fontName == stored(kKeys[4]).value_or(defaults.fontName));
+    Check(loaded.fontName == TextFromStored(stored(kKeys[4]).value_or(defaults.fontName)));
     Check(loaded.deskTopSet == (integer(kKeys[5], 0) != 0));
     Check(loaded.sendToSet == (integer(kKeys[6], 0) != 0));
     const std::int32_t mode = SelectedMode(loaded.modeIndex);

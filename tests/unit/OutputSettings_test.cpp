@@ -9,7 +9,8 @@ namespace {
 const SettingsPlaces kPlaces{"C:\\表\\", "C:\\Users\\ソ\\ロミナード\\"};
 const Text kBeside = "C:\\表\\Data.INI";
 
-// Reads values back as the system's INI functions do: surrounding spaces dropped, then one pair of quotes.
+// Reads values back as earlier versions did through the system's INI functions: surrounding spaces dropped,
+// then one pair of quotes.
 class NormalisingProfile : public FakeProfile {
 public:
     Text Read(const Text& path, const Text& section, const Text& key, const Text& fallback) override {

@@ -124,7 +124,7 @@ TEST_F(SettingsStore, FontNameIsTakenAsTheFileHoldsIt) {
     EXPECT_EQ(LoadSettings(profile, places).fontName, "");
     const Text longName(3000, 'f');
     Set("Show", "FontName", longName);
-    EXPECT_EQ(LoadSettings(profile, places).fontName, Text(2047, 'f'));
+    EXPECT_EQ(LoadSettings(profile, places).fontName, longName);
 }
 
 TEST_F(SettingsStore, SaveWritesTheSevenKeysInOrder) {
@@ -142,7 +142,8 @@ TEST_F(SettingsStore, SavedValuesLoadBack) {
     EXPECT_TRUE(SameSettings(LoadSettings(profile, places), s));
 }
 
-TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyKeepsTheFirstTwoAndStops) {
+TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyLeavesTheFileAsItWas) {
+    Set("MainForm", "FormTop", "7");
     Set("GetMode", "FullPath", "1");
     profile.refuseFromWrite = 3;
     StoredSettings s;
@@ -150,8 +151,8 @@ TEST_F(SettingsStore, RefusedWriteAtTheThirdKeyKeepsTheFirstTwoAndStops) {
     s.formLeft = 10;
     s.modeIndex = 2;
     EXPECT_EQ(SaveError(places, s), "C:\\ツール\\表\\Data.INI に書き込めません");
-    EXPECT_EQ(Get("MainForm", "FormTop"), "20");
-    EXPECT_EQ(Get("MainForm", "FormLeft"), "10");
+    EXPECT_EQ(Get("MainForm", "FormTop"), "7");
+    EXPECT_EQ(Get("MainForm", "FormLeft"), "<missing>");
     EXPECT_EQ(Get("GetMode", "FullPath"), "1");
     EXPECT_EQ(profile.calls.size(), 3u) << "later keys were tried";
 }
@@ -207,11 +208,11 @@ TEST_F(SettingsStore, RefusalsNameTheFileThatIsReadNext) {
     EXPECT_EQ(SaveError(SettingsPlaces{appDir, Text()}), path + " に書き込めません")
         << "without a user folder";
 
-    // Refused part-way, the file beside the program exists now and is the one read next time.
+    // Refused part-way, a new file beside the program is not left half-written: the user's is tried next.
     profile = FakeProfile();
     profile.refuseFromWrite = 3;
-    EXPECT_EQ(SaveError(places), path + " に書き込めません");
-    EXPECT_EQ(profile.files.count(userPath), 0u);
+    EXPECT_EQ(SaveError(places), userPath + " に書き込めません");
+    EXPECT_EQ(profile.files.count(path), 0u);
 }
 
 TEST(SettingsPlacesFor, UsersCopyLivesInItsOwnSubfolder) {

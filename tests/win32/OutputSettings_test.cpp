@@ -1,4 +1,4 @@
-// The output options through the system's own INI functions, on a real Data.INI.
+// The output options on a real Data.INI.
 #include "app/OutputSettings.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 namespace {
 
-// A file's bytes as the system writes Data.INI where the ANSI code page is 932.
+// A file's bytes as earlier versions wrote Data.INI: code page 932.
 std::string ShiftJis(const Text& text) {
     std::string bytes;
     TextToShiftJis(text, bytes);
@@ -28,7 +28,7 @@ TEST(OutputSettingsFile, SeparatorsWithSpacesAndQuotesSurviveAndTheOtherKeysStay
         SaveOutputOptions(profile, places, saved);
         EXPECT_EQ(LoadOutputOptions(profile, places), saved) << separator;
     }
-    const Text bytes = TextFromShiftJis(FileBytes(tree.Path("Data.INI")));  // the system writes Shift_JIS
+    const Text bytes = TextFromShiftJis(FileBytes(tree.Path("Data.INI")));  // the file is Shift_JIS
     std::size_t at = 0;
     for (const Text line : {"[MainForm]", "FormTop=7", "[Show]", "FontName=ＭＳ 明朝", "[Output]"}) {
         const std::size_t found = bytes.find(line, at);
