@@ -1,6 +1,6 @@
 # A program in a folder deeper than 260 bytes keeps its settings: moved and closed, it opens at the same place
-# next time. The system's INI functions take no path that long, so Data.INI goes to the user's application
-# data (ロミナード\Data.INI) unless the folder beside the program could take it; never to the drive's root.
+# next time. Data.INI goes beside the program, or to the user's application data (ロミナード\Data.INI) where
+# that folder cannot take it; never to the drive's root.
 . "$(dirname "$0")/lib.sh"
 
 # The user's copy of the settings in the test's Wine prefix: absent before, removed after, so that no other

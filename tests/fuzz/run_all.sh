@@ -19,7 +19,7 @@ for a in "$@"; do
     esac
 done
 [ -n "$targets" ] ||
-    targets="HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations OutputFormat ExclusionMasks"
+    targets="HenkanJ CommandLine LongFileName FileContents Settings PathPieces NetworkForm EditOperations OutputFormat ExclusionMasks ProfileFile"
 
 cmake -S "$root/tests/fuzz" -B "$build/fuzz" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build/fuzz" -j 2 >/dev/null
