@@ -1,1 +1,1 @@
-folder_sources(rominado_core Settings OutputSettings SaveEncoding)
+folder_sources(rominado_core Settings OutputSettings SaveEncoding SaveFile)
