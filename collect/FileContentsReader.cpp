@@ -39,7 +39,7 @@ bool IsPlainFile(const EntryFacts& facts) {
 // Opening such a file makes the system fetch its data first: gigabytes from a cloud store, or an error when
 // offline.
 bool IsOnlineOnly(std::uint32_t attributes) {
-    return (attributes & (FileAttr::RecallOnDataAccess | FileAttr::Offline)) != 0;
+    return (attributes & (FileAttr::RecallOnDataAccess | FileAttr::RecallOnOpen | FileAttr::Offline)) != 0;
 }
 
 // An I/O failure as the user is shown it: the file's name on a line of its own, then the text of the code.
