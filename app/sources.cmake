@@ -1,1 +1,1 @@
-folder_sources(rominado_core Settings OutputSettings SaveEncoding SaveFile)
+folder_sources(rominado_core CodePageNotice Settings OutputSettings SaveEncoding SaveFile)
