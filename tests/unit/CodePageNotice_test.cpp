@@ -45,7 +45,8 @@ TEST(CodePageNotice, OnlyWhereAValueWouldBeLostAndOncePerCodePage) {
         EXPECT_EQ(notice.find("除外"), Text::npos) << notice;
         EXPECT_EQ(notice.find("UTF-8"), Text::npos) << notice;
         // Remembered: the next start says nothing.
-        EXPECT_EQ(profile.values[{kIni, "System", "CodePageNotice"}], std::to_string(row.codePage));
+        const FakeProfile::Key remembered{kIni, "System", "CodePageNotice"};
+        EXPECT_EQ(profile.values[remembered], std::to_string(row.codePage));
         EXPECT_EQ(TakeCodePageNotice(profile, kPlaces, row.codePage, row.values, row.holds), "") << row.what;
     }
 }
