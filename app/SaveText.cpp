@@ -2,12 +2,12 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
 #include <iterator>
 #include <string>
 
-#include "platform/win32/Handles.h"
+#include "app/SaveFile.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32FileReplacer.h"
 #include "text/AppError.h"
 
 namespace {
@@ -64,16 +64,6 @@ SaveTarget AskSaveTarget(HWND owner) {
 }
 
 void SaveBytes(const Text& path, const std::string& bytes) {
-    FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw AppError("ファイル " + path + " を作成できません");
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        // WriteFile takes at most 4 GiB - 1 a call.
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
-        DWORD done = 0;
-        if (!WriteFile(file.get(), bytes.data() + written, chunk, &done, nullptr) || done != chunk)
-            throw AppError("ストリームへの書き込みエラー");
-        written += done;
-    }
+    Win32FileReplacer files;
+    SaveFile(files, path, bytes);
 }

@@ -17,6 +17,6 @@ struct SaveTarget {
 // dialog itself fails.
 SaveTarget AskSaveTarget(HWND owner);
 
-// Creates or replaces the file with exactly these bytes. Raises AppError "ファイル <path> を作成できません"
-// when the file cannot be created and "ストリームへの書き込みエラー" when the bytes cannot all be written.
+// Creates or replaces the file with exactly these bytes, whole or not at all (SaveFile): a failure raises
+// AppError naming the file and the reason, and leaves the file that was there as it was.
 void SaveBytes(const Text& path, const std::string& bytes);

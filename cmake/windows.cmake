@@ -26,7 +26,7 @@ target_link_options(Rominado PRIVATE -Wl,--no-insert-timestamp $<$<CONFIG:Releas
 
 # The help page beside the program, where the help command looks for it (and the release package finds it).
 set(HELP_PAGE_SOURCE ${CMAKE_SOURCE_DIR}/help/ロミナード.html)
-set(HELP_PAGE ${CMAKE_BINARY_DIR}/ロミナード.html)
+set(HELP_PAGE ${CMAKE_BINARY_DIR}/Rominado.html)
 add_custom_command(OUTPUT ${HELP_PAGE} COMMAND ${CMAKE_COMMAND} -E copy ${HELP_PAGE_SOURCE} ${HELP_PAGE}
                    DEPENDS ${HELP_PAGE_SOURCE} VERBATIM)
 add_custom_target(rominado_help DEPENDS ${HELP_PAGE})

@@ -39,7 +39,7 @@ bool IsPlainFile(const EntryFacts& facts) {
 // Opening such a file makes the system fetch its data first: gigabytes from a cloud store, or an error when
 // offline.
 bool IsOnlineOnly(std::uint32_t attributes) {
-    return (attributes & (FileAttr::RecallOnDataAccess | FileAttr::Offline)) != 0;
+    return (attributes & (FileAttr::RecallOnDataAccess | FileAttr::RecallOnOpen | FileAttr::Offline)) != 0;
 }
 
 // An I/O failure as the user is shown it: the file's name on a line of its own, then the text of the code.
@@ -61,16 +61,26 @@ Text IoErrorText(std::uint32_t code) {
             return "オープンしたファイルが多すぎます";
         case 5:
             return "ファイルへのアクセスが拒否されました";
+        case 19:
+            return "ディスクが書き込み禁止です";
         case 32:
             return "ほかのプログラムがファイルを使用中のため開けません";
         case 33:
             return "ほかのプログラムがファイルの一部をロックしているため読めません";
+        case 39:
+        case 112:
+            return "ディスクの空き領域が足りません";
+        case 80:
+        case 183:
+            return "同じ名前のファイルがあります";
         case 100:
             return "ファイルの末尾以降を読み込みました";
         case 101:
             return "ディスクがいっぱいです";
         case 106:
             return "入力値が数値ではありません";
+        case 206:
+            return "ファイル名が長すぎます";
         default:
             return "I/O エラー (" + std::to_string(code) + ")";
     }

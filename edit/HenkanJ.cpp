@@ -13,7 +13,9 @@ constexpr char32_t kFirstZenKana = 0x30A1;              // ァ, first character 
 constexpr char32_t kKanaCellBase = 0x3080;              // the full-width katakana of JIS row 0x25, cell 0
 constexpr char32_t kFullWidthOffset = 0xFEE0;           // from ASCII to the full-width letters and digits
 constexpr char32_t kAloneMarks = kVoicedMark - 0x309B;  // from ﾞ ﾟ to ゛ ゜, marks that stand alone
-constexpr unsigned kHanKanaCount = 56;                  // ｦ..ﾝ, the base of ZenKanaTable entries
+constexpr char32_t kCombiningVoiced = 0x3099;           // the voiced mark as names decomposed write it
+constexpr char32_t kCombiningSemiVoiced = 0x309A;
+constexpr unsigned kHanKanaCount = 56;  // ｦ..ﾝ, the base of ZenKanaTable entries
 constexpr std::uint8_t kVoicingFlag = 0x80;
 constexpr std::uint8_t kCellMask = 0x7F;
 
@@ -124,7 +126,23 @@ std::size_t HanCharToZen(const Text& s, std::size_t i, Text& out) {
     return length;
 }
 
-// Converts the character at s[i] and returns the number of bytes it took.
+// A combining mark at s[next] after a kana (パ decomposed, as Mac and some web names write it, is ハ and
+// U+309A) is the kana's own mark: it becomes ﾞ or ﾟ, so the pair turns out as the composed kana would.
+// Returns the number of bytes it took, 0 when s[next] holds no such mark.
+std::size_t JoinCombiningMark(const Text& s, std::size_t next, Text& out) {
+    if (next >= s.size()) return 0;
+    const char32_t n = CharacterAt(s, next);
+    if (n != kCombiningVoiced && n != kCombiningSemiVoiced) return 0;
+    Append(out, n == kCombiningVoiced ? kVoicedMark : kSemiVoicedMark);
+    return CharacterBytes(s, next);
+}
+
+constexpr bool IsHanKana(char32_t c) {
+    return c >= kFirstHanKana && c < kFirstHanKana + kHanKanaCount && c != kProlongedMark;
+}
+
+// Converts the character at s[i] (with a combining mark after a kana) and returns the number of bytes it
+// took.
 std::size_t ZenCharToHan(const Text& s, std::size_t i, Text& out) {
     if (static_cast<unsigned char>(s[i]) < 0x80) {
         out += s[i];
@@ -137,10 +155,10 @@ std::size_t ZenCharToHan(const Text& s, std::size_t i, Text& out) {
         Append(out, kFirstHanKana + e % kHanKanaCount);
         if (e / kHanKanaCount == 1) Append(out, kVoicedMark);
         if (e / kHanKanaCount == 2) Append(out, kSemiVoicedMark);
-        return length;
+        return length + JoinCombiningMark(s, i + length, out);
     }
     AppendFormOrItself(HanFormOf(c), s, i, length, out);
-    return length;
+    return IsHanKana(c) ? length + JoinCombiningMark(s, i + length, out) : length;
 }
 
 }  // namespace

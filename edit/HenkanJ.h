@@ -48,7 +48,7 @@ inline constexpr std::u16string_view ZenSymbols{
 Text HanToZen(const Text& s);
 
 // Full-width digits, letters, symbols and katakana to half width; a voiced kana becomes the kana followed by
-// ﾞ or ﾟ.
+// ﾞ or ﾟ, and so does a kana followed by the combining mark U+3099 or U+309A (ハ U+309A gives ﾊﾟ).
 Text ZenToHan(const Text& s);
 
 }  // namespace HenkanJ

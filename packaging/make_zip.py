@@ -1,48 +1,41 @@
 """Writes the release zip: every entry under one folder, in the order given, with one fixed time, so that the
 same inputs give the same bytes. A NAME may hold folders of its own ("help/main.png").
 
-Names are stored in code page 932, as the Windows shell of a Japanese system reads them, with Info-ZIP's
-Unicode path field holding the UTF-8 name for archivers that read it. Text entries are UTF-8 sources, written
-in code page 932 with CR LF line ends and @VERSION@ replaced by the version.
+Names are ASCII: Explorer reads a name without the zip's UTF-8 flag in the OEM code page of the system it runs
+on, so a Japanese name comes out garbled on any other system; ASCII reads the same everywhere. Text entries are
+UTF-8 sources, written as UTF-8 with a byte order mark (which every Notepad reads as UTF-8, whatever the
+system's code page) with CR LF line ends and @VERSION@ replaced by the version.
 
     make_zip.py OUTPUT --epoch SECONDS --folder NAME --version TEXT (text|binary):NAME=SOURCE ...
 """
 
 import argparse
-import struct
 import sys
 import time
 import zipfile
-import zlib
 
-UNICODE_PATH_FIELD = 0x7075
 MSDOS = 0
 ATTRIBUTE_DIRECTORY, ATTRIBUTE_ARCHIVE = 0x10, 0x20
-UTF8_NAME_FLAG = 0x800
+UTF8_BOM = b"\xef\xbb\xbf"
 
 
-class Cp932Info(zipfile.ZipInfo):
-    """An entry whose name is stored in code page 932, without the UTF-8 flag."""
-
-    def _encodeFilenameFlags(self):
-        return self.filename.encode("cp932"), self.flag_bits & ~UTF8_NAME_FLAG
+def check_name(name):
+    if not name.isascii():
+        raise ValueError("a name in the zip must be ASCII: " + name)
 
 
 def entry(name, epoch, directory=False):
-    info = Cp932Info(name, date_time=time.gmtime(epoch)[:6])
+    check_name(name)
+    info = zipfile.ZipInfo(name, date_time=time.gmtime(epoch)[:6])
     info.create_system = MSDOS
     info.external_attr = ATTRIBUTE_DIRECTORY if directory else ATTRIBUTE_ARCHIVE
-    stored = name.encode("cp932")
-    utf8 = name.encode("utf-8")
-    if utf8 != stored:
-        info.extra = struct.pack("<HHBI", UNICODE_PATH_FIELD, 5 + len(utf8), 1, zlib.crc32(stored)) + utf8
     return info
 
 
 def text_for_windows(source, version):
-    """A UTF-8 source as the package holds it: the version filled in, CR LF line ends, code page 932."""
+    """A UTF-8 source as the package holds it: the version filled in, CR LF line ends, UTF-8 behind its mark."""
     text = source.decode("utf-8").replace("\r\n", "\n").replace("@VERSION@", version)
-    return text.replace("\n", "\r\n").encode("cp932")
+    return UTF8_BOM + text.replace("\n", "\r\n").encode("utf-8")
 
 
 def load(kind, path, version):
@@ -53,8 +46,10 @@ def load(kind, path, version):
 
 def write_zip(output, epoch, folder, version, members):
     """members: (kind, name, source path) in archive order; kind is "text" or "binary"."""
-    # Everything is read and converted first: a text that code page 932 cannot hold leaves no zip behind.
+    # Everything is read and checked first: a name that is not ASCII leaves no zip behind.
     contents = [(name, load(kind, path, version)) for kind, name, path in members]
+    for name, _ in contents:
+        check_name(folder + "/" + name)
     with zipfile.ZipFile(output, "w") as archive:
         written = set()
         for name, data in contents:

@@ -17,8 +17,10 @@ constexpr std::uint32_t Directory = 0x10;
 constexpr std::uint32_t Archive = 0x20;
 // A junction or symbolic link; with Directory, a folder whose listing is another folder's.
 constexpr std::uint32_t ReparsePoint = 0x400;
-// A file whose data is kept elsewhere (a cloud store, a tape): reading it fetches the data first.
+// A file whose data is kept elsewhere (a cloud store, a tape): reading it fetches the data first. Which of
+// the three a store sets is its own choice; opening the file already fetches it with RecallOnOpen.
 constexpr std::uint32_t Offline = 0x1000;
+constexpr std::uint32_t RecallOnOpen = 0x40000;
 constexpr std::uint32_t RecallOnDataAccess = 0x400000;
 // What an attribute query answers when it fails: every bit set, the directory bit included.
 constexpr std::uint32_t Invalid = 0xFFFFFFFF;

@@ -2,7 +2,7 @@
 # Makes the portable release package Rominado-<version>.zip: the program built in release form (optimised,
 # stripped, no time stamp) in a build folder of its own, the help page when the build has put one beside the
 # program with the pictures of the windows it shows (taken from this program under Wine), the read-me and the
-# licence. The same commit gives the same bytes.
+# licence, all under ASCII names (make_zip.py says why). The same commit gives the same bytes.
 #
 #     scripts/package.sh [OUTPUT_FOLDER]      (default: dist/ in the tree; prints the zip's path)
 set -eu
@@ -55,11 +55,11 @@ take_pictures() {
     echo "$stamp" >"$pictures/stamp"
 }
 
-help="$release/ロミナード.html"
+help="$release/Rominado.html"
 pictures="$release/help-pictures"
 if [ -f "$help" ]; then
     take_pictures
-    set -- "binary:ロミナード.html=$help"
+    set -- "binary:Rominado.html=$help"
     for picture in main edit settings about; do set -- "$@" "binary:help/$picture.png=$pictures/$picture.png"; done
 else
     set --
@@ -71,6 +71,6 @@ zip="$out/Rominado-$version.zip"
 rm -f "$zip"
 python3 "$root/packaging/make_zip.py" "$zip" --epoch "$SOURCE_DATE_EPOCH" --folder Rominado --version "$version" \
     "binary:Rominado.exe=$exe" "$@" \
-    "text:お読みください.txt=$root/packaging/readme.ja.txt" \
+    "text:README.txt=$root/packaging/readme.ja.txt" \
     "text:LICENSE.txt=$root/packaging/LICENSE.txt"
 echo "$zip"

@@ -1,7 +1,7 @@
 # The help button of the real program: without a help page beside it, an information box names the missing
 # page; with the page that the build put beside the program, the program hands the page to the program the
 # system opens .html files with and goes on at once. No browser starts: the test registers a copier for .html.
-built_page="$(dirname "$ROMINADO_EXE")/ロミナード.html"
+built_page="$(dirname "$ROMINADO_EXE")/Rominado.html"
 . "$(dirname "$0")/lib.sh"
 
 TITLE="ロミナード"
@@ -50,7 +50,7 @@ press_help
 driver wait-window "情報" 30 || fail "no box told that the help page is missing"
 text=$(driver text "情報" 65535)
 case "$text" in
-    "ヘルプファイル "*"\\ロミナード.html が見つかりません。") ;;
+    "ヘルプファイル "*"\\Rominado.html が見つかりません。") ;;
     *) fail "the box says: $text" ;;
 esac
 screenshot help-missing

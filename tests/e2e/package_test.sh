@@ -34,14 +34,20 @@ top=$(ls -A "$work/unpacked")
 [ "$top" = Rominado ] || fail "the zip holds more than the folder Rominado: $top"
 app="$work/unpacked/Rominado"
 packaged=$(cd "$app" && ls -A | LC_ALL=C sort)
-expected=$(printf '%s\n' LICENSE.txt Rominado.exe お読みください.txt ロミナード.html help | LC_ALL=C sort)
+expected=$(printf '%s\n' LICENSE.txt README.txt Rominado.exe Rominado.html help | LC_ALL=C sort)
 [ "$packaged" = "$expected" ] || [ "$packaged" = "$(echo "$expected" | grep -v 'html\|help')" ] ||
     fail "the package holds: $packaged"
+# Every name ASCII, without the UTF-8 flag (bit 11) or a Unicode path field: every unpacker reads it alike.
+python3 - "$zip" <<'PY' || fail "a name in the zip is not plain ASCII"
+import sys, zipfile
+for info in zipfile.ZipFile(sys.argv[1]).infolist():
+    assert info.filename.isascii() and not info.flag_bits & 0x800 and info.extra == b"", info.filename
+PY
 # Beside the page, the pictures of the windows it shows: every picture it names is there, and is a PNG.
-if [ -f "$app/ロミナード.html" ]; then
+if [ -f "$app/Rominado.html" ]; then
     [ "$(ls -A "$app/help" | LC_ALL=C sort | tr '\n' ' ')" = "about.png edit.png main.png settings.png " ] ||
         fail "the help folder holds: $(ls -A "$app/help")"
-    shown=$(grep -o 'src="[^"]*"' "$app/ロミナード.html" | sed 's/^src="//; s/"$//')
+    shown=$(grep -o 'src="[^"]*"' "$app/Rominado.html" | sed 's/^src="//; s/"$//')
     [ "$(echo "$shown" | wc -l)" = 4 ] || fail "the help page shows: $shown"
     for picture in $shown; do
         [ "$(head -c 8 "$app/$picture" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
@@ -50,10 +56,14 @@ if [ -f "$app/ロミナード.html" ]; then
     echo "the help page's pictures beside it: $(echo "$shown" | tr '\n' ' ')"
 fi
 
-iconv -f CP932 -t UTF-8 "$app/お読みください.txt" >"$work/readme.utf8" || fail "the read-me is not code page 932"
+# The read-me: UTF-8 behind its byte order mark, which Notepad reads right whatever the system's code page.
+[ "$(head -c 3 "$app/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the read-me has no UTF-8 mark"
+tail -c +4 "$app/README.txt" >"$work/readme.utf8"
+iconv -f UTF-8 -t UTF-8 "$work/readme.utf8" >/dev/null || fail "the read-me is not UTF-8"
 grep -q "バージョン $version" "$work/readme.utf8" || fail "the read-me does not name version $version"
 grep -q "「許可する」にチェック" "$work/readme.utf8" && grep -q "「詳細情報」を押し" "$work/readme.utf8" ||
     fail "the read-me does not tell how to unblock the zip and pass SmartScreen"
+grep -q "スマート アプリ コントロール" "$work/readme.utf8" || fail "the read-me does not tell of Smart App Control"
 echo "the zip holds: $(echo "$packaged" | tr '\n' ' ')"
 
 # Imports: each one a DLL of the system folder that Windows (here Wine) provides, and one that Windows never

@@ -103,6 +103,9 @@ TEST(FaultTable, EachFailureKeepsTheTextTellsWhereDueAndLeavesTheProgramUsable) 
         {"data online only", Mode::AllLines,
          [](Program& p) { p.tree.SetAttributes("C:\\d\\b.txt", FileAttr::Archive | FileAttr::Offline); },
          {"1", "2", "3"}, "", "C:\\d\\b.txt"},
+        {"data fetched on open", Mode::AllLines,
+         [](Program& p) { p.tree.SetAttributes("C:\\d\\b.txt", FileAttr::Archive | FileAttr::RecallOnOpen); },
+         {"1", "2", "3"}, "", "C:\\d\\b.txt"},
         // A folder that cannot be listed, or not to its end, is named with the reason: the list is not whole.
         {"listing refused", Mode::FullPath, [](Program& p) { p.tree.FailListing("C:\\d", 5); }, {"C:\\d"}, "",
          "C:\\d (アクセスが拒否されました)"},

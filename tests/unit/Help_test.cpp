@@ -11,12 +11,14 @@ using Lines = std::vector<Text>;
 // 表 ends in the byte 0x5C: the folder must still end at the real backslash.
 const Text kDir = "C:\\ツール\\表\\";
 const Text kHlp = kDir + "ロミナード.HLP";
-const Text kPage = kDir + "ロミナード.html";
+const Text kPage = kDir + "Rominado.html";
+const Text kFormerPage = kDir + "ロミナード.html";
 
 TEST(HelpPaths, BothFilesStandInTheProgramsFolder) {
     EXPECT_EQ(HelpFilePath(kDir), kHlp);
     EXPECT_EQ(HelpPagePath(kHlp), kPage);
-    EXPECT_EQ(HelpPagePath("ロミナード.HLP"), "ロミナード.html");
+    EXPECT_EQ(HelpPagePath("ロミナード.HLP"), "Rominado.html");
+    EXPECT_EQ(FormerHelpPagePath(kHlp), kFormerPage);
 }
 
 TEST(ShowHelp, ThePageFirstThenTheOldHelpFileThenABoxNamingThePage) {
@@ -34,7 +36,12 @@ TEST(ShowHelp, ThePageFirstThenTheOldHelpFileThenABoxNamingThePage) {
          {kPage},
          {kPage},
          {"open " + kPage, "inform ヘルプファイル " + kPage + " を開けません。"}},
-        {"a page elsewhere does not count", {"C:\\ロミナード.html", kHlp}, {}, {"help " + kHlp}},
+        {"a page elsewhere does not count",
+         {"C:\\Rominado.html", "C:\\ロミナード.html", kHlp},
+         {},
+         {"help " + kHlp}},
+        {"the page under its former name", {kFormerPage, kHlp}, {}, {"open " + kFormerPage}},
+        {"both names: the current one", {kFormerPage, kPage}, {}, {"open " + kPage}},
     };
     for (const auto& c : cases) {
         FakeHelpViewer system;

@@ -98,7 +98,8 @@ TEST_F(EditSortsTest, DuplicateRemovalFindsCopiesSeparatedByAnEqualLine) {
 }
 
 // Lines code page 932 holds beside lines it cannot, with the system's case mapping and collation: the code
-// page's characters convert as ever, the others pass through, and the paths split at every "\\".
+// page's characters convert as ever, the others pass through (半角 takes a kana and its combining mark as the
+// voiced kana), and the paths split at every "\\".
 TEST(EditMixedLines, EveryOperationKeepsWhatTheCodePageCannotHold) {
     const Text decomposed = "ハ\u309Aソコン.txt";
     const Lines input = {"C:\\café\\Ａb.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ソ.txt", "あ〜い.txt",
@@ -114,7 +115,7 @@ TEST(EditMixedLines, EveryOperationKeepsWhatTheCodePageCannotHold) {
          {"Ｃ：￥ｃａｆé￥Ａｂ．ｔｘｔ", "Ｄ：￥한국어￥ガ１．ＴＸＴ", "😀￥表ソ．ｔｘｔ", "あ〜い．ｔｘｔ",
           "ハ\u309Aソコン．ｔｘｔ", "Ｃ：￥ｃａｆé￥Ａｂ．ｔｘｔ"}},
         {kTagHalf,
-         {"C:\\café\\Ab.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ｿ.txt", "あ〜い.txt", "ﾊ\u309Aｿｺﾝ.txt",
+         {"C:\\café\\Ab.txt", "D:\\한국어\\ｶﾞ1.TXT", "😀\\表ｿ.txt", "あ〜い.txt", "ﾊﾟｿｺﾝ.txt",
           "C:\\café\\Ab.txt"}},
         {kTagFileName, {"Ａb.txt", "ｶﾞ1.TXT", "表ソ.txt", "あ〜い.txt", decomposed, "Ａb.txt"}},
         {kTagDirectory, {"C:\\café\\", "D:\\한국어\\", "😀\\", "", "", "C:\\café\\"}},

@@ -624,7 +624,10 @@ TEST(SaveText, WritesExactBytesAndReportsFailures) {
         SaveBytes(tree.Path("missing\\folder.txt"), "x");
         FAIL() << "no error";
     } catch (const AppError& error) {
-        EXPECT_EQ(error.Message(), "ファイル " + tree.Path("missing\\folder.txt") + " を作成できません");
+        EXPECT_EQ(error.Message().rfind(
+                      "ファイル " + tree.Path("missing\\folder.txt") + " を作成できません\r\n", 0),
+                  0u)
+            << error.Message();
     }
 }
 

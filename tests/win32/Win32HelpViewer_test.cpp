@@ -36,17 +36,17 @@ protected:
 
     TempTree tree;
     const Text helpFile = tree.Path("表\\ロミナード.HLP");
-    const Text page = tree.Path("表\\ロミナード.html");
+    const Text page = tree.Path("表\\Rominado.html");
 };
 
 TEST_F(HelpTest, FoldersNamedAsTheFilesAreNoFiles) {
     tree.Folder("表\\ロミナード.HLP");
-    tree.Folder("表\\ロミナード.html");
+    tree.Folder("表\\Rominado.html");
     RecordingHelpViewer system;
     ShowHelp(system, helpFile);
     EXPECT_EQ(system.calls, (Lines{"inform ヘルプファイル " + page + " が見つかりません。"}));
     RemoveDirectoryW(Wide(page).c_str());
-    tree.File("表\\ロミナード.html");
+    tree.File("表\\Rominado.html");
     system.calls.clear();
     ShowHelp(system, helpFile);
     EXPECT_EQ(system.calls, (Lines{"open " + page}));
