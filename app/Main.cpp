@@ -6,7 +6,6 @@
 #include <objbase.h>
 
 #include "app/AppTexts.h"
-#include "app/CodePageNotice.h"
 #include "app/MainWindow.h"
 #include "app/OutputSettings.h"
 #include "app/Services.h"
@@ -18,7 +17,6 @@
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SystemLibrary.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32HelpViewer.h"
 #include "shell/HelpCommand.h"
 #include "shell/SetForm.h"
@@ -47,17 +45,6 @@ StoredSettings CollectSettings(TForm1& form) {
     settings.deskTopSet = form.FDeskTopSet;
     settings.sendToSet = form.FSendToSet;
     return settings;
-}
-
-// Whether the INI functions keep value whole in the process code page: every character has a code there of
-// its own, not the default character nor a best-fit look-alike.
-bool ProcessCodePageHolds(const Text& value) {
-    if (GetACP() == CP_UTF8) return true;
-    const std::wstring wide = Wide(value);
-    BOOL usedDefault = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                        nullptr, &usedDefault);
-    return !usedDefault;
 }
 
 }  // namespace
@@ -125,11 +112,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     editForm.SetOperationEnded([&] { form.OperationEnded(); });
 
     ShowWindow(form.Handle(), show);
-    const Text notice = TakeCodePageNotice(profile, settingsPlaces, GetACP(),
-                                           {{"文字(F) のフォント名", form.MemoFontName()},
-                                            {"行の区切り", form.Output().customSeparator},
-                                            {"除外", form.Output().excludeMasks}},
-                                           ProcessCodePageHolds);
-    if (!notice.empty()) ShowInformation(form.Handle(), notice);
     return loop.Run();
 }

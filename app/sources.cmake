@@ -1,1 +1,1 @@
-folder_sources(rominado_core CodePageNotice Settings SettingsText OutputSettings SaveEncoding SaveFile)
+folder_sources(rominado_core Settings SettingsText OutputSettings SaveEncoding SaveFile)
