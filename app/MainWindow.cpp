@@ -273,6 +273,19 @@ void TForm1::BtnSaveClick() {
     SaveTarget target = AskSaveTarget(Handle());
     if (target.path.empty()) return;
     const Text text = memo_.MemoText();
+    if (target.encoding != SaveEncoding::ShiftJis) {
+        if (const std::size_t lossy = LinesUnicodeCannotHold(text)) {
+            switch (AskYesNoCancel(Handle(), UnicodeLossQuestion(lossy))) {
+                case IDYES:
+                    target.encoding = SaveEncoding::ShiftJis;
+                    break;
+                case IDNO:
+                    break;
+                default:
+                    return;
+            }
+        }
+    }
     if (target.encoding == SaveEncoding::ShiftJis) {
         if (const std::size_t lossy = LinesShiftJisCannotHold(text)) {
             switch (AskYesNoCancel(Handle(), ShiftJisLossQuestion(lossy))) {

@@ -29,29 +29,18 @@ Text Percentage(std::uint64_t bytes, std::uint64_t size) {
 // after it. The cut of an over-long line parts no character. Either way the text area holds what is shown,
 // so the clipboard and a saved file agree with it.
 struct ShiftJisLines {
-    using Units = ByteUnits;
-    static constexpr std::string_view kStop{"\r", 1};
-
-    // A lead byte left without its second byte at the line's end is shown as "?", or the decoding would pair
-    // it with the line end and join the lines.
     static void MakeShowable(std::string& line, bool cut) {
         if (cut) line.resize(ShiftJisCut(line, line.size()));
-        bool lead = false;  // the byte before was a lead byte waiting for its second byte
-        for (char& c : line) {
-            if (c == '\0') c = ' ';
-            lead = !lead && IsKanjiLead(static_cast<unsigned char>(c));
-        }
-        if (lead) line.back() = '?';
+        std::replace(line.begin(), line.end(), '\0', ' ');
     }
 
-    static Text Decode(std::string_view bytes) { return TextFromShiftJis(bytes); }
+    // A byte the code page leaves undefined, a lead byte alone at the line's end among them, comes through
+    // as itself (TextFromShiftJisFile), so that the line end after it stays one.
+    static Text Decode(std::string_view bytes) { return TextFromShiftJisFile(bytes); }
 };
 
 // A sequence broken off at the line's end decodes to U+FFFD and leaves the CR after it alone.
 struct Utf8Lines {
-    using Units = ByteUnits;
-    static constexpr std::string_view kStop{"\r", 1};
-
     static void MakeShowable(std::string& line, bool cut) {
         if (cut) {
             // Back over the continuation bytes at the end to the byte that leads them; a sequence longer than
@@ -68,6 +57,67 @@ struct Utf8Lines {
     }
 
     static Text Decode(std::string_view bytes) { return TextFromUtf8File(bytes); }
+};
+
+// A character broken off at the line's end decodes to U+FFFD and leaves the CR after it alone.
+struct EucJpLines {
+    static void MakeShowable(std::string& line, bool cut) {
+        if (cut) {
+            std::size_t at = 0;
+            while (at < line.size()) {
+                const std::size_t width = std::max<std::size_t>(EucJpCharacterAt(line, at).bytes, 1);
+                if (at + width > line.size()) break;
+                at += width;
+            }
+            line.resize(at);
+        }
+        std::replace(line.begin(), line.end(), '\0', ' ');
+    }
+
+    static Text Decode(std::string_view bytes) { return TextFromEucJpFile(bytes); }
+};
+
+// The lines of a file split in bytes: Shift_JIS, UTF-8 or EUC-JP, which all read ASCII alike. Without a byte
+// order mark the encoding is unknown until lines show a byte beyond ASCII: Settle decides from the lines
+// about to be decoded (or a line about to be cut) at the first that hold one, so that every line decoded
+// or cut before was ASCII, which every choice reads alike. Looking costs one pass over the lines up to there.
+class ByteLines {
+public:
+    using Units = ByteUnits;
+    static constexpr std::string_view kStop{"\r", 1};
+
+    explicit ByteLines(std::optional<FileEncoding> encoding) : encoding_(encoding) {}
+
+    void Settle(std::string_view lines, bool whole) {
+        if (!encoding_) encoding_ = EncodingByEvidence(lines, whole);
+    }
+
+    void MakeShowable(std::string& line, bool cut) const {
+        switch (Encoding()) {
+            case FileEncoding::Utf8:
+                return Utf8Lines::MakeShowable(line, cut);
+            case FileEncoding::EucJp:
+                return EucJpLines::MakeShowable(line, cut);
+            default:
+                return ShiftJisLines::MakeShowable(line, cut);
+        }
+    }
+
+    Text Decode(std::string_view bytes) const {
+        switch (Encoding()) {
+            case FileEncoding::Utf8:
+                return Utf8Lines::Decode(bytes);
+            case FileEncoding::EucJp:
+                return EucJpLines::Decode(bytes);
+            default:
+                return ShiftJisLines::Decode(bytes);
+        }
+    }
+
+private:
+    FileEncoding Encoding() const { return encoding_.value_or(FileEncoding::ShiftJis); }
+
+    std::optional<FileEncoding> encoding_;
 };
 
 // An unpaired surrogate at the line's end decodes to U+FFFD and leaves the CR after it alone.
@@ -88,6 +138,9 @@ struct Utf16Lines {
     }
 
     static Text Decode(std::string_view bytes) { return TextFromUtf16File(bytes, BigEndian); }
+
+    // The byte order mark told the encoding.
+    void Settle(std::string_view, bool) {}
 };
 
 // Serves status panel 2 and the message pump while one file is read, and answers whether the reading goes on:
@@ -132,8 +185,9 @@ class LineTally {
 public:
     using Units = typename Lines::Units;
 
-    LineTally(ReadProgress& progress, View& view, const LineReading& reading)
-        : progress_(progress),
+    LineTally(Lines& lines, ReadProgress& progress, View& view, const LineReading& reading)
+        : lines_(lines),
+          progress_(progress),
           view_(view),
           skipBlank_(reading.skipBlank),
           countOnly_(reading.countOnly),
@@ -163,7 +217,11 @@ public:
             line_.clear();
         } else {
             if (!countOnly_) {
-                Lines::MakeShowable(line_, cut);
+                if (cut) {
+                    lines_.Settle(pending_, true);
+                    lines_.Settle(line_, false);
+                }
+                lines_.MakeShowable(line_, cut);
                 Keep(line_);
                 cutAny_ = cutAny_ || cut;
             }
@@ -188,7 +246,8 @@ public:
         std::vector<Text> lines = std::move(heading_);
         heading_.clear();
         lines.reserve(lines.size() + pendingLines_ + 1);
-        const Text text = Lines::Decode(pending_);
+        lines_.Settle(pending_, true);
+        const Text text = lines_.Decode(pending_);
         pending_.clear();
         pendingLines_ = 0;
         for (std::size_t from = 0; from < text.size();) {
@@ -209,6 +268,7 @@ private:
             Flush();
     }
 
+    Lines& lines_;
     ReadProgress& progress_;
     View& view_;
     const bool skipBlank_;
@@ -326,15 +386,15 @@ std::optional<std::uint32_t> ReadLines(SequentialFile& file, char* block, const 
     }
 }
 
-// Reads the lines in the encoding Lines, starting with the first block.
+// Reads the lines as lines decodes them, starting with the first block.
 template <typename Lines>
-LinesRead ReadIn(SequentialFile& file, char* block, const FirstBlock& first, std::size_t skip,
+LinesRead ReadIn(Lines lines, SequentialFile& file, char* block, const FirstBlock& first, std::size_t skip,
                  std::uint64_t size, const LineReading& reading, DropState& state, View& view) {
     using Units = typename Lines::Units;
     ReadProgress progress(state, view, size);
-    LineTally<Lines> tally(progress, view, reading);
     LinesRead read;
-    // Counting alone, with no blank line to leave out, needs to look at nothing but the line ends.
+    // Counting alone, with no blank line to leave out, needs to look at nothing but the line ends, which
+    // every encoding of a kind of units puts alike.
     if (reading.countOnly && !reading.skipBlank) {
         BasicLineCounter<Units> counter(FileContentsReader::kReportInterval + 1);
         auto report = [&] { return progress.Report(counter.Bytes()); };
@@ -342,6 +402,7 @@ LinesRead ReadIn(SequentialFile& file, char* block, const FirstBlock& first, std
         read.count = counter.Count();
         return read;
     }
+    LineTally<Lines> tally(lines, progress, view, reading);
     BasicLineSplitter<Units> splitter;
     read.error = ReadLines<Units>(file, block, first, skip, splitter, tally, progress);
     read.count = tally.Count();
@@ -367,22 +428,16 @@ LinesRead ReadFileLines(SequentialFile& file, char* block, std::uint64_t size, c
         return LinesRead();
     }
     const FirstBlock first = ReadFirstBlock(file, block);
-    const DetectedEncoding detected =
-        reading.encoding == ContentsEncoding::ShiftJis
-            ? DetectedEncoding{}
-            : DetectFileEncoding(std::string_view(block, first.bytes), first.ended);
-    const auto read = [&](auto lines) {
-        return ReadIn<decltype(lines)>(file, block, first, detected.markBytes, size, reading, state, view);
+    const auto read = [&](auto lines, std::size_t skip) {
+        return ReadIn(lines, file, block, first, skip, size, reading, state, view);
     };
-    switch (detected.encoding) {
-        case FileEncoding::Utf8:
-            return read(Utf8Lines{});
-        case FileEncoding::Utf16Le:
-            return read(Utf16Lines<false>{});
-        case FileEncoding::Utf16Be:
-            return read(Utf16Lines<true>{});
-        case FileEncoding::ShiftJis:
-            break;
-    }
-    return read(ShiftJisLines{});
+    if (reading.encoding == ContentsEncoding::ShiftJis) return read(ByteLines(FileEncoding::ShiftJis), 0);
+    const std::optional<DetectedEncoding> marked = EncodingByMark(std::string_view(block, first.bytes));
+    if (marked && marked->encoding == FileEncoding::Utf16Le)
+        return read(Utf16Lines<false>{}, marked->markBytes);
+    if (marked && marked->encoding == FileEncoding::Utf16Be)
+        return read(Utf16Lines<true>{}, marked->markBytes);
+    if (marked) return read(ByteLines(marked->encoding), marked->markBytes);
+    // Without a mark the lines tell, as they are decoded; lines that are only counted are never decoded.
+    return read(ByteLines(reading.countOnly ? std::optional(FileEncoding::ShiftJis) : std::nullopt), 0);
 }

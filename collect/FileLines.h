@@ -25,10 +25,11 @@ struct LinesRead {
 };
 
 // Reads file to its end, to an abort or to a failing read, in blocks of FileContentsReader::kBlockBytes
-// into block. The first block tells the encoding (unless reading says Shift_JIS): the file is split and
-// counted in its own code units, a byte order mark being no part of the first line. Status panel 2 and the
-// message pump are served as the file is read; size is the file's size as its entry reported it. In all-lines
-// mode the lines reach the text area in batches, after the heading, and after an abort the line "[中断]"
-// follows them; after a failing read only the lines read before it.
+// into block. A byte order mark in the first block tells the encoding, else the lines beyond ASCII as they
+// are decoded (unless reading says Shift_JIS): the file is split and counted in its own code units, a byte
+// order mark being no part of the first line. Status panel 2 and the message pump are served as the file is
+// read; size is the file's size as its entry reported it. In all-lines mode the lines reach the text area in
+// batches, after the heading, and after an abort the line "[中断]" follows them; after a failing read only
+// the lines read before it.
 LinesRead ReadFileLines(SequentialFile& file, char* block, std::uint64_t size, const LineReading& reading,
                         DropState& state, View& view);

@@ -43,10 +43,10 @@ GlobalMemoryOwner CopyWithNul(const Unit* units, std::size_t count) {
 }
 
 // The narrow form: the text in code page 932, each character it cannot hold as "?", as the system itself
-// would make it from the Unicode form.
+// would make it from the Unicode form, and each byte a Shift_JIS file left undefined as that byte.
 GlobalMemoryOwner ShiftJisCopy(WideView wide) {
     std::string bytes;
-    WideToShiftJis(wide, bytes);
+    WideToShiftJisFile(wide, bytes);
     return CopyWithNul(bytes.data(), bytes.size());
 }
 

@@ -1,6 +1,7 @@
 // The conversion boundary on arbitrary input. UTF-16 units of any kind, lone surrogates included, come back
 // unchanged through Text; any bytes convert to UTF-16, and what that gives is stable from then on. Shift_JIS
-// bytes the code page maps come back unchanged unless they hold one of its duplicated characters.
+// bytes the code page maps come back unchanged unless they hold one of its duplicated characters; so do a
+// file's bytes, those it leaves undefined included.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,6 +27,17 @@ bool HoldsDuplicateRow(const std::string& bytes) {
         if (!IsLead(b)) continue;
         if (DuplicateRow(b)) return true;
         ++i;
+    }
+    return false;
+}
+
+// The same for a file's bytes, read as the contents modes read them: a lead byte whose pair is undefined
+// stands alone.
+bool HoldsDuplicateCode(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t width = ShiftJisCharacterBytes(bytes, i);
+        if (width == 2 && DuplicateRow(static_cast<unsigned char>(bytes[i]))) return true;
+        i += width > 0 ? width : 1;
     }
     return false;
 }
@@ -56,5 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!HoldsDuplicateRow(bytes)) Check(back == bytes);
         Check(WideFromShiftJis(back) == decoded);
     }
+    // A file's bytes, undefined ones included, come back from Text unless a duplicate code was normalised.
+    if (!HoldsDuplicateCode(bytes))
+        Check(TextToShiftJisFile(TextFromShiftJisFile(bytes), back) && back == bytes);
     return 0;
 }

@@ -156,7 +156,7 @@ Outcome Model(const FileCase& file, const Encoding& encoding, bool skipBlank,
 }
 
 // A line of file bytes as shown: each NUL a space, then decoded on its own; in Shift_JIS a lead byte that
-// ends the line without its second byte is a "?".
+// ends the line without its second byte is carried as itself.
 Text Shown(const std::string& line, const Encoding& encoding) {
     std::string bytes = line;
     if (encoding.unitBytes == 2) {
@@ -166,13 +166,7 @@ Text Shown(const std::string& line, const Encoding& encoding) {
     }
     std::replace(bytes.begin(), bytes.end(), '\0', ' ');
     if (!encoding.mark.empty()) return TextFromUtf8File(bytes);
-    bool lead = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const bool lone = i + 1 == line.size() && !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
-        if (lone) bytes[i] = '?';
-        lead = !lead && IsKanjiLead(static_cast<unsigned char>(line[i]));
-    }
-    return TextFromShiftJis(bytes);
+    return TextFromShiftJisFile(bytes);
 }
 
 std::int64_t LeadingNumber(const Text& line) {

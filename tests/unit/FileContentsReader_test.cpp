@@ -43,22 +43,13 @@ Text Sjis(const Text& text) {
 // Lines of file bytes as the text area shows them, each decoded on its own.
 Lines Decoded(Lines lines) {
     for (Text& line : lines)
-        line = TextFromShiftJis(line);
+        line = TextFromShiftJisFile(line);
     return lines;
 }
 
-// A line as the text area is to be handed it: each NUL a space, and a lead byte without its second byte at
-// the end a "?".
+// A line as the text area is to be handed it: each NUL a space.
 Text Showable(Text line) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\0') line[i] = ' ';
-        if (!IsKanjiLead(static_cast<unsigned char>(line[i]))) continue;
-        if (i + 1 == line.size()) {
-            line[i] = '?';
-        } else if (line[++i] == '\0') {
-            line[i] = ' ';
-        }
-    }
+    std::replace(line.begin(), line.end(), '\0', ' ');
     return line;
 }
 
@@ -178,8 +169,8 @@ TEST_F(FileContentsReaderTest, SplitsLinesInBothModesWhateverTheReadPieces) {
          {"a b", "\x81 "}},
         {"a lead byte alone at the line end",
          "abc\x81\r\n" + Sjis("表") + "\x81\rx\x81\x81\x81\r\n\x81",
-         {"abc?", Sjis("表") + "?", "x\x81\x81?", "?"},
-         {"abc?", Sjis("表") + "?", "x\x81\x81?", "?"}},
+         {"abc\x81", Sjis("表") + "\x81", "x\x81\x81\x81", "\x81"},
+         {"abc\x81", Sjis("表") + "\x81", "x\x81\x81\x81", "\x81"}},
         {"a lead byte takes an LF as its second byte", "\x81\n\r\n", {"\x81\n"}, {"\x81\n"}},
         {"full-width spaces", "\x81\x40\x81\x40\r\n", {"\x81\x40\x81\x40"}, {"\x81\x40\x81\x40"}},
         {"trail byte 0x5C and high bytes",
@@ -260,7 +251,8 @@ TEST_F(FileContentsReaderTest, ANulOrALoneLeadByteAffectsOnlyItsOwnLine) {
     EXPECT_EQ(afterNul[20000], "L9999");
     for (const Text& line : afterNul)
         ASSERT_EQ(line.find('\0'), Text::npos);
-    EXPECT_EQ(Read("abc\x81\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"), (Lines{"abc?", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(Read("abc\x81\r\nb\r\nc\r\nd\r\ne\r\nf\r\n"),
+              (Lines{"abc\xED\xB2\x81", "b", "c", "d", "e", "f"}));
     CountMode();
     EXPECT_EQ(Read(Text("head\0tail\r\n", 11) + NumberedLines(20000)), Lines{CountLine(20001)});
 }
@@ -360,7 +352,7 @@ TEST_F(FileContentsReaderTest, Utf8FilesShowTheirCharactersAndTheOptionReadsShif
     AllLines();
     EXPECT_EQ(Read("\xEF\xBB\xBF" + text), lines);
     EXPECT_EQ(Read(text), lines);
-    // Told from the first block: a later ill-formed byte is shown as U+FFFD in its line.
+    // Told from the first lines beyond ASCII: a later ill-formed byte is shown as U+FFFD in its line.
     const Lines late = Read("不\r\n" + NumberedLines(20000) +
                             "ab\xFF"
                             "c");
@@ -380,6 +372,51 @@ TEST_F(FileContentsReaderTest, Utf8FilesShowTheirCharactersAndTheOptionReadsShif
         EXPECT_EQ(Read(bytes), Decoded(ReferenceLines(bytes, false)));
         CountMode();
         EXPECT_EQ(Read(bytes), Lines{CountLine(ReferenceLines(bytes, false).size())});
+    }
+}
+
+// Files in each encoding told apart, short and long, their first bytes beyond ASCII early or past the first
+// block, read in all-lines mode: the last line as shown.
+TEST_F(FileContentsReaderTest, EachFileIsReadInTheEncodingItsBytesBearOut) {
+    const Text text = "日本語のテキストです。";
+    const Text euc =
+        "\xC6\xFC\xCB\xDC\xB8\xEC\xA4\xCE\xA5\xC6\xA5\xAD\xA5\xB9\xA5\xC8\xA4\xC7\xA4\xB9\xA1\xA3";
+    const Text ascii = NumberedLines(10240);  // 70 KiB
+    const Text undefinedE9 = "\xED\xB3\xA9";  // U+DCE9, the carrier of byte E9
+    struct Case {
+        const char* name;
+        Text bytes;
+        Text shown;
+    };
+    const Case cases[] = {
+        {"Shift_JIS", Sjis(text), text},
+        {"EUC-JP", euc, text},
+        {"UTF-8", text, text},
+        {"UTF-8, a stray byte among its first characters", text + "\xFF" + text, text + "�" + text},
+        {"UTF-8, a stray byte first", "\x80" + text, "�" + text},
+        {"Shift_JIS after 70 KiB of ASCII", ascii + Sjis(text), text},
+        {"EUC-JP after 70 KiB of ASCII", ascii + euc, text},
+        {"UTF-8 after 70 KiB of ASCII", ascii + text, text},
+        {"UTF-8 with a stray byte after 70 KiB of ASCII", ascii + text + "\xFF", text + "�"},
+        {"日本 in Shift_JIS", Sjis("日本"), "日本"},
+        {"日本 in EUC-JP", "\xC6\xFC\xCB\xDC", "日本"},
+        {"日本 in UTF-8", "日本", "日本"},
+        {"ｱｲｳ in Shift_JIS", Sjis("ｱｲｳ"), "ｱｲｳ"},
+        {"ｱｲｳ in EUC-JP", "\x8E\xB1\x8E\xB2\x8E\xB3", "ｱｲｳ"},
+        {"ｱｲｳ in UTF-8", "ｱｲｳ", "ｱｲｳ"},
+        {"あいう in EUC-JP", "\xA4\xA2\xA4\xA4\xA4\xA6", "あいう"},
+        {"é in UTF-8", "é", "é"},
+        {"é in Latin-1: Shift_JIS, the byte kept", "\xE9", undefinedE9},
+        {"é in EUC-JP (JIS X 0212): Shift_JIS", "\x8F\xAB\xB1", TextFromShiftJisFile("\x8F\xAB\xB1")},
+        {"a UTF-8 mark before Shift_JIS", "\xEF\xBB\xBF" + Sjis("日本"), TextFromUtf8File(Sjis("日本"))},
+    };
+    AllLines();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Lines lines = Read(c.bytes);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), c.shown);
+        EXPECT_EQ(lines.size(), c.bytes.size() > ascii.size() ? 10241u : 1u);
     }
 }
 

@@ -36,7 +36,7 @@ TEST(FileEncodingTest, AMarkOrWellFormedUtf8WithHighBytesTellsTheEncoding) {
         // 0xE3 0x81 0x82 is あ in UTF-8 and a valid start in Shift_JIS; the bytes after it are no UTF-8.
         {"Shift_JIS that is UTF-8 for a few bytes", "\xE3\x81\x82" + sjis, true, FileEncoding::ShiftJis, 0},
         {"a sequence the block cuts short", utf8 + "\xE4\xB8", false, FileEncoding::Utf8, 0},
-        {"a sequence the file cuts short", utf8 + "\xE4\xB8", true, FileEncoding::ShiftJis, 0},
+        {"a sequence the file cuts short", utf8 + "\xE4\xB8", true, FileEncoding::Utf8, 0},
         {"an encoded surrogate", "a\xED\xA0\x80", false, FileEncoding::ShiftJis, 0},
         {"an overlong form", "a\xC0\xAF", false, FileEncoding::ShiftJis, 0},
     };

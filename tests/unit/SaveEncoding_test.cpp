@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Encoding.h"
+
 namespace {
 
 TEST(SaveEncoding, EachEncodingsBytes) {
@@ -32,6 +34,34 @@ TEST(SaveEncoding, CountsTheLinesShiftJisCannotHold) {
         EXPECT_EQ(LinesShiftJisCannotHold(text), lines) << text;
     EXPECT_EQ(EncodedForSave("café", SaveEncoding::ShiftJis), "caf?");
     EXPECT_EQ(ShiftJisLossQuestion(2).rfind("2 行に", 0), 0u);
+}
+
+// Codes code page 932 leaves undefined come through a file's reading as lone surrogates, which a save as
+// Shift_JIS turns back into the file's bytes and a save as UTF-8 or UTF-16 counts as lost.
+TEST(SaveEncoding, UndefinedShiftJisCodesGoBackAsTheirBytes) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"row 85, which the table leaves empty", "a\x85\x40z"},
+        {"row EB", "\x95\x5C\xEB\x9F\xB1"},
+        {"a lead byte before a byte that cannot follow it", "\x81\x20\x81\x7F"},
+        {"a lead byte at the end", "x\x81"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const Text text = TextFromShiftJisFile(bytes) + "\r\nok";
+        EXPECT_EQ(EncodedForSave(text, SaveEncoding::ShiftJis), bytes + "\r\nok");
+        EXPECT_EQ(LinesShiftJisCannotHold(text), 0u);
+        EXPECT_EQ(LinesUnicodeCannotHold(text), 1u);
+        const std::string utf8 = EncodedForSave(text, SaveEncoding::Utf8);
+        EXPECT_EQ(TextFromUtf8File(utf8), utf8) << "well-formed UTF-8";
+        EXPECT_NE(utf8.find("\xEF\xBF\xBD"), std::string::npos);
+    }
+    // A name's lone surrogate is the same to the text: one in U+DC80..U+DCFF is saved as its byte, any other
+    // as "?"; UTF-16 holds neither.
+    const Text names = WideToText(u"\xDC85\xD800");
+    EXPECT_EQ(EncodedForSave(names, SaveEncoding::ShiftJis), "\x85?");
+    EXPECT_EQ(LinesShiftJisCannotHold(names), 1u);
+    EXPECT_EQ(EncodedForSave(names, SaveEncoding::Utf16Le), std::string("\xFF\xFE\xFD\xFF\xFD\xFF", 6));
+    EXPECT_EQ(UnicodeLossQuestion(3).rfind("3 行に", 0), 0u);
 }
 
 }  // namespace

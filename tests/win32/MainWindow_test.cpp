@@ -384,6 +384,26 @@ TEST_F(MainWindowTest, ShiftJisSaveOfTextItCannotHoldAsksFirst) {
     }
 }
 
+// A Shift_JIS file holding codes code page 932 leaves undefined (rows 85 and EB, a lead byte before a byte
+// that cannot follow it), read in all-lines mode, comes back byte for byte from a save as Shift_JIS, with no
+// question, and in the clipboard's narrow form.
+TEST_F(MainWindowTest, UndefinedShiftJisCodesSurviveAllLinesModeASaveAndACopy) {
+    TempTree tree;
+    const std::string bytes = "\x95\x5C\x85\x40\r\nabc\x81\r\n\xEB\x9F z\x81 \r\n";
+    tree.File("undefined.txt", bytes);
+    SendMessageW(form_.Item(kRdoShow), BM_CLICK, 0, 0);
+    SendMessageW(form_.Item(kRdoLineAll), BM_CLICK, 0, 0);
+    Drop({tree.Path("undefined.txt")});
+    const Text file = tree.Path("saved.txt");
+    SaveDialogAnswerer dialog(file);
+    form_.BtnSaveClick();
+    EXPECT_TRUE(dialog.Answered());
+    EXPECT_EQ(dialog.BoxText(), "") << "no byte is lost";
+    EXPECT_EQ(FileBytes(file), bytes);
+    form_.TextArea().CopyAllText();
+    EXPECT_EQ(ClipboardShiftJis(), bytes);
+}
+
 // The keyboard, shown and active, with keys posted through the loop as the system queues them.
 class MainWindowKeysTest : public MainWindowTest {
 protected:
