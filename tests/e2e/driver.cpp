@@ -31,8 +31,8 @@
 //                                          entry) and the program has answered twice more while WATCH stays
 //                                          disabled: a walk that still pumps past its 1023rd entry
 //   e2e_driver locale-sort                 reads lines (LF) from standard input and prints them ordered by
-//   the
-//                                          user locale ignoring case, of equal lines only the first
+//                                          the user locale ignoring case, lines it calls equal by their
+//                                          bytes, each line once
 //   e2e_driver move TITLE X Y              moves the window's top-left corner to screen pixels X, Y
 //   e2e_driver window-rect TITLE           prints the window's screen rectangle: "left top width height"
 //   e2e_driver choose-font TITLE ID FACE POINTS
@@ -242,15 +242,11 @@ int LocaleSort() {
                               -1) -
                CSTR_EQUAL;
     };
-    std::stable_sort(lines.begin(), lines.end(),
-                     [&](const std::string& a, const std::string& b) { return compare(a, b) < 0; });
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0 && compare(lines[i - 1], lines[i]) == 0) {
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            --i;
-            continue;
-        }
-    }
+    std::sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
+        const int c = compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
     _setmode(_fileno(stdout), _O_BINARY);
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());

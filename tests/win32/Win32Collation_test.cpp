@@ -86,14 +86,15 @@ INSTANTIATE_TEST_SUITE_P(LetterCase, Win32CollationTest,
                              return info.param == LetterCase::kIgnored ? "CaseIgnored" : "CaseCounts";
                          });
 
-TEST(Win32Collation, IgnoringCaseCaseOnlyDuplicatesAreEqualAndTheFirstStays) {
+// Ignoring case, names that differ only in case are equal in the order, but each path is its own entry.
+TEST(Win32Collation, IgnoringCaseCaseOnlyDifferencesAreEqualYetEachPathStays) {
     Win32Collation collation(LetterCase::kIgnored);
     EXPECT_EQ(collation.Compare("C:\\Dir\\ReadMe.TXT", "c:\\dir\\readme.txt"), 0);
     EXPECT_EQ(Key(collation, "ＡＢＣ"), Key(collation, "ａｂｃ"));
     PathList list(collation);
-    for (const char* s : {"C:\\x\\ReadMe.txt", "C:\\X\\README.TXT", "c:\\x\\readme.txt"})
+    for (const char* s : {"C:\\x\\ReadMe.txt", "C:\\X\\README.TXT", "c:\\x\\readme.txt", "C:\\x\\ReadMe.txt"})
         list.Add(s);
-    EXPECT_EQ(list.Entries(), (Lines{"C:\\x\\ReadMe.txt"}));
+    EXPECT_EQ(list.Entries(), (Lines{"C:\\X\\README.TXT", "C:\\x\\ReadMe.txt", "c:\\x\\readme.txt"}));
 }
 
 TEST(Win32Collation, CountingCaseCaseMakesTextsDifferent) {
@@ -116,7 +117,7 @@ TEST(Win32Collation, KanaKeepTheirOrderInALocaleOfAnotherCodePage) {
     }
 }
 
-// The plain algorithm the keys stand in for: bisection with the comparison, equal entries not added.
+// The plain algorithm the keys stand in for: bisection with the comparison, an entry already there not added.
 Lines InsertByComparison(Collation& collation, const Lines& order) {
     Lines list;
     for (const Text& entry : order) {
@@ -124,7 +125,9 @@ Lines InsertByComparison(Collation& collation, const Lines& order) {
         bool equal = false;
         while (lo < hi && !equal) {
             const std::size_t mid = (lo + hi) / 2;
-            const int c = collation.Compare(list[mid], entry);
+            // Texts the collation calls equal go by their bytes; only the same text is one entry.
+            int c = collation.Compare(list[mid], entry);
+            if (c == 0) c = list[mid].compare(entry);
             if (c < 0) {
                 lo = mid + 1;
             } else if (c > 0) {
