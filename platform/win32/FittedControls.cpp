@@ -97,11 +97,12 @@ bool Overlaps(LONG top1, LONG bottom1, LONG top2, LONG bottom2) {
     return top1 < bottom2 && top2 < bottom1;
 }
 
-// b stands after a on a row of their parent.
+// b stands after a on a row of their parent. One that starts where a starts stands in a's column instead
+// (a panel the table gives no width, the text area beside it).
 bool Follows(const Slot& b, const Slot& a, LONG overlap) {
     return a.row->parentId == b.row->parentId &&
            Overlaps(a.design.top, a.design.bottom, b.design.top, b.design.bottom) &&
-           b.design.left >= a.design.right - overlap;
+           b.design.left > a.design.left && b.design.left >= a.design.right - overlap;
 }
 
 // a is drawn around b (a bevel, a group box).
@@ -198,6 +199,8 @@ int PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UINT
             if (child.parent < 0) continue;
             Slot& parent = slots[static_cast<std::size_t>(child.parent)];
             const LONG room = parent.design.right - parent.design.left - child.design.right;
+            // A panel the table does not size holds what the window's layout code gives it.
+            if (room < 0) continue;
             grow(parent, parent.left + child.right + std::min(room, margin));
         }
     }
