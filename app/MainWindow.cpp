@@ -13,6 +13,7 @@
 #include "app/SaveText.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FileDrops.h"
+#include "platform/win32/FittedControls.h"
 #include "platform/win32/ProgramFolders.h"
 #include "platform/win32/SpeedButton.h"
 #include "platform/win32/WideText.h"
@@ -80,6 +81,7 @@ bool TForm1::Create(HINSTANCE instance) {
                          kOuterHeight - (frame96.bottom - frame96.top), dpi_);
     }
     ScaleTo(dpi_);
+    WidenToHoldControls();
     // Tab, the arrow keys and the access keys work here as in a dialog.
     loop_.AddModeless(Handle());
     return true;
@@ -127,7 +129,17 @@ void TForm1::ScaleTo(UINT dpi) {
     windowFont_ = std::move(font);  // the old one goes once no control uses it
     ApplyMemoFont();
 
-    PlaceControls(Handle(), kMainControls, kMainControlCount, dpi);
+    // A speed button draws its glyph and spacing beside its caption, clear of the neighbours that overlap it.
+    const auto glyphRoom = [dpi](HWND button) {
+        for (const SpeedButtonGlyph& glyph : kSpeedButtonGlyphs) {
+            if (glyph.buttonId == GetDlgCtrlID(button))
+                return ScaleForDpi(kGlyphSize, dpi) + ScaleForDpi(glyph.spacing, dpi) +
+                       2 * ScaleForDpi(1, dpi);
+        }
+        return 0;
+    };
+    controlsWidth_ =
+        PlaceControls(Handle(), kMainControls, kMainControlCount, dpi, kMainClientWidth, glyphRoom);
     PlaceControls(Handle(), kGridCells, dpi);
     SetStatusPanels();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
@@ -137,7 +149,6 @@ void TForm1::ScaleTo(UINT dpi) {
             LoadSpeedButtonGlyph(instance, glyph.bitmapId, glyph.bitmapId2x, ScaleForDpi(kGlyphSize, dpi)));
     glyphs_ = std::move(glyphs);
     SetWindowIcons(Handle(), instance, IDI_ROMINADO, dpi, icons_);
-    FitLabelToText(Item(kLabel1));
     Layout();
     // The status bar's height follows its font, which rounds differently from the layout: the progress bar
     // stays inside it.
@@ -150,6 +161,12 @@ void TForm1::ScaleTo(UINT dpi) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TForm1::WidenToHoldControls() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right < controlsWidth_) SizeClient(Handle(), controlsWidth_, client.bottom, dpi_);
 }
 
 void TForm1::PrepareForDrops() {
@@ -252,7 +269,8 @@ void TForm1::PlaceAt(int left, int top) {
     GetWindowRect(Handle(), &rect);
     OffsetRect(&rect, std::clamp(left, -kFarOff, kFarOff) - rect.left,
                std::clamp(top, -kFarOff, kFarOff) - rect.top);
-    rect = OnSomeMonitor(rect);
+    // Moved once, straight to its place: on the way it could pass a monitor of another DPI.
+    rect = FitInside(rect, NearestWorkArea(rect));
     SetWindowPos(Handle(), nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -334,6 +352,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
             // DPI.
             ScaleTo(HIWORD(wparam) ? HIWORD(wparam) : kLayoutDpi);
             AcceptDpiChange(Handle(), wparam, lparam);
+            WidenToHoldControls();
             return 0;
         case WM_DRAWITEM:
             PaintSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));

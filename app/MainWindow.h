@@ -78,8 +78,8 @@ public:
     void SetMemoFont(const Text& name, int points);
     static constexpr int kMemoFontPointsMin = 6;
     static constexpr int kMemoFontPointsMax = 72;
-    // Moves the window's top-left corner there (screen pixels); a place no monitor shows comes onto the
-    // nearest one.
+    // Moves the window's top-left corner there (screen pixels), then just enough for the window to lie on the
+    // work area of the monitor it is (mostly) on.
     void PlaceAt(int left, int top);
     bool FDeskTopSet = false;
     bool FSendToSet = false;
@@ -100,6 +100,8 @@ private:
     void Layout();
     // Fonts, controls, status panels, glyphs and icons at the DPI the window is shown at.
     void ScaleTo(UINT dpi);
+    // The window grows where its client area is narrower than the controls' fitted row needs.
+    void WidenToHoldControls();
     void SetStatusPanels();
     void OnCommand(int id, int code);
     void PaintSpeedButton(const DRAWITEMSTRUCT& item);
@@ -118,6 +120,7 @@ private:
     Text appDir_;
 
     UINT dpi_ = kLayoutDpi;
+    int controlsWidth_ = 0;  // the client width the top panel's controls need at dpi_, captions fitted
     WindowIcons icons_;
     FontOwner windowFont_;
     FontOwner memoFontHandle_;

@@ -1,6 +1,7 @@
 #include "edit/EditForm.h"
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FittedControls.h"
 
 namespace {
 
@@ -58,9 +59,7 @@ bool TForm3::Create(HINSTANCE instance, HWND mainWindow) {
     if (!CreateFrame(instance, frame)) return false;
     if (!CreateControls(Handle(), kControls, nullptr)) return false;
     // Laid out at the DPI of the monitor it was created on.
-    const UINT dpi = DpiOf(Handle());
-    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
-    ScaleTo(dpi);
+    ScaleTo(DpiOf(Handle()));
     ShowWindow(Item(BtnBreak), SW_HIDE);
     loop_.AddModeless(Handle());
     return true;
@@ -113,7 +112,8 @@ void TForm3::ScaleTo(UINT dpi) {
     FontOwner font = MakeFontForDpi(kFontFace, kFontHeight, dpi);
     SetFontOnChildren(Handle(), font.get());
     font_ = std::move(font);  // the old one goes once no control uses it
-    PlaceControls(Handle(), kControls, dpi);
+    SizeClient(Handle(), PlaceControls(Handle(), kControls, dpi, kClientWidth),
+               ScaleForDpi(kClientHeight, dpi), dpi);
 }
 
 void TForm3::SetBreakVisible(bool visible) {

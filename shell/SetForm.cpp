@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FittedControls.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 #include "shell/OutputSamples.h"
@@ -305,9 +306,7 @@ bool TForm2::Create(HINSTANCE instance, HWND owner) {
                      reinterpret_cast<LPARAM>(Wide(std::to_string(depth)).c_str()));
     SendMessageW(Item(kEdtSeparator), EM_LIMITTEXT, kCustomSeparatorBytes, 0);
     // Laid out at the DPI of the monitor it was created on.
-    const UINT dpi = DpiOf(Handle());
-    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
-    ScaleTo(dpi);
+    ScaleTo(DpiOf(Handle()));
     return true;
 }
 
@@ -315,16 +314,21 @@ void TForm2::ScaleTo(UINT dpi) {
     FontOwner font = MakeFontForDpi(kFontFace, kFontHeight, dpi);
     SetFontOnChildren(Handle(), font.get());
     font_ = std::move(font);  // the old one goes once no control uses it
-    PlaceControls(Handle(), kControls, dpi);
-
     ImageListOwner retry = RetryGlyph(ScaleForDpi(kGlyphUnits, dpi));
     ImageListOwner cancel = CancelGlyph(ScaleForDpi(kGlyphUnits, dpi));
     SetButtonImage(Item(kBtSetn), retry.get(), ScaleForDpi(kGlyphMargin, dpi));
     SetButtonImage(Item(kBtnCloce), cancel.get(), ScaleForDpi(kGlyphMargin, dpi));
     retryImage_ = std::move(retry);
     cancelImage_ = std::move(cancel);
+    // The buttons are measured with their images.
+    LayOut(dpi);
     SetWindowIcons(Handle(), reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE)),
                    IDI_ROMINADO, dpi, icons_);
+}
+
+void TForm2::LayOut(UINT dpi) {
+    SizeClient(Handle(), PlaceControls(Handle(), kControls, dpi, kClientWidth),
+               ScaleForDpi(kClientHeight, dpi), dpi);
 }
 
 void TForm2::Show() {
@@ -332,13 +336,11 @@ void TForm2::Show() {
     if (!IsWindowVisible(Handle())) {
         ShowOutput(output_);
         FormActivate();
+        // The samples shown are held as the captions are.
+        LayOut(DpiOf(Handle()));
     }
     // Where its designed place would leave part of it off the screen, it comes inside.
-    RECT frame;
-    GetWindowRect(Handle(), &frame);
-    const RECT fitted = FitInside(frame, NearestWorkArea(frame));
-    SetWindowPos(Handle(), nullptr, fitted.left, fitted.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnWorkArea(Handle());
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
 }

@@ -104,6 +104,8 @@ private:
     void Inform(const Text& text) override;
     // Fonts, controls, button images and icons at the DPI the window is shown at.
     void ScaleTo(UINT dpi) override;
+    // Places the controls, each as wide as its caption or sample needs, and sizes the window to hold them.
+    void LayOut(UINT dpi);
     // The output options as the controls show them, and the other way round.
     OutputOptions ChosenOutput() const;
     void ShowOutput(const OutputOptions& options);

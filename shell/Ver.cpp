@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FittedControls.h"
 #include "res/Version.h"
 #include "res/resource.h"
 
@@ -59,9 +60,7 @@ bool TAboutBox::Create(HINSTANCE instance, HWND owner) {
     controls[0].windowClass = PanelClassName(instance);
     if (!CreateControls(Handle(), controls, nullptr)) return false;
     // Laid out at the DPI of the monitor it was created on.
-    const UINT dpi = DpiOf(Handle());
-    SizeClientForDpi(Handle(), kClientWidth, kClientHeight, dpi);
-    ScaleTo(dpi);
+    ScaleTo(DpiOf(Handle()));
     return true;
 }
 
@@ -84,9 +83,8 @@ void TAboutBox::ScaleTo(UINT dpi) {
     versionFont_ = std::move(versionFont);
     smallFont_ = std::move(smallFont);
 
-    PlaceControls(Handle(), kControls, dpi);
-    for (int id : {kProductName, kVersion, kMaker, kLabel2, kAboutLabel1})
-        FitLabelToText(Item(id));
+    SizeClient(Handle(), PlaceControls(Handle(), kControls, dpi, kClientWidth),
+               ScaleForDpi(kClientHeight, dpi), dpi);
 
     // The picture, stretched to the box.
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));

@@ -1,14 +1,36 @@
 #include "platform/win32/Controls.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "platform/win32/WideText.h"
 
+namespace {
+
+std::map<std::wstring, std::wstring>& FaceSubstitutes() {
+    static std::map<std::wstring, std::wstring> substitutes;
+    return substitutes;
+}
+
+}  // namespace
+
 FontOwner MakeFont(const char* face, int pixelHeight, bool bold) {
+    std::wstring name = Wide(face);
+    if (const auto substitute = FaceSubstitutes().find(name); substitute != FaceSubstitutes().end())
+        name = substitute->second;
     return FontOwner(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, Wide(face).c_str()));
+                                 DEFAULT_PITCH | FF_DONTCARE, name.c_str()));
+}
+
+void SubstituteFontFace(const char* face, const char* substitute) {
+    if (*substitute) {
+        FaceSubstitutes()[Wide(face)] = Wide(substitute);
+    } else {
+        FaceSubstitutes().erase(Wide(face));
+    }
 }
 
 namespace {

@@ -14,6 +14,11 @@
 // A font of the given face and pixel height in the Shift_JIS character set.
 FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false);
 
+// From now on MakeFont asks for substitute where it is given face, as a system that lacks the face gives
+// another of other widths; the face itself again when substitute is empty. How the windows are laid out in
+// a font other than the one their tables were measured in.
+void SubstituteFontFace(const char* face, const char* substitute);
+
 // Class name of a plain container that hands its children's notifications (WM_COMMAND, WM_NOTIFY,
 // WM_CTLCOLOR*, WM_DRAWITEM) on to its own parent, so that a window's handlers see the clicks of controls
 // that sit on its panels. CreateControls registers it before it makes the first control.

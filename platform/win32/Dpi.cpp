@@ -1,10 +1,6 @@
 #include "platform/win32/Dpi.h"
 
-#include <algorithm>
-
 #include "platform/win32/SystemLibrary.h"
-#include "platform/win32/WideText.h"
-#include "platform/win32/Window.h"
 
 namespace {
 
@@ -110,42 +106,15 @@ RECT FrameForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
 }
 
 void SizeClientForDpi(HWND window, int width, int height, UINT dpi) {
-    const RECT client{0, 0, ScaleForDpi(width, dpi), ScaleForDpi(height, dpi)};
+    SizeClient(window, ScaleForDpi(width, dpi), ScaleForDpi(height, dpi), dpi);
+}
+
+void SizeClient(HWND window, int width, int height, UINT dpi) {
+    const RECT client{0, 0, width, height};
     const RECT frame = FrameForClient(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UINT dpi) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const ControlSpec& row = table[i];
-        const HWND control = FindControl(window, row.id);
-        if (!control) continue;
-        const RECT rect =
-            ScaleRectForDpi(RECT{row.left, row.top, row.left + row.width, row.top + row.height}, dpi);
-        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-void FitLabelToText(HWND label) {
-    const std::wstring text = Wide(WindowText(label));
-    SIZE size{};
-    TEXTMETRICW metrics{};
-    {
-        const WindowDcOwner dc(label);
-        const ScopedSelectObject font(dc.get(),
-                                      reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        GetTextMetricsW(dc.get(), &metrics);
-    }
-    RECT rect;
-    GetWindowRect(label, &rect);
-    const LONG width = std::max(rect.right - rect.left, size.cx);
-    const LONG height = std::max(rect.bottom - rect.top, metrics.tmHeight - metrics.tmInternalLeading);
-    if (width != rect.right - rect.left || height != rect.bottom - rect.top)
-        SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetFontOnChildren(HWND window, HFONT font) {

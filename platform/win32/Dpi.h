@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
 #include "platform/win32/Controls.h"
 
 inline constexpr UINT kLayoutDpi = 96;
@@ -46,19 +44,10 @@ int MetricForDpi(int index, UINT dpi);
 // The outer rectangle of a window of that style whose client area is client, at dpi.
 RECT FrameForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi);
 
-// Sets the window's client area to width x height of the layouts at dpi; its top-left corner stays.
+// Sets the window's client area to width x height pixels at dpi; its top-left corner stays.
+void SizeClient(HWND window, int width, int height, UINT dpi);
+// The same for width x height of the layouts.
 void SizeClientForDpi(HWND window, int width, int height, UINT dpi);
-
-// Moves the controls of a table (found by their ids) to their places at dpi.
-void PlaceControls(HWND window, const ControlSpec* table, std::size_t count, UINT dpi);
-template <std::size_t N>
-void PlaceControls(HWND window, const ControlSpec (&table)[N], UINT dpi) {
-    PlaceControls(window, table, N, dpi);
-}
-
-// Grows a label to the size its text takes in its font. A font of other measures than the designed one (a
-// substitute, or a size rounded at another DPI) would cut the text.
-void FitLabelToText(HWND label);
 
 // Gives every control below the window that font. Controls keep the handle, not a copy: the font must live
 // as long as they use it, and the one it replaces may be deleted once this returns.

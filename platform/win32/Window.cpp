@@ -76,9 +76,13 @@ RECT NearestWorkArea(const RECT& rect) {
     return info.rcWork;
 }
 
-RECT OnSomeMonitor(const RECT& rect) {
-    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) return rect;
-    return FitInside(rect, NearestWorkArea(rect));
+void KeepOnWorkArea(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const RECT fitted = FitInside(rect, NearestWorkArea(rect));
+    if (fitted.left != rect.left || fitted.top != rect.top)
+        SetWindowPos(window, nullptr, fitted.left, fitted.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT RestoredRect(HWND window) {

@@ -36,9 +36,8 @@ int AskYesNoCancel(HWND owner, const Text& text);
 RECT FitInside(const RECT& rect, const RECT& area);
 // The work area (the monitor less its task bars) of the monitor nearest to rect.
 RECT NearestWorkArea(const RECT& rect);
-// rect as it stands when some monitor shows part of it; otherwise fitted into the nearest monitor's work area
-// (a stored place whose monitor has gone, or a value far off every screen).
-RECT OnSomeMonitor(const RECT& rect);
+// Moves the window just enough to lie on the work area of the monitor it is (mostly) on, as FitInside does.
+void KeepOnWorkArea(HWND window);
 // The window's outer rectangle in screen coordinates as it is when restored (minimized or maximized too).
 RECT RestoredRect(HWND window);
 

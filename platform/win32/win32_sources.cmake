@@ -1,3 +1,3 @@
-folder_sources(rominado_win32 Clipboard Dpi DropNames WideNames Win32FileReader Win32FileReplacer Win32FileSystem
-  Win32NameMatching Win32NameLookup Win32Network Win32CaseMapper Win32Collation ProgramFolders Win32HelpViewer
-  Win32Profile Win32ShellLinks Controls MessageLoop SpeedButton Window)
+folder_sources(rominado_win32 Clipboard Dpi FittedControls DropNames WideNames Win32FileReader Win32FileReplacer
+  Win32FileSystem Win32NameMatching Win32NameLookup Win32Network Win32CaseMapper Win32Collation ProgramFolders
+  Win32HelpViewer Win32Profile Win32ShellLinks Controls MessageLoop SpeedButton Window)

@@ -162,4 +162,12 @@ TEST_F(AboutBoxTest, LaidOutAgainAtEachDpiItMovesTo) {
     }
 }
 
+// Made in a wider face than its table was measured in: the labels grow, the frame and the panel with them.
+class AboutBoxWiderFontTest : private layout::WiderFont, public AboutBoxTest {};
+
+TEST_F(AboutBoxWiderFontTest, EveryTextFitsInsideThePanelAt96And144Dpi) {
+    for (const UINT dpi : {96u, 144u})
+        EXPECT_EQ(layout::ExpectTidyAfterMove(box.Handle(), dpi, 298, 222, {kPanelFrame}), 9);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The scaling of 96-DPI layouts: lengths, rectangles, a window's DPI with and without the newer system calls,
 // and the stretching of pixel art; and how the layout checks measure a caption.
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FittedControls.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -166,6 +167,62 @@ TEST(LayoutChecks, CaptionMeasuredInItsOwnFontWithItsBox) {
     SetWindowPos(neighbour, nullptr, 11 + needs, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EXPECT_EQ(layout::ExpectTidy(parent, 144, {}), 2);
     DestroyWindow(parent);
+}
+
+LONG CaptionAdvance(const char* face, const wchar_t* caption) {
+    const FontOwner font = MakeFont(face, 12);
+    const WindowDcOwner dc(nullptr);
+    const ScopedSelectObject selected(dc.get(), font.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), caption, lstrlenW(caption), &size);
+    return size.cx;
+}
+
+TEST(LayoutChecks, TheWiderFontIsWider) {
+    const wchar_t* const captions[] = {L"ディスクトップにショートカットを作成する", L"フルパス(P)",
+                                       L"重複(順保持)"};
+    for (const wchar_t* caption : captions) {
+        const LONG designed = CaptionAdvance(layout::WiderFont::kFace, caption);
+        const layout::WiderFont wider;
+        EXPECT_GT(CaptionAdvance(layout::WiderFont::kFace, caption), designed) << FromWide(caption);
+    }
+}
+
+// A table too narrow for its captions: a radio button, the one after it on its row, a check box in that
+// one's column below, a frame around the three and a button after the frame; below them a panel the table
+// gives no width (the window's code does), with a label, and a box that starts where the panel starts.
+const ControlSpec kNarrowTable[] = {
+    {1, "STATIC", "", SS_ETCHEDFRAME, 8, 8, 168, 60, 0, -1},
+    {2, "BUTTON", "フルパス(&P)", BS_AUTORADIOBUTTON, 16, 16, 40, 17, 0, 0},
+    {3, "BUTTON", "ﾌｧｲﾙ名のみ(&N)", BS_AUTORADIOBUTTON, 56, 16, 112, 17, 0, 1},
+    {4, "BUTTON", "ﾌｫﾙﾀﾞ配下", BS_AUTOCHECKBOX, 56, 40, 100, 17, 0, 2},
+    {5, "BUTTON", "適用(&Y)", BS_PUSHBUTTON, 184, 16, 30, 25, 0, 3},
+    {6, kPanelClass, "", 0, 8, 72, 0, 20, 0, -1, WS_EX_CONTROLPARENT},
+    {7, "STATIC", "拡張子", SS_LEFT, 0, 0, 10, 14, 6, -1},
+    {8, "EDIT", "", 0, 8, 72, 160, 20, 0, 4},
+};
+
+TEST(PlaceControls, GrowsCaptionsMovesTheRowKeepsColumnsAndHoldsThemAll) {
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 230, 80, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(CreateControls(window, kNarrowTable, nullptr));
+    ShowWindow(FindControl(window, 6), SW_HIDE);
+    const auto place = [window](int id) { return layout::InParent(FindControl(window, id)); };
+    for (const UINT dpi : {96u, 144u}) {
+        const FontOwner font = MakeFontForDpi("ＭＳ Ｐゴシック", 12, dpi);
+        SetFontOnChildren(window, font.get());
+        const int width = PlaceControls(window, kNarrowTable, dpi, 222);
+        SetWindowPos(window, nullptr, 0, 0, width, ScaleForDpi(100, dpi), SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(layout::ExpectTidy(window, dpi, {1}), 6) << dpi;
+        EXPECT_GT(place(2).right, ScaleForDpi(56, dpi)) << "grown to its caption at " << dpi;
+        EXPECT_EQ(place(4).left, place(3).left) << "a column stays a column at " << dpi;
+        EXPECT_EQ(place(1).right, place(3).right + ScaleForDpi(8, dpi)) << "the frame keeps its margin";
+        EXPECT_EQ(place(5).left, place(1).right + ScaleForDpi(8, dpi)) << "what follows keeps its gap";
+        EXPECT_EQ(width, place(5).right + ScaleForDpi(8, dpi)) << "the window holds them";
+        EXPECT_EQ(place(4).right - place(4).left, ScaleForDpi(100, dpi)) << "never narrower than the table";
+        EXPECT_EQ(place(8).left, ScaleForDpi(8, dpi)) << "in the panel's column, not after it";
+    }
+    DestroyWindow(window);
 }
 
 }  // namespace

@@ -632,6 +632,35 @@ TEST_F(MainWindowTest, LaidOutAgainAtEachDpiItMovesTo) {
     }
 }
 
+// Made in a wider face than its tables were measured in: the rows of the top panel grow, and the window with
+// them.
+class MainWindowWiderFontTest : private layout::WiderFont, public MainWindowTest {};
+
+TEST_F(MainWindowWiderFontTest, EveryCaptionFitsAndTheWindowHoldsThemAt96And144Dpi) {
+    RECT client96;
+    GetClientRect(form_.Handle(), &client96);
+    Click(kRdoShow);
+    Click(kChkGet);
+    for (const UINT dpi : {96u, 144u}) {
+        layout::MoveToDpi(form_.Handle(), dpi, client96.right, client96.bottom);
+        const auto speedButtonInk = [dpi](HWND button) { return SpeedButtonInk(button, dpi); };
+        EXPECT_GT(layout::ExpectTidy(form_.Handle(), dpi, {kGroupBox1 + 1000}, speedButtonInk), 30);
+    }
+}
+
+// At 144 DPI the window is wider than a 1024-pixel screen leaves right of a place stored at 96 DPI.
+TEST_F(MainWindowTest, AStoredPlaceThatWouldLeaveTheWorkAreaAt144DpiMovesJustEnough) {
+    RECT client96;
+    GetClientRect(form_.Handle(), &client96);
+    layout::MoveToDpi(form_.Handle(), 144, client96.right, client96.bottom);
+    const RECT work = NearestWorkArea(Rect(0));
+    ASSERT_GT(Rect(0).right - Rect(0).left, work.right - 298);
+    form_.PlaceAt(298, work.top + 114);
+    EXPECT_EQ(Rect(0).right, work.right);
+    EXPECT_GE(Rect(0).left, work.left);
+    EXPECT_EQ(Rect(0).top, work.top + 114);
+}
+
 TEST(SaveText, WritesExactBytesAndReportsFailures) {
     TempTree tree;
     SaveBytes(tree.Path("empty.txt"), "");

@@ -66,6 +66,30 @@ protected:
     }
     int Chosen(int id) const { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
 
+    void ShowWidestSamples() {
+        form.Show();
+        Choose(kCmbQuoting, 1);
+        Choose(kCmbSeparator, 4);
+        SetWindowTextW(Control(kEdtSeparator), Wide("表表表表表表表表").c_str());
+        Choose(kCmbSlashes, 2);
+        Choose(kCmbTree, 1);
+        SetWindowTextW(Control(kEdtMasks), Wide("bin\\;;").c_str());
+        for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn,
+                             kChkCodePageNames, kChkCsv, kChkHidden})
+            Click(id);
+    }
+
+    // Each page of the output group in turn, beside the 11 controls always shown (the tabs hold one of their
+    // own): the columns' and the walk's page with 19, then the lines' page with 21.
+    void ExpectTidyOnBothPages(UINT dpi) {
+        ShowPage(1);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
+                  30);
+        ShowPage(0);
+        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
+                  32);
+    }
+
     ComApartment com;
     layout::ProgramControls programControls;
     TempTree tree;
@@ -388,25 +412,9 @@ TEST_F(SetFormTest, SamplesFollowTheChoicesAndTheCustomSeparatorIsHeldToItsLimit
 
 // Laid out with the widest samples the choices give.
 TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
-    form.Show();
-    Choose(kCmbQuoting, 1);
-    Choose(kCmbSeparator, 4);
-    SetWindowTextW(Control(kEdtSeparator), Wide("表表表表表表表表").c_str());
-    Choose(kCmbSlashes, 2);
-    Choose(kCmbTree, 1);
-    SetWindowTextW(Control(kEdtMasks), Wide("bin\\;;").c_str());
-    for (const int id : {kChkFolderMark, kChkSizeColumn, kChkTimeColumn, kChkAttributeColumn,
-                         kChkCodePageNames, kChkCsv, kChkHidden})
-        Click(id);
+    ShowWidestSamples();
     for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-        // Each page of the output group in turn, beside the 11 controls always shown (the tabs hold one of
-        // their own): the columns' and the walk's page with 19, then the lines' page with 21.
-        ShowPage(1);
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  30);
-        ShowPage(0);
-        EXPECT_EQ(layout::ExpectTidyAfterMove(form.Handle(), dpi, 506, 349, {kSetFormBevel, kOutputBevel}),
-                  32);
+        ExpectTidyOnBothPages(dpi);
         EXPECT_EQ(layout::FontHeight(Control(kChkDesk)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kBtnCloce)), -ScaleForDpi(12, dpi)) << dpi;
         EXPECT_EQ(layout::FontHeight(Control(kSmpColumns)), -ScaleForDpi(12, dpi)) << dpi;
@@ -414,6 +422,15 @@ TEST_F(SetFormTest, LaidOutAgainAtEachDpiItMovesTo) {
         EXPECT_EQ(cancel.right, ScaleForDpi(265, dpi));
         EXPECT_EQ(cancel.bottom, ScaleForDpi(105, dpi));
     }
+}
+
+// Made in a wider face than its table was measured in.
+class SetFormWiderFontTest : private layout::WiderFont, public SetFormTest {};
+
+TEST_F(SetFormWiderFontTest, EveryCaptionAndSampleFitsAt96And144Dpi) {
+    ShowWidestSamples();
+    for (const UINT dpi : {96u, 144u})
+        ExpectTidyOnBothPages(dpi);
 }
 
 }  // namespace
