@@ -22,7 +22,10 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Rominado.rc APPEND PROPERTY OBJECT_D
 target_link_libraries(Rominado PRIVATE rominado_win32)
 add_dependencies(Rominado rominado_art)
 # No time stamp in the program's header, so that the same sources link to the same bytes; stripped for release.
-target_link_options(Rominado PRIVATE -Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s>)
+# A 256 MiB stack reserve (address space only; pages are committed as used): Wine hands the text of a message
+# from another process (a WM_SETTEXT of the text area by a macro tool) to the window on the receiving thread's
+# stack, so with the default 2 MiB a text of a million characters ended the program at once.
+target_link_options(Rominado PRIVATE -Wl,--no-insert-timestamp -Wl,--stack,268435456 $<$<CONFIG:Release>:-s>)
 
 # The help page beside the program, where the help command looks for it (and the release package finds it).
 set(HELP_PAGE_SOURCE ${CMAKE_SOURCE_DIR}/help/ロミナード.html)

@@ -44,6 +44,9 @@
 //   writes
 //                                          its text to standard output and presses its OK button
 //   e2e_driver set-text TITLE ID TEXT      puts TEXT into the edit box ID of window TITLE, as typing it does
+//   e2e_driver fill-text TITLE ID MILLIONS sends control ID of window TITLE a WM_SETTEXT of MILLIONS million
+//                                          characters of path lines; exit code 0 when it was taken and the
+//                                          window is still there
 //   e2e_driver select TITLE ID INDEX       chooses entry INDEX of the list ID in window TITLE and tells the
 //                                          window, as a user's choice does
 //   e2e_driver missing                     reads lines (UTF-8) from standard input and writes those
@@ -446,6 +449,20 @@ int wmain(int argc, wchar_t** wideArgv) {
         // A one-line edit box tells its window of the change itself.
         return edit && SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(argv[4]).c_str())) ? 0
                                                                                                           : 1;
+    }
+    if (std::strcmp(command, "fill-text") == 0 && argc > 4) {
+        HWND window = FindTitled(title);
+        HWND control = window ? FindControlIn(window, std::atoi(argv[3])) : nullptr;
+        if (!control) return 1;
+        const std::size_t size = static_cast<std::size_t>(std::atof(argv[4]) * 1000000);
+        std::wstring text;
+        text.reserve(size + 32);
+        while (text.size() < size)
+            text += L"C:\\フォルダ\\file.txt\r\n";
+        DWORD_PTR answer = 0;
+        const LRESULT taken = SendMessageTimeoutW(
+            control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 120000, &answer);
+        return taken && answer && IsWindow(window) ? 0 : 1;
     }
     if (std::strcmp(command, "select") == 0 && argc > 4) {
         HWND window = FindTitled(title);
