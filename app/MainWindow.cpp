@@ -291,31 +291,21 @@ void TForm1::BtnSaveClick() {
     SaveTarget target = AskSaveTarget(Handle());
     if (target.path.empty()) return;
     const Text text = memo_.MemoText();
+    // Lines the chosen encoding would change: はい takes the other encoding, いいえ keeps it, キャンセル
+    // saves nothing.
+    const auto keepsOn = [&](std::size_t lossy, const Text& question, SaveEncoding other) {
+        if (lossy == 0) return true;
+        const int answer = AskYesNoCancel(Handle(), question);
+        if (answer == IDYES) target.encoding = other;
+        return answer == IDYES || answer == IDNO;
+    };
     if (target.encoding != SaveEncoding::ShiftJis) {
-        if (const std::size_t lossy = LinesUnicodeCannotHold(text)) {
-            switch (AskYesNoCancel(Handle(), UnicodeLossQuestion(lossy))) {
-                case IDYES:
-                    target.encoding = SaveEncoding::ShiftJis;
-                    break;
-                case IDNO:
-                    break;
-                default:
-                    return;
-            }
-        }
+        const std::size_t lossy = LinesUnicodeCannotHold(text);
+        if (!keepsOn(lossy, UnicodeLossQuestion(lossy), SaveEncoding::ShiftJis)) return;
     }
     if (target.encoding == SaveEncoding::ShiftJis) {
-        if (const std::size_t lossy = LinesShiftJisCannotHold(text)) {
-            switch (AskYesNoCancel(Handle(), ShiftJisLossQuestion(lossy))) {
-                case IDYES:
-                    target.encoding = SaveEncoding::Utf8WithBom;
-                    break;
-                case IDNO:
-                    break;
-                default:
-                    return;
-            }
-        }
+        const std::size_t lossy = LinesShiftJisCannotHold(text);
+        if (!keepsOn(lossy, ShiftJisLossQuestion(lossy), SaveEncoding::Utf8WithBom)) return;
     }
     SaveBytes(target.path, EncodedForSave(text, target.encoding));
 }

@@ -34,6 +34,12 @@ WideView NameField(const wchar_t (&field)[N]) {
 // path is taken from the current folder (or its drive's); one with the prefix already stays as it is.
 std::wstring WidePath(const Text& path);
 
+// Whether the API can be given path: it reads paths up to their first NUL, so a Text holding a NUL would name
+// another path.
+inline bool Passable(const Text& path) {
+    return path.find('\0') == Text::npos;
+}
+
 // The absolute form of path, however long, with every name as it stands, device names included; empty when
 // it cannot be had.
 std::wstring AbsolutePath(const Text& path);

@@ -7,11 +7,6 @@
 
 namespace {
 
-// The API reads paths up to their first NUL; a Text holding a NUL would name another path.
-bool Passable(const Text& path) {
-    return path.find('\0') == Text::npos;
-}
-
 class Win32SequentialFile : public SequentialFile {
 public:
     explicit Win32SequentialFile(FileHandle file) : file_(std::move(file)) {}

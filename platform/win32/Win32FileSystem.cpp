@@ -17,11 +17,6 @@ struct FileIdInfo {
 };
 constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
 
-// The API reads paths up to their first NUL; a Text holding a NUL would name another path.
-bool Passable(const Text& path) {
-    return path.find('\0') == Text::npos;
-}
-
 // The local time as the file manager shows it: with the daylight-saving rule of the moment itself, not of
 // today. zone is null when the system could not tell its time zone; then the current one is asked for.
 LocalTime LocalTimeOf(const FILETIME& written, const TIME_ZONE_INFORMATION* zone) {
